@@ -1,3 +1,4 @@
 set(BRIXEL_MINGW_TRIPLE i686-w64-mingw32)
+set(BRIXEL_WINE_BITS 32)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,3 +1,4 @@
 set(BRIXEL_MINGW_TRIPLE x86_64-w64-mingw32)
+set(BRIXEL_WINE_BITS 64)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the x64 control, registers it in a private Wine prefix and runs the
+# VBScript sample, printing what happens.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/setup-deps.sh
+echo "== building BRIXELDEMO.ocx (x64)"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target brixeldemo -j"${JOBS:-2}" >build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
+. scripts/wine-env.sh
+scripts/wine-prefix.sh up
+trap 'scripts/wine-prefix.sh down >/dev/null' EXIT
+ocx=$(winepath -w build/win64/bin/BRIXELDEMO.ocx)
+echo "== regsvr32 $ocx"
+"$BRIXEL_WINE64" regsvr32 /s "$ocx" && echo "registered BRIXELDEMO.BrixelDemo.1"
+echo "== cscript samples/demo.vbs"
+"$BRIXEL_WINE64" cscript //nologo "$(winepath -w samples/demo.vbs)" 2>/dev/null | tr -d '\r'

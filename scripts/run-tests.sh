@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Everything `make test` does: set up, build every tree, run every test, and
+# end with one summary line of passed and failed counts.
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=${JOBS:-2}
+passed=0
+failed=0
+broken=()
+
+count() {  # adds the counts of a CTest log to the totals
+  local line total bad
+  line=$(grep -E '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" | tail -1)
+  if [ -z "$line" ]; then broken+=("$2: no test summary"); failed=$((failed + 1)); return; fi
+  bad=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+  total=$(echo "$line" | sed -E 's/.* failed out of ([0-9]+).*/\1/')
+  passed=$((passed + total - bad))
+  failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || broken+=("$2: $bad failed")
+}
+
+build() {  # configure and build one preset
+  echo "== build $1"
+  if ! { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j"$jobs"; } >"build/$1.build.log" 2>&1; then
+    tail -40 "build/$1.build.log"
+    broken+=("$1: build failed")
+    failed=$((failed + 1))
+    return 1
+  fi
+}
+
+run_ctest() {  # <preset> [wrapper...]
+  local preset=$1; shift
+  local parallel=$jobs
+  case $preset in win*) parallel=1 ;; esac
+  echo "== test $preset"
+  "$@" ctest --preset "$preset" --timeout 600 -j"$parallel" >"build/$preset.test.log" 2>&1
+  grep -E '\*\*\*|tests passed' "build/$preset.test.log"
+  grep -q 'tests passed' "build/$preset.test.log" || tail -40 "build/$preset.test.log"
+  count "build/$preset.test.log" "$preset"
+}
+
+scripts/setup-deps.sh || exit 1
+mkdir -p build
+
+build native && run_ctest native
+build native-asan && run_ctest native-asan
+# Windows tests share one prefix and wineserver, so they run one at a time,
+# on one virtual display.
+build win64 && run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
+build win32 && echo "== win32 built (its tests run in a later stage)"
+
+echo
+for b in "${broken[@]}"; do echo "broken: $b"; done
+echo "Summary: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

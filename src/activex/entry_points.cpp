@@ -1,0 +1,42 @@
+// The four exports every in-process COM server has.
+#include "activex/brixeldemo.h"
+#include "activex/class_factory.h"
+#include "activex/control.h"
+#include "activex/module.h"
+#include "activex/registration.h"
+
+namespace brixel::activex {
+
+std::span<const ClassEntry> ServedClasses() {
+    static const ClassEntry classes[] = {
+        {&CLSID_BrixelDemo, &CTavloCtrl::Create},
+    };
+    return classes;
+}
+
+}  // namespace brixel::activex
+
+using namespace brixel::activex;
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        SetModuleHandle(instance);
+        ::DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    for (const ClassEntry& entry : ServedClasses()) {
+        if (IsEqualCLSID(clsid, *entry.clsid)) return CreateClassFactory(entry, iid, out);
+    }
+    return CLASS_E_CLASSNOTAVAILABLE;
+}
+
+extern "C" HRESULT WINAPI DllCanUnloadNow() { return ModuleInUse() ? S_FALSE : S_OK; }
+
+extern "C" HRESULT WINAPI DllRegisterServer() { return RegisterServer(); }
+
+extern "C" HRESULT WINAPI DllUnregisterServer() { return UnregisterServer(); }

@@ -1,0 +1,249 @@
+#include "activex/brixeldemo.h"
+#include "control_library.h"
+#include "core/enums.h"
+
+#include <olectl.h>
+
+#include <string>
+#include <vector>
+
+namespace brixel::testing {
+namespace {
+
+using win::ComPtr;
+
+// An event sink that records the DISPIDs it receives.
+class RecordingSink final : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+            IsEqualIID(iid, DIID__DBrixelDemoEvents)) {
+            *out = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        events.push_back(id);
+        last_flags = flags;
+        last_arg_count = params ? params->cArgs : 0;
+        return S_OK;
+    }
+
+    ULONG refs = 1;
+    std::vector<DISPID> events;
+    WORD last_flags = 0;
+    UINT last_arg_count = 0;
+};
+
+class Automation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(library_.loaded()) << "BRIXELDEMO.ocx must sit beside the tests";
+        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IDispatch, control_.put_void()));
+    }
+
+    DISPID IdOf(const wchar_t* name) {
+        DISPID id = DISPID_UNKNOWN;
+        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+        EXPECT_HRESULT_SUCCEEDED(control_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)) << name;
+        return id;
+    }
+
+    HRESULT Put(DISPID id, VARIANT value) {
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{&value, &named, 1, 1};
+        return control_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
+                                nullptr, nullptr);
+    }
+
+    HRESULT Get(DISPID id, win::UniqueVariant* out) {
+        DISPPARAMS none{};
+        return control_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, out->put(),
+                                nullptr, nullptr);
+    }
+
+    HRESULT Call(DISPID id) {
+        DISPPARAMS none{};
+        return control_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr,
+                                nullptr);
+    }
+
+    ComPtr<IConnectionPoint> EventPoint() {
+        ComPtr<IProvideClassInfo2> info;
+        EXPECT_HRESULT_SUCCEEDED(control_.As(&info));
+        GUID events{};
+        EXPECT_HRESULT_SUCCEEDED(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events));
+        ComPtr<IConnectionPointContainer> container;
+        EXPECT_HRESULT_SUCCEEDED(control_.As(&container));
+        ComPtr<IConnectionPoint> point;
+        EXPECT_HRESULT_SUCCEEDED(container->FindConnectionPoint(events, point.put()));
+        return point;
+    }
+
+    ComApartment apartment_;
+    ControlLibrary library_;
+    ComPtr<IDispatch> control_;
+};
+
+TEST_F(Automation, NamesResolveToTheirDispids) {
+    EXPECT_EQ(IdOf(L"Caption"), DISPID_CAPTION);
+    EXPECT_EQ(IdOf(L"backcolor"), DISPID_BACKCOLOR);  // names are case-insensitive
+    EXPECT_EQ(IdOf(L"PerformClick"), 116);
+    DISPID id = 0;
+    LPOLESTR names[] = {const_cast<LPOLESTR>(L"NoSuchThing")};
+    EXPECT_EQ(control_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME);
+}
+
+TEST_F(Automation, CaptionAndBackColorRoundTrip) {
+    win::UniqueBstr text(L"&Save");
+    VARIANT caption{};
+    caption.vt = VT_BSTR;
+    caption.bstrVal = text.get();
+    ASSERT_HRESULT_SUCCEEDED(Put(DISPID_CAPTION, caption));
+    win::UniqueVariant read;
+    ASSERT_HRESULT_SUCCEEDED(Get(DISPID_CAPTION, &read));
+    ASSERT_EQ(read->vt, VT_BSTR);
+    EXPECT_EQ(std::wstring(read->bstrVal), L"&Save");
+
+    VARIANT colour{};
+    colour.vt = VT_I4;
+    colour.lVal = static_cast<LONG>(0x8000000F);
+    ASSERT_HRESULT_SUCCEEDED(Put(DISPID_BACKCOLOR, colour));
+    ASSERT_HRESULT_SUCCEEDED(Get(DISPID_BACKCOLOR, &read));
+    ASSERT_EQ(read->vt, VT_I4);
+    EXPECT_EQ(static_cast<ULONG>(read->lVal), 0x8000000Fu);
+}
+
+TEST_F(Automation, NewControlStartsOnTheButtonFaceColour) {
+    win::UniqueVariant read;
+    ASSERT_HRESULT_SUCCEEDED(Get(DISPID_BACKCOLOR, &read));
+    EXPECT_EQ(static_cast<DWORD>(read->lVal), ::GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(Automation, BadCallsAreRefusedWithAutomationErrors) {
+    VARIANT not_a_number{};
+    win::UniqueBstr text(L"blue");
+    not_a_number.vt = VT_BSTR;
+    not_a_number.bstrVal = text.get();
+    EXPECT_EQ(Put(DISPID_BACKCOLOR, not_a_number), DISP_E_TYPEMISMATCH);
+    win::UniqueVariant read;
+    EXPECT_EQ(Get(12345, &read), DISP_E_MEMBERNOTFOUND);
+    VARIANT v{};
+    v.vt = VT_I4;
+    EXPECT_EQ(Put(116, v), DISP_E_MEMBERNOTFOUND) << "a method cannot be assigned";
+}
+
+TEST_F(Automation, ClickReachesASinkFoundThroughClassInfo) {
+    ComPtr<IConnectionPoint> point = EventPoint();
+    ASSERT_TRUE(point);
+    RecordingSink sink;
+    DWORD cookie = 0;
+    ASSERT_HRESULT_SUCCEEDED(point->Advise(&sink, &cookie));
+    EXPECT_NE(cookie, 0u);
+
+    ASSERT_HRESULT_SUCCEEDED(Call(116));
+    ASSERT_EQ(sink.events.size(), 1u);
+    EXPECT_EQ(sink.events[0], DISPID_CLICK);
+    EXPECT_EQ(sink.last_flags, DISPATCH_METHOD);
+    EXPECT_EQ(sink.last_arg_count, 0u);
+
+    ASSERT_HRESULT_SUCCEEDED(point->Unadvise(cookie));
+    ASSERT_HRESULT_SUCCEEDED(Call(116));
+    EXPECT_EQ(sink.events.size(), 1u) << "a disconnected sink must hear nothing";
+    EXPECT_EQ(point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
+    point.reset();
+    control_.reset();
+    EXPECT_EQ(sink.refs, 1u) << "the control must release its sinks";
+}
+
+TEST_F(Automation, OnlyTheEventInterfaceHasAConnectionPoint) {
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_HRESULT_SUCCEEDED(control_.As(&container));
+    ComPtr<IConnectionPoint> point;
+    EXPECT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()), CONNECT_E_NOCONNECTION);
+}
+
+TEST_F(Automation, ClassInfoDescribesTheControlClass) {
+    ComPtr<IProvideClassInfo> info;
+    ASSERT_HRESULT_SUCCEEDED(control_.As(&info));
+    ComPtr<ITypeInfo> type;
+    ASSERT_HRESULT_SUCCEEDED(info->GetClassInfo(type.put()));
+    TYPEATTR* attr = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(type->GetTypeAttr(&attr));
+    EXPECT_EQ(attr->typekind, TKIND_COCLASS);
+    EXPECT_TRUE(IsEqualGUID(attr->guid, CLSID_BrixelDemo));
+    type->ReleaseTypeAttr(attr);
+}
+
+TEST_F(Automation, LibraryUnloadsOnlyWhenNothingIsAlive) {
+    using CanUnload = HRESULT(WINAPI*)();
+    auto can_unload = library_.Export<CanUnload>("DllCanUnloadNow");
+    ASSERT_NE(can_unload, nullptr);
+    EXPECT_EQ(can_unload(), S_FALSE);
+    control_.reset();
+    EXPECT_EQ(can_unload(), S_OK);
+}
+
+// The type library's enumerations must say exactly what the core's tables say:
+// containers show one, documents store the other.
+TEST(TypeLibrary, EnumerationsMatchTheCoreTables) {
+    ControlLibrary library;
+    ASSERT_TRUE(library.loaded());
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(library.get(), path, MAX_PATH);
+    ComPtr<ITypeLib> typelib;
+    ASSERT_HRESULT_SUCCEEDED(::LoadTypeLibEx(path, REGKIND_NONE, typelib.put()));
+
+    TLIBATTR* lib = nullptr;
+    ASSERT_HRESULT_SUCCEEDED(typelib->GetLibAttr(&lib));
+    EXPECT_EQ(lib->wMajorVerNum, 3);
+    EXPECT_EQ(lib->wMinorVerNum, 2);
+    EXPECT_TRUE(IsEqualGUID(lib->guid, LIBID_BRIXELDEMOLib));
+    typelib->ReleaseTLibAttr(lib);
+
+    for (const EnumType& type : AllEnumTypes()) {
+        const std::wstring name(type.name.begin(), type.name.end());
+        ComPtr<ITypeInfo> info;
+        MEMBERID unused[1];
+        ITypeInfo* found[1] = {};
+        USHORT count = 1;
+        std::wstring buffer = name;
+        ASSERT_HRESULT_SUCCEEDED(typelib->FindName(buffer.data(), 0, found, unused, &count)) << type.name;
+        ASSERT_EQ(count, 1) << type.name << " missing from the type library";
+        info = ComPtr<ITypeInfo>::Attach(found[0]);
+        TYPEATTR* attr = nullptr;
+        ASSERT_HRESULT_SUCCEEDED(info->GetTypeAttr(&attr));
+        const UINT vars = attr->cVars;
+        const TYPEKIND kind = attr->typekind;
+        info->ReleaseTypeAttr(attr);
+        ASSERT_EQ(kind, TKIND_ENUM) << type.name;
+        ASSERT_EQ(vars, type.constants.size()) << type.name;
+        for (UINT i = 0; i < vars; ++i) {
+            VARDESC* var = nullptr;
+            ASSERT_HRESULT_SUCCEEDED(info->GetVarDesc(i, &var));
+            win::UniqueBstr member;
+            UINT got = 0;
+            info->GetNames(var->memid, member.put(), 1, &got);
+            const EnumConstant& expected = type.constants[i];
+            EXPECT_EQ(member.view(), std::wstring(expected.name.begin(), expected.name.end())) << type.name;
+            ASSERT_EQ(var->lpvarValue->vt, VT_I4) << expected.name << " must be a 4-byte constant";
+            EXPECT_EQ(var->lpvarValue->lVal, expected.value) << expected.name;
+            info->ReleaseVarDesc(var);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brixel::testing

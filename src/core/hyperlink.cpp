@@ -1,0 +1,59 @@
+#include "core/hyperlink.h"
+
+namespace brixel {
+namespace {
+
+bool UnsafeInCommandLine(char16_t c) { return c == u'"' || c < 0x20 || c == 0x7F; }
+
+// The handler command with everything from its %1 placeholder on removed.
+std::u16string_view CutAtPlaceholder(std::u16string_view command) {
+    const std::size_t quoted = command.find(u"\"%1\"");
+    if (quoted != std::u16string_view::npos) return command.substr(0, quoted);
+    const std::size_t bare = command.find(u"%1");
+    if (bare != std::u16string_view::npos) return command.substr(0, bare);
+    return command;
+}
+
+// Quotes one argument the way the C runtime splits command lines: the
+// backslashes before the closing quote are doubled so it stays a quote.
+std::u16string QuoteArgument(std::u16string_view text) {
+    std::u16string quoted = u"\"";
+    quoted += text;
+    std::size_t trailing = 0;
+    while (trailing < text.size() && text[text.size() - 1 - trailing] == u'\\') ++trailing;
+    quoted.append(trailing, u'\\');
+    quoted += u'"';
+    return quoted;
+}
+
+}  // namespace
+
+std::u16string HyperlinkTarget(std::u16string_view address) {
+    std::u16string target;
+    if (address.find(u'@') != std::u16string_view::npos) target = u"mailto:";
+    target += address;
+    return target;
+}
+
+std::optional<std::u16string> FallbackCommandLine(std::u16string_view handler_command, std::u16string_view target) {
+    for (char16_t c : target) {
+        if (UnsafeInCommandLine(c)) return std::nullopt;
+    }
+    std::u16string line(CutAtPlaceholder(handler_command));
+    line += u' ';
+    line += QuoteArgument(target);
+    return line;
+}
+
+bool OpenHyperlink(HyperlinkPlatform& platform, std::u16string_view address) {
+    if (address.empty()) return false;
+    const std::u16string target = HyperlinkTarget(address);
+    if (platform.ShellOpen(target)) return true;
+    if (const auto handler = platform.HtmlHandlerCommand()) {
+        if (const auto line = FallbackCommandLine(*handler, target); line && platform.StartCommand(*line)) return true;
+    }
+    platform.ShowFailure(kHyperlinkFailedMessage);
+    return false;
+}
+
+}  // namespace brixel

@@ -14,4 +14,4 @@ button.BackColor = RGB(255, 224, 160)
 WScript.Echo "BackColor is now: &H" & Hex(button.BackColor)
 
 button.PerformClick
-WScript.Echo "PerformClick ran: the button fired its Click event"
+WScript.Echo "PerformClick ran: Click went to every connected event sink"

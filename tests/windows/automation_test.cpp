@@ -196,6 +196,20 @@ TEST_F(Automation, LibraryUnloadsOnlyWhenNothingIsAlive) {
     EXPECT_EQ(can_unload(), S_OK);
 }
 
+TEST(Resources, ToolboxBitmapAndTypeName) {
+    ControlLibrary library;
+    ASSERT_TRUE(library.loaded());
+    win::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(library.get(), MAKEINTRESOURCEW(1), IMAGE_BITMAP, 0, 0, 0)));
+    ASSERT_TRUE(bitmap);
+    BITMAP info{};
+    ASSERT_NE(::GetObjectW(bitmap.get(), sizeof(info), &info), 0);
+    EXPECT_EQ(info.bmWidth, 23);
+    EXPECT_EQ(info.bmHeight, 22);
+    wchar_t name[64] = {};
+    ASSERT_GT(::LoadStringW(library.get(), 1, name, 64), 0);
+    EXPECT_STREQ(name, L"BrixelDemo Control");
+}
+
 // The type library's enumerations must say exactly what the core's tables say:
 // containers show one, documents store the other.
 TEST(TypeLibrary, EnumerationsMatchTheCoreTables) {

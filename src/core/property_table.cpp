@@ -1,0 +1,461 @@
+#include "core/property_table.h"
+
+#include <type_traits>
+
+#include "core/dispids.h"
+#include "core/enums.h"
+
+namespace brixel {
+namespace {
+
+using P = ButtonProperties;
+using R = ChangeRule;
+using C = Category;
+using V = StateVariant;
+using namespace dispid;
+
+constexpr DefaultValue Lit(std::int64_t n) { return {DefaultSource::Literal, n, {}}; }
+constexpr DefaultValue LitText(std::u16string_view t) { return {DefaultSource::Literal, 0, t}; }
+
+constexpr MemberInfo Row(std::string_view name, std::int32_t id, VarType type, C cat, DefaultValue def,
+                         Field field, R rule, V variant) {
+    MemberInfo m;
+    m.name = name;
+    m.dispid = id;
+    m.type = type;
+    m.category = cat;
+    m.def = def;
+    m.field = field;
+    m.rule = rule;
+    m.variant = variant;
+    m.persist_key = name;
+    return m;
+}
+
+constexpr MemberInfo Flag(std::string_view n, std::int32_t id, bool P::*f, bool def, C c, R r,
+                          V v = V::Normal) {
+    return Row(n, id, VarType::Bool, c, Lit(def), f, r, v);
+}
+constexpr MemberInfo Short(std::string_view n, std::int32_t id, std::int16_t P::*f, std::int16_t def, C c,
+                           R r, V v = V::Normal) {
+    return Row(n, id, VarType::I2, c, Lit(def), f, r, v);
+}
+constexpr MemberInfo Colour(std::string_view n, std::int32_t id, OleColor P::*f, OleColor def, C c, R r,
+                            V v = V::Normal) {
+    return Row(n, id, VarType::Color, c, Lit(def), f, r, v);
+}
+constexpr MemberInfo FaceColour(std::string_view n, std::int32_t id, OleColor P::*f, C c, R r) {
+    return Row(n, id, VarType::Color, c, {DefaultSource::SystemButtonFace, 0, {}}, f, r, V::Normal);
+}
+constexpr MemberInfo Text(std::string_view n, std::int32_t id, std::u16string P::*f, std::u16string_view def,
+                          C c, R r) {
+    return Row(n, id, VarType::Bstr, c, LitText(def), f, r, V::Normal);
+}
+constexpr MemberInfo FontMember(std::string_view n, std::int32_t id, FontDesc P::*f, C c, R r,
+                                V v = V::Normal) {
+    return Row(n, id, VarType::Font, c, {DefaultSource::StandardFont, 0, {}}, f, r, v);
+}
+constexpr MemberInfo PictureMember(std::string_view n, std::int32_t id, PictureRef P::*f, C c, R r,
+                                   V v = V::Normal) {
+    return Row(n, id, VarType::Picture, c, {DefaultSource::NoPicture, 0, {}}, f, r, v);
+}
+constexpr MemberInfo ReadOnly(std::string_view n, std::int32_t id) {
+    MemberInfo m = Row(n, id, VarType::I4, C::None, {}, {}, R::None, V::Normal);
+    m.read_only = true;
+    m.persist_key = {};
+    return m;
+}
+constexpr MemberInfo Method(std::string_view n, std::int32_t id, VarType result,
+                            std::span<const Param> params = {}) {
+    MemberInfo m = Row(n, id, result, C::None, {}, {}, R::None, V::Normal);
+    m.kind = MemberKind::Method;
+    m.params = params;
+    m.persist_key = {};
+    return m;
+}
+constexpr Param kItemId[] = {{"ItemID", VarType::I2}};
+constexpr MemberInfo Indexed(std::string_view n, std::int32_t id, VarType type) {
+    MemberInfo m = Method(n, id, type, kItemId);
+    m.kind = MemberKind::IndexedProperty;
+    return m;
+}
+constexpr MemberInfo PersistedFlag(std::string_view n, bool P::*f) {
+    MemberInfo m = Flag(n, kNone, f, false, C::None, R::None);
+    m.kind = MemberKind::PersistedFlag;
+    return m;
+}
+constexpr MemberInfo WithKey(MemberInfo m, std::string_view key) {
+    m.persist_key = key;
+    return m;
+}
+
+constexpr Param kToggleState[] = {{"State", VarType::Bool}};
+constexpr Param kAddItem[] = {{"ItemID", VarType::I2}, {"ParentID", VarType::I2}};
+constexpr Param kInsertItem[] = {{"ItemID", VarType::I2}, {"PlaceBeforeItemID", VarType::I2}};
+constexpr Param kParentId[] = {{"ParentID", VarType::I2}};
+constexpr Param kIdFromIndex[] = {{"ParentID", VarType::I2}, {"ItemIndex", VarType::I2}};
+
+constexpr OleColor kXPBlueBorder = 0x743C00;
+
+const MemberInfo kMembers[] = {
+    WithKey(Row("_Caption", kDefaultCaption, VarType::Bstr, C::None,
+                {DefaultSource::AmbientDisplayName, 0, {}}, &P::Caption, R::Repaint, V::Normal),
+            {}),
+    Row("Caption", kCaption, VarType::Bstr, C::Caption, {DefaultSource::AmbientDisplayName, 0, {}},
+        &P::Caption, R::Repaint, V::Normal),
+    Short("Bevel", kBevel, &P::Bevel, 1, C::Border, R::Bevel),
+    Colour("BevelUpperShade", kBevelUpperShade, &P::BevelUpperShade, 0xFFFFFF, C::Border, R::RepaintIf3D),
+    Colour("BevelLowerShade", kBevelLowerShade, &P::BevelLowerShade, 0x808080, C::Border, R::RepaintIf3D),
+    FaceColour("BackColor", kBackColor, &P::BackColor, C::Appearance, R::RepaintUnlessXPFace),
+    Colour("FontColor", kFontColor, &P::FontColor, 0x000000, C::Caption, R::Repaint),
+    Colour("BorderColor", kBorderColor, &P::BorderColor, kXPBlueBorder, C::Border, R::CustomBorderColour),
+    PictureMember("Picture", kPicture, &P::Picture, C::Picture, R::Repaint),
+    Colour("PictureTransparentColor", kPictureTransparentColor, &P::PictureTransparentColor, 0xFFFFFF,
+           C::Picture, R::RepaintIfPictureHasImage),
+    Text("ToolTipText", kToolTipText, &P::ToolTipText, u"", C::Behavior, R::ToolTip),
+    Flag("CoolButton", kCoolButton, &P::CoolButton, false, C::Behavior, R::RepaintIf3D),
+    Flag("ShowFocusBorder", kShowFocusBorder, &P::ShowFocusBorder, true, C::Border, R::Repaint),
+    Flag("Enabled", kEnabled, &P::Enabled, true, C::Behavior, R::Enabled),
+    Flag("ShowDefaultBorder", kShowDefaultBorder, &P::ShowDefaultBorder, true, C::Border, R::Repaint),
+    Short("MousePointer", kMousePointer, &P::MousePointer, 0, C::Mouse, R::MousePointer),
+    PictureMember("MouseIcon", kMouseIcon, &P::MouseIcon, C::Mouse, R::None),
+    Flag("Active", kActive, &P::Active, true, C::Behavior, R::Active),
+    Short("ClickSound", kClickSound, &P::ClickSound, 1, C::Sound, R::Sound),
+    Text("ClickSoundFile", kClickSoundFile, &P::ClickSoundFile, u"", C::Sound, R::SoundFile),
+    Colour("MouseInFontColor", kMouseInFontColor, &P::MouseInFontColor, 0x000000, C::Caption,
+           R::RepaintIfCaptionShown, V::MouseIn),
+    FontMember("MouseInFont", kMouseInFont, &P::MouseInFont, C::Caption, R::RepaintIfCaptionShown, V::MouseIn),
+    PictureMember("MouseInPicture", kMouseInPicture, &P::MouseInPicture, C::Picture, R::RepaintIfMouseIn,
+                  V::MouseIn),
+    PictureMember("DownPicture", kDownPicture, &P::DownPicture, C::Picture, R::RepaintIfPressedOrToggled,
+                  V::Down),
+    PictureMember("DisabledPicture", kDisabledPicture, &P::DisabledPicture, C::Picture, R::RepaintIfDisabled,
+                  V::Disabled),
+    Flag("Hyperlink", kHyperlink, &P::Hyperlink, false, C::Hyperlink, R::Repaint),
+    Text("HyperlinkAddress", kHyperlinkAddress, &P::HyperlinkAddress, u"", C::Hyperlink, R::Repaint),
+    Flag("ShowHyperlink", kShowHyperlink, &P::ShowHyperlink, false, C::Hyperlink, R::Repaint),
+    Short("Appearance", kAppearance, &P::Appearance, kvnXPStyleAPB, C::Appearance, R::Appearance),
+    Short("XPColorScheme", kXPColorScheme, &P::XPColorScheme, kvnXPBlueScheme, C::Appearance,
+          R::XPColorScheme),
+    ReadOnly("hWnd", kHWnd),
+    Flag("ToggleButton", kToggleButton, &P::ToggleButton, false, C::Behavior, R::ToggleButton),
+    Short("BorderStyle", kBorderStyle, &P::BorderStyle, kvnSolid, C::Border, R::RepaintUnless3DOrXPStyle),
+    FontMember("DisabledFont", kDisabledFont, &P::DisabledFont, C::Caption, R::RepaintIfDisabled, V::Disabled),
+    Colour("DisabledFontColor", kDisabledFontColor, &P::DisabledFontColor, 0x99A8AC, C::Caption,
+           R::RepaintIfDisabled, V::Disabled),
+    FaceColour("DisabledBackColor", kDisabledBackColor, &P::DisabledBackColor, C::Appearance,
+               R::RepaintIfDisabled),
+    Colour("DisabledBorderColor", kDisabledBorderColor, &P::DisabledBorderColor, 0xC8D0D4, C::Border,
+           R::RepaintIfDisabled, V::Disabled),
+    Colour("MouseInBackColor", kMouseInBackColor, &P::MouseInBackColor, 0xC2D1D4, C::Appearance,
+           R::RepaintIfMouseIn, V::MouseIn),
+    Colour("MouseInBorderColor", kMouseInBorderColor, &P::MouseInBorderColor, kXPBlueBorder, C::Border,
+           R::CustomBorderColour, V::MouseIn),
+    Short("MouseInBorderStyle", kMouseInBorderStyle, &P::MouseInBorderStyle, kvnSolid, C::Border,
+          R::RepaintIfMouseIn, V::MouseIn),
+    Short("TranslucentStyle", kTranslucentStyle, &P::TranslucentStyle, kvnNotTranslucent, C::Translucent,
+          R::Translucency),
+    Short("TranslucentLevel", kTranslucentLevel, &P::TranslucentLevel, 120, C::Translucent, R::Repaint),
+    Short("PictureStyle", kPictureStyle, &P::PictureStyle, kvnNormal, C::Picture, R::RepaintIfPictureHasImage),
+    Colour("DisabledPictureTransparentColor", kDisabledPictureTransparentColor,
+           &P::DisabledPictureTransparentColor, 0xFFFFFF, C::Picture, R::RepaintIfDisabled, V::Disabled),
+    Colour("DownPictureTransparentColor", kDownPictureTransparentColor, &P::DownPictureTransparentColor,
+           0xFFFFFF, C::Picture, R::RepaintIfPictureShown, V::Down),
+    Colour("MouseInPictureTransparentColor", kMouseInPictureTransparentColor,
+           &P::MouseInPictureTransparentColor, 0xFFFFFF, C::Picture, R::RepaintIfPictureShown, V::MouseIn),
+    Short("MouseInSound", kMouseInSound, &P::MouseInSound, kvnSound2, C::Sound, R::Sound),
+    Text("MouseInSoundFile", kMouseInSoundFile, &P::MouseInSoundFile, u"", C::Sound, R::SoundFile),
+    Text("CaptionMargins", kCaptionMargins, &P::CaptionMargins, u"6;6;6;6", C::Caption, R::Repaint),
+    Text("PictureMargins", kPictureMargins, &P::PictureMargins, u"6;6;6;6", C::Picture,
+         R::RepaintIfAnyPictureShown),
+    Flag("EnableMouseInProperties", kEnableMouseInProperties, &P::EnableMouseInProperties, true, C::Behavior,
+         R::RepaintIfMouseIn),
+    Flag("EnableDownProperties", kEnableDownProperties, &P::EnableDownProperties, true, C::Behavior,
+         R::RepaintIfPressedOrToggled),
+    // The stored key has always been spelt so; documents depend on it.
+    WithKey(Flag("EnableDisabledProperties", kEnableDisabledProperties, &P::EnableDisabledProperties, true,
+                 C::Behavior, R::RepaintIfDisabled),
+            "EnableDisbaledProperties"),
+    Short("CaptionHAlignment", kCaptionHAlignment, &P::CaptionHAlignment, kvnHCenter, C::Caption, R::Repaint),
+    Short("CaptionVAlignment", kCaptionVAlignment, &P::CaptionVAlignment, kvnVCenter, C::Caption, R::Repaint),
+    Short("PictureHAlignment", kPictureHAlignment, &P::PictureHAlignment, kvnHCenter, C::Picture,
+          R::RepaintIfPictureShown),
+    Short("PictureVAlignment", kPictureVAlignment, &P::PictureVAlignment, kvnVCenter, C::Picture,
+          R::RepaintIfPictureShown),
+    Short("MouseInPictureHAlignment", kMouseInPictureHAlignment, &P::MouseInPictureHAlignment, kvnHCenter,
+          C::Picture, R::RepaintIfPictureShown, V::MouseIn),
+    Short("MouseInPictureVAlignment", kMouseInPictureVAlignment, &P::MouseInPictureVAlignment, kvnVCenter,
+          C::Picture, R::RepaintIfPictureShown, V::MouseIn),
+    Short("DisabledPictureHAlignment", kDisabledPictureHAlignment, &P::DisabledPictureHAlignment, kvnHCenter,
+          C::Picture, R::RepaintIfPictureShown, V::Disabled),
+    Short("DisabledPictureVAlignment", kDisabledPictureVAlignment, &P::DisabledPictureVAlignment, kvnVCenter,
+          C::Picture, R::RepaintIfPictureShown, V::Disabled),
+    Short("DownPictureHAlignment", kDownPictureHAlignment, &P::DownPictureHAlignment, kvnHCenter, C::Picture,
+          R::RepaintIfPictureShown, V::Down),
+    Short("DownPictureVAlignment", kDownPictureVAlignment, &P::DownPictureVAlignment, kvnVCenter, C::Picture,
+          R::RepaintIfPictureShown, V::Down),
+    Flag("CaptionWrap", kCaptionWrap, &P::CaptionWrap, false, C::Caption, R::Repaint),
+    Short("DownBorderStyle", kDownBorderStyle, &P::DownBorderStyle, kvnSolid, C::Border,
+          R::RepaintIfPressedOrToggled, V::Down),
+    Colour("DownBackColor", kDownBackColor, &P::DownBackColor, 0xE5E5E5, C::Appearance,
+           R::RepaintIfPressedOrToggled, V::Down),
+    Colour("DownBorderColor", kDownBorderColor, &P::DownBorderColor, kXPBlueBorder, C::Border,
+           R::CustomBorderColour, V::Down),
+    FontMember("DownFont", kDownFont, &P::DownFont, C::Caption, R::RepaintIfPressedOrToggled, V::Down),
+    Colour("DownFontColor", kDownFontColor, &P::DownFontColor, 0x000000, C::Caption,
+           R::RepaintIfPressedOrToggled, V::Down),
+    Flag("Gradient", kGradient, &P::Gradient, false, C::Gradient, R::Repaint),
+    Short("GradientStyle", kGradientStyle, &P::GradientStyle, 0, C::Gradient, R::RepaintIfGradientShown),
+    Short("GradientStyleVariant", kGradientStyleVariant, &P::GradientStyleVariant, 0, C::Gradient,
+          R::RepaintIfGradientShown),
+    Colour("GradientColor1", kGradientColor1, &P::GradientColor1, 0xFFFFFF, C::Gradient,
+           R::RepaintIfGradientShown),
+    Colour("GradientColor2", kGradientColor2, &P::GradientColor2, 0xF9DED6, C::Gradient,
+           R::RepaintIfGradientShown),
+    Flag("DisabledGradient", kDisabledGradient, &P::DisabledGradient, false, C::Gradient, R::Repaint,
+         V::Disabled),
+    Short("DisabledGradientStyle", kDisabledGradientStyle, &P::DisabledGradientStyle, 0, C::Gradient,
+          R::RepaintIfGradientShown, V::Disabled),
+    Short("DisabledGradientStyleVariant", kDisabledGradientStyleVariant, &P::DisabledGradientStyleVariant, 0,
+          C::Gradient, R::RepaintIfGradientShown, V::Disabled),
+    Colour("DisabledGradientColor1", kDisabledGradientColor1, &P::DisabledGradientColor1, 0xFFFFFF,
+           C::Gradient, R::RepaintIfGradientShown, V::Disabled),
+    Colour("DisabledGradientColor2", kDisabledGradientColor2, &P::DisabledGradientColor2, 0xE0E0E0,
+           C::Gradient, R::RepaintIfGradientShown, V::Disabled),
+    Flag("MouseInGradient", kMouseInGradient, &P::MouseInGradient, false, C::Gradient, R::Repaint, V::MouseIn),
+    Short("MouseInGradientStyle", kMouseInGradientStyle, &P::MouseInGradientStyle, 0, C::Gradient,
+          R::RepaintIfGradientShown, V::MouseIn),
+    Short("MouseInGradientStyleVariant", kMouseInGradientStyleVariant, &P::MouseInGradientStyleVariant, 0,
+          C::Gradient, R::RepaintIfGradientShown, V::MouseIn),
+    Colour("MouseInGradientColor1", kMouseInGradientColor1, &P::MouseInGradientColor1, 0xFFFFFF, C::Gradient,
+           R::RepaintIfGradientShown, V::MouseIn),
+    Colour("MouseInGradientColor2", kMouseInGradientColor2, &P::MouseInGradientColor2, 0xF9DED6, C::Gradient,
+           R::RepaintIfGradientShown, V::MouseIn),
+    Flag("DownGradient", kDownGradient, &P::DownGradient, false, C::Gradient, R::Repaint, V::Down),
+    Short("DownGradientStyle", kDownGradientStyle, &P::DownGradientStyle, 0, C::Gradient,
+          R::RepaintIfGradientShown, V::Down),
+    Short("DownGradientStyleVariant", kDownGradientStyleVariant, &P::DownGradientStyleVariant, 0, C::Gradient,
+          R::RepaintIfGradientShown, V::Down),
+    Colour("DownGradientColor1", kDownGradientColor1, &P::DownGradientColor1, 0xFFFFFF, C::Gradient,
+           R::RepaintIfGradientShown, V::Down),
+    Colour("DownGradientColor2", kDownGradientColor2, &P::DownGradientColor2, 0xF9DED6, C::Gradient,
+           R::RepaintIfGradientShown, V::Down),
+    Short("MouseInPictureStyle", kMouseInPictureStyle, &P::MouseInPictureStyle, kvnNormal, C::Picture,
+          R::RepaintIfPictureShown, V::MouseIn),
+    Short("DownPictureStyle", kDownPictureStyle, &P::DownPictureStyle, kvnNormal, C::Picture,
+          R::RepaintIfPictureShown, V::Down),
+    Short("PictureEffectWhenMouseDown", kPictureEffectWhenMouseDown, &P::PictureEffectWhenMouseDown,
+          kvnNoEffect, C::Picture, R::RepaintIfDownEffectShown),
+    Short("PictureEffectWhenMouseOver", kPictureEffectWhenMouseOver, &P::PictureEffectWhenMouseOver,
+          kvnNoEffect, C::Picture, R::RepaintIfOverEffectShown),
+    Short("DisabledPictureStyle", kDisabledPictureStyle, &P::DisabledPictureStyle, kvnNormal, C::Picture,
+          R::RepaintIfPictureShown, V::Disabled),
+    Text("CornerStyle", kCornerStyle, &P::CornerStyle, u"0;0;0;0", C::Appearance, R::Shape),
+    Text("CornerRoundingLevel", kCornerRoundingLevel, &P::CornerRoundingLevel, u"1;1;1;1", C::Appearance,
+         R::Shape),
+    Short("AppearanceStyle", kAppearanceStyle, &P::AppearanceStyle, kvnAppearanceDefaultStyle, C::Appearance,
+          R::AppearanceStyle),
+    Flag("RightToLeft", kRightToLeft, &P::RightToLeft, false, C::Behavior, R::ReadingDirection),
+    Row("Value", kValue, VarType::Bool, C::None, Lit(false), {}, R::Value, V::Normal),
+    ReadOnly("ControlPointer", kControlPointer),
+    FontMember("Font", kFont, &P::Font, C::None, R::StockFont),
+
+    // The drop-down menu.
+    Flag("Menu", kMenu, &P::Menu, false, C::Menu, R::Menu),
+    Colour("MenuSelectionBackColor", kMenuSelectionBackColor, &P::MenuSelectionBackColor, 0xC2EEFF, C::Menu,
+           R::None),
+    Flag("MenuSidebar", kMenuSidebar, &P::MenuSidebar, false, C::Menu, R::None),
+    Colour("MenuSidebarColor", kMenuSidebarColor, &P::MenuSidebarColor, 0xEABB99, C::Menu, R::None),
+    Colour("MenuFontColor", kMenuFontColor, &P::MenuFontColor, 0x000000, C::Menu, R::None),
+    Colour("MenuSeparatorColor", kMenuSeparatorColor, &P::MenuSeparatorColor, 0xCB8C6A, C::Menu, R::None),
+    Colour("MenuBackColor", kMenuBackColor, &P::MenuBackColor, 0xF6F6F6, C::Menu, R::None),
+    Short("MenuButtonAlignment", kMenuButtonAlignment, &P::MenuButtonAlignment, kvnMenuButtonAlignmentRight,
+          C::Menu, R::RepaintIfMenu),
+    Short("MenuButtonStyle", kMenuButtonStyle, &P::MenuButtonStyle, kvnMenuButtonStylePushButtonAndDropDown,
+          C::Menu, R::RepaintIfMenu),
+    Short("MenuButtonWidth", kMenuButtonWidth, &P::MenuButtonWidth, 17, C::Menu, R::RepaintIfMenu),
+    Colour("MenuButtonTriangleColor", kMenuButtonTriangleColor, &P::MenuButtonTriangleColor, 0x000000, C::Menu,
+           R::RepaintIfMenu),
+    Short("MenuAlignment", kMenuAlignment, &P::MenuAlignment, kvnMenuAlignmentLeft, C::Menu, R::None),
+    Colour("MenuSelectionFontColor", kMenuSelectionFontColor, &P::MenuSelectionFontColor, 0xFFFFFF, C::Menu,
+           R::None),
+    Flag("ShowMenuButtonTriangle", kShowMenuButtonTriangle, &P::ShowMenuButtonTriangle, true, C::Menu,
+         R::RepaintIfMenu),
+    FontMember("MenuFont", kMenuFont, &P::MenuFont, C::Menu, R::None),
+    Flag("MenuAutoDrop", kMenuAutoDrop, &P::MenuAutoDrop, false, C::Menu, R::MenuAutoDrop),
+
+    // Menu items, addressed by item ID; the menu layer serves them.
+    Indexed("MenuItemCaption", kMenuItemCaption, VarType::Bstr),
+    Indexed("MenuItemID", kMenuItemID, VarType::I2),
+    Indexed("MenuItemShortcut", kMenuItemShortcut, VarType::I2),
+    Indexed("MenuItemHyperlink", kMenuItemHyperlink, VarType::Bool),
+    Indexed("MenuItemHyperlinkAddress", kMenuItemHyperlinkAddress, VarType::Bstr),
+    Indexed("MenuItemSeparator", kMenuItemSeparator, VarType::Bool),
+    Indexed("MenuItemEnabled", kMenuItemEnabled, VarType::Bool),
+    Indexed("MenuItemPicture", kMenuItemPicture, VarType::Picture),
+    Indexed("MenuItemVisible", kMenuItemVisible, VarType::Bool),
+
+    Method("Refresh", kRefresh, VarType::Void),
+    Method("AboutBox", kAboutBox, VarType::Void),
+    Method("SetFocus", kSetFocus, VarType::Void),
+    Method("SetToggleState", kSetToggleState, VarType::Void, kToggleState),
+    Method("GetToggleState", kGetToggleState, VarType::Bool),
+    Method("DropMenu", kDropMenu, VarType::Void),
+    Method("PerformClick", kPerformClick, VarType::Void),
+    Method("PerformHyperlink", kPerformHyperlink, VarType::Void),
+    Method("PerformClickActions", kPerformClickActions, VarType::Void),
+    Method("AddMenuItem", kAddMenuItem, VarType::Void, kAddItem),
+    Method("InsertMenuItem", kInsertMenuItem, VarType::Void, kInsertItem),
+    Method("RemoveMenuItem", kRemoveMenuItem, VarType::Void, kItemId),
+    Method("GetMenuItemCount", kGetMenuItemCount, VarType::I2, kParentId),
+    Method("GetMenuItemIDFromIndex", kGetMenuItemIDFromIndex, VarType::I2, kIdFromIndex),
+    Method("GetMenuItemParentID", kGetMenuItemParentID, VarType::I2, kItemId),
+    Method("IsMenuItemParent", kIsMenuItemParent, VarType::Bool, kItemId),
+    Method("GetTotalMenuItemCount", kGetTotalMenuItemCount, VarType::I2),
+
+    PersistedFlag("CustomBorderColor", &P::CustomBorderColor),
+    PersistedFlag("CustomMouseInBorderColor", &P::CustomMouseInBorderColor),
+    PersistedFlag("CustomBackBorderColor", &P::CustomBackBorderColor),
+};
+
+struct CategoryLabel {
+    Category category;
+    std::string_view name;
+};
+
+constexpr CategoryLabel kCategoryNames[] = {
+    {C::Behavior, "Behavior"}, {C::Appearance, "Appearance"}, {C::Caption, "Caption"},
+    {C::Border, "Border"},     {C::Gradient, "Gradient"},     {C::Picture, "Picture"},
+    {C::Mouse, "Mouse"},       {C::Sound, "Sound"},           {C::Hyperlink, "Hyperlink"},
+    {C::Translucent, "Translucent"}, {C::Menu, "Menu"},
+};
+
+template <typename T>
+constexpr VarType TypeOfAlternative() {
+    if constexpr (std::is_same_v<T, bool>) return VarType::Bool;
+    if constexpr (std::is_same_v<T, std::int16_t>) return VarType::I2;
+    if constexpr (std::is_same_v<T, std::int32_t>) return VarType::I4;
+    if constexpr (std::is_same_v<T, OleColor>) return VarType::Color;
+    if constexpr (std::is_same_v<T, std::u16string>) return VarType::Bstr;
+    if constexpr (std::is_same_v<T, FontDesc>) return VarType::Font;
+    if constexpr (std::is_same_v<T, PictureRef>) return VarType::Picture;
+    return VarType::Void;
+}
+
+void ApplyDefault(ButtonProperties& props, const MemberInfo& m, std::u16string_view display_name,
+                  OleColor button_face) {
+    const DefaultValue& d = m.def;
+    std::visit(
+        [&](auto member) {
+            using M = decltype(member);
+            if constexpr (!std::is_same_v<M, std::monostate>) {
+                auto& slot = props.*member;
+                using T = std::remove_reference_t<decltype(slot)>;
+                if constexpr (std::is_same_v<T, std::u16string>) {
+                    slot = d.source == DefaultSource::AmbientDisplayName ? display_name : d.text;
+                } else if constexpr (std::is_same_v<T, FontDesc>) {
+                    slot = FontDesc{};
+                } else if constexpr (std::is_same_v<T, PictureRef>) {
+                    slot = nullptr;
+                } else if constexpr (std::is_same_v<T, OleColor>) {
+                    slot = d.source == DefaultSource::SystemButtonFace ? button_face
+                                                                        : static_cast<OleColor>(d.number);
+                } else {
+                    slot = static_cast<T>(d.number);
+                }
+            }
+        },
+        m.field);
+}
+
+}  // namespace
+
+std::span<const MemberInfo> MemberTable() { return kMembers; }
+
+const MemberInfo* FindMember(std::int32_t id) {
+    if (id == kNone) return nullptr;
+    for (const MemberInfo& m : kMembers) {
+        if (m.dispid == id) return &m;
+    }
+    return nullptr;
+}
+
+const MemberInfo* FindMemberByName(std::string_view name) {
+    for (const MemberInfo& m : kMembers) {
+        if (m.name == name) return &m;
+    }
+    return nullptr;
+}
+
+std::string_view CategoryName(Category category) {
+    for (const CategoryLabel& c : kCategoryNames) {
+        if (c.category == category) return c.name;
+    }
+    return {};
+}
+
+Category CategoryOf(std::int32_t id) {
+    if (id == kStockFont) return Category::Caption;
+    const MemberInfo* m = FindMember(id);
+    return m != nullptr ? m->category : Category::None;
+}
+
+VarType TypeOf(const PropertyValue& value) {
+    return std::visit([](const auto& v) { return TypeOfAlternative<std::decay_t<decltype(v)>>(); }, value);
+}
+
+std::optional<PropertyValue> ReadField(const ButtonProperties& props, const Field& field) {
+    return std::visit(
+        [&](auto member) -> std::optional<PropertyValue> {
+            if constexpr (std::is_same_v<decltype(member), std::monostate>) {
+                return std::nullopt;
+            } else {
+                return PropertyValue(props.*member);
+            }
+        },
+        field);
+}
+
+bool WriteField(ButtonProperties& props, const Field& field, const PropertyValue& value) {
+    return std::visit(
+        [&](auto member) {
+            if constexpr (std::is_same_v<decltype(member), std::monostate>) {
+                return false;
+            } else {
+                using T = std::remove_reference_t<decltype(props.*member)>;
+                const T* v = std::get_if<T>(&value);
+                if (v == nullptr) return false;
+                props.*member = *v;
+                return true;
+            }
+        },
+        field);
+}
+
+bool FieldEquals(const ButtonProperties& a, const ButtonProperties& b, const Field& field) {
+    return std::visit(
+        [&](auto member) {
+            if constexpr (std::is_same_v<decltype(member), std::monostate>) {
+                return true;
+            } else {
+                return a.*member == b.*member;
+            }
+        },
+        field);
+}
+
+void CopyField(ButtonProperties& to, const ButtonProperties& from, const Field& field) {
+    std::visit(
+        [&](auto member) {
+            if constexpr (!std::is_same_v<decltype(member), std::monostate>) to.*member = from.*member;
+        },
+        field);
+}
+
+ButtonProperties NewControlProperties(std::u16string_view display_name, OleColor button_face) {
+    ButtonProperties props;
+    for (const MemberInfo& m : kMembers) ApplyDefault(props, m, display_name, button_face);
+    return props;
+}
+
+}  // namespace brixel

@@ -1,6 +1,7 @@
 #include "activex/connection_point.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 
 namespace brixel::activex {
@@ -33,15 +34,15 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) noexcept {
     if (cookie == nullptr) return E_POINTER;
     *cookie = 0;
     if (sink == nullptr) return E_POINTER;
-    // A sink for a dispinterface is reached through IDispatch; ask for the
-    // event interface first so a sink that distinguishes the two is honoured.
-    win::ComPtr<IDispatch> dispatch;
-    if (FAILED(sink->QueryInterface(events_, dispatch.put_void())) &&
-        FAILED(sink->QueryInterface(IID_IDispatch, dispatch.put_void()))) {
+    // A sink for a dispinterface may answer only IDispatch; ask for the
+    // outgoing interface first so a sink that distinguishes them is honoured.
+    win::ComPtr<IUnknown> held;
+    if (FAILED(sink->QueryInterface(events_, held.put_void())) &&
+        (!dispinterface_ || FAILED(sink->QueryInterface(IID_IDispatch, held.put_void())))) {
         return CONNECT_E_CANNOTCONNECT;
     }
     try {
-        sinks_.push_back(Sink{next_cookie_, std::move(dispatch)});
+        sinks_.push_back(Sink{next_cookie_, std::move(held)});
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -53,7 +54,7 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) noexcept {
     const auto it = std::find_if(sinks_.begin(), sinks_.end(), [cookie](const Sink& s) { return s.cookie == cookie; });
     if (it == sinks_.end()) return CONNECT_E_NOCONNECTION;
     // Release outside the vector: the sink's Release may re-enter Unadvise.
-    win::ComPtr<IDispatch> leaving = std::move(it->dispatch);
+    win::ComPtr<IUnknown> leaving = std::move(it->sink);
     sinks_.erase(it);
     return S_OK;
 }
@@ -65,21 +66,82 @@ HRESULT ConnectionPoint::EnumConnections(IEnumConnections** out) noexcept {
 }
 
 void ConnectionPoint::Fire(DISPID id, DISPPARAMS* params) noexcept {
-    std::vector<win::ComPtr<IDispatch>> snapshot;
-    try {
-        snapshot.reserve(sinks_.size());
-        for (const Sink& s : sinks_) snapshot.push_back(s.dispatch);
-    } catch (const std::bad_alloc&) {
-        return;
-    }
-    // Keep the control alive while user code runs inside the handlers.
-    owner_->AddRef();
     DISPPARAMS none{};
-    for (const auto& sink : snapshot) {
-        sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params ? params : &none, nullptr,
-                     nullptr, nullptr);
+    ForEachSink<IDispatch>([&](IDispatch* sink) {
+        sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, params ? params : &none, nullptr, nullptr,
+                     nullptr);
+    });
+}
+
+namespace {
+
+class PointEnumerator final : public IEnumConnectionPoints {
+public:
+    PointEnumerator(IConnectionPointContainer* owner, std::vector<IConnectionPoint*> points, ULONG position)
+        : owner_(owner), points_(std::move(points)), position_(position) {
+        owner_->AddRef();
     }
-    owner_->Release();
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IEnumConnectionPoints)) {
+            *out = static_cast<IEnumConnectionPoints*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() noexcept override {
+        const ULONG left = --refs_;
+        if (left == 0) delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG wanted, IConnectionPoint** out, ULONG* fetched) noexcept override {
+        if (out == nullptr || (wanted > 1 && fetched == nullptr)) return E_POINTER;
+        ULONG n = 0;
+        for (; n < wanted && position_ < points_.size(); ++n, ++position_) {
+            out[n] = points_[position_];
+            out[n]->AddRef();
+        }
+        if (fetched != nullptr) *fetched = n;
+        return n == wanted ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) noexcept override {
+        const ULONG left = static_cast<ULONG>(points_.size()) - position_;
+        position_ += count < left ? count : left;
+        return count <= left ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() noexcept override {
+        position_ = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        *out = new (std::nothrow) PointEnumerator(owner_, points_, position_);
+        return *out ? S_OK : E_OUTOFMEMORY;
+    }
+
+private:
+    ~PointEnumerator() { owner_->Release(); }
+    std::atomic<ULONG> refs_{1};
+    IConnectionPointContainer* owner_;
+    std::vector<IConnectionPoint*> points_;  // alive as long as their owner
+    ULONG position_;
+};
+
+}  // namespace
+
+HRESULT CreateConnectionPointEnumerator(IConnectionPointContainer* owner, IConnectionPoint* const* points,
+                                        ULONG count, IEnumConnectionPoints** out) noexcept {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    try {
+        *out = new PointEnumerator(owner, std::vector<IConnectionPoint*>(points, points + count), 0);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+    return S_OK;
 }
 
 }  // namespace brixel::activex

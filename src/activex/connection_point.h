@@ -15,8 +15,9 @@ namespace brixel::activex {
 // connection point handed out keeps the whole control alive.
 class ConnectionPoint final : public IConnectionPoint {
 public:
-    ConnectionPoint(IConnectionPointContainer* owner, const IID& events) noexcept
-        : owner_(owner), events_(events) {}
+    // `dispinterface`: sinks answering only IDispatch are accepted too.
+    ConnectionPoint(IConnectionPointContainer* owner, const IID& events, bool dispinterface) noexcept
+        : owner_(owner), events_(events), dispinterface_(dispinterface) {}
     ConnectionPoint(const ConnectionPoint&) = delete;
     ConnectionPoint& operator=(const ConnectionPoint&) = delete;
 
@@ -32,21 +33,47 @@ public:
 
     const IID& events() const noexcept { return events_; }
 
-    // Calls every connected sink. A handler may connect or disconnect sinks
-    // (or drop the last reference to the control) while it runs, so the call
-    // works on its own snapshot of the sinks.
+    // Calls every connected sink of a dispinterface.
     void Fire(DISPID id, DISPPARAMS* params) noexcept;
+    // Calls `call(Interface*)` on every sink. A handler may connect or
+    // disconnect sinks (or drop the last reference to the control) while it
+    // runs, so the call works on its own snapshot of the sinks.
+    template <typename Interface, typename Call>
+    void ForEachSink(Call call) noexcept;
     void DisconnectAll() noexcept { sinks_.clear(); }
+    bool HasSinks() const noexcept { return !sinks_.empty(); }
 
 private:
+    // Each sink is held through the interface asked for at Advise, which
+    // for a dispinterface may be plain IDispatch; both start with IUnknown.
     struct Sink {
         DWORD cookie;
-        win::ComPtr<IDispatch> dispatch;
+        win::ComPtr<IUnknown> sink;
     };
     IConnectionPointContainer* owner_;
     IID events_;
+    bool dispinterface_;
     std::vector<Sink> sinks_;
     DWORD next_cookie_ = 1;
 };
+
+template <typename Interface, typename Call>
+void ConnectionPoint::ForEachSink(Call call) noexcept {
+    std::vector<win::ComPtr<IUnknown>> snapshot;
+    try {
+        snapshot.reserve(sinks_.size());
+        for (const Sink& s : sinks_) snapshot.push_back(s.sink);
+    } catch (...) {
+        return;
+    }
+    // Keep the control alive while user code runs inside the handlers.
+    owner_->AddRef();
+    for (const auto& sink : snapshot) call(static_cast<Interface*>(sink.get()));
+    owner_->Release();
+}
+
+// Enumerates a fixed set of connection points of one container.
+HRESULT CreateConnectionPointEnumerator(IConnectionPointContainer* owner, IConnectionPoint* const* points,
+                                        ULONG count, IEnumConnectionPoints** out) noexcept;
 
 }  // namespace brixel::activex

@@ -1,9 +1,15 @@
 // CTavloCtrl: the control object that containers and scripts talk to.
+//
+// The object is split by concern over several files: lifetime and interface
+// lookup here and in control.cpp, automation in control_dispatch.cpp, the
+// container protocol in control_ole.cpp, property browsing and safety in
+// control_browsing.cpp.
 #pragma once
 
 #include "activex/connection_point.h"
 #include "gdi/raii.h"
 
+#include <objsafe.h>
 #include <ocidl.h>
 
 #include <atomic>
@@ -11,7 +17,14 @@
 
 namespace brixel::activex {
 
-class CTavloCtrl final : public IDispatch, public IProvideClassInfo2, public IConnectionPointContainer {
+class CTavloCtrl final : public IDispatch,
+                         public IProvideClassInfo2,
+                         public IConnectionPointContainer,
+                         public IOleObject,
+                         public IOleControl,
+                         public IPerPropertyBrowsing,
+                         public ISpecifyPropertyPages,
+                         public IObjectSafety {
 public:
     static HRESULT Create(REFIID iid, void** out) noexcept;
 
@@ -37,6 +50,55 @@ public:
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** out) noexcept override;
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** out) noexcept override;
 
+    // IOleObject
+    HRESULT STDMETHODCALLTYPE SetClientSite(IOleClientSite* site) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetClientSite(IOleClientSite** out) noexcept override;
+    HRESULT STDMETHODCALLTYPE SetHostNames(LPCOLESTR app, LPCOLESTR object) noexcept override;
+    HRESULT STDMETHODCALLTYPE Close(DWORD save_option) noexcept override;
+    HRESULT STDMETHODCALLTYPE SetMoniker(DWORD which, IMoniker* moniker) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD assign, DWORD which, IMoniker** out) noexcept override;
+    HRESULT STDMETHODCALLTYPE InitFromData(IDataObject* data, BOOL creation, DWORD reserved) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetClipboardData(DWORD reserved, IDataObject** out) noexcept override;
+    HRESULT STDMETHODCALLTYPE DoVerb(LONG verb, LPMSG msg, IOleClientSite* site, LONG index, HWND parent,
+                                     LPCRECT position) noexcept override;
+    HRESULT STDMETHODCALLTYPE EnumVerbs(IEnumOLEVERB** out) noexcept override;
+    HRESULT STDMETHODCALLTYPE Update() noexcept override;
+    HRESULT STDMETHODCALLTYPE IsUpToDate() noexcept override;
+    HRESULT STDMETHODCALLTYPE GetUserClassID(CLSID* out) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetUserType(DWORD form, LPOLESTR* out) noexcept override;
+    HRESULT STDMETHODCALLTYPE SetExtent(DWORD aspect, SIZEL* size) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, SIZEL* size) noexcept override;
+    HRESULT STDMETHODCALLTYPE Advise(IAdviseSink* sink, DWORD* cookie) noexcept override;
+    HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) noexcept override;
+    HRESULT STDMETHODCALLTYPE EnumAdvise(IEnumSTATDATA** out) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetMiscStatus(DWORD aspect, DWORD* status) noexcept override;
+    HRESULT STDMETHODCALLTYPE SetColorScheme(LOGPALETTE* palette) noexcept override;
+
+    // IOleControl
+    HRESULT STDMETHODCALLTYPE GetControlInfo(CONTROLINFO* info) noexcept override;
+    HRESULT STDMETHODCALLTYPE OnMnemonic(MSG* msg) noexcept override;
+    HRESULT STDMETHODCALLTYPE OnAmbientPropertyChange(DISPID id) noexcept override;
+    HRESULT STDMETHODCALLTYPE FreezeEvents(BOOL freeze) noexcept override;
+
+    // IPerPropertyBrowsing
+    HRESULT STDMETHODCALLTYPE GetDisplayString(DISPID id, BSTR* out) noexcept override;
+    HRESULT STDMETHODCALLTYPE MapPropertyToPage(DISPID id, CLSID* page) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetPredefinedStrings(DISPID id, CALPOLESTR* strings,
+                                                   CADWORD* cookies) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) noexcept override;
+
+    // ISpecifyPropertyPages
+    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) noexcept override;
+
+    // IObjectSafety
+    HRESULT STDMETHODCALLTYPE GetInterfaceSafetyOptions(REFIID iid, DWORD* supported,
+                                                        DWORD* enabled) noexcept override;
+    HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept override;
+
+    // Whether a container asked for safety against untrusted callers or data.
+    bool SafeForUntrustedCaller() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_CALLER) != 0; }
+    bool SafeForUntrustedData() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_DATA) != 0; }
+
 private:
     CTavloCtrl() noexcept;
     ~CTavloCtrl();
@@ -44,12 +106,26 @@ private:
 
     HRESULT InvokeProperty(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
     HRESULT InvokeMethod(DISPID id, DISPPARAMS* params, VARIANT* result) noexcept;
+    HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
     void PerformClick() noexcept;
-    void FireEvent(DISPID id) noexcept { events_.Fire(id, nullptr); }
+    void FireEvent(DISPID id) noexcept;
+    // The common tail of a property change: modified, and at design time the
+    // property-change sinks hear the DISPID.
+    void PropertyChanged(DISPID id) noexcept;
+    void RebuildAccelerators() noexcept;
 
     std::atomic<ULONG> refs_{1};
     win::ComPtr<ITypeInfo> dispatch_info_;
     ConnectionPoint events_;
+    ConnectionPoint property_notify_;
+    win::ComPtr<IOleClientSite> site_;
+    win::ComPtr<IOleAdviseHolder> advise_holder_;
+    SIZEL extent_{};  // HIMETRIC
+    LONG freeze_count_ = 0;
+    DWORD safety_ = 0;
+    bool modified_ = false;
+    win::UniqueAccelerators accelerators_;
+    USHORT accelerator_count_ = 0;
 
     std::wstring caption_;
     OLE_COLOR back_color_ = 0;

@@ -55,10 +55,16 @@ inline void UnloadLibrary(HMODULE h) noexcept { ::FreeLibrary(h); }
 inline void DestroyWindowHandle(HWND h) noexcept { ::DestroyWindow(h); }
 inline void DestroyIconHandle(HICON h) noexcept { ::DestroyIcon(h); }
 inline void DestroyMenuHandle(HMENU h) noexcept { ::DestroyMenu(h); }
+inline void DestroyAccelerators(HACCEL h) noexcept { ::DestroyAcceleratorTable(h); }
+// Named, not a lambda: owners are members of classes declared in headers.
+template <typename T>
+inline void DeleteGdiOf(T h) noexcept {
+    ::DeleteObject(h);
+}
 }  // namespace detail
 
 template <typename T>
-using UniqueGdi = UniqueHandle<T, +[](T h) noexcept { detail::DeleteGdiObject(h); }>;
+using UniqueGdi = UniqueHandle<T, detail::DeleteGdiOf<T>>;
 using UniqueBrush = UniqueGdi<HBRUSH>;
 using UniquePen = UniqueGdi<HPEN>;
 using UniqueFont = UniqueGdi<HFONT>;
@@ -71,6 +77,7 @@ using UniqueModule = UniqueHandle<HMODULE, detail::UnloadLibrary>;
 using UniqueWindow = UniqueHandle<HWND, detail::DestroyWindowHandle>;
 using UniqueIcon = UniqueHandle<HICON, detail::DestroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, detail::DestroyMenuHandle>;
+using UniqueAccelerators = UniqueHandle<HACCEL, detail::DestroyAccelerators>;
 
 // A DC obtained with GetDC: released to its window, never deleted.
 class WindowDc {

@@ -168,11 +168,11 @@ TEST_F(Automation, ClickReachesASinkFoundThroughClassInfo) {
     EXPECT_EQ(sink.refs, 1u) << "the control must release its sinks";
 }
 
-TEST_F(Automation, OnlyTheEventInterfaceHasAConnectionPoint) {
+TEST_F(Automation, UnknownOutgoingInterfacesHaveNoConnectionPoint) {
     ComPtr<IConnectionPointContainer> container;
     ASSERT_HRESULT_SUCCEEDED(control_.As(&container));
     ComPtr<IConnectionPoint> point;
-    EXPECT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()), CONNECT_E_NOCONNECTION);
+    EXPECT_EQ(container->FindConnectionPoint(IID_IOleObject, point.put()), CONNECT_E_NOCONNECTION);
 }
 
 TEST_F(Automation, ClassInfoDescribesTheControlClass) {

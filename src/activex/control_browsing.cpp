@@ -1,0 +1,140 @@
+// What property browsers and untrusted hosts ask: display strings and value
+// lists, the property pages, and the safety options.
+#include "activex/brixeldemo.h"
+#include "activex/control.h"
+#include "core/enums.h"
+
+#include <olectl.h>
+
+#include <string>
+
+namespace brixel::activex {
+namespace {
+
+constexpr DISPID kClickSoundFile = 14;
+constexpr DISPID kMouseInSoundFile = 35;
+
+// The stock colour page of the framework, third in the list.
+constexpr CLSID kStockColorPage = {0x7ebdaae1, 0x8120, 0x11cf, {0x89, 0x9f, 0x00, 0xaa, 0x00, 0x68, 0x8b, 0x10}};
+
+LPOLESTR CoTaskString(std::string_view text) noexcept {
+    auto* out = static_cast<LPOLESTR>(::CoTaskMemAlloc((text.size() + 1) * sizeof(OLECHAR)));
+    if (out == nullptr) return nullptr;
+    for (std::size_t i = 0; i < text.size(); ++i) out[i] = static_cast<OLECHAR>(static_cast<unsigned char>(text[i]));
+    out[text.size()] = 0;
+    return out;
+}
+
+// The interfaces whose safety a container may ask about.
+bool HasSafetyOptions(REFIID iid) {
+    return IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, DIID__DBrixelDemo) ||
+           IsEqualIID(iid, IID_IPersistStreamInit) || IsEqualIID(iid, IID_IPersistPropertyBag) ||
+           IsEqualIID(iid, IID_IPersistStorage) || IsEqualIID(iid, IID_IPersistStream);
+}
+
+constexpr DWORD kSafetySupported = INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA;
+
+}  // namespace
+
+HRESULT CTavloCtrl::GetDisplayString(DISPID id, BSTR* out) noexcept {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (BrowserListFor(id) == nullptr) return E_NOTIMPL;
+    win::UniqueVariant value;
+    if (FAILED(ReadProperty(id, VT_I2, &value))) return E_NOTIMPL;
+    const auto text = BrowserText(id, value->iVal);
+    // A value outside the list shows its number.
+    const std::wstring shown = text ? std::wstring(text->begin(), text->end()) : std::to_wstring(value->iVal);
+    *out = ::SysAllocStringLen(shown.data(), static_cast<UINT>(shown.size()));
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT CTavloCtrl::MapPropertyToPage(DISPID id, CLSID* page) noexcept {
+    if (page == nullptr) return E_POINTER;
+    if (id == kClickSoundFile || id == kMouseInSoundFile) {
+        *page = CLSID_PropPageMore;
+        return S_OK;
+    }
+    *page = CLSID_NULL;
+    return PERPROP_E_NOPAGEAVAILABLE;
+}
+
+HRESULT CTavloCtrl::GetPredefinedStrings(DISPID id, CALPOLESTR* strings, CADWORD* cookies) noexcept {
+    if (strings == nullptr || cookies == nullptr) return E_POINTER;
+    *strings = {};
+    *cookies = {};
+    const BrowserList* list = BrowserListFor(id);
+    if (list == nullptr) return E_NOTIMPL;
+    const auto count = static_cast<ULONG>(list->entries.size());
+    auto* texts = static_cast<LPOLESTR*>(::CoTaskMemAlloc(count * sizeof(LPOLESTR)));
+    auto* values = static_cast<DWORD*>(::CoTaskMemAlloc(count * sizeof(DWORD)));
+    bool ok = texts != nullptr && values != nullptr;
+    for (ULONG i = 0; ok && i < count; ++i) {
+        texts[i] = CoTaskString(list->entries[i].text);
+        values[i] = static_cast<DWORD>(list->entries[i].value);
+        if (texts[i] == nullptr) {
+            for (ULONG j = 0; j < i; ++j) ::CoTaskMemFree(texts[j]);
+            ok = false;
+        }
+    }
+    if (!ok) {
+        ::CoTaskMemFree(texts);
+        ::CoTaskMemFree(values);
+        return E_OUTOFMEMORY;
+    }
+    *strings = {count, texts};
+    *cookies = {count, values};
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) noexcept {
+    if (out == nullptr) return E_POINTER;
+    ::VariantInit(out);
+    const BrowserList* list = BrowserListFor(id);
+    if (list == nullptr) return E_NOTIMPL;
+    for (const BrowserEntry& e : list->entries) {
+        if (static_cast<DWORD>(e.value) == cookie) {
+            out->vt = VT_I2;
+            out->iVal = e.value;
+            return S_OK;
+        }
+    }
+    return E_INVALIDARG;
+}
+
+HRESULT CTavloCtrl::GetPages(CAUUID* pages) noexcept {
+    if (pages == nullptr) return E_POINTER;
+    static const GUID* const kPages[] = {&CLSID_TavloPropPage, &CLSID_PropPageMore, &kStockColorPage,
+                                         &CLSID_PropPageGradientFill, &CLSID_PropPagePicture,
+                                         &CLSID_PropPageDropMenu};
+    constexpr ULONG count = sizeof(kPages) / sizeof(kPages[0]);
+    pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(count * sizeof(GUID)));
+    if (pages->pElems == nullptr) {
+        pages->cElems = 0;
+        return E_OUTOFMEMORY;
+    }
+    for (ULONG i = 0; i < count; ++i) pages->pElems[i] = *kPages[i];
+    pages->cElems = count;
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWORD* enabled) noexcept {
+    if (supported == nullptr || enabled == nullptr) return E_POINTER;
+    *supported = 0;
+    *enabled = 0;
+    if (!HasSafetyOptions(iid)) return E_NOINTERFACE;
+    *supported = kSafetySupported;
+    *enabled = safety_;
+    return S_OK;
+}
+
+// Once a container asked for safety it stays asked for: a script cannot
+// lower the restrictions the page's host put on the control.
+HRESULT CTavloCtrl::SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept {
+    if (!HasSafetyOptions(iid)) return E_NOINTERFACE;
+    if ((mask & ~kSafetySupported) != 0) return E_FAIL;
+    safety_ |= enabled & mask;
+    return S_OK;
+}
+
+}  // namespace brixel::activex

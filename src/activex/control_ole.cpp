@@ -1,0 +1,155 @@
+// The container protocol: IOleObject and IOleControl.
+#include "activex/ambient.h"
+#include "activex/brixeldemo.h"
+#include "activex/control.h"
+#include "core/mnemonic.h"
+
+#include <olectl.h>
+
+#include <cwctype>
+
+namespace brixel::activex {
+namespace {
+
+// Recompose on resize, can't link inside, inside-out, activate when visible,
+// acts like a button, set client site first.
+constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE | OLEMISC_INSIDEOUT |
+                              OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_ACTSLIKEBUTTON | OLEMISC_SETCLIENTSITEFIRST;
+static_assert(kMiscStatus == 0x21191);
+
+}  // namespace
+
+HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
+    site_ = win::ComPtr<IOleClientSite>(site);
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetClientSite(IOleClientSite** out) noexcept {
+    if (out == nullptr) return E_POINTER;
+    *out = site_.get();
+    if (*out) (*out)->AddRef();
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::SetHostNames(LPCOLESTR, LPCOLESTR) noexcept { return S_OK; }
+
+HRESULT CTavloCtrl::Close(DWORD) noexcept {
+    // The container is done with us: let go of everything that points back
+    // into it, so neither side keeps the other alive.
+    if (advise_holder_) advise_holder_->SendOnClose();
+    events_.DisconnectAll();
+    property_notify_.DisconnectAll();
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::SetMoniker(DWORD, IMoniker*) noexcept { return E_NOTIMPL; }
+
+HRESULT CTavloCtrl::GetMoniker(DWORD, DWORD, IMoniker** out) noexcept {
+    if (out != nullptr) *out = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT CTavloCtrl::InitFromData(IDataObject*, BOOL, DWORD) noexcept { return E_NOTIMPL; }
+
+HRESULT CTavloCtrl::GetClipboardData(DWORD, IDataObject** out) noexcept {
+    if (out != nullptr) *out = nullptr;
+    return E_NOTIMPL;
+}
+
+// In-place activation arrives with the control's window.
+HRESULT CTavloCtrl::DoVerb(LONG, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) noexcept { return E_NOTIMPL; }
+
+HRESULT CTavloCtrl::EnumVerbs(IEnumOLEVERB** out) noexcept { return ::OleRegEnumVerbs(CLSID_BrixelDemo, out); }
+
+HRESULT CTavloCtrl::Update() noexcept { return S_OK; }
+
+HRESULT CTavloCtrl::IsUpToDate() noexcept { return S_OK; }
+
+HRESULT CTavloCtrl::GetUserClassID(CLSID* out) noexcept {
+    if (out == nullptr) return E_POINTER;
+    *out = CLSID_BrixelDemo;
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetUserType(DWORD form, LPOLESTR* out) noexcept {
+    return ::OleRegGetUserType(CLSID_BrixelDemo, form, out);
+}
+
+HRESULT CTavloCtrl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
+    if (size == nullptr) return E_POINTER;
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    if (size->cx < 0 || size->cy < 0) return E_INVALIDARG;
+    extent_ = *size;
+    modified_ = true;
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetExtent(DWORD aspect, SIZEL* size) noexcept {
+    if (size == nullptr) return E_POINTER;
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    *size = extent_;
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::Advise(IAdviseSink* sink, DWORD* cookie) noexcept {
+    return advise_holder_->Advise(sink, cookie);
+}
+
+HRESULT CTavloCtrl::Unadvise(DWORD cookie) noexcept { return advise_holder_->Unadvise(cookie); }
+
+HRESULT CTavloCtrl::EnumAdvise(IEnumSTATDATA** out) noexcept { return advise_holder_->EnumAdvise(out); }
+
+HRESULT CTavloCtrl::GetMiscStatus(DWORD aspect, DWORD* status) noexcept {
+    if (status == nullptr) return E_POINTER;
+    *status = aspect == DVASPECT_CONTENT ? kMiscStatus : 0;
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::SetColorScheme(LOGPALETTE*) noexcept { return E_NOTIMPL; }
+
+// Two accelerators for the mnemonic: Alt with the key's virtual key, and Alt
+// with the lower-case character, both as command 1.
+void CTavloCtrl::RebuildAccelerators() noexcept {
+    accelerators_.reset();
+    accelerator_count_ = 0;
+    const auto mnemonic = MnemonicOf(std::u16string_view(reinterpret_cast<const char16_t*>(caption_.data()),
+                                                          caption_.size()));
+    if (!mnemonic) return;
+    const auto ch = static_cast<wchar_t>(*mnemonic);
+    const SHORT scan = ::VkKeyScanW(ch);
+    ACCEL table[2] = {};
+    table[0] = {FALT | FVIRTKEY, static_cast<WORD>(scan == -1 ? std::towupper(ch) : LOBYTE(scan)), 1};
+    table[1] = {FALT, static_cast<WORD>(std::towlower(ch)), 1};
+    accelerators_.reset(::CreateAcceleratorTableW(table, 2));
+    if (accelerators_) accelerator_count_ = 2;
+}
+
+HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
+    if (info == nullptr) return E_POINTER;
+    if (info->cb < sizeof(CONTROLINFO)) return E_INVALIDARG;
+    info->hAccel = accelerators_.get();
+    info->cAccel = accelerator_count_;
+    info->dwFlags = 0;
+    return S_OK;
+}
+
+// The container routes our mnemonic here; the click itself arrives with the
+// behaviour wiring of the window.
+HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
+    if (msg == nullptr) return E_POINTER;
+    PerformClick();
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID) noexcept { return S_OK; }
+
+HRESULT CTavloCtrl::FreezeEvents(BOOL freeze) noexcept {
+    if (freeze) {
+        ++freeze_count_;
+    } else if (freeze_count_ > 0) {
+        --freeze_count_;
+    }
+    return S_OK;
+}
+
+}  // namespace brixel::activex

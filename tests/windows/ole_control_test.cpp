@@ -1,0 +1,277 @@
+#include "activex/brixeldemo.h"
+#include "control_library.h"
+#include "test_site.h"
+
+#include <objsafe.h>
+
+#include <string>
+#include <vector>
+
+namespace brixel::testing {
+namespace {
+
+using win::ComPtr;
+
+class NotifySink final : public IPropertyNotifySink {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyNotifySink)) {
+            *out = this;
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
+    HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+        changed.push_back(id);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+    ULONG refs = 1;
+    std::vector<DISPID> changed;
+};
+
+class OleControl : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(library_.loaded());
+        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
+        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(&site_));
+        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
+    }
+    void TearDown() override {
+        if (object_) object_->SetClientSite(nullptr);
+    }
+
+    HRESULT PutCaption(const wchar_t* text) {
+        win::UniqueBstr value(text);
+        VARIANT v{};
+        v.vt = VT_BSTR;
+        v.bstrVal = value.get();
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{&v, &named, 1, 1};
+        return dispatch_->Invoke(DISPID_CAPTION, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
+                                 nullptr);
+    }
+
+    ComApartment apartment_;
+    ControlLibrary library_;
+    TestSite site_;
+    ComPtr<IOleObject> object_;
+    ComPtr<IDispatch> dispatch_;
+};
+
+TEST_F(OleControl, PropertyChangesNotifySinksOnlyAtDesignTime) {
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
+    ComPtr<IConnectionPoint> point;
+    ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()));
+    NotifySink sink;
+    DWORD cookie = 0;
+    ASSERT_HRESULT_SUCCEEDED(point->Advise(&sink, &cookie));
+
+    site_.user_mode = true;
+    ASSERT_HRESULT_SUCCEEDED(PutCaption(L"run"));
+    EXPECT_TRUE(sink.changed.empty());
+    site_.user_mode = false;
+    ASSERT_HRESULT_SUCCEEDED(PutCaption(L"design"));
+    EXPECT_EQ(sink.changed, std::vector<DISPID>{DISPID_CAPTION});
+    site_.user_mode.reset();  // no answer counts as run time
+    ASSERT_HRESULT_SUCCEEDED(PutCaption(L"unknown"));
+    EXPECT_EQ(sink.changed.size(), 1u);
+    point->Unadvise(cookie);
+}
+
+TEST_F(OleControl, ConnectionPointsAreEnumerable) {
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
+    ComPtr<IEnumConnectionPoints> points;
+    ASSERT_HRESULT_SUCCEEDED(container->EnumConnectionPoints(points.put()));
+    std::vector<IID> found;
+    IConnectionPoint* point = nullptr;
+    while (points->Next(1, &point, nullptr) == S_OK) {
+        IID iid{};
+        point->GetConnectionInterface(&iid);
+        found.push_back(iid);
+        point->Release();
+    }
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_TRUE(IsEqualIID(found[0], DIID__DBrixelDemoEvents));
+    EXPECT_TRUE(IsEqualIID(found[1], IID_IPropertyNotifySink));
+}
+
+struct AcceleratorCase {
+    const wchar_t* caption;
+    int count;
+    WORD virtual_key;
+    WORD character;
+};
+
+TEST_F(OleControl, MnemonicAcceleratorsFollowTheCaption) {
+    ComPtr<IOleControl> control;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&control));
+    const AcceleratorCase cases[] = {
+        {L"&Save", 2, 'S', 's'},
+        {L"Save &as", 2, 'A', 'a'},
+        {L"Save", 0, 0, 0},
+        {L"Fish && chips", 0, 0, 0},
+    };
+    for (const AcceleratorCase& c : cases) {
+        ASSERT_HRESULT_SUCCEEDED(PutCaption(c.caption));
+        CONTROLINFO info{};
+        info.cb = sizeof(info);
+        ASSERT_HRESULT_SUCCEEDED(control->GetControlInfo(&info));
+        ASSERT_EQ(info.cAccel, c.count) << c.caption;
+        if (c.count == 0) continue;
+        ACCEL table[4] = {};
+        ASSERT_EQ(::CopyAcceleratorTableW(info.hAccel, table, 4), 2);
+        EXPECT_EQ(table[0].fVirt & (FALT | FVIRTKEY), FALT | FVIRTKEY);
+        EXPECT_EQ(table[0].key, c.virtual_key);
+        EXPECT_EQ(table[0].cmd, 1);
+        EXPECT_EQ(table[1].fVirt & (FALT | FVIRTKEY), FALT);
+        EXPECT_EQ(table[1].key, c.character);
+        EXPECT_EQ(table[1].cmd, 1);
+    }
+}
+
+TEST_F(OleControl, MiscStatusAndExtent) {
+    DWORD status = 0;
+    ASSERT_HRESULT_SUCCEEDED(object_->GetMiscStatus(DVASPECT_CONTENT, &status));
+    EXPECT_EQ(status, 0x21191u);
+    SIZEL size{};
+    ASSERT_HRESULT_SUCCEEDED(object_->GetExtent(DVASPECT_CONTENT, &size));
+    EXPECT_EQ(size.cx, 2302) << "87 pixels at 96 dpi";
+    EXPECT_EQ(size.cy, 661) << "25 pixels at 96 dpi";
+    SIZEL bigger{5000, 1000};
+    ASSERT_HRESULT_SUCCEEDED(object_->SetExtent(DVASPECT_CONTENT, &bigger));
+    ASSERT_HRESULT_SUCCEEDED(object_->GetExtent(DVASPECT_CONTENT, &size));
+    EXPECT_EQ(size.cx, 5000);
+    SIZEL negative{-1, 10};
+    EXPECT_EQ(object_->SetExtent(DVASPECT_CONTENT, &negative), E_INVALIDARG);
+    CLSID clsid{};
+    ASSERT_HRESULT_SUCCEEDED(object_->GetUserClassID(&clsid));
+    EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_BrixelDemo));
+}
+
+TEST_F(OleControl, FrozenContainerGetsNoEvents) {
+    class ClickCounter final : public IDispatch {
+    public:
+        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+            if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+                *out = this;
+                return S_OK;
+            }
+            *out = nullptr;
+            return E_NOINTERFACE;
+        }
+        ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+        ULONG STDMETHODCALLTYPE Release() override { return 1; }
+        HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+            *n = 0;
+            return S_OK;
+        }
+        HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+        HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+        HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+            ++clicks;
+            return S_OK;
+        }
+        int clicks = 0;
+    } counter;
+
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
+    ComPtr<IConnectionPoint> point;
+    ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(DIID__DBrixelDemoEvents, point.put()));
+    DWORD cookie = 0;
+    ASSERT_HRESULT_SUCCEEDED(point->Advise(&counter, &cookie));
+    ComPtr<IOleControl> control;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&control));
+    DISPPARAMS none{};
+    control->FreezeEvents(TRUE);
+    dispatch_->Invoke(116, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
+    EXPECT_EQ(counter.clicks, 0);
+    control->FreezeEvents(FALSE);
+    dispatch_->Invoke(116, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
+    EXPECT_EQ(counter.clicks, 1);
+    point->Unadvise(cookie);
+}
+
+TEST_F(OleControl, BrowserGetsValueListsAndPages) {
+    ComPtr<IPerPropertyBrowsing> browsing;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&browsing));
+    CALPOLESTR strings{};
+    CADWORD cookies{};
+    ASSERT_HRESULT_SUCCEEDED(browsing->GetPredefinedStrings(18, &strings, &cookies));
+    ASSERT_EQ(strings.cElems, 5u);
+    EXPECT_STREQ(strings.pElems[4], L"4 - XP when Mouse Over");
+    EXPECT_EQ(cookies.pElems[4], 4u);
+    for (ULONG i = 0; i < strings.cElems; ++i) ::CoTaskMemFree(strings.pElems[i]);
+    ::CoTaskMemFree(strings.pElems);
+    ::CoTaskMemFree(cookies.pElems);
+
+    win::UniqueVariant value;
+    ASSERT_HRESULT_SUCCEEDED(browsing->GetPredefinedValue(11, 99, value.put()));
+    EXPECT_EQ(value->vt, VT_I2);
+    EXPECT_EQ(value->iVal, 99);
+    EXPECT_EQ(browsing->GetPredefinedValue(11, 16, value.put()), E_INVALIDARG);
+    EXPECT_EQ(browsing->GetPredefinedStrings(1, &strings, &cookies), E_NOTIMPL) << "Bevel has no list";
+
+    CLSID page{};
+    ASSERT_HRESULT_SUCCEEDED(browsing->MapPropertyToPage(14, &page));
+    EXPECT_TRUE(IsEqualCLSID(page, CLSID_PropPageMore));
+    ASSERT_HRESULT_SUCCEEDED(browsing->MapPropertyToPage(35, &page));
+    EXPECT_TRUE(IsEqualCLSID(page, CLSID_PropPageMore));
+    EXPECT_EQ(browsing->MapPropertyToPage(18, &page), PERPROP_E_NOPAGEAVAILABLE);
+
+    ComPtr<ISpecifyPropertyPages> pages;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&pages));
+    CAUUID list{};
+    ASSERT_HRESULT_SUCCEEDED(pages->GetPages(&list));
+    ASSERT_EQ(list.cElems, 6u);
+    EXPECT_TRUE(IsEqualGUID(list.pElems[0], CLSID_TavloPropPage));
+    EXPECT_TRUE(IsEqualGUID(list.pElems[1], CLSID_PropPageMore));
+    EXPECT_TRUE(IsEqualGUID(list.pElems[5], CLSID_PropPageDropMenu));
+    ::CoTaskMemFree(list.pElems);
+}
+
+TEST_F(OleControl, SafetyOptionsCanBeRaisedButNotLowered) {
+    ComPtr<IObjectSafety> safety;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(IID_IObjectSafety, safety.put_void()));
+    DWORD supported = 0, enabled = 0;
+    ASSERT_HRESULT_SUCCEEDED(safety->GetInterfaceSafetyOptions(IID_IDispatch, &supported, &enabled));
+    EXPECT_EQ(supported, static_cast<DWORD>(INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA));
+    EXPECT_EQ(enabled, 0u);
+    ASSERT_HRESULT_SUCCEEDED(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER,
+                                                               INTERFACESAFE_FOR_UNTRUSTED_CALLER));
+    ASSERT_HRESULT_SUCCEEDED(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER, 0));
+    safety->GetInterfaceSafetyOptions(IID_IDispatch, &supported, &enabled);
+    EXPECT_EQ(enabled, static_cast<DWORD>(INTERFACESAFE_FOR_UNTRUSTED_CALLER));
+    EXPECT_EQ(safety->GetInterfaceSafetyOptions(IID_IOleObject, &supported, &enabled), E_NOINTERFACE);
+    EXPECT_EQ(safety->SetInterfaceSafetyOptions(IID_IDispatch, 0x100, 0x100), E_FAIL);
+}
+
+TEST_F(OleControl, CloseReleasesTheSinksAndTheSiteReference) {
+    ComPtr<IConnectionPointContainer> container;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
+    ComPtr<IConnectionPoint> point;
+    ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()));
+    NotifySink sink;
+    DWORD cookie = 0;
+    ASSERT_HRESULT_SUCCEEDED(point->Advise(&sink, &cookie));
+    EXPECT_GT(sink.refs, 1u);
+    ASSERT_HRESULT_SUCCEEDED(object_->Close(OLECLOSE_NOSAVE));
+    EXPECT_EQ(sink.refs, 1u);
+    object_->SetClientSite(nullptr);
+    point.reset();
+    container.reset();
+    dispatch_.reset();
+    object_.reset();
+    EXPECT_EQ(site_.refs, 1u) << "the control must not keep its site";
+}
+
+}  // namespace
+}  // namespace brixel::testing

@@ -58,8 +58,10 @@ constexpr std::array<std::array<Corner, 3>, kTriangleTypeCount> kTriangleCorners
 
 Point Toward(Point from, Point to, int step, int steps) {
     const double f = double(step) / double(steps);
-    return {from.x + static_cast<int>(std::lround((to.x - from.x) * f)),
-            from.y + static_cast<int>(std::lround((to.y - from.y) * f))};
+    // Rounded half up in absolute coordinates, so that bands walking left or
+    // up round the same way as bands walking right or down.
+    return {static_cast<int>(std::floor(from.x + (to.x - from.x) * f + 0.5)),
+            static_cast<int>(std::floor(from.y + (to.y - from.y) * f + 0.5))};
 }
 
 }  // namespace

@@ -1,0 +1,155 @@
+// A canvas that draws nothing and logs every call, so tests can check which
+// primitives a routine uses, in which order and with which arguments.
+#pragma once
+
+#include "render/canvas.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace brixel::testing {
+
+struct CanvasCall {
+    std::string op;
+    Rect rect{};
+    Rgb colour{};
+    Rgb colour2{};
+    std::vector<Point> points;
+    bool flag = false;  // GradientFillRect: vertical
+
+    std::string Describe() const {
+        char text[160];
+        std::snprintf(text, sizeof text, "%s (%d,%d,%d,%d) #%02x%02x%02x #%02x%02x%02x%s", op.c_str(), rect.left,
+                      rect.top, rect.right, rect.bottom, colour.r, colour.g, colour.b, colour2.r, colour2.g,
+                      colour2.b, flag ? " vertical" : "");
+        std::string s = text;
+        for (const Point& p : points) s += " [" + std::to_string(p.x) + "," + std::to_string(p.y) + "]";
+        return s;
+    }
+};
+
+class RecordingSurface;
+
+class RecordingCanvas : public Canvas {
+public:
+    explicit RecordingCanvas(bool gradient_fill = false, bool alpha_blend = false)
+        : gradient_fill_(gradient_fill), alpha_blend_(alpha_blend) {}
+
+    std::vector<CanvasCall> calls;
+
+    std::vector<CanvasCall> CallsNamed(const std::string& op) const {
+        std::vector<CanvasCall> out;
+        for (const auto& c : calls)
+            if (c.op == op) out.push_back(c);
+        return out;
+    }
+    std::vector<std::string> Ops() const {
+        std::vector<std::string> out;
+        for (const auto& c : calls) out.push_back(c.op);
+        return out;
+    }
+    std::string Transcript() const {
+        std::string s;
+        for (const auto& c : calls) s += c.Describe() + "\n";
+        return s;
+    }
+
+    void FillRect(const Rect& r, const Brush& b) override { Log("FillRect", r, b.colour, b.background, b.patterned); }
+    void FrameRect(const Rect& r, const Brush& b) override { Log("FrameRect", r, b.colour, b.background, b.patterned); }
+    void SetPixel(Point p, Rgb c) override { Log("SetPixel", {p.x, p.y, p.x + 1, p.y + 1}, c); }
+    Rgb GetPixel(Point) const override { return {}; }
+    void DrawLine(Point from, Point to, const Pen& pen) override {
+        Log("DrawLine", {from.x, from.y, to.x, to.y}, pen.colour, {}, pen.style == PenStyle::Solid);
+    }
+    void FillPolygon(std::span<const Point> points, Rgb colour) override {
+        Log("FillPolygon", {}, colour);
+        calls.back().points.assign(points.begin(), points.end());
+    }
+    void RoundRect(const Rect& r, Size corner, const Pen& pen, const Brush* fill) override {
+        Log("RoundRect", r, pen.colour, fill ? fill->colour : Rgb{}, fill != nullptr);
+        calls.back().points = {{corner.width, corner.height}};
+    }
+    bool HasGradientFill() const override { return gradient_fill_; }
+    void GradientFillRect(const Rect& r, Rgb start, Rgb end, bool vertical) override {
+        Log("GradientFillRect", r, start, end, vertical);
+    }
+    void GradientFillTriangle(const Point (&v)[3], Rgb first, Rgb rest) override {
+        Log("GradientFillTriangle", {}, first, rest);
+        calls.back().points = {v[0], v[1], v[2]};
+    }
+    std::unique_ptr<Surface> CreateSurface(Size, SurfaceFormat) const override;
+    void Transfer(const TransferRequest& t) override { Log("Transfer", t.dest); }
+    bool HasAlphaBlend() const override { return alpha_blend_; }
+    void BlendConstant(const Rect& dest, const Canvas&, Point, std::uint8_t) override { Log("BlendConstant", dest); }
+    void PushClip(const Rect& r) override { Log("PushClip", r); }
+    void PopClip() override { Log("PopClip", {}); }
+    Rect MeasureText(std::u16string_view, FontRef, const Rect& bounds, std::uint32_t) const override {
+        return bounds;
+    }
+    void DrawText(std::u16string_view, FontRef, Rgb colour, const Rect& bounds, std::uint32_t) override {
+        Log("DrawText", bounds, colour);
+    }
+    void DrawDisabledText(std::u16string_view, FontRef, Point origin) override {
+        Log("DrawDisabledText", {origin.x, origin.y, origin.x, origin.y});
+    }
+    FontDescription DescribeFont(FontRef) const override { return {}; }
+    std::unique_ptr<OwnedFont> CreateUnderlinedFont(FontRef) const override { return nullptr; }
+    Size PicturePixelSize(const PictureRef&) const override { return {}; }
+    void CopyBitmap(const PictureRef&, const Rect& dest, const Rect&) override { Log("CopyBitmap", dest); }
+    void DrawIcon(const PictureRef&, const Rect& dest, PictureForm, ColourMap) override { Log("DrawIcon", dest); }
+
+protected:
+    void Log(const char* op, const Rect& r, Rgb a = {}, Rgb b = {}, bool flag = false) {
+        calls.push_back(CanvasCall{op, r, a, b, {}, flag});
+    }
+
+private:
+    bool gradient_fill_;
+    bool alpha_blend_;
+};
+
+class RecordingSurface : public Surface {
+public:
+    explicit RecordingSurface(Size size) : size_(size) {}
+    Size size() const override { return size_; }
+    RecordingCanvas log;
+
+    void FillRect(const Rect& r, const Brush& b) override { log.FillRect(r, b); }
+    void FrameRect(const Rect& r, const Brush& b) override { log.FrameRect(r, b); }
+    void SetPixel(Point p, Rgb c) override { log.SetPixel(p, c); }
+    Rgb GetPixel(Point p) const override { return log.GetPixel(p); }
+    void DrawLine(Point a, Point b, const Pen& pen) override { log.DrawLine(a, b, pen); }
+    void FillPolygon(std::span<const Point> p, Rgb c) override { log.FillPolygon(p, c); }
+    void RoundRect(const Rect& r, Size s, const Pen& pen, const Brush* f) override { log.RoundRect(r, s, pen, f); }
+    bool HasGradientFill() const override { return log.HasGradientFill(); }
+    void GradientFillRect(const Rect& r, Rgb a, Rgb b, bool v) override { log.GradientFillRect(r, a, b, v); }
+    void GradientFillTriangle(const Point (&v)[3], Rgb a, Rgb b) override { log.GradientFillTriangle(v, a, b); }
+    std::unique_ptr<Surface> CreateSurface(Size s, SurfaceFormat f) const override { return log.CreateSurface(s, f); }
+    void Transfer(const TransferRequest& t) override { log.Transfer(t); }
+    bool HasAlphaBlend() const override { return log.HasAlphaBlend(); }
+    void BlendConstant(const Rect& d, const Canvas& s, Point o, std::uint8_t a) override { log.BlendConstant(d, s, o, a); }
+    void PushClip(const Rect& r) override { log.PushClip(r); }
+    void PopClip() override { log.PopClip(); }
+    Rect MeasureText(std::u16string_view t, FontRef f, const Rect& b, std::uint32_t fl) const override {
+        return log.MeasureText(t, f, b, fl);
+    }
+    void DrawText(std::u16string_view t, FontRef f, Rgb c, const Rect& b, std::uint32_t fl) override {
+        log.DrawText(t, f, c, b, fl);
+    }
+    void DrawDisabledText(std::u16string_view t, FontRef f, Point o) override { log.DrawDisabledText(t, f, o); }
+    FontDescription DescribeFont(FontRef f) const override { return log.DescribeFont(f); }
+    std::unique_ptr<OwnedFont> CreateUnderlinedFont(FontRef f) const override { return log.CreateUnderlinedFont(f); }
+    Size PicturePixelSize(const PictureRef& p) const override { return log.PicturePixelSize(p); }
+    void CopyBitmap(const PictureRef& p, const Rect& d, const Rect& s) override { log.CopyBitmap(p, d, s); }
+    void DrawIcon(const PictureRef& p, const Rect& d, PictureForm f, ColourMap m) override { log.DrawIcon(p, d, f, m); }
+
+private:
+    Size size_;
+};
+
+inline std::unique_ptr<Surface> RecordingCanvas::CreateSurface(Size size, SurfaceFormat) const {
+    return std::make_unique<RecordingSurface>(size);
+}
+
+}  // namespace brixel::testing

@@ -109,7 +109,7 @@ bool ButtonModel::ShouldRepaint(const MemberInfo& m) const {
         case ChangeRule::None: return false;
         case ChangeRule::Repaint: return true;
         case ChangeRule::RepaintIf3D: return p.Appearance == kvn3D;
-        case ChangeRule::RepaintUnlessXPFace: return EffectiveFace(p, s, user_mode) != Face::XP;
+        case ChangeRule::RepaintUnlessXPFace: return EffectiveFace(p, s, user_mode) != FaceKind::XP;
         case ChangeRule::RepaintUnless3DOrXPStyle: return p.Appearance != kvn3D && p.Appearance != kvnXPStyleAPB;
         case ChangeRule::RepaintIfMouseIn: return s.mouse_in;
         case ChangeRule::RepaintIfPressedOrToggled: return s.pressed || s.toggled;
@@ -183,7 +183,7 @@ PutResult ButtonModel::RunAlgorithm(const MemberInfo& m, std::int16_t previous_s
     return {};
 }
 
-PutResult ButtonModel::Refuse(bool ButtonProperties::*member, std::u16string_view text, MessageIcon icon) {
+PutResult ButtonModel::Refuse(bool ButtonProperties::*member, std::u16string_view text, MessageBoxIcon icon) {
     props_.*member = false;
     host_.ShowMessage(text, icon);
     return {PutStatus::Refused, std::nullopt};
@@ -191,7 +191,7 @@ PutResult ButtonModel::Refuse(bool ButtonProperties::*member, std::u16string_vie
 
 PutResult ButtonModel::ChangeToggleButton() {
     if (props_.ToggleButton && props_.Menu) {
-        return Refuse(&ButtonProperties::ToggleButton, kMenuBlocksToggle, MessageIcon::Stop);
+        return Refuse(&ButtonProperties::ToggleButton, kMenuBlocksToggle, MessageBoxIcon::Stop);
     }
     behavior_.ClearToggled();
     host_.Repaint();
@@ -202,10 +202,10 @@ PutResult ButtonModel::ChangeToggleButton() {
 PutResult ButtonModel::ChangeMenu() {
     // Checked on every write: the Windows Forms host cannot show the menu at all.
     if (host_.ParentIsWindowsForms()) {
-        return Refuse(&ButtonProperties::Menu, kNotUnderWindowsForms, MessageIcon::None);
+        return Refuse(&ButtonProperties::Menu, kNotUnderWindowsForms, MessageBoxIcon::None);
     }
     if (props_.Menu && props_.ToggleButton) {
-        return Refuse(&ButtonProperties::Menu, kToggleBlocksMenu, MessageIcon::Stop);
+        return Refuse(&ButtonProperties::Menu, kToggleBlocksMenu, MessageBoxIcon::Stop);
     }
     if (!props_.Menu) behavior_.SetAutoDropArmed(false);
     behavior_.ClearMenuOpen();
@@ -281,7 +281,7 @@ void ButtonModel::RunColourChangeGuarded(std::int32_t dispid) {
 PutResult ButtonModel::ChangeAppearance() {
     if (props_.Appearance == last_applied_appearance_) return {PutStatus::Unchanged, std::nullopt};
     const std::int16_t scheme = EffectiveXPScheme();
-    if (EffectiveFace(props_, Interaction(), UserMode()) == Face::XP) {
+    if (EffectiveFace(props_, Interaction(), UserMode()) == FaceKind::XP) {
         FollowSchemeBorders(scheme);
     } else {
         // Colours the scheme gave are taken back; colours of the user's own stay.
@@ -307,7 +307,7 @@ PutResult ButtonModel::ChangeAppearance() {
 
 PutResult ButtonModel::ChangeXPColorScheme() {
     const std::int16_t scheme = EffectiveXPScheme();
-    if (EffectiveFace(props_, Interaction(), UserMode()) == Face::XP) FollowSchemeBorders(scheme);
+    if (EffectiveFace(props_, Interaction(), UserMode()) == FaceKind::XP) FollowSchemeBorders(scheme);
     if (props_.AppearanceStyle == kvnAppearanceOffice2003Style) SetOffice2003LookDefaults(props_, scheme);
     ClearCustomBorderFlags();
     host_.Repaint();
@@ -327,7 +327,7 @@ PutResult ButtonModel::ChangeAppearanceStyle(std::int16_t previous_style) {
         // the preset gives way to a new control's values.
         const ButtonProperties source =
             office_save_ ? *office_save_ : NewControlProperties(host_.AmbientDisplayName(), ButtonFace());
-        for (const Field& field : Office2003PresetFields()) CopyField(props_, source, field);
+        for (const RecordField& field : Office2003PresetFields()) CopyField(props_, source, field);
         office_save_.reset();
     }
     host_.Repaint();
@@ -345,7 +345,7 @@ void ButtonModel::ArmAutoDropFromProperties() { behavior_.SetAutoDropArmed(props
 
 bool ButtonModel::CheckIfTheSchemeChanged() {
     if (props_.XPColorScheme != kvnXPAutoDetect) return false;
-    if (EffectiveFace(props_, Interaction(), UserMode()) != Face::XP) return false;
+    if (EffectiveFace(props_, Interaction(), UserMode()) != FaceKind::XP) return false;
     const std::int16_t detected = host_.DetectDesktopXPScheme();
     if (detected == last_detected_scheme_) return false;
     const OleColor border = SchemeColours(detected).border;

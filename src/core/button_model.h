@@ -78,7 +78,7 @@ private:
     bool ShouldRepaint(const MemberInfo& m) const;
     void RepaintIf(bool condition) const;
     void Tail(std::int32_t dispid);
-    PutResult Refuse(bool ButtonProperties::*member, std::u16string_view text, MessageIcon icon);
+    PutResult Refuse(bool ButtonProperties::*member, std::u16string_view text, MessageBoxIcon icon);
 
     PutResult ChangeBevel();
     PutResult ChangeCustomBorderColour(const MemberInfo& m);

@@ -17,7 +17,7 @@
 
 namespace brixel {
 
-enum class MessageIcon : std::uint8_t { None, Stop, Exclamation };
+enum class MessageBoxIcon : std::uint8_t { None, Stop, Exclamation };
 
 struct CaptionMetrics {
     int height = 0;
@@ -55,7 +55,7 @@ public:
     virtual void MarkModified() = 0;
     virtual void NotifyPropertyChanged(std::int32_t dispid) = 0;
 
-    virtual void ShowMessage(std::u16string_view text, MessageIcon icon) = 0;
+    virtual void ShowMessage(std::u16string_view text, MessageBoxIcon icon) = 0;
     virtual void Repaint() = 0;  // an immediate redraw of the whole face
     virtual void RebuildRegion() = 0;
     virtual void ReapplyControlSize() = 0;  // the minimum size may have changed

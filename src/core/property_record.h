@@ -91,10 +91,10 @@ struct ButtonProperties {
     OleColor DisabledGradientColor2 = 0;
 
     // Pictures.
-    PictureRef Picture;
-    PictureRef MouseInPicture;
-    PictureRef DownPicture;
-    PictureRef DisabledPicture;
+    SharedPicture Picture;
+    SharedPicture MouseInPicture;
+    SharedPicture DownPicture;
+    SharedPicture DisabledPicture;
     OleColor PictureTransparentColor = 0;
     OleColor MouseInPictureTransparentColor = 0;
     OleColor DownPictureTransparentColor = 0;
@@ -117,7 +117,7 @@ struct ButtonProperties {
 
     // Mouse, sounds, hyperlink, translucency.
     std::int16_t MousePointer = 0;
-    PictureRef MouseIcon;
+    SharedPicture MouseIcon;
     std::int16_t ClickSound = 0;
     std::u16string ClickSoundFile;
     std::int16_t MouseInSound = 0;

@@ -10,7 +10,7 @@ namespace {
 
 using P = ButtonProperties;
 using R = ChangeRule;
-using C = Category;
+using C = PropertyCategory;
 using V = StateVariant;
 using namespace dispid;
 
@@ -18,7 +18,7 @@ constexpr DefaultValue Lit(std::int64_t n) { return {DefaultSource::Literal, n, 
 constexpr DefaultValue LitText(std::u16string_view t) { return {DefaultSource::Literal, 0, t}; }
 
 constexpr MemberInfo Row(std::string_view name, std::int32_t id, VarType type, C cat, DefaultValue def,
-                         Field field, R rule, V variant) {
+                         RecordField field, R rule, V variant) {
     MemberInfo m;
     m.name = name;
     m.dispid = id;
@@ -55,7 +55,7 @@ constexpr MemberInfo FontMember(std::string_view n, std::int32_t id, FontDesc P:
                                 V v = V::Normal) {
     return Row(n, id, VarType::Font, c, {DefaultSource::StandardFont, 0, {}}, f, r, v);
 }
-constexpr MemberInfo PictureMember(std::string_view n, std::int32_t id, PictureRef P::*f, C c, R r,
+constexpr MemberInfo PictureMember(std::string_view n, std::int32_t id, SharedPicture P::*f, C c, R r,
                                    V v = V::Normal) {
     return Row(n, id, VarType::Picture, c, {DefaultSource::NoPicture, 0, {}}, f, r, v);
 }
@@ -66,14 +66,14 @@ constexpr MemberInfo ReadOnly(std::string_view n, std::int32_t id) {
     return m;
 }
 constexpr MemberInfo Method(std::string_view n, std::int32_t id, VarType result,
-                            std::span<const Param> params = {}) {
+                            std::span<const MemberParam> params = {}) {
     MemberInfo m = Row(n, id, result, C::None, {}, {}, R::None, V::Normal);
     m.kind = MemberKind::Method;
     m.params = params;
     m.persist_key = {};
     return m;
 }
-constexpr Param kItemId[] = {{"ItemID", VarType::I2}};
+constexpr MemberParam kItemId[] = {{"ItemID", VarType::I2}};
 constexpr MemberInfo Indexed(std::string_view n, std::int32_t id, VarType type) {
     MemberInfo m = Method(n, id, type, kItemId);
     m.kind = MemberKind::IndexedProperty;
@@ -89,11 +89,11 @@ constexpr MemberInfo WithKey(MemberInfo m, std::string_view key) {
     return m;
 }
 
-constexpr Param kToggleState[] = {{"State", VarType::Bool}};
-constexpr Param kAddItem[] = {{"ItemID", VarType::I2}, {"ParentID", VarType::I2}};
-constexpr Param kInsertItem[] = {{"ItemID", VarType::I2}, {"PlaceBeforeItemID", VarType::I2}};
-constexpr Param kParentId[] = {{"ParentID", VarType::I2}};
-constexpr Param kIdFromIndex[] = {{"ParentID", VarType::I2}, {"ItemIndex", VarType::I2}};
+constexpr MemberParam kToggleState[] = {{"State", VarType::Bool}};
+constexpr MemberParam kAddItem[] = {{"ItemID", VarType::I2}, {"ParentID", VarType::I2}};
+constexpr MemberParam kInsertItem[] = {{"ItemID", VarType::I2}, {"PlaceBeforeItemID", VarType::I2}};
+constexpr MemberParam kParentId[] = {{"ParentID", VarType::I2}};
+constexpr MemberParam kIdFromIndex[] = {{"ParentID", VarType::I2}, {"ItemIndex", VarType::I2}};
 
 constexpr OleColor kXPBlueBorder = 0x743C00;
 
@@ -319,7 +319,7 @@ const MemberInfo kMembers[] = {
 };
 
 struct CategoryLabel {
-    Category category;
+    PropertyCategory category;
     std::string_view name;
 };
 
@@ -338,7 +338,7 @@ constexpr VarType TypeOfAlternative() {
     if constexpr (std::is_same_v<T, OleColor>) return VarType::Color;
     if constexpr (std::is_same_v<T, std::u16string>) return VarType::Bstr;
     if constexpr (std::is_same_v<T, FontDesc>) return VarType::Font;
-    if constexpr (std::is_same_v<T, PictureRef>) return VarType::Picture;
+    if constexpr (std::is_same_v<T, SharedPicture>) return VarType::Picture;
     return VarType::Void;
 }
 
@@ -355,7 +355,7 @@ void ApplyDefault(ButtonProperties& props, const MemberInfo& m, std::u16string_v
                     slot = d.source == DefaultSource::AmbientDisplayName ? display_name : d.text;
                 } else if constexpr (std::is_same_v<T, FontDesc>) {
                     slot = FontDesc{};
-                } else if constexpr (std::is_same_v<T, PictureRef>) {
+                } else if constexpr (std::is_same_v<T, SharedPicture>) {
                     slot = nullptr;
                 } else if constexpr (std::is_same_v<T, OleColor>) {
                     slot = d.source == DefaultSource::SystemButtonFace ? button_face
@@ -387,24 +387,24 @@ const MemberInfo* FindMemberByName(std::string_view name) {
     return nullptr;
 }
 
-std::string_view CategoryName(Category category) {
+std::string_view CategoryName(PropertyCategory category) {
     for (const CategoryLabel& c : kCategoryNames) {
         if (c.category == category) return c.name;
     }
     return {};
 }
 
-Category CategoryOf(std::int32_t id) {
-    if (id == kStockFont) return Category::Caption;
+PropertyCategory CategoryOf(std::int32_t id) {
+    if (id == kStockFont) return PropertyCategory::Caption;
     const MemberInfo* m = FindMember(id);
-    return m != nullptr ? m->category : Category::None;
+    return m != nullptr ? m->category : PropertyCategory::None;
 }
 
 VarType TypeOf(const PropertyValue& value) {
     return std::visit([](const auto& v) { return TypeOfAlternative<std::decay_t<decltype(v)>>(); }, value);
 }
 
-std::optional<PropertyValue> ReadField(const ButtonProperties& props, const Field& field) {
+std::optional<PropertyValue> ReadField(const ButtonProperties& props, const RecordField& field) {
     return std::visit(
         [&](auto member) -> std::optional<PropertyValue> {
             if constexpr (std::is_same_v<decltype(member), std::monostate>) {
@@ -416,7 +416,7 @@ std::optional<PropertyValue> ReadField(const ButtonProperties& props, const Fiel
         field);
 }
 
-bool WriteField(ButtonProperties& props, const Field& field, const PropertyValue& value) {
+bool WriteField(ButtonProperties& props, const RecordField& field, const PropertyValue& value) {
     return std::visit(
         [&](auto member) {
             if constexpr (std::is_same_v<decltype(member), std::monostate>) {
@@ -432,7 +432,7 @@ bool WriteField(ButtonProperties& props, const Field& field, const PropertyValue
         field);
 }
 
-bool FieldEquals(const ButtonProperties& a, const ButtonProperties& b, const Field& field) {
+bool FieldEquals(const ButtonProperties& a, const ButtonProperties& b, const RecordField& field) {
     return std::visit(
         [&](auto member) {
             if constexpr (std::is_same_v<decltype(member), std::monostate>) {
@@ -444,7 +444,7 @@ bool FieldEquals(const ButtonProperties& a, const ButtonProperties& b, const Fie
         field);
 }
 
-void CopyField(ButtonProperties& to, const ButtonProperties& from, const Field& field) {
+void CopyField(ButtonProperties& to, const ButtonProperties& from, const RecordField& field) {
     std::visit(
         [&](auto member) {
             if constexpr (!std::is_same_v<decltype(member), std::monostate>) to.*member = from.*member;

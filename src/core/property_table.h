@@ -26,7 +26,7 @@ enum class MemberKind : std::uint8_t {
 };
 
 // Property-browser categories (their numbers are what the browser is given).
-enum class Category : std::int32_t {
+enum class PropertyCategory : std::int32_t {
     None = 0,
     Behavior = -6,
     Appearance = 100,
@@ -41,10 +41,10 @@ enum class Category : std::int32_t {
     Menu = 600,
 };
 
-std::string_view CategoryName(Category category);
+std::string_view CategoryName(PropertyCategory category);
 // The category the browser shows for a DISPID; the stock font number is in
 // Caption although the control's own Font member has no category.
-Category CategoryOf(std::int32_t dispid);
+PropertyCategory CategoryOf(std::int32_t dispid);
 
 // What the control does after a property's value was stored, before the
 // common tail (modified flag, change notification).
@@ -104,11 +104,11 @@ struct DefaultValue {
 };
 
 // The record member that keeps a property.
-using Field = std::variant<std::monostate, bool ButtonProperties::*, std::int16_t ButtonProperties::*,
+using RecordField = std::variant<std::monostate, bool ButtonProperties::*, std::int16_t ButtonProperties::*,
                            OleColor ButtonProperties::*, std::u16string ButtonProperties::*,
-                           FontDesc ButtonProperties::*, PictureRef ButtonProperties::*>;
+                           FontDesc ButtonProperties::*, SharedPicture ButtonProperties::*>;
 
-struct Param {
+struct MemberParam {
     std::string_view name;
     VarType type;
 };
@@ -118,13 +118,13 @@ struct MemberInfo {
     std::int32_t dispid = 0;  // dispid::kNone for the persisted flags
     MemberKind kind = MemberKind::Property;
     VarType type = VarType::Void;  // a method's result type
-    Category category = Category::None;
+    PropertyCategory category = PropertyCategory::None;
     bool read_only = false;
     DefaultValue def;
-    Field field;
+    RecordField field;
     ChangeRule rule = ChangeRule::None;
     StateVariant variant = StateVariant::Normal;  // the state set a property belongs to
-    std::span<const Param> params;                // methods and indexed properties
+    std::span<const MemberParam> params;                // methods and indexed properties
     std::string_view persist_key;                 // empty: not exchanged by key
 };
 
@@ -134,20 +134,20 @@ const MemberInfo* FindMemberByName(std::string_view name);
 
 // A property's value as it crosses the automation boundary.
 using PropertyValue =
-    std::variant<bool, std::int16_t, std::int32_t, OleColor, std::u16string, FontDesc, PictureRef>;
+    std::variant<bool, std::int16_t, std::int32_t, OleColor, std::u16string, FontDesc, SharedPicture>;
 
 VarType TypeOf(const PropertyValue& value);
 
-std::optional<PropertyValue> ReadField(const ButtonProperties& props, const Field& field);
+std::optional<PropertyValue> ReadField(const ButtonProperties& props, const RecordField& field);
 // False (and nothing written) when the value's type does not fit the field.
-bool WriteField(ButtonProperties& props, const Field& field, const PropertyValue& value);
+bool WriteField(ButtonProperties& props, const RecordField& field, const PropertyValue& value);
 
 // The values a newly created control starts with, the two host-given values
 // passed in.
 ButtonProperties NewControlProperties(std::u16string_view display_name, OleColor button_face);
 
 // Whether two records agree on one field.
-bool FieldEquals(const ButtonProperties& a, const ButtonProperties& b, const Field& field);
-void CopyField(ButtonProperties& to, const ButtonProperties& from, const Field& field);
+bool FieldEquals(const ButtonProperties& a, const ButtonProperties& b, const RecordField& field);
+void CopyField(ButtonProperties& to, const ButtonProperties& from, const RecordField& field);
 
 }  // namespace brixel

@@ -26,15 +26,15 @@ struct FontDesc {
 };
 
 // A picture object shared with the container and the property pages.
-class Picture {
+class PictureObject {
 public:
-    virtual ~Picture() = default;
+    virtual ~PictureObject() = default;
     virtual bool HasImage() const = 0;
 };
 
-using PictureRef = std::shared_ptr<const Picture>;
+using SharedPicture = std::shared_ptr<const PictureObject>;
 
 // An empty reference and a picture object without an image both draw nothing.
-inline bool HoldsImage(const PictureRef& picture) { return picture != nullptr && picture->HasImage(); }
+inline bool HoldsImage(const SharedPicture& picture) { return picture != nullptr && picture->HasImage(); }
 
 }  // namespace brixel

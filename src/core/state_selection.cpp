@@ -65,10 +65,10 @@ bool IsPopupApplicable(const ButtonProperties& p, const InteractionState& s, boo
     return p.Appearance == kvn3DWithMouse && s.mouse_in && user_mode && p.Enabled;
 }
 
-Face EffectiveFace(const ButtonProperties& p, const InteractionState& s, bool user_mode) {
-    if (p.Appearance == kvnXPStyleAPB || IsXPPopupApplicable(p, s, user_mode)) return Face::XP;
-    if (p.Appearance == kvn3D || IsPopupApplicable(p, s, user_mode)) return Face::ThreeD;
-    return Face::Flat;
+FaceKind EffectiveFace(const ButtonProperties& p, const InteractionState& s, bool user_mode) {
+    if (p.Appearance == kvnXPStyleAPB || IsXPPopupApplicable(p, s, user_mode)) return FaceKind::XP;
+    if (p.Appearance == kvn3D || IsPopupApplicable(p, s, user_mode)) return FaceKind::ThreeD;
+    return FaceKind::Flat;
 }
 
 OleColor SelectBackColor(const ButtonProperties& p, const InteractionState& s) {
@@ -120,7 +120,7 @@ GradientChoice SelectGradient(const ButtonProperties& p, const InteractionState&
     }
     const bool xp_style = p.GradientStyle == kvnGradientStyleXPStyle1 ||
                           p.GradientStyle == kvnGradientStyleXPStyle2;
-    if (EffectiveFace(p, s, user_mode) == Face::XP && p.Gradient && xp_style) {
+    if (EffectiveFace(p, s, user_mode) == FaceKind::XP && p.Gradient && xp_style) {
         return {StateVariant::Normal, std::nullopt};
     }
     if (SplitMenuOpen(p, s)) return {NormalGradient(p), DownGradient(p)};

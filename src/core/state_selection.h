@@ -10,7 +10,7 @@
 
 namespace brixel {
 
-enum class Face : std::uint8_t { Flat, ThreeD, XP };
+enum class FaceKind : std::uint8_t { Flat, ThreeD, XP };
 
 // The state set in force: disabled, down, mouse-in, normal, each only while
 // its switch is on.
@@ -22,7 +22,7 @@ bool IsDropDownOnlyMenu(const ButtonProperties& p);
 
 bool IsXPPopupApplicable(const ButtonProperties& p, const InteractionState& s, bool user_mode);
 bool IsPopupApplicable(const ButtonProperties& p, const InteractionState& s, bool user_mode);
-Face EffectiveFace(const ButtonProperties& p, const InteractionState& s, bool user_mode);
+FaceKind EffectiveFace(const ButtonProperties& p, const InteractionState& s, bool user_mode);
 
 OleColor SelectBackColor(const ButtonProperties& p, const InteractionState& s);
 OleColor GetButtonBorderColor(const ButtonProperties& p, const InteractionState& s);

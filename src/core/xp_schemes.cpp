@@ -29,7 +29,7 @@ constexpr ColourName kColourNames[] = {
 };
 
 using P = ButtonProperties;
-const Field kPresetFields[] = {
+const RecordField kPresetFields[] = {
     &P::EnableDownProperties, &P::EnableMouseInProperties, &P::EnableDisabledProperties,
     &P::Gradient, &P::MouseInGradient, &P::DownGradient, &P::DisabledGradient,
     &P::GradientStyle, &P::MouseInGradientStyle, &P::DownGradientStyle, &P::DisabledGradientStyle,
@@ -57,7 +57,7 @@ std::int16_t SchemeFromThemeValues(std::optional<std::u16string_view> theme_acti
     return kvnXPBlueScheme;
 }
 
-std::span<const Field> Office2003PresetFields() { return kPresetFields; }
+std::span<const RecordField> Office2003PresetFields() { return kPresetFields; }
 
 void SetOffice2003LookDefaults(ButtonProperties& p, std::int16_t scheme) {
     const XPSchemeColours& c = SchemeColours(scheme);

@@ -31,7 +31,7 @@ std::int16_t SchemeFromThemeValues(std::optional<std::u16string_view> theme_acti
                                    std::optional<std::u16string_view> color_name);
 
 // The properties the Office 2003 preset assigns (and the style switch saves).
-std::span<const Field> Office2003PresetFields();
+std::span<const RecordField> Office2003PresetFields();
 void SetOffice2003LookDefaults(ButtonProperties& p, std::int16_t scheme);
 
 }  // namespace brixel

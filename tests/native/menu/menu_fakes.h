@@ -1,0 +1,50 @@
+// Recording stand-ins for what the menu tree needs from the host.
+#pragma once
+
+#include "menu/menu_host.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace brixel::testing {
+
+struct ShownMessage {
+    std::u16string text;
+    MessageIcon icon;
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
+class RecordingMessageBox final : public MessageBoxHost {
+public:
+    void ShowMessage(std::u16string_view text, MessageIcon icon) override {
+        shown.push_back({std::u16string(text), icon});
+    }
+    std::vector<ShownMessage> shown;
+};
+
+class FakePicture final : public MenuPicture {
+public:
+    explicit FakePicture(bool image) : image_(image) {}
+    bool HasImage() const override { return image_; }
+private:
+    bool image_;
+};
+
+inline std::string Narrow(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+inline void PrintTo(const ShownMessage& m, std::ostream* os) {
+    *os << '"' << Narrow(m.text) << "\" (" << (m.icon == MessageIcon::Stop ? "Stop" : "Exclamation") << ')';
+}
+
+}  // namespace brixel::testing
+
+namespace brixel {
+inline void PrintTo(MessageIcon icon, std::ostream* os) {
+    *os << (icon == MessageIcon::Stop ? "Stop" : icon == MessageIcon::Exclamation ? "Exclamation" : "None");
+}
+}  // namespace brixel

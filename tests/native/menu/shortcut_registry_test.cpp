@@ -1,0 +1,247 @@
+#include "menu/shortcut_registry.h"
+
+#include "menu/menu_automation.h"
+#include "native/menu/menu_fakes.h"
+
+#include <gtest/gtest.h>
+
+namespace brixel {
+namespace {
+
+constexpr WindowHandle kWindowA = 0xA0;
+constexpr WindowHandle kWindowB = 0xB0;
+
+class ShortcutRegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        tree.AddItem(1, kTopLevel);   // File
+        tree.AddItem(10, 1);          // File > Save, Ctrl+S
+        tree.AddItem(11, 1);          // File > Delete, Del
+        tree.AddItem(2, kTopLevel);   // Refresh, F5
+        tree.AddItem(3, kTopLevel);   // Ctrl+A
+        tree.SetShortcut(10, u"Ctrl+S");
+        tree.SetShortcut(11, u"Del");
+        tree.SetShortcut(2, u"F5");
+        tree.SetShortcut(3, u"Ctrl+A");
+        registry.RegisterShortcuts(kWindowA, tree);
+    }
+    const ShortcutRegistration* Press(std::uint16_t key, bool ctrl = false, bool shift = false, bool alt = false,
+                                      bool tracking = false) {
+        return ChooseShortcut(registry, {key, ctrl, shift, alt}, tracking, [](WindowHandle) { return true; });
+    }
+    std::int16_t PressedId(std::uint16_t key, bool ctrl = false, bool shift = false, bool alt = false) {
+        const ShortcutRegistration* r = Press(key, ctrl, shift, alt);
+        return r != nullptr ? r->record->id : kNoSuchItem;
+    }
+
+    testing::RecordingMessageBox box;
+    ShortcutRegistry registry;
+    MenuTree tree{box};
+};
+
+TEST_F(ShortcutRegistryTest, RegistersEveryShortcutInMenuOrder) {
+    ASSERT_EQ(registry.Entries().size(), 4u);
+    EXPECT_EQ(registry.Entries()[0].record->id, 10);
+    EXPECT_EQ(registry.Entries()[1].record->id, 11);
+    EXPECT_EQ(registry.Entries()[2].record->id, 2);
+    EXPECT_EQ(registry.Entries()[3].record->id, 3);
+    EXPECT_EQ(registry.Entries()[0].window, kWindowA);
+    EXPECT_EQ(registry.Entries()[0].owner, &tree);
+}
+
+TEST_F(ShortcutRegistryTest, ModifiersMustMatchExactly) {
+    struct Row {
+        const char* name;
+        std::uint16_t key;
+        bool ctrl, shift, alt;
+        std::int16_t expected;
+    } rows[] = {
+        {"Ctrl+A", 'A', true, false, false, 3},
+        {"Ctrl+Shift+A is another key", 'A', true, true, false, kNoSuchItem},
+        {"Ctrl+Alt+A is another key", 'A', true, false, true, kNoSuchItem},
+        {"A alone never fires", 'A', false, false, false, kNoSuchItem},
+        {"F5 alone", 0x74, false, false, false, 2},
+        {"Shift+F5 is not F5", 0x74, false, true, false, kNoSuchItem},
+        {"Delete alone", 0x2E, false, false, false, 11},
+        {"sub-item shortcut", 'S', true, false, false, 10},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(PressedId(row.key, row.ctrl, row.shift, row.alt), row.expected);
+    }
+}
+
+TEST_F(ShortcutRegistryTest, UnmodifiedLettersNeverFireEvenWhenRegistered) {
+    auto odd = std::make_unique<MenuItemRecord>(std::int16_t{50});
+    odd->shortcut = u"Q";  // stored data may name a bare letter
+    tree.AppendLoaded(std::move(odd));
+    ASSERT_EQ(registry.Entries().back().key, 'Q');
+    EXPECT_EQ(Press('Q'), nullptr);
+}
+
+TEST_F(ShortcutRegistryTest, NothingFiresWhileAPopupIsTracked) {
+    EXPECT_EQ(Press('A', true, false, false, true), nullptr);
+}
+
+TEST_F(ShortcutRegistryTest, HiddenDisabledOrSeparatorItemsAndAncestorsBlock) {
+    struct Row {
+        const char* name;
+        void (*change)(MenuTree&);
+    } rows[] = {
+        {"item disabled", [](MenuTree& t) { t.SetEnabled(10, false); }},
+        {"item hidden", [](MenuTree& t) { t.SetVisible(10, false); }},
+        {"item is a separator", [](MenuTree& t) { t.SetSeparator(10, true); }},
+        {"parent disabled", [](MenuTree& t) { t.SetEnabled(1, false); }},
+        {"parent hidden", [](MenuTree& t) { t.SetVisible(1, false); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::RecordingMessageBox local_box;
+        MenuTree local{local_box};
+        local.AddItem(1, kTopLevel);
+        local.AddItem(10, 1);
+        local.SetShortcut(10, u"Ctrl+S");
+        ShortcutRegistry local_registry;
+        local_registry.RegisterShortcuts(kWindowA, local);
+        ASSERT_NE(ChooseShortcut(local_registry, {'S', true, false, false}, false, nullptr), nullptr);
+        row.change(local);
+        EXPECT_EQ(ChooseShortcut(local_registry, {'S', true, false, false}, false, nullptr), nullptr);
+    }
+}
+
+TEST_F(ShortcutRegistryTest, FirstMatchDecidesEvenWhenItIsBlocked) {
+    testing::RecordingMessageBox other_box;
+    MenuTree other{other_box};
+    other.AddItem(1, kTopLevel);
+    other.SetShortcut(1, u"F5");
+    registry.RegisterShortcuts(kWindowB, other);
+    EXPECT_EQ(PressedId(0x74), 2) << "the earlier control wins";
+    tree.SetEnabled(2, false);
+    EXPECT_EQ(Press(0x74), nullptr) << "a blocked first match is not passed over";
+}
+
+TEST_F(ShortcutRegistryTest, OtherTopLevelWindowsDoNotInterfere) {
+    testing::RecordingMessageBox other_box;
+    MenuTree other{other_box};
+    other.AddItem(1, kTopLevel);
+    other.SetShortcut(1, u"F5");
+    registry.RegisterShortcuts(kWindowB, other);
+    const auto only_b = [](WindowHandle w) { return w == kWindowB; };
+    const ShortcutRegistration* hit = ChooseShortcut(registry, {0x74, false, false, false}, false, only_b);
+    ASSERT_NE(hit, nullptr);
+    EXPECT_EQ(hit->owner, &other);
+}
+
+TEST_F(ShortcutRegistryTest, ShortcutWritesReRegisterAndCodeZeroWithdrawsAtOnce) {
+    SetMenuItemShortcut(tree, 3, 0);
+    EXPECT_EQ(Press('A', true), nullptr);
+    EXPECT_EQ(registry.Entries().size(), 3u);
+    SetMenuItemShortcut(tree, 2, 28);  // F2
+    EXPECT_EQ(PressedId(0x71), 2);
+    EXPECT_EQ(Press(0x74), nullptr);
+}
+
+TEST_F(ShortcutRegistryTest, RemovedRecordsTakeTheirRegistrations) {
+    tree.RemoveItem(1);
+    ASSERT_EQ(registry.Entries().size(), 2u);
+    for (const auto& e : registry.Entries()) EXPECT_NE(e.record->id, 10);
+    tree.DeleteAll();
+    EXPECT_TRUE(registry.Entries().empty());
+}
+
+TEST_F(ShortcutRegistryTest, UnregisterStopsLaterWritesFromRegistering) {
+    registry.UnregisterShortcuts(kWindowA);
+    EXPECT_TRUE(registry.Entries().empty());
+    SetMenuItemShortcut(tree, 3, 2);
+    EXPECT_TRUE(registry.Entries().empty());
+}
+
+TEST_F(ShortcutRegistryTest, RegisteringTwiceDoesNotDuplicate) {
+    registry.RegisterShortcuts(kWindowA, tree);
+    EXPECT_EQ(registry.Entries().size(), 4u);
+}
+
+TEST_F(ShortcutRegistryTest, ADestroyedTreeLeavesNoEntries) {
+    {
+        testing::RecordingMessageBox other_box;
+        MenuTree other{other_box};
+        other.AddItem(1, kTopLevel);
+        other.SetShortcut(1, u"F9");
+        registry.RegisterShortcuts(kWindowB, other);
+        EXPECT_EQ(registry.Entries().size(), 5u);
+    }
+    EXPECT_EQ(registry.Entries().size(), 4u);
+}
+
+TEST_F(ShortcutRegistryTest, ATreeOutlivingItsRegistryIsUnbound) {
+    testing::RecordingMessageBox other_box;
+    MenuTree other{other_box};
+    other.AddItem(1, kTopLevel);
+    {
+        ShortcutRegistry short_lived;
+        short_lived.RegisterShortcuts(kWindowB, other);
+    }
+    EXPECT_TRUE(other.SetShortcut(1, u"F9")) << "must not touch the registry that is gone";
+    other.RemoveItem(1);
+}
+
+TEST_F(ShortcutRegistryTest, AncestorWalkEndsOnParentIdLoops) {
+    // Stored data: two records naming each other, and one naming itself.
+    auto a = std::make_unique<MenuItemRecord>(std::int16_t{20});
+    a->parent_id = 21;
+    a->shortcut = u"Ctrl+F1";
+    auto b = std::make_unique<MenuItemRecord>(std::int16_t{21});
+    b->parent_id = 20;
+    auto self = std::make_unique<MenuItemRecord>(std::int16_t{22});
+    self->parent_id = 22;
+    self->shortcut = u"Ctrl+F2";
+    tree.AppendLoaded(std::move(a));
+    tree.AppendLoaded(std::move(b));
+    tree.AppendLoaded(std::move(self));
+    EXPECT_EQ(PressedId(0x70, true), 20);
+    EXPECT_EQ(PressedId(0x71, true), 22);
+    tree.SetEnabled(21, false);
+    EXPECT_EQ(Press(0x70, true), nullptr) << "the ParentID walk still sees the named parent";
+}
+
+TEST_F(ShortcutRegistryTest, UnparsableTextRegistersButNeverMatches) {
+    auto odd = std::make_unique<MenuItemRecord>(std::int16_t{60});
+    odd->shortcut = u"Ctrl+Space";
+    tree.AppendLoaded(std::move(odd));
+    EXPECT_EQ(registry.Entries().back().key, 0);
+    EXPECT_EQ(Press(0, true), nullptr);
+}
+
+TEST(ShortcutInvocation, CopiesTheFourFields) {
+    MenuItemRecord r(std::int16_t{9});
+    r.hyperlink = true;
+    r.hyperlink_address = u"a@b";
+    r.enabled = false;
+    const ShortcutInvocation inv = MakeInvocation(r);
+    EXPECT_EQ(inv.item_id, 9);
+    EXPECT_TRUE(inv.hyperlink);
+    EXPECT_TRUE(inv.hyperlink_address == u"a@b");
+    EXPECT_FALSE(inv.enabled);
+}
+
+TEST(ShortcutInvocation, ControlActsOnlyWhenEverythingHolds) {
+    const ShortcutInvokeContext ready{true, true, true, true, true, true, false, false};
+    EXPECT_TRUE(ShouldRunShortcut(ready));
+    ShortcutInvokeContext c = ready;
+    c.drop_suppressed = true;
+    EXPECT_FALSE(ShouldRunShortcut(c));
+    c.alt_down = true;
+    EXPECT_TRUE(ShouldRunShortcut(c)) << "Alt overrides the suppression flag";
+    bool ShortcutInvokeContext::*flags[] = {
+        &ShortcutInvokeContext::active_window_is_own_top_level, &ShortcutInvokeContext::user_mode,
+        &ShortcutInvokeContext::menu, &ShortcutInvokeContext::active, &ShortcutInvokeContext::enabled,
+        &ShortcutInvokeContext::window_visible};
+    for (auto flag : flags) {
+        ShortcutInvokeContext off = ready;
+        off.*flag = false;
+        EXPECT_FALSE(ShouldRunShortcut(off));
+    }
+}
+
+}  // namespace
+}  // namespace brixel

@@ -38,6 +38,11 @@ struct Rect {
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
     constexpr Rect Deflated(int d) const { return {left + d, top + d, right - d, bottom - d}; }
     constexpr Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    // The common part; empty (possibly inverted) when they do not meet.
+    constexpr Rect Intersected(const Rect& o) const {
+        return {left > o.left ? left : o.left, top > o.top ? top : o.top, right < o.right ? right : o.right,
+                bottom < o.bottom ? bottom : o.bottom};
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -91,8 +91,12 @@ XPFrame XPFrameFor(const Rect& r, const GradientParams& p) {
     return {r, kXPStateNormal};
 }
 
-void Vertical(Canvas& canvas, const Rect& r, Rgb from, Rgb to, FastPrimitives fast) {
-    DrawRectangularGradient(canvas, r, from, to, Direction::TopToBottom, fast);
+// The XP styles' parts are placed from the edges of the face; on a face only
+// a few pixels wide they would reach past its other side, so each part is
+// kept within the face.
+void Vertical(Canvas& canvas, const Rect& face, const Rect& part, Rgb from, Rgb to, FastPrimitives fast) {
+    if (face.IsEmpty()) return;
+    DrawRectangularGradient(canvas, part.Intersected(face), from, to, Direction::TopToBottom, fast);
 }
 
 template <int (*Tint)(int)>
@@ -104,9 +108,9 @@ Rgb Tinted(Rgb c) {
 void XPStyle2Pressed(Canvas& canvas, const Rect& r, const GradientParams& p, FastPrimitives fast) {
     const int third = r.top + 2 * r.Height() / 3;
     const Rgb pale = Tinted<XPStyle2Pale>(p.colour1);
-    Vertical(canvas, {r.left, r.top, r.right, third}, Tinted<XPStyle2Dark>(p.colour1), pale, fast);
-    Vertical(canvas, {r.left, third, r.right, r.bottom}, pale, kWhite, fast);
-    if (!p.suppress_frame && !r.IsEmpty()) {
+    Vertical(canvas, r, {r.left, r.top, r.right, third}, Tinted<XPStyle2Dark>(p.colour1), pale, fast);
+    Vertical(canvas, r, {r.left, third, r.right, r.bottom}, pale, kWhite, fast);
+    if (!p.suppress_frame && !r.Deflated(1).IsEmpty()) {
         canvas.RoundRect(r.Deflated(1), {4, 4}, Pen{kWhite, PenStyle::Solid}, nullptr);
     }
 }
@@ -146,16 +150,16 @@ void DrawXPStyle1Gradient(Canvas& canvas, const Rect& rect, const GradientParams
     const int l = r.left, t = r.top, rt = r.right, b = r.bottom;
     switch (state) {
         case kXPStateNormal:
-            Vertical(canvas, {l, t, rt, b - 5}, c1, c2, fast);
-            Vertical(canvas, {l, b - 5, rt, b}, c2, DarkenBy(c2, 25), fast);
-            Vertical(canvas, {rt - 3, t + 1, rt - 1, b - 3}, MidpointColour(c1, c2), c2, fast);
+            Vertical(canvas, r, {l, t, rt, b - 5}, c1, c2, fast);
+            Vertical(canvas, r, {l, b - 5, rt, b}, c2, DarkenBy(c2, 25), fast);
+            Vertical(canvas, r, {rt - 3, t + 1, rt - 1, b - 3}, MidpointColour(c1, c2), c2, fast);
             break;
         case kXPStatePressed:
-            Vertical(canvas, {l + 1, t + 1, rt - 1, b - 4}, DarkenBy(c2, 10), DarkenBy(c2, 8), fast);
-            Vertical(canvas, {l + 1, b - 4, rt - 1, b}, DarkenBy(c2, 8), LightenBy(c2, 12), fast);
+            Vertical(canvas, r, {l + 1, t + 1, rt - 1, b - 4}, DarkenBy(c2, 10), DarkenBy(c2, 8), fast);
+            Vertical(canvas, r, {l + 1, b - 4, rt - 1, b}, DarkenBy(c2, 8), LightenBy(c2, 12), fast);
             break;
         case kXPStateMouseInside:
-            Vertical(canvas, {l + 3, t + 3, rt - 3, b - 3}, c1, DarkenBy(c2, 3), fast);
+            Vertical(canvas, r, {l + 3, t + 3, rt - 3, b - 3}, c1, DarkenBy(c2, 3), fast);
             break;
         default:
             break;
@@ -169,9 +173,9 @@ void DrawXPStyle2Gradient(Canvas& canvas, const Rect& rect, const GradientParams
     switch (state) {
         case kXPStateNormal: {
             const Rgb light = Tinted<XPStyle2Light>(c1);
-            Vertical(canvas, {r.left, r.top, r.right, mid}, kWhite, light, fast);
-            Vertical(canvas, {r.left, mid, r.right, r.bottom}, light, c1, fast);
-            if (p.appearance == kvnXPStyleAPB && !r.IsEmpty()) {
+            Vertical(canvas, r, {r.left, r.top, r.right, mid}, kWhite, light, fast);
+            Vertical(canvas, r, {r.left, mid, r.right, r.bottom}, light, c1, fast);
+            if (p.appearance == kvnXPStyleAPB && r.Width() > 3 && r.Height() > 5) {
                 const Pen white{kWhite, PenStyle::Solid};
                 canvas.DrawLine({r.left + 1, r.top + 2}, {r.left + 1, r.bottom - 3}, white);
                 canvas.DrawLine({r.right - 2, r.top + 2}, {r.right - 2, r.bottom - 3}, white);
@@ -183,8 +187,8 @@ void DrawXPStyle2Gradient(Canvas& canvas, const Rect& rect, const GradientParams
             break;
         case kXPStateMouseInside: {
             const Rgb hot = Tinted<XPStyle2Hot>(c1);
-            Vertical(canvas, {r.left + 3, r.top + 3, r.right - 3, mid}, kWhite, hot, fast);
-            Vertical(canvas, {r.left + 3, mid, r.right - 3, r.bottom - 3}, hot, c1, fast);
+            Vertical(canvas, r, {r.left + 3, r.top + 3, r.right - 3, mid}, kWhite, hot, fast);
+            Vertical(canvas, r, {r.left + 3, mid, r.right - 3, r.bottom - 3}, hot, c1, fast);
             break;
         }
         default:

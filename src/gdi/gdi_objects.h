@@ -1,0 +1,112 @@
+// The drawing backend's own creation and deletion of GDI objects. Every pen,
+// brush, region, bitmap, font and memory DC the canvas makes goes through
+// these wrappers, which keep a count of the objects alive, so a test can
+// prove that thousands of paints leave nothing behind (the system's own
+// per-process count is not available everywhere).
+#pragma once
+
+#include "gdi/raii.h"
+
+namespace brixel::win {
+
+// Objects created through the wrappers below and not yet deleted.
+long LiveGdiObjects() noexcept;
+
+namespace counted {
+HBRUSH CreateSolidBrush(COLORREF colour) noexcept;
+HBRUSH CreatePatternBrush(HBITMAP pattern) noexcept;
+HPEN CreatePen(int style, int width, COLORREF colour) noexcept;
+HRGN CreatePolygonRgn(const POINT* points, int count, int fill_mode) noexcept;
+HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bits_per_pixel, const void* bits) noexcept;
+HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, void** bits) noexcept;
+HFONT CreateFontIndirect(const LOGFONTW* font) noexcept;
+HDC CreateCompatibleDC(HDC dc) noexcept;
+void DeleteObject(HGDIOBJ object) noexcept;
+void DeleteDC(HDC dc) noexcept;
+}  // namespace counted
+
+template <typename T>
+using CountedGdi = UniqueHandle<T, +[](T h) noexcept { counted::DeleteObject(h); }>;
+using CountedBrush = CountedGdi<HBRUSH>;
+using CountedPen = CountedGdi<HPEN>;
+using CountedRegion = CountedGdi<HRGN>;
+using CountedBitmap = CountedGdi<HBITMAP>;
+using CountedFont = CountedGdi<HFONT>;
+using CountedMemoryDc = UniqueHandle<HDC, +[](HDC h) noexcept { counted::DeleteDC(h); }>;
+
+// Scoped DC settings: each puts the previous value back on scope exit.
+class TextColourScope {
+public:
+    TextColourScope(HDC dc, COLORREF c) noexcept : dc_(dc), old_(::SetTextColor(dc, c)) {}
+    TextColourScope(const TextColourScope&) = delete;
+    TextColourScope& operator=(const TextColourScope&) = delete;
+    ~TextColourScope() { ::SetTextColor(dc_, old_); }
+
+private:
+    HDC dc_;
+    COLORREF old_;
+};
+
+class BackColourScope {
+public:
+    BackColourScope(HDC dc, COLORREF c) noexcept : dc_(dc), old_(::SetBkColor(dc, c)) {}
+    BackColourScope(const BackColourScope&) = delete;
+    BackColourScope& operator=(const BackColourScope&) = delete;
+    ~BackColourScope() { ::SetBkColor(dc_, old_); }
+
+private:
+    HDC dc_;
+    COLORREF old_;
+};
+
+class BackModeScope {
+public:
+    BackModeScope(HDC dc, int mode) noexcept : dc_(dc), old_(::SetBkMode(dc, mode)) {}
+    BackModeScope(const BackModeScope&) = delete;
+    BackModeScope& operator=(const BackModeScope&) = delete;
+    ~BackModeScope() {
+        if (old_ != 0) ::SetBkMode(dc_, old_);
+    }
+
+private:
+    HDC dc_;
+    int old_;
+};
+
+class StretchModeScope {
+public:
+    StretchModeScope(HDC dc, int mode) noexcept : dc_(dc), old_(::SetStretchBltMode(dc, mode)) {}
+    StretchModeScope(const StretchModeScope&) = delete;
+    StretchModeScope& operator=(const StretchModeScope&) = delete;
+    ~StretchModeScope() {
+        if (old_ != 0) ::SetStretchBltMode(dc_, old_);
+    }
+
+private:
+    HDC dc_;
+    int old_;
+};
+
+// msimg32's GradientFill and AlphaBlend, looked up by name at run time: both
+// are optional, and the callers fall back to their own drawing without them.
+class Msimg32 {
+public:
+    using GradientFillFn = BOOL(WINAPI*)(HDC, PTRIVERTEX, ULONG, PVOID, ULONG, ULONG);
+    using AlphaBlendFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
+
+    // Loads the module; a missing module or entry point leaves that
+    // primitive unavailable.
+    static Msimg32 Load() noexcept;
+    // No module at all: every primitive unavailable (the fallbacks' tests).
+    Msimg32() = default;
+
+    GradientFillFn gradient_fill() const noexcept { return gradient_fill_; }
+    AlphaBlendFn alpha_blend() const noexcept { return alpha_blend_; }
+
+private:
+    UniqueModule module_;
+    GradientFillFn gradient_fill_ = nullptr;
+    AlphaBlendFn alpha_blend_ = nullptr;
+};
+
+}  // namespace brixel::win

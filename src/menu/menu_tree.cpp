@@ -59,13 +59,13 @@ bool MenuTree::AnyVisible() const {
 
 bool MenuTree::RefuseNegativeId(std::int16_t id) {
     if (id >= 0) return false;
-    host_.ShowMessage(menu_messages::kNegativeId, MessageIcon::Stop);
+    host_.ShowMessage(menu_messages::kNegativeId, MessageBoxIcon::Stop);
     return true;
 }
 
 bool MenuTree::RefuseDuplicateId(std::int16_t id) {
     if (!IdExists(id)) return false;
-    host_.ShowMessage(menu_messages::kDuplicateId, MessageIcon::Exclamation);
+    host_.ShowMessage(menu_messages::kDuplicateId, MessageBoxIcon::Exclamation);
     return true;
 }
 
@@ -81,11 +81,11 @@ bool MenuTree::AddItem(std::int16_t id, std::int16_t parent_id) {
     MenuItemRecord* parent = Find(parent_id);
     if (parent == nullptr) return false;
     if (parent->separator) {
-        host_.ShowMessage(menu_messages::kSubMenuOnSeparator, MessageIcon::Exclamation);
+        host_.ShowMessage(menu_messages::kSubMenuOnSeparator, MessageBoxIcon::Exclamation);
         return false;
     }
     if (!IsNoShortcut(parent->shortcut)) {
-        host_.ShowMessage(menu_messages::kSubMenuOnShortcut, MessageIcon::Exclamation);
+        host_.ShowMessage(menu_messages::kSubMenuOnShortcut, MessageBoxIcon::Exclamation);
         return false;
     }
     const int depth = parent->Depth() + 1;
@@ -159,13 +159,13 @@ bool MenuTree::SetShortcut(std::int16_t id, std::u16string_view text) {
     if (record == nullptr) return false;
     if (!IsNoShortcut(text)) {
         if (IsParent(*record)) {
-            host_.ShowMessage(menu_messages::kShortcutOnParent, MessageIcon::Exclamation);
+            host_.ShowMessage(menu_messages::kShortcutOnParent, MessageBoxIcon::Exclamation);
             return false;
         }
         const auto* holder = FindPreOrder(
             items_, [&](const MenuItemRecord& r) { return &r == record || r.shortcut != text; });
         if (holder != nullptr) {
-            host_.ShowMessage(menu_messages::kShortcutTaken, MessageIcon::Exclamation);
+            host_.ShowMessage(menu_messages::kShortcutTaken, MessageBoxIcon::Exclamation);
             return false;
         }
     }
@@ -178,7 +178,7 @@ bool MenuTree::SetHyperlink(std::int16_t id, bool on) {
     MenuItemRecord* record = Find(id);
     if (record == nullptr) return false;
     if (on && IsParent(*record)) {
-        host_.ShowMessage(menu_messages::kHyperlinkOnParent, MessageIcon::Exclamation);
+        host_.ShowMessage(menu_messages::kHyperlinkOnParent, MessageBoxIcon::Exclamation);
         return false;
     }
     record->hyperlink = on;
@@ -189,7 +189,7 @@ bool MenuTree::SetSeparator(std::int16_t id, bool on) {
     MenuItemRecord* record = Find(id);
     if (record == nullptr) return false;
     if (on && IsParent(*record)) {
-        host_.ShowMessage(menu_messages::kSeparatorOnParent, MessageIcon::Exclamation);
+        host_.ShowMessage(menu_messages::kSeparatorOnParent, MessageBoxIcon::Exclamation);
         return false;
     }
     record->separator = on;

@@ -111,16 +111,16 @@ bool IsArial(std::u16string_view face) {
 }
 }  // namespace
 
-bool NeedsLeadingSpace(const MenuFontInfo& font, std::u16string_view caption) {
-    const bool small = font.height == -11 || (font.height == -12 && font.weight == 700);
+bool NeedsLeadingSpace(const FontDesc& font, int height, std::u16string_view caption) {
+    const bool small = height == -11 || (height == -12 && font.weight == 700);
     const bool starts_with_w = caption.starts_with(u"W") || caption.starts_with(u"&W");
     return IsArial(font.face) && !font.italic && small && starts_with_w;
 }
 
-CaptionLayout LayoutCaption(const MenuFontInfo& font, std::u16string_view caption, const MenuRect& text_rect,
-                            bool right_to_left) {
+CaptionLayout LayoutCaption(const FontDesc& font, int height, std::u16string_view caption,
+                            const MenuRect& text_rect, bool right_to_left) {
     CaptionLayout out{std::u16string(caption), text_rect};
-    if (!NeedsLeadingSpace(font, caption)) return out;
+    if (!NeedsLeadingSpace(font, height, caption)) return out;
     out.caption.insert(out.caption.begin(), u' ');
     if (right_to_left) out.text_rect.right += 2;
     else out.text_rect.left -= 2;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/enums.h"
+#include "core/shared_objects.h"
 #include "menu/menu_item.h"
 
 #include <cstdint>
@@ -91,13 +92,6 @@ std::optional<std::u16string> HyperlinkToOpen(bool hyperlink, std::u16string_vie
 
 // --- Small-font caption rule -------------------------------------------------------------
 
-struct MenuFontInfo {
-    std::u16string_view face;
-    int height = 0;  // LOGFONT height
-    int weight = 400;
-    bool italic = false;
-};
-
 struct CaptionLayout {
     std::u16string caption;
     MenuRect text_rect;
@@ -106,8 +100,10 @@ struct CaptionLayout {
 // In small Arial a leading "W" touches the icon strip; such captions are
 // drawn one space further in, their rectangle widened by 2 pixels on the
 // leading side (the right under right-to-left).
-bool NeedsLeadingSpace(const MenuFontInfo& font, std::u16string_view caption);
-CaptionLayout LayoutCaption(const MenuFontInfo& font, std::u16string_view caption, const MenuRect& text_rect,
-                            bool right_to_left);
+// `height` is the font's height as the platform creates it (negative: the
+// character height in pixels).
+bool NeedsLeadingSpace(const FontDesc& font, int height, std::u16string_view caption);
+CaptionLayout LayoutCaption(const FontDesc& font, int height, std::u16string_view caption,
+                            const MenuRect& text_rect, bool right_to_left);
 
 }  // namespace brixel

@@ -11,19 +11,19 @@ namespace brixel::testing {
 
 struct ShownMessage {
     std::u16string text;
-    MessageIcon icon;
+    MessageBoxIcon icon;
     friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
 };
 
 class RecordingMessageBox final : public MessageBoxHost {
 public:
-    void ShowMessage(std::u16string_view text, MessageIcon icon) override {
+    void ShowMessage(std::u16string_view text, MessageBoxIcon icon) override {
         shown.push_back({std::u16string(text), icon});
     }
     std::vector<ShownMessage> shown;
 };
 
-class FakePicture final : public MenuPicture {
+class FakePicture final : public PictureObject {
 public:
     explicit FakePicture(bool image) : image_(image) {}
     bool HasImage() const override { return image_; }
@@ -38,13 +38,13 @@ inline std::string Narrow(std::u16string_view text) {
 }
 
 inline void PrintTo(const ShownMessage& m, std::ostream* os) {
-    *os << '"' << Narrow(m.text) << "\" (" << (m.icon == MessageIcon::Stop ? "Stop" : "Exclamation") << ')';
+    *os << '"' << Narrow(m.text) << "\" (" << (m.icon == MessageBoxIcon::Stop ? "Stop" : "Exclamation") << ')';
 }
 
 }  // namespace brixel::testing
 
 namespace brixel {
-inline void PrintTo(MessageIcon icon, std::ostream* os) {
-    *os << (icon == MessageIcon::Stop ? "Stop" : icon == MessageIcon::Exclamation ? "Exclamation" : "None");
+inline void PrintTo(MessageBoxIcon icon, std::ostream* os) {
+    *os << (icon == MessageBoxIcon::Stop ? "Stop" : icon == MessageBoxIcon::Exclamation ? "Exclamation" : "None");
 }
 }  // namespace brixel

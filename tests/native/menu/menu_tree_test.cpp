@@ -26,7 +26,7 @@ protected:
         for (const MenuItemRecord& r : list) ids.push_back(r.id);
         return ids;
     }
-    ShownMessage Exclaim(std::u16string_view text) { return {std::u16string(text), MessageIcon::Exclamation}; }
+    ShownMessage Exclaim(std::u16string_view text) { return {std::u16string(text), MessageBoxIcon::Exclamation}; }
 
     RecordingMessageBox box;
     MenuTree tree{box};
@@ -70,7 +70,7 @@ TEST_F(MenuTreeTest, DuplicateOfASubItemIsRefusedAtAnyLevel) {
 TEST_F(MenuTreeTest, NegativeIdIsRefusedWithTheStopIcon) {
     EXPECT_FALSE(tree.AddItem(-1, kTopLevel));
     EXPECT_FALSE(tree.InsertItem(-5, 0));
-    const ShownMessage stop{std::u16string(msg::kNegativeId), MessageIcon::Stop};
+    const ShownMessage stop{std::u16string(msg::kNegativeId), MessageBoxIcon::Stop};
     EXPECT_EQ(box.shown, (std::vector<ShownMessage>{stop, stop}));
     EXPECT_TRUE(tree.Items().empty());
 }
@@ -210,7 +210,7 @@ TEST_F(MenuTreeTest, AssigningAnItemItsOwnIdIsADuplicate) {
 TEST_F(MenuTreeTest, NegativeIdCheckComesBeforeTheSearch) {
     EXPECT_FALSE(tree.SetId(99, -3));
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(box.shown[0].icon, MessageBoxIcon::Stop);
     EXPECT_FALSE(tree.SetId(99, 5)) << "an unknown item is silent otherwise";
     EXPECT_EQ(box.shown.size(), 1u);
 }

@@ -153,10 +153,17 @@ TEST(MenuHyperlink, AddressRules) {
     EXPECT_FALSE(HyperlinkToOpen(true, u"http://x.invalid", false).has_value());
 }
 
+struct Font {
+    std::u16string_view face;
+    int height;
+    int weight;
+    bool italic;
+};
+
 TEST(SmallFontCaption, WhichFontsAndCaptionsGetTheLeadingSpace) {
     struct Row {
         const char* name;
-        MenuFontInfo font;
+        Font font;
         std::u16string_view caption;
         bool expected;
     } rows[] = {
@@ -174,19 +181,24 @@ TEST(SmallFontCaption, WhichFontsAndCaptionsGetTheLeadingSpace) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(NeedsLeadingSpace(row.font, row.caption), row.expected);
+        FontDesc desc;
+        desc.face = row.font.face;
+        desc.weight = static_cast<std::int16_t>(row.font.weight);
+        desc.italic = row.font.italic;
+        EXPECT_EQ(NeedsLeadingSpace(desc, row.font.height, row.caption), row.expected);
     }
 }
 
 TEST(SmallFontCaption, LayoutWidensTheLeadingSide) {
-    const MenuFontInfo arial{u"Arial", -11, 400, false};
+    FontDesc arial;
+    arial.face = u"Arial";
     const MenuRect t{28, 0, 120, 20};
-    const CaptionLayout ltr = LayoutCaption(arial, u"Workspace", t, false);
+    const CaptionLayout ltr = LayoutCaption(arial, -11, u"Workspace", t, false);
     EXPECT_TRUE(ltr.caption == u" Workspace");
     EXPECT_EQ(ltr.text_rect, (MenuRect{26, 0, 120, 20}));
-    const CaptionLayout rtl = LayoutCaption(arial, u"Workspace", t, true);
+    const CaptionLayout rtl = LayoutCaption(arial, -11, u"Workspace", t, true);
     EXPECT_EQ(rtl.text_rect, (MenuRect{28, 0, 122, 20}));
-    const CaptionLayout plain = LayoutCaption(arial, u"Open", t, false);
+    const CaptionLayout plain = LayoutCaption(arial, -11, u"Open", t, false);
     EXPECT_TRUE(plain.caption == u"Open");
     EXPECT_EQ(plain.text_rect, t);
 }

@@ -18,21 +18,22 @@ HRESULT Ambient::Read(DISPID id, VARTYPE type, win::UniqueVariant* out) const no
     return ::VariantChangeType(out->put(), raw.get(), 0, type);
 }
 
-bool Ambient::UserMode() const noexcept {
+std::optional<bool> Ambient::UserMode() const noexcept {
     win::UniqueVariant value;
-    if (FAILED(Read(DISPID_AMBIENT_USERMODE, VT_BOOL, &value))) return true;
+    if (FAILED(Read(DISPID_AMBIENT_USERMODE, VT_BOOL, &value))) return std::nullopt;
     return value->boolVal != VARIANT_FALSE;
 }
 
-std::wstring Ambient::DisplayName() const {
+std::optional<std::wstring> Ambient::DisplayName() const {
     win::UniqueVariant value;
-    if (FAILED(Read(DISPID_AMBIENT_DISPLAYNAME, VT_BSTR, &value)) || value->bstrVal == nullptr) return {};
+    if (FAILED(Read(DISPID_AMBIENT_DISPLAYNAME, VT_BSTR, &value))) return std::nullopt;
+    if (value->bstrVal == nullptr) return std::wstring();
     return std::wstring(value->bstrVal, ::SysStringLen(value->bstrVal));
 }
 
-bool Ambient::DisplayAsDefault() const noexcept {
+std::optional<bool> Ambient::DisplayAsDefault() const noexcept {
     win::UniqueVariant value;
-    if (FAILED(Read(DISPID_AMBIENT_DISPLAYASDEFAULT, VT_BOOL, &value))) return false;
+    if (FAILED(Read(DISPID_AMBIENT_DISPLAYASDEFAULT, VT_BOOL, &value))) return std::nullopt;
     return value->boolVal != VARIANT_FALSE;
 }
 

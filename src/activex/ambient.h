@@ -15,12 +15,11 @@ class Ambient {
 public:
     explicit Ambient(IOleClientSite* site) noexcept;
 
-    // No answer counts as run time.
-    bool UserMode() const noexcept;
-    // The control's name in the container; empty when not answered.
-    std::wstring DisplayName() const;
-    // No answer counts as FALSE.
-    bool DisplayAsDefault() const noexcept;
+    // Each is empty when the container gives no answer (the model then
+    // counts user mode as run time and display-as-default as FALSE).
+    std::optional<bool> UserMode() const noexcept;
+    std::optional<std::wstring> DisplayName() const;
+    std::optional<bool> DisplayAsDefault() const noexcept;
     std::optional<OLE_COLOR> BackColor() const noexcept;
 
 private:

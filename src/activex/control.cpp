@@ -16,14 +16,12 @@ constexpr SIZEL kInitialExtent = {2302, 661};
 
 }  // namespace
 
-CTavloCtrl::CTavloCtrl() noexcept
+CTavloCtrl::CTavloCtrl()
     : events_(static_cast<IConnectionPointContainer*>(this), DIID__DBrixelDemoEvents, true),
       property_notify_(static_cast<IConnectionPointContainer*>(this), IID_IPropertyNotifySink, false),
-      extent_(kInitialExtent) {
+      extent_(kInitialExtent),
+      model_(std::make_unique<ButtonModel>(host_, host_)) {
     LockModule();
-    // New controls start on the button face colour of the desktop they are
-    // created on.
-    back_color_ = ::GetSysColor(COLOR_BTNFACE);
 }
 
 CTavloCtrl::~CTavloCtrl() { UnlockModule(); }
@@ -34,8 +32,12 @@ HRESULT CTavloCtrl::Initialize() noexcept {
 }
 
 HRESULT CTavloCtrl::Create(REFIID iid, void** out) noexcept {
-    auto* control = new (std::nothrow) CTavloCtrl();
-    if (control == nullptr) return E_OUTOFMEMORY;
+    CTavloCtrl* control = nullptr;
+    try {
+        control = new CTavloCtrl();
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
     HRESULT hr = control->Initialize();
     if (SUCCEEDED(hr)) hr = control->QueryInterface(iid, out);
     control->Release();
@@ -116,10 +118,15 @@ void CTavloCtrl::FireEvent(DISPID id) noexcept {
     if (freeze_count_ == 0) events_.Fire(id, nullptr);
 }
 
-void CTavloCtrl::PropertyChanged(DISPID id) noexcept {
-    modified_ = true;
-    if (Ambient(site_.get()).UserMode()) return;
+void CTavloCtrl::NotifyChanged(DISPID id) noexcept {
     property_notify_.ForEachSink<IPropertyNotifySink>([id](IPropertyNotifySink* sink) { sink->OnChanged(id); });
+}
+
+HWND CTavloCtrl::MessageOwner() const noexcept {
+    win::ComPtr<IOleWindow> window;
+    HWND owner = nullptr;
+    if (site_ && SUCCEEDED(site_.As(&window))) window->GetWindow(&owner);
+    return owner;
 }
 
 }  // namespace brixel::activex

@@ -7,12 +7,16 @@
 #pragma once
 
 #include "activex/connection_point.h"
+#include "activex/control_host.h"
+#include "core/button_model.h"
+#include "core/property_table.h"
 #include "gdi/raii.h"
 
 #include <objsafe.h>
 #include <ocidl.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 
 namespace brixel::activex {
@@ -100,18 +104,22 @@ public:
     bool SafeForUntrustedData() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_DATA) != 0; }
 
 private:
-    CTavloCtrl() noexcept;
+    friend class ControlModelHost;
+
+    CTavloCtrl();
     ~CTavloCtrl();
     HRESULT Initialize() noexcept;
 
-    HRESULT InvokeProperty(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
-    HRESULT InvokeMethod(DISPID id, DISPPARAMS* params, VARIANT* result) noexcept;
+    HRESULT InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                           EXCEPINFO* exception, UINT* arg_error) noexcept;
+    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result) noexcept;
     HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
-    void PerformClick() noexcept;
+    std::optional<PropertyValue> ReadOnlyValue(DISPID id) const noexcept;
     void FireEvent(DISPID id) noexcept;
-    // The common tail of a property change: modified, and at design time the
-    // property-change sinks hear the DISPID.
-    void PropertyChanged(DISPID id) noexcept;
+    // The property-change sinks hear the DISPID (the model decides when).
+    void NotifyChanged(DISPID id) noexcept;
+    // The window that owns our message boxes: the container's, while we have none.
+    HWND MessageOwner() const noexcept;
     void RebuildAccelerators() noexcept;
 
     std::atomic<ULONG> refs_{1};
@@ -127,8 +135,8 @@ private:
     win::UniqueAccelerators accelerators_;
     USHORT accelerator_count_ = 0;
 
-    std::wstring caption_;
-    OLE_COLOR back_color_ = 0;
+    ControlModelHost host_{*this};
+    std::unique_ptr<ButtonModel> model_;
 };
 
 }  // namespace brixel::activex

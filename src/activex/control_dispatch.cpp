@@ -1,23 +1,28 @@
-// Automation: the dispatch interface of the control.
+// Automation: every member of the dispatch interface, driven by the member
+// table; names and types come from the type library.
 #include "activex/brixeldemo.h"
 #include "activex/control.h"
+#include "activex/ole_values.h"
+#include "core/dispids.h"
 
 #include <olectl.h>
 
 namespace brixel::activex {
 namespace {
 
-constexpr DISPID kDispidPerformClick = 116;
-
 bool IsPut(WORD flags) { return (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0; }
 
-// The single value of a property put, coerced to `type`.
-HRESULT PutArgument(DISPPARAMS* params, VARTYPE type, win::UniqueVariant* out, UINT* arg_error) {
-    if (params == nullptr || params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
-    if (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT) return DISP_E_PARAMNOTOPTIONAL;
-    const HRESULT hr = ::VariantChangeType(out->put(), &params->rgvarg[0], 0, type);
-    if (FAILED(hr) && arg_error != nullptr) *arg_error = 0;
-    return FAILED(hr) ? DISP_E_TYPEMISMATCH : S_OK;
+// Hands an automation error to the caller the way scripts expect it: the
+// code in the exception information, with its text.
+HRESULT RaiseError(const AutomationError& error, EXCEPINFO* exception) noexcept {
+    if (exception != nullptr) {
+        *exception = {};
+        exception->scode = static_cast<SCODE>(error.code);
+        exception->bstrSource = ::SysAllocString(L"BrixelDemo");
+        const std::wstring text = error.text.empty() ? std::wstring(L"Property is read-only") : ToWide(error.text);
+        exception->bstrDescription = ::SysAllocString(text.c_str());
+    }
+    return DISP_E_EXCEPTION;
 }
 
 }  // namespace
@@ -41,59 +46,92 @@ HRESULT CTavloCtrl::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DIS
     return ::DispGetIDsOfNames(dispatch_info_.get(), names, count, ids);
 }
 
-HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                           UINT* arg_error) noexcept {
-    if (id == kDispidPerformClick) {
-        if ((flags & DISPATCH_METHOD) == 0) return DISP_E_MEMBERNOTFOUND;
-        return InvokeMethod(id, params, result);
+HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                           EXCEPINFO* exception, UINT* arg_error) noexcept {
+    DISPPARAMS none{};
+    if (params == nullptr) params = &none;
+    const MemberInfo* member = FindMember(id);
+    if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
+    try {
+        switch (member->kind) {
+            case MemberKind::Property:
+                return InvokeProperty(*member, flags, params, result, exception, arg_error);
+            case MemberKind::Method:
+                if ((flags & DISPATCH_METHOD) == 0) return DISP_E_MEMBERNOTFOUND;
+                return InvokeMethod(*member, params, result);
+            case MemberKind::IndexedProperty:
+            case MemberKind::PersistedFlag:
+                break;
+        }
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
     }
-    return InvokeProperty(id, flags, params, result, arg_error);
+    return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT CTavloCtrl::InvokeProperty(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   UINT* arg_error) noexcept {
-    if (id != DISPID_CAPTION && id != DISPID_BACKCOLOR) return DISP_E_MEMBERNOTFOUND;
-    const VARTYPE type = id == DISPID_CAPTION ? VT_BSTR : VT_I4;
+HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                   EXCEPINFO* exception, UINT* arg_error) noexcept {
     if (IsPut(flags)) {
-        win::UniqueVariant value;
-        if (const HRESULT hr = PutArgument(params, type, &value, arg_error); FAILED(hr)) return hr;
-        if (id == DISPID_CAPTION) {
-            const BSTR text = value->bstrVal;
-            try {
-                caption_.assign(text ? text : L"", text ? ::SysStringLen(text) : 0);
-            } catch (...) {
-                return E_OUTOFMEMORY;
-            }
-            RebuildAccelerators();
-        } else {
-            back_color_ = static_cast<OLE_COLOR>(value->lVal);
+        if (params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+        if (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT) {
+            return DISP_E_PARAMNOTOPTIONAL;
         }
-        PropertyChanged(id);
+        if (member.read_only) return RaiseError(kErrSetNotSupported, exception);
+        const auto value = FromVariant(params->rgvarg[0], member.type);
+        if (!value) {
+            if (arg_error != nullptr) *arg_error = 0;
+            return DISP_E_TYPEMISMATCH;
+        }
+        const PutResult put = model_->Put(member.dispid, *value);
+        if (put.status == PutStatus::Failed && put.error) return RaiseError(*put.error, exception);
+        if (put.status == PutStatus::WrongType) return DISP_E_TYPEMISMATCH;
+        if (member.dispid == dispid::kCaption || member.dispid == dispid::kDefaultCaption) RebuildAccelerators();
         return S_OK;
     }
     if ((flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)) == 0) return DISP_E_MEMBERNOTFOUND;
-    if (params != nullptr && params->cArgs != 0) return DISP_E_BADPARAMCOUNT;
+    if (params->cArgs != 0) return DISP_E_BADPARAMCOUNT;
+    const auto value = member.read_only ? ReadOnlyValue(member.dispid) : model_->Get(member.dispid);
+    if (!value) return DISP_E_MEMBERNOTFOUND;
     if (result == nullptr) return S_OK;
-    ::VariantInit(result);
-    if (id == DISPID_CAPTION) {
-        result->vt = VT_BSTR;
-        result->bstrVal = ::SysAllocStringLen(caption_.data(), static_cast<UINT>(caption_.size()));
-        if (result->bstrVal == nullptr) {
-            result->vt = VT_EMPTY;
-            return E_OUTOFMEMORY;
-        }
-    } else {
-        result->vt = VT_I4;
-        result->lVal = static_cast<LONG>(back_color_);
-    }
-    return S_OK;
+    return ToVariant(*value, result);
 }
 
-HRESULT CTavloCtrl::InvokeMethod(DISPID, DISPPARAMS* params, VARIANT* result) noexcept {
-    if (params != nullptr && params->cArgs != 0) return DISP_E_BADPARAMCOUNT;
+// hWnd and ControlPointer are the control's, not the record's.
+std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept {
+    if (id == dispid::kHWnd) return PropertyValue(std::int32_t{0});
+    if (id == dispid::kControlPointer) {
+        // An address does not fit 32 bits in the x64 build, and a page that
+        // scripts the control must not learn one: both read 0.
+        if (sizeof(void*) > 4 || SafeForUntrustedCaller()) return PropertyValue(std::int32_t{0});
+        return PropertyValue(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(this)));
+    }
+    return std::nullopt;
+}
+
+HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result) noexcept {
+    if (params->cArgs != member.params.size()) return DISP_E_BADPARAMCOUNT;
     if (result != nullptr) ::VariantInit(result);
-    PerformClick();
-    return S_OK;
+    switch (member.dispid) {
+        case dispid::kPerformClick:
+        case dispid::kPerformClickActions: model_->PerformClick(); return S_OK;
+        case dispid::kGetToggleState:
+            if (result != nullptr) {
+                result->vt = VT_BOOL;
+                result->boolVal = VARIANT_FALSE;  // nothing latches without a window
+            }
+            return S_OK;
+        case dispid::kRefresh:
+        case dispid::kSetFocus:
+        case dispid::kSetToggleState:
+        case dispid::kPerformHyperlink:
+        case dispid::kDropMenu: return S_OK;  // these act on the control's window
+        case dispid::kAboutBox:
+            ::MessageBoxW(MessageOwner(), L"BrixelDemo Control, version 3.2", L"About BrixelDemo", MB_OK);
+            return S_OK;
+        default: return DISP_E_MEMBERNOTFOUND;
+    }
 }
 
 // Reads one of our own properties through the same path as any client.
@@ -105,7 +143,5 @@ HRESULT CTavloCtrl::ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* ou
     if (FAILED(hr)) return hr;
     return ::VariantChangeType(out->put(), raw.get(), 0, type);
 }
-
-void CTavloCtrl::PerformClick() noexcept { FireEvent(DISPID_CLICK); }
 
 }  // namespace brixel::activex

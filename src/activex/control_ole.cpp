@@ -20,7 +20,18 @@ static_assert(kMiscStatus == 0x21191);
 }  // namespace
 
 HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
+    const bool first_site = !site_ && site != nullptr;
     site_ = win::ComPtr<IOleClientSite>(site);
+    // A control placed fresh takes the container's defaults (its name as the
+    // caption) once it can ask; one already changed or loaded keeps its values.
+    if (first_site && !modified_) {
+        try {
+            model_->ResetToNewControl();
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+        RebuildAccelerators();
+    }
     return S_OK;
 }
 
@@ -112,8 +123,7 @@ HRESULT CTavloCtrl::SetColorScheme(LOGPALETTE*) noexcept { return E_NOTIMPL; }
 void CTavloCtrl::RebuildAccelerators() noexcept {
     accelerators_.reset();
     accelerator_count_ = 0;
-    const auto mnemonic = MnemonicOf(std::u16string_view(reinterpret_cast<const char16_t*>(caption_.data()),
-                                                          caption_.size()));
+    const auto mnemonic = MnemonicOf(model_->Props().Caption);
     if (!mnemonic) return;
     const auto ch = static_cast<wchar_t>(*mnemonic);
     const SHORT scan = ::VkKeyScanW(ch);
@@ -137,7 +147,11 @@ HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
 // behaviour wiring of the window.
 HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
-    PerformClick();
+    try {
+        model_->PerformClick();
+    } catch (...) {
+        return E_FAIL;
+    }
     return S_OK;
 }
 

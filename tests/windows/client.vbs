@@ -32,6 +32,42 @@ Check button.BackColor = &H8000000F, "BackColor keeps a system colour reference"
 button.PerformClick
 Check True, "PerformClick returns"
 
+' Defaults of a new control.
+Check button.Appearance = 2, "Appearance defaults to XP style"
+Check button.ClickSound = 1 And button.MouseInSound = 2, "sound defaults"
+Check button.CaptionMargins = "6;6;6;6", "CaptionMargins default"
+Check button.BorderColor = &H743C00, "BorderColor default"
+Check button.Bevel = 1 And button.TranslucentLevel = 120, "Bevel and TranslucentLevel defaults"
+Check button.MenuButtonWidth = 17 And button.Menu = False, "menu defaults"
+Check button.Enabled And button.Active And button.ShowFocusBorder, "Boolean defaults"
+' (Font objects report the realised face and size, 8.25 points for 8.)
+Check Int(button.Font.Size) = 8 And Not button.Font.Bold, "Font default"
+Check button.Value = False, "Value reads False outside Click"
+
+' The translations and clamps of the setters.
+button.Bevel = -5
+Check button.Bevel = 0, "Bevel clamps at 0"
+button.MousePointer = 16
+Check button.MousePointer = 99, "MousePointer 16 is stored as 99"
+button.ClickSound = 3
+Check button.ClickSound = 99, "ClickSound 3 is stored as 99"
+button.CornerStyle = "1;0;1;0"
+Check button.CornerStyle = "1;0;1;0", "CornerStyle round trip"
+
+' Automation errors a script sees.
+On Error Resume Next
+button.ClickSoundFile = "C:\no\such\folder\click.wav"
+Check Err.Number = 76, "a missing folder raises error 76 (got " & Err.Number & ")"
+Err.Clear
+button.ClickSoundFile = "C:\windows\no-such-click.wav"
+Check Err.Number = 53, "a missing file raises error 53 (got " & Err.Number & ")"
+Check button.ClickSoundFile = "", "a refused sound file leaves the property empty"
+Err.Clear
+button.hWnd = 5
+Check Err.Number = 383, "hWnd cannot be set (got " & Err.Number & ")"
+Err.Clear
+On Error GoTo 0
+
 On Error Resume Next
 button.NoSuchMember = 1
 Check Err.Number <> 0, "unknown member raises an error"

@@ -1,0 +1,154 @@
+#include "activex/control_host.h"
+
+#include "activex/ambient.h"
+#include "activex/control.h"
+#include "activex/ole_values.h"
+#include "core/xp_schemes.h"
+
+#include <olectl.h>
+
+#include <memory>
+
+namespace brixel::activex {
+namespace {
+
+class Win32File final : public ReadableFile {
+public:
+    explicit Win32File(HANDLE file) noexcept : file_(file) {}
+    std::uint64_t Length() const override {
+        LARGE_INTEGER size{};
+        return ::GetFileSizeEx(file_.get(), &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
+    }
+    ReadResult Read(std::span<std::uint8_t> into) override {
+        ReadResult result;
+        while (result.count < into.size()) {
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(into.size() - result.count, 1u << 24));
+            DWORD got = 0;
+            if (!::ReadFile(file_.get(), into.data() + result.count, chunk, &got, nullptr)) {
+                result.error = FileError::Other;
+                break;
+            }
+            if (got == 0) break;  // the file ended early
+            result.count += got;
+        }
+        return result;
+    }
+
+private:
+    win::UniqueKernelHandle file_;
+};
+
+FileError ErrorOf(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND: return FileError::NotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_BAD_NETPATH:
+        case ERROR_INVALID_DRIVE: return FileError::PathNotFound;
+        default: return FileError::Other;
+    }
+}
+
+std::optional<std::u16string> ReadThemeValue(const wchar_t* name) {
+    wchar_t buffer[261] = {};
+    DWORD bytes = sizeof(buffer) - sizeof(wchar_t);
+    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", name,
+                       RRF_RT_REG_SZ, nullptr, buffer, &bytes) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return ToU16(buffer);
+}
+
+constexpr int kHimetricPerInch = 2540;
+
+}  // namespace
+
+Rgb ControlModelHost::SystemColour(int index) const {
+    const COLORREF c = ::GetSysColor(index);
+    return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+}
+
+std::optional<bool> ControlModelHost::AmbientUserMode() const { return Ambient(control_.site_.get()).UserMode(); }
+
+std::u16string ControlModelHost::AmbientDisplayName() const {
+    return ToU16(Ambient(control_.site_.get()).DisplayName().value_or(std::wstring()));
+}
+
+std::optional<OleColor> ControlModelHost::AmbientBackColor() const {
+    return Ambient(control_.site_.get()).BackColor();
+}
+
+std::optional<bool> ControlModelHost::AmbientDisplayAsDefault() const {
+    return Ambient(control_.site_.get()).DisplayAsDefault();
+}
+
+void ControlModelHost::MarkModified() { control_.modified_ = true; }
+
+void ControlModelHost::NotifyPropertyChanged(std::int32_t dispid) { control_.NotifyChanged(dispid); }
+
+void ControlModelHost::ShowMessage(std::u16string_view text, MessageBoxIcon icon) {
+    const UINT style = icon == MessageBoxIcon::Stop          ? MB_ICONSTOP
+                       : icon == MessageBoxIcon::Exclamation ? MB_ICONEXCLAMATION
+                                                          : 0;
+    ::MessageBoxW(control_.MessageOwner(), ToWide(text).c_str(), L"BrixelDemo", MB_OK | style);
+}
+
+int ControlModelHost::ClientHeight() const {
+    win::WindowDc screen(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    return ::MulDiv(control_.extent_.cy, dpi, kHimetricPerInch);
+}
+
+CaptionMetrics ControlModelHost::CaptionTextMetrics(const FontDesc& desc) const {
+    win::WindowDc screen(nullptr);
+    LOGFONTW lf{};
+    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    lf.lfHeight = -static_cast<LONG>((desc.size * dpi + 72 * kFontSizeUnitsPerPoint / 2) / (72 * kFontSizeUnitsPerPoint));
+    lf.lfWeight = desc.weight;
+    lf.lfItalic = desc.italic;
+    lf.lfUnderline = desc.underline;
+    lf.lfStrikeOut = desc.strikethrough;
+    lf.lfCharSet = static_cast<BYTE>(desc.charset);
+    const std::wstring face = ToWide(desc.face);
+    ::lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    win::UniqueFont font(::CreateFontIndirectW(&lf));
+    TEXTMETRICW tm{};
+    if (screen && font) {
+        win::SelectScope select(screen.get(), font.get());
+        ::GetTextMetricsW(screen.get(), &tm);
+    }
+    return CaptionMetrics{tm.tmHeight, tm.tmExternalLeading};
+}
+
+std::int16_t ControlModelHost::DetectDesktopXPScheme() const {
+    const auto active = ReadThemeValue(L"ThemeActive");
+    const auto colour = ReadThemeValue(L"ColorName");
+    return SchemeFromThemeValues(active ? std::optional<std::u16string_view>(*active) : std::nullopt,
+                                 colour ? std::optional<std::u16string_view>(*colour) : std::nullopt);
+}
+
+OpenedFile ControlModelHost::OpenFile(std::u16string_view path) {
+    const std::wstring wide = ToWide(path);
+    HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return OpenedFile{ErrorOf(::GetLastError()), nullptr};
+    try {
+        return OpenedFile{FileError::None, std::make_unique<Win32File>(file)};
+    } catch (...) {
+        ::CloseHandle(file);
+        return OpenedFile{FileError::Other, nullptr};
+    }
+}
+
+void ControlModelHost::SetValue(bool value) {
+    if (value) PerformClick();
+}
+
+// Without a window there is no interaction state to check: the click step
+// runs as a script asked for it.
+void ControlModelHost::PerformClick() {
+    value_ = true;
+    control_.FireEvent(DISPID_CLICK);
+    value_ = false;
+}
+
+}  // namespace brixel::activex

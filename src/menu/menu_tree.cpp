@@ -45,11 +45,9 @@ const MenuItemRecord* MenuTree::FindParentOf(const MenuItemRecord& record) const
     return FindPreOrder(items_, [&](const MenuItemRecord& r) { return &r == &record || r.id != wanted; });
 }
 
-std::size_t MenuTree::CountAll() const {
-    std::size_t count = 0;
-    ForEachPreOrder(items_, [&count](const MenuItemRecord&) { ++count; });
-    return count;
-}
+// Every record of the tree is in the index, so its count is the walk's count
+// without the walk.
+std::size_t MenuTree::CountAll() const { return record_count_; }
 
 bool MenuTree::AnyVisible() const {
     return FindPreOrder(items_, [](const MenuItemRecord& r) { return !r.visible; }) != nullptr;
@@ -130,7 +128,7 @@ bool MenuTree::RemoveItem(std::int16_t id) {
 
 void MenuTree::DeleteAll() {
     WithdrawAll();
-    ids_.clear();
+    ClearIndex();
     items_.Clear();
 }
 
@@ -227,7 +225,7 @@ void MenuTree::AppendLoaded(std::unique_ptr<MenuItemRecord> record) {
 
 MenuItemList::Slots MenuTree::DetachAll() {
     WithdrawAll();
-    ids_.clear();
+    ClearIndex();
     MenuItemList::Slots flat;
     MenuItemList::Slots pending = items_.ReleaseAll();
     std::reverse(pending.begin(), pending.end());
@@ -250,15 +248,22 @@ void MenuTree::ReplaceAll(MenuItemList items) {
 
 // --- Index and registrations ----------------------------------------------------
 
+void MenuTree::ClearIndex() {
+    ids_.clear();
+    record_count_ = 0;
+}
+
 void MenuTree::IndexOne(const MenuItemRecord& record) {
     IdSlot& slot = ids_[record.id];
     ++slot.count;
+    ++record_count_;
     slot.record = slot.count == 1 ? &record : nullptr;
 }
 
 void MenuTree::UnindexOne(const MenuItemRecord& record) {
     const auto it = ids_.find(record.id);
     if (it == ids_.end()) return;
+    --record_count_;
     if (--it->second.count == 0) ids_.erase(it);
     else it->second.record = nullptr;  // which of the rest comes first: found by the next lookup
 }
@@ -274,7 +279,7 @@ void MenuTree::UnindexSubtree(const MenuItemRecord& root) {
 }
 
 void MenuTree::Reindex() {
-    ids_.clear();
+    ClearIndex();
     for (const MenuItemRecord& r : items_) IndexSubtree(r);
 }
 

@@ -84,6 +84,7 @@ private:
     MenuItemList& ListOf(MenuItemRecord& record);
     bool RefuseNegativeId(std::int16_t id);
     bool RefuseDuplicateId(std::int16_t id);
+    void ClearIndex();
     void IndexOne(const MenuItemRecord& record);
     void UnindexOne(const MenuItemRecord& record);
     void IndexSubtree(const MenuItemRecord& root);
@@ -96,6 +97,7 @@ private:
     MessageBoxHost& host_;
     MenuItemList items_;
     mutable std::unordered_map<std::int16_t, IdSlot> ids_;
+    std::size_t record_count_ = 0;
     // The registry that holds this tree's shortcuts and the control window they
     // were registered for; null while the tree is not registered.
     ShortcutRegistry* registry_ = nullptr;

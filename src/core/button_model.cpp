@@ -93,7 +93,7 @@ void ButtonModel::RepaintIf(bool condition) const {
 }
 
 PutResult ButtonModel::RunChangeRule(const MemberInfo& m, std::int16_t previous_style) {
-    if (m.rule <= ChangeRule::RepaintIfMenu) {
+    if (IsRepaintRule(m.rule)) {
         RepaintIf(ShouldRepaint(m));
         Tail(m.dispid);
         return {};
@@ -229,14 +229,16 @@ PutResult ButtonModel::ChangeBevel() {
 }
 
 PutResult ButtonModel::ChangeCustomBorderColour(const MemberInfo& m) {
-    if (!write_guard_) {
+    const bool guarded = write_guard_;
+    if (!guarded) {
         if (bool* flag = CustomFlagFor(props_, m.variant)) *flag = true;
     }
     write_guard_ = false;
+    const InteractionState s = Interaction();
     switch (m.variant) {
-        case StateVariant::MouseIn: RepaintIf(Interaction().mouse_in); break;
-        case StateVariant::Down: RepaintIf(Interaction().pressed || Interaction().toggled); break;
-        default: host_.Repaint(); break;
+        case StateVariant::MouseIn: RepaintIf(s.mouse_in); break;
+        case StateVariant::Down: RepaintIf(s.pressed || s.toggled); break;
+        default: RepaintIf(!guarded); break;  // the control's own write repaints once, at its end
     }
     Tail(m.dispid);
     return {};

@@ -17,7 +17,7 @@ namespace brixel {
 
 enum class PutStatus : std::uint8_t {
     Done,
-    Refused,        // a guarded property kept its value; the message was shown
+    Refused,        // a guarded property kept its value, the message was shown; the caller sees success
     Unchanged,      // the appearance already applied: nothing happened
     Failed,         // `error` says why; the caller gets it
     UnknownMember,
@@ -35,7 +35,7 @@ enum class SoundSlotId : std::uint8_t { Click, MouseIn };
 class ButtonModel {
 public:
     // A new control: the defaults, with the display name and button face
-    // colour the host gives now.
+    // colour the host gives now (so the host must be fully constructed).
     ButtonModel(ModelHost& host, BehaviorLink& behavior);
     ButtonModel(const ButtonModel&) = delete;
     ButtonModel& operator=(const ButtonModel&) = delete;

@@ -47,7 +47,8 @@ std::string_view CategoryName(PropertyCategory category);
 PropertyCategory CategoryOf(std::int32_t dispid);
 
 // What the control does after a property's value was stored, before the
-// common tail (modified flag, change notification).
+// common tail (modified flag, change notification). The plain repaint rules
+// come first (IsRepaintRule).
 enum class ChangeRule : std::uint8_t {
     None,                       // the common tail only
     Repaint,
@@ -86,6 +87,9 @@ enum class ChangeRule : std::uint8_t {
     Menu,
     MenuAutoDrop,
 };
+
+// A rule that only decides whether to repaint.
+constexpr bool IsRepaintRule(ChangeRule rule) { return rule <= ChangeRule::RepaintIfMenu; }
 
 // Where a new control's value comes from.
 enum class DefaultSource : std::uint8_t {

@@ -217,10 +217,14 @@ bool MenuTree::SetPicture(std::int16_t id, PictureRef picture) {
 
 // --- Bulk changes -------------------------------------------------------------
 
+// The loaded subtree comes last in menu order, so registering just its
+// shortcuts keeps the registrations in menu order without re-walking what was
+// loaded before.
 void MenuTree::AppendLoaded(std::unique_ptr<MenuItemRecord> record) {
     if (!record) return;
-    IndexSubtree(*items_.Append(std::move(record)));
-    RefreshShortcuts();
+    const MenuItemRecord& added = *items_.Append(std::move(record));
+    IndexSubtree(added);
+    if (registry_ != nullptr) registry_->AppendSubtree(*this, added);
 }
 
 MenuItemList::Slots MenuTree::DetachAll() {

@@ -18,11 +18,17 @@ void ShortcutRegistry::RegisterShortcuts(WindowHandle window, MenuTree& tree) {
     tree.registry_ = this;
     tree.window_ = window;
     if (std::find(bound_.begin(), bound_.end(), &tree) == bound_.end()) bound_.push_back(&tree);
-    ForEachPreOrder(tree.Items(), [&](const MenuItemRecord& record) {
+    for (const MenuItemRecord& record : tree.Items()) AppendSubtree(tree, record);
+}
+
+void ShortcutRegistry::AppendSubtree(const MenuTree& tree, const MenuItemRecord& root) {
+    auto add = [&](const MenuItemRecord& record) {
         if (IsNoShortcut(record.shortcut) || record.shortcut.empty()) return;
         const ParsedShortcut parsed = ParseShortcut(record.shortcut);
-        entries_.push_back({window, parsed.key, parsed.ctrl, parsed.shift, parsed.alt, &record, &tree});
-    });
+        entries_.push_back({tree.window_, parsed.key, parsed.ctrl, parsed.shift, parsed.alt, &record, &tree});
+    };
+    add(root);
+    ForEachPreOrder(root.SubItems(), add);
 }
 
 void ShortcutRegistry::UnregisterShortcuts(WindowHandle window) {

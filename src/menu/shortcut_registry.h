@@ -51,6 +51,7 @@ public:
 
 private:
     friend class MenuTree;
+    void AppendSubtree(const MenuTree& tree, const MenuItemRecord& root);
     void WithdrawSubtree(const MenuTree& tree, const MenuItemRecord& root);
     void RemoveEntriesOf(const MenuTree& tree);
     void ForgetTree(MenuTree& tree);

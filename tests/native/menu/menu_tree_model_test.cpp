@@ -107,9 +107,13 @@ public:
         bool changed = false;
         switch (Pick(9)) {
             case 0: case 1: {
-                const std::int16_t id = Id(), parent = Pick(3) == 0 ? kTopLevel : Id();
+                // Under the last added item half of the time, so chains reach the depth limit.
+                const std::int16_t id = Id();
+                const int how = Pick(4);
+                const std::int16_t parent = how == 0 ? kTopLevel : how == 1 ? Id() : last_added_;
                 expect = ExpectAdd(before, id, parent);
                 changed = tree_.AddItem(id, parent);
+                if (changed) last_added_ = id;
                 break;
             }
             case 2: {
@@ -151,6 +155,10 @@ public:
                     tree_.DeleteAll();
                     return;
                 }
+                if (Pick(30) == 0) {
+                    LoadFresh(before);
+                    return;
+                }
                 {
                     const std::int16_t id = Id();
                     expect = before.Find(id) != nullptr;
@@ -181,6 +189,26 @@ private:
     // Mostly valid IDs, now and then a negative one.
     std::int16_t Id() { return static_cast<std::int16_t>(Pick(20) == 0 ? -1 - Pick(3) : Pick(kIdRange)); }
 
+    // A stored item with a sub-item, both with IDs and shortcuts nobody has,
+    // as loading appends it.
+    void LoadFresh(const Snapshot& s) {
+        std::vector<std::int16_t> free_ids;
+        for (int id = 0; id < kIdRange && free_ids.size() < 2; ++id) {
+            if (!s.Find(static_cast<std::int16_t>(id))) free_ids.push_back(static_cast<std::int16_t>(id));
+        }
+        if (free_ids.size() < 2) return;
+        std::u16string_view shortcut = ShortcutText(1 + Pick(12));
+        if (s.ShortcutTakenByOther(nullptr, shortcut)) shortcut = u"None";
+        auto parent = std::make_unique<MenuItemRecord>(free_ids[0]);
+        auto child = std::make_unique<MenuItemRecord>(free_ids[1]);
+        child->level = 1;
+        child->parent_id = free_ids[0];
+        child->shortcut = shortcut;
+        parent->has_sub_items = true;
+        parent->SubItems().Append(std::move(child));
+        tree_.AppendLoaded(std::move(parent));
+    }
+
     static bool ExpectAdd(const Snapshot& s, std::int16_t id, std::int16_t parent_id) {
         if (id < 0 || s.Find(id)) return false;
         if (parent_id == kTopLevel) return true;
@@ -189,6 +217,7 @@ private:
     }
 
     std::mt19937 rng_;
+    std::int16_t last_added_ = kTopLevel;
 };
 
 TEST(MenuTreeModel, RandomSequencesKeepEveryInvariant) {

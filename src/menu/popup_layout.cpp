@@ -87,6 +87,21 @@ bool KeepDropSuppression(bool menu_auto_drop, bool escape_or_enter_down, bool cu
     return !menu_auto_drop && !escape_or_enter_down && cursor_in_drop_part;
 }
 
+std::uint32_t PackProbePoint(MenuPoint p) {
+    return (static_cast<std::uint32_t>(static_cast<std::uint16_t>(p.y)) << 16) |
+           static_cast<std::uint16_t>(p.x);
+}
+
+MenuPoint UnpackProbePoint(std::uint32_t long_param) {
+    return {static_cast<std::int16_t>(long_param & 0xFFFFu), static_cast<std::int16_t>(long_param >> 16)};
+}
+
+bool ShouldAutoDrop(const AutoDropContext& c) {
+    return c.user_mode && c.menu_auto_drop && c.active && c.menu && c.enabled && c.window_visible &&
+           c.active_window_is_own_top_level && !c.drop_suppressed && c.has_items && c.any_visible &&
+           c.point_in_drop_part;
+}
+
 bool ShouldDropMenu(bool menu, bool active, bool enabled, bool window_visible) {
     return menu && active && enabled && window_visible;
 }

@@ -84,6 +84,29 @@ bool InDropPart(std::int16_t menu_button_style, const MenuRect& client, const Me
 // opens it, so that the same click does not drop it again.
 bool KeepDropSuppression(bool menu_auto_drop, bool escape_or_enter_down, bool cursor_in_drop_part);
 
+// The auto-drop probe carries the cursor's screen position in its long
+// parameter, x in the low 16 bits and y in the high 16 bits. Both halves are
+// read back signed: on a monitor left of or above the primary one the
+// coordinates are negative.
+std::uint32_t PackProbePoint(MenuPoint screen_point);
+MenuPoint UnpackProbePoint(std::uint32_t long_param);
+
+// What a control checks before a probe drops its menu.
+struct AutoDropContext {
+    bool user_mode = false;
+    bool menu_auto_drop = false;
+    bool active = false;
+    bool menu = false;
+    bool enabled = false;
+    bool window_visible = false;
+    bool active_window_is_own_top_level = false;
+    bool drop_suppressed = false;
+    bool has_items = false;    // the top-level list is not empty
+    bool any_visible = false;  // MenuTree::AnyVisible
+    bool point_in_drop_part = false;
+};
+bool ShouldAutoDrop(const AutoDropContext& context);
+
 // The DropMenu method's condition.
 bool ShouldDropMenu(bool menu, bool active, bool enabled, bool window_visible);
 

@@ -145,6 +145,39 @@ TEST(MenuLoop, DropMenuNeedsAllFourConditions) {
     EXPECT_FALSE(ShouldDropMenu(true, true, true, false));
 }
 
+TEST(AutoDropProbe, PointsSurviveThePackingIncludingNegativeOnes) {
+    struct Row {
+        const char* name;
+        MenuPoint p;
+    } rows[] = {{"origin", {0, 0}}, {"ordinary", {640, 480}}, {"left monitor", {-1280, 200}},
+                {"above", {300, -20}}, {"both negative", {-1, -1}}, {"large", {32767, 32767}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const MenuPoint back = UnpackProbePoint(PackProbePoint(row.p));
+        EXPECT_EQ(back.x, row.p.x);
+        EXPECT_EQ(back.y, row.p.y);
+    }
+    EXPECT_EQ(PackProbePoint({0x12, 0x34}), 0x00340012u) << "x low, y high";
+}
+
+TEST(AutoDropProbe, EveryConditionIsNeeded) {
+    const AutoDropContext ready{true, true, true, true, true, true, true, false, true, true, true};
+    EXPECT_TRUE(ShouldAutoDrop(ready));
+    AutoDropContext suppressed = ready;
+    suppressed.drop_suppressed = true;
+    EXPECT_FALSE(ShouldAutoDrop(suppressed));
+    bool AutoDropContext::*needed[] = {
+        &AutoDropContext::user_mode, &AutoDropContext::menu_auto_drop, &AutoDropContext::active,
+        &AutoDropContext::menu, &AutoDropContext::enabled, &AutoDropContext::window_visible,
+        &AutoDropContext::active_window_is_own_top_level, &AutoDropContext::has_items,
+        &AutoDropContext::any_visible, &AutoDropContext::point_in_drop_part};
+    for (auto flag : needed) {
+        AutoDropContext off = ready;
+        off.*flag = false;
+        EXPECT_FALSE(ShouldAutoDrop(off));
+    }
+}
+
 TEST(MenuHyperlink, AddressRules) {
     EXPECT_TRUE(HyperlinkToOpen(true, u"http://x.invalid", true) == std::u16string(u"http://x.invalid"));
     EXPECT_TRUE(HyperlinkToOpen(true, u"me@x.invalid", true) == std::u16string(u"mailto:me@x.invalid"));

@@ -11,8 +11,10 @@ namespace brixel {
 namespace {
 
 constexpr std::u16string_view kMenuBlocksToggle = u"This property is invalid if Menu property is set to True";
-constexpr std::u16string_view kToggleBlocksMenu = u"This property is invalid if ToggleButton property is set to True";
-constexpr std::u16string_view kNotUnderWindowsForms = u"This feature is not applicable under Visual Basic .NET";
+constexpr std::u16string_view kToggleBlocksMenu =
+    u"This property is invalid if ToggleButton property is set to True";
+constexpr std::u16string_view kNotUnderWindowsForms =
+    u"This feature is not applicable under Visual Basic .NET";
 
 // The rows of the Behavior page that stand for the custom entry (99).
 constexpr std::int16_t kMousePointerCustomRow = 16;
@@ -110,7 +112,8 @@ bool ButtonModel::ShouldRepaint(const MemberInfo& m) const {
         case ChangeRule::Repaint: return true;
         case ChangeRule::RepaintIf3D: return p.Appearance == kvn3D;
         case ChangeRule::RepaintUnlessXPFace: return EffectiveFace(p, s, user_mode) != FaceKind::XP;
-        case ChangeRule::RepaintUnless3DOrXPStyle: return p.Appearance != kvn3D && p.Appearance != kvnXPStyleAPB;
+        case ChangeRule::RepaintUnless3DOrXPStyle:
+            return p.Appearance != kvn3D && p.Appearance != kvnXPStyleAPB;
         case ChangeRule::RepaintIfMouseIn: return s.mouse_in;
         case ChangeRule::RepaintIfPressedOrToggled: return s.pressed || s.toggled;
         case ChangeRule::RepaintIfDisabled: return !p.Enabled;
@@ -123,7 +126,8 @@ bool ButtonModel::ShouldRepaint(const MemberInfo& m) const {
             return g.face == m.variant || g.menu_part == m.variant;
         }
         case ChangeRule::RepaintIfDownEffectShown:
-            return (s.pressed || s.toggled) && PictureModeSet(ChoosePictureMode(p, s)) == StateVariant::Normal;
+            return (s.pressed || s.toggled) &&
+                   PictureModeSet(ChoosePictureMode(p, s)) == StateVariant::Normal;
         case ChangeRule::RepaintIfOverEffectShown:
             return s.mouse_in && PictureModeSet(ChoosePictureMode(p, s)) == StateVariant::Normal;
         case ChangeRule::RepaintIfMenu: return p.Menu;
@@ -343,7 +347,9 @@ void ButtonModel::WindowCreated() {
     if (IsTranslucent(props_)) props_.ShowFocusBorder = false;
 }
 
-void ButtonModel::ArmAutoDropFromProperties() { behavior_.SetAutoDropArmed(props_.Menu && props_.MenuAutoDrop); }
+void ButtonModel::ArmAutoDropFromProperties() {
+    behavior_.SetAutoDropArmed(props_.Menu && props_.MenuAutoDrop);
+}
 
 bool ButtonModel::CheckIfTheSchemeChanged() {
     if (props_.XPColorScheme != kvnXPAutoDetect) return false;
@@ -358,7 +364,8 @@ bool ButtonModel::CheckIfTheSchemeChanged() {
     };
     constexpr Followed kFollowed[] = {
         {&ButtonProperties::BorderColor, &ButtonProperties::CustomBorderColor, dispid::kBorderColor},
-        {&ButtonProperties::DownBorderColor, &ButtonProperties::CustomBackBorderColor, dispid::kDownBorderColor},
+        {&ButtonProperties::DownBorderColor, &ButtonProperties::CustomBackBorderColor,
+         dispid::kDownBorderColor},
         {&ButtonProperties::MouseInBorderColor, &ButtonProperties::CustomMouseInBorderColor,
          dispid::kMouseInBorderColor},
     };

@@ -17,12 +17,12 @@ namespace brixel {
 
 enum class PutStatus : std::uint8_t {
     Done,
-    Refused,        // a guarded property kept its value, the message was shown; the caller sees success
-    Unchanged,      // the appearance already applied: nothing happened
-    Failed,         // `error` says why; the caller gets it
+    Refused,    // a guarded property kept its value, the message was shown; the caller sees success
+    Unchanged,  // the appearance already applied: nothing happened
+    Failed,     // `error` says why; the caller gets it
     UnknownMember,
-    NotAProperty,   // a method, or a menu item property (the menu layer's)
-    WrongType,      // the automation layer converts before it writes
+    NotAProperty,  // a method, or a menu item property (the menu layer's)
+    WrongType,     // the automation layer converts before it writes
 };
 
 struct PutResult {

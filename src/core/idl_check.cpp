@@ -15,10 +15,11 @@ struct TypeName {
 
 // The first name of a type is the one generated; the others are accepted.
 constexpr TypeName kTypeNames[] = {
-    {VarType::Void, "void"},          {VarType::I2, "short"},          {VarType::I4, "long"},
-    {VarType::I4, "OLE_HANDLE"},      {VarType::Bool, "VARIANT_BOOL"}, {VarType::Bool, "boolean"},
-    {VarType::Bstr, "BSTR"},          {VarType::Color, "OLE_COLOR"},   {VarType::Font, "IFontDisp*"},
-    {VarType::Picture, "IPictureDisp*"},
+    {VarType::Void, "void"},         {VarType::I2, "short"},
+    {VarType::I4, "long"},           {VarType::I4, "OLE_HANDLE"},
+    {VarType::Bool, "VARIANT_BOOL"}, {VarType::Bool, "boolean"},
+    {VarType::Bstr, "BSTR"},         {VarType::Color, "OLE_COLOR"},
+    {VarType::Font, "IFontDisp*"},   {VarType::Picture, "IPictureDisp*"},
 };
 
 std::string_view IdlType(VarType type) {
@@ -145,7 +146,8 @@ std::vector<std::string> Compare(const Declared& d, const MemberInfo& m) {
     if (d.name != m.name) problems.push_back(who + "the table names it " + std::string(m.name));
     const bool accessor = d.propget || d.propput;
     const bool method_syntax = d.in_methods && !accessor;
-    if (method_syntax != (m.kind == MemberKind::Method)) problems.push_back(who + "declared as the wrong kind");
+    if (method_syntax != (m.kind == MemberKind::Method))
+        problems.push_back(who + "declared as the wrong kind");
     if (!d.in_methods && d.readonly != m.read_only) problems.push_back(who + "read-only differs");
     std::vector<std::string> params = d.param_types;
     std::string type = d.type;
@@ -173,8 +175,7 @@ std::vector<std::string> IdlDeclarations(const MemberInfo& m) {
     const std::string type(IdlType(m.type));
     const std::string name(m.name);
     switch (m.kind) {
-        case MemberKind::Property:
-            return {Id(m) + (m.read_only ? ", readonly] " : "] ") + type + " " + name};
+        case MemberKind::Property: return {Id(m) + (m.read_only ? ", readonly] " : "] ") + type + " " + name};
         case MemberKind::IndexedProperty:
             return {Id(m) + ", propget] " + type + " " + name + Params(m, std::nullopt),
                     Id(m) + ", propput] void " + name + Params(m, m.type)};
@@ -221,7 +222,8 @@ IdlCheck CheckDispinterface(std::string_view idl, std::string_view interface_nam
         }
         const MemberInfo* m = FindMember(d->dispid);
         if (m == nullptr || !IsInterfaceMember(*m)) {
-            result.mismatches.push_back(d->name + ": DISPID " + std::to_string(d->dispid) + " is not in the table");
+            result.mismatches.push_back(d->name + ": DISPID " + std::to_string(d->dispid) +
+                                        " is not in the table");
             continue;
         }
         seen.insert(d->dispid);

@@ -22,7 +22,7 @@ enum class MemberKind : std::uint8_t {
     Property,
     IndexedProperty,  // a menu item property, indexed by item ID
     Method,
-    PersistedFlag,    // persisted with the properties, no automation member
+    PersistedFlag,  // persisted with the properties, no automation member
 };
 
 // Property-browser categories (their numbers are what the browser is given).
@@ -50,17 +50,17 @@ PropertyCategory CategoryOf(std::int32_t dispid);
 // common tail (modified flag, change notification). The plain repaint rules
 // come first (IsRepaintRule).
 enum class ChangeRule : std::uint8_t {
-    None,                       // the common tail only
+    None,  // the common tail only
     Repaint,
-    RepaintIf3D,                // Appearance is kvn3D
+    RepaintIf3D,  // Appearance is kvn3D
     RepaintUnlessXPFace,
-    RepaintUnless3DOrXPStyle,   // Appearance is neither kvn3D nor kvnXPStyleAPB
+    RepaintUnless3DOrXPStyle,  // Appearance is neither kvn3D nor kvnXPStyleAPB
     RepaintIfMouseIn,
     RepaintIfPressedOrToggled,
-    RepaintIfDisabled,          // Enabled is FALSE
-    RepaintIfPictureHasImage,   // the normal Picture
-    RepaintIfCaptionShown,      // the row's variant is the caption's in force
-    RepaintIfPictureShown,      // the row's variant supplies the picture drawn
+    RepaintIfDisabled,         // Enabled is FALSE
+    RepaintIfPictureHasImage,  // the normal Picture
+    RepaintIfCaptionShown,     // the row's variant is the caption's in force
+    RepaintIfPictureShown,     // the row's variant supplies the picture drawn
     RepaintIfAnyPictureShown,
     RepaintIfGradientShown,
     RepaintIfDownEffectShown,
@@ -109,8 +109,8 @@ struct DefaultValue {
 
 // The record member that keeps a property.
 using RecordField = std::variant<std::monostate, bool ButtonProperties::*, std::int16_t ButtonProperties::*,
-                           OleColor ButtonProperties::*, std::u16string ButtonProperties::*,
-                           FontDesc ButtonProperties::*, SharedPicture ButtonProperties::*>;
+                                 OleColor ButtonProperties::*, std::u16string ButtonProperties::*,
+                                 FontDesc ButtonProperties::*, SharedPicture ButtonProperties::*>;
 
 struct MemberParam {
     std::string_view name;
@@ -128,8 +128,9 @@ struct MemberInfo {
     RecordField field;
     ChangeRule rule = ChangeRule::None;
     StateVariant variant = StateVariant::Normal;  // the state set a property belongs to
-    std::span<const MemberParam> params;                // methods and indexed properties
+    std::span<const MemberParam> params;          // methods and indexed properties
     std::string_view persist_key;                 // empty: not exchanged by key
+    std::string_view enum_type;                   // the ENUM_... whose values it takes
 };
 
 std::span<const MemberInfo> MemberTable();

@@ -101,7 +101,8 @@ CaptionStyle SelectCaption(const ButtonProperties& p, const InteractionState& s)
     if ((PressedOrToggled(s) || s.menu_open) && p.EnableDownProperties) {
         return {StateVariant::Down, p.DownFont, p.DownFontColor};
     }
-    if (s.mouse_in && p.EnableMouseInProperties) return {StateVariant::MouseIn, p.MouseInFont, p.MouseInFontColor};
+    if (s.mouse_in && p.EnableMouseInProperties)
+        return {StateVariant::MouseIn, p.MouseInFont, p.MouseInFontColor};
     return {StateVariant::Normal, p.Font, p.FontColor};
 }
 
@@ -118,8 +119,8 @@ GradientChoice SelectGradient(const ButtonProperties& p, const InteractionState&
         if (p.DisabledGradient) return {StateVariant::Disabled, std::nullopt};
         return {};
     }
-    const bool xp_style = p.GradientStyle == kvnGradientStyleXPStyle1 ||
-                          p.GradientStyle == kvnGradientStyleXPStyle2;
+    const bool xp_style =
+        p.GradientStyle == kvnGradientStyleXPStyle1 || p.GradientStyle == kvnGradientStyleXPStyle2;
     if (EffectiveFace(p, s, user_mode) == FaceKind::XP && p.Gradient && xp_style) {
         return {StateVariant::Normal, std::nullopt};
     }

@@ -14,9 +14,9 @@
 namespace brixel {
 
 struct XPSchemeColours {
-    OleColor border;           // enabled border
+    OleColor border;  // enabled border
     OleColor disabled_border;
-    OleColor office_light;     // Office 2003 gradient colours and border
+    OleColor office_light;  // Office 2003 gradient colours and border
     OleColor office_mid;
     OleColor office_border;
 };

@@ -23,11 +23,13 @@ TEST(IdlCheck, TheGeneratedInterfaceMatchesTheTable) {
 TEST(IdlCheck, GeneratedDeclarations) {
     EXPECT_EQ(IdlDeclarations(*FindMember(1)), std::vector<std::string>{"[id(1)] short Bevel"});
     EXPECT_EQ(IdlDeclarations(*FindMember(-515)), std::vector<std::string>{"[id(-515), readonly] long hWnd"});
-    EXPECT_EQ(IdlDeclarations(*FindMember(133)),
-              std::vector<std::string>{"[id(133)] short GetMenuItemIDFromIndex(short ParentID, short ItemIndex)"});
+    EXPECT_EQ(
+        IdlDeclarations(*FindMember(133)),
+        std::vector<std::string>{"[id(133)] short GetMenuItemIDFromIndex(short ParentID, short ItemIndex)"});
     EXPECT_EQ(IdlDeclarations(*FindMember(129)),
-              (std::vector<std::string>{"[id(129), propget] IPictureDisp* MenuItemPicture(short ItemID)",
-                                        "[id(129), propput] void MenuItemPicture(short ItemID, IPictureDisp* newValue)"}));
+              (std::vector<std::string>{
+                  "[id(129), propget] IPictureDisp* MenuItemPicture(short ItemID)",
+                  "[id(129), propput] void MenuItemPicture(short ItemID, IPictureDisp* newValue)"}));
 }
 
 struct WrongCase {
@@ -44,17 +46,17 @@ TEST_P(IdlMismatches, AreReported) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IdlMismatches,
-    ::testing::Values(WrongCase{"WrongName", "properties: [id(1)] short Bevell; methods:"},
-                      WrongCase{"WrongType", "properties: [id(5)] long BorderColor; methods:"},
-                      WrongCase{"UnknownDispid", "properties: [id(777)] short Bevel; methods:"},
-                      WrongCase{"ReadOnlyMissing", "properties: [id(109)] long ControlPointer; methods:"},
-                      WrongCase{"PropertyAsMethod", "properties: methods: [id(1)] short Bevel();"},
-                      WrongCase{"MissingArgument", "properties: methods: [id(119)] void AddMenuItem(short ItemID);"},
-                      WrongCase{"WrongArgumentType",
-                                "properties: methods: [id(113)] void SetToggleState(short State);"},
-                      WrongCase{"WrongPutType",
-                                "properties: methods: [id(122), propput] void MenuItemCaption(short ItemID, long v);"},
-                      WrongCase{"Unreadable", "properties: Bevel; methods:"}),
+    ::testing::Values(
+        WrongCase{"WrongName", "properties: [id(1)] short Bevell; methods:"},
+        WrongCase{"WrongType", "properties: [id(5)] long BorderColor; methods:"},
+        WrongCase{"UnknownDispid", "properties: [id(777)] short Bevel; methods:"},
+        WrongCase{"ReadOnlyMissing", "properties: [id(109)] long ControlPointer; methods:"},
+        WrongCase{"PropertyAsMethod", "properties: methods: [id(1)] short Bevel();"},
+        WrongCase{"MissingArgument", "properties: methods: [id(119)] void AddMenuItem(short ItemID);"},
+        WrongCase{"WrongArgumentType", "properties: methods: [id(113)] void SetToggleState(short State);"},
+        WrongCase{"WrongPutType",
+                  "properties: methods: [id(122), propput] void MenuItemCaption(short ItemID, long v);"},
+        WrongCase{"Unreadable", "properties: Bevel; methods:"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IdlCheck, AMissingInterfaceIsReported) {
@@ -62,8 +64,9 @@ TEST(IdlCheck, AMissingInterfaceIsReported) {
 }
 
 TEST(IdlCheck, CommentsAndOtherInterfacesAreIgnored) {
-    const std::string idl = "dispinterface _DBrixelDemoEvents { properties: methods: [id(-600)] void Click(); };\n" +
-                            Interface("properties:\n // [id(1)] long Bevel;\n [id(1)] short Bevel;\nmethods:\n");
+    const std::string idl =
+        "dispinterface _DBrixelDemoEvents { properties: methods: [id(-600)] void Click(); };\n" +
+        Interface("properties:\n // [id(1)] long Bevel;\n [id(1)] short Bevel;\nmethods:\n");
     const IdlCheck check = CheckDispinterface(idl, "_DBrixelDemo");
     EXPECT_TRUE(check.mismatches.empty());
     EXPECT_EQ(std::count(check.undeclared.begin(), check.undeclared.end(), "Bevel"), 0);

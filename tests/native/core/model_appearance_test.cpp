@@ -16,9 +16,9 @@ namespace {
 using testing::ModelFixture;
 
 constexpr OleColor kBlueBorder = 0x743C00;
-constexpr OleColor kOliveBorder = 0x066237;   // RGB(55, 98, 6)
-constexpr OleColor kBlueDisabled = 0xBAC7C9;  // RGB(201, 199, 186)
-constexpr OleColor kOliveDisabled = 0xB8C4CA; // RGB(202, 196, 184)
+constexpr OleColor kOliveBorder = 0x066237;    // RGB(55, 98, 6)
+constexpr OleColor kBlueDisabled = 0xBAC7C9;   // RGB(201, 199, 186)
+constexpr OleColor kOliveDisabled = 0xB8C4CA;  // RGB(202, 196, 184)
 constexpr OleColor kSilverDisabled = 0xBFC3C4;
 constexpr OleColor kInactiveBorderRef = 0x8000000B;
 
@@ -45,9 +45,10 @@ TEST(AppearanceChange, LeavingXPTakesBackTheSchemeColours) {
     EXPECT_EQ(f.host.regions, 1);
     EXPECT_EQ(f.host.repaints, 1) << "one redraw at the end, none per colour";
     // Each border colour's change handling ran, then the appearance's own tail.
-    EXPECT_EQ(f.host.notified, (std::vector<std::int32_t>{dispid::kBorderColor, dispid::kDownBorderColor,
-                                                          dispid::kMouseInBorderColor, dispid::kDisabledBorderColor,
-                                                          dispid::kAppearance}));
+    EXPECT_EQ(f.host.notified,
+              (std::vector<std::int32_t>{dispid::kBorderColor, dispid::kDownBorderColor,
+                                         dispid::kMouseInBorderColor, dispid::kDisabledBorderColor,
+                                         dispid::kAppearance}));
 }
 
 TEST(AppearanceChange, LeavingXPKeepsTheUsersColoursButClearsTheirFlags) {

@@ -85,9 +85,18 @@ const RepaintCase kRepaintCases[] = {
     {"BackColorOnXP", dispid::kBackColor, OleColor{1}, nullptr, false},
     {"BackColorOnFlat", dispid::kBackColor, OleColor{1}, [](auto& f) { Appearance(f, kvnFlat); }, true},
     {"BackColorXPWhenMouseOverWithMouseIn", dispid::kBackColor, OleColor{1},
-     [](auto& f) { Appearance(f, kvnXPWithMouse); MouseIn(f); }, false},
+     [](auto& f) {
+         Appearance(f, kvnXPWithMouse);
+         MouseIn(f);
+     },
+     false},
     {"BackColorXPWhenMouseOverAtDesignTime", dispid::kBackColor, OleColor{1},
-     [](auto& f) { Appearance(f, kvnXPWithMouse); MouseIn(f); f.host.user_mode = false; }, true},
+     [](auto& f) {
+         Appearance(f, kvnXPWithMouse);
+         MouseIn(f);
+         f.host.user_mode = false;
+     },
+     true},
     {"BorderStyleOnXP", dispid::kBorderStyle, std::int16_t{2}, nullptr, false},
     {"BorderStyleOn3D", dispid::kBorderStyle, std::int16_t{2}, [](auto& f) { Appearance(f, kvn3D); }, false},
     {"BorderStyleOnXPWhenMouseOver", dispid::kBorderStyle, std::int16_t{2},
@@ -96,9 +105,17 @@ const RepaintCase kRepaintCases[] = {
     {"MouseInBackColorInside", dispid::kMouseInBackColor, OleColor{1}, MouseIn, true},
     {"MouseInFontColorInside", dispid::kMouseInFontColor, OleColor{1}, MouseIn, true},
     {"MouseInFontColorSwitchedOff", dispid::kMouseInFontColor, OleColor{1},
-     [](auto& f) { MouseIn(f); f.model.PropsForExchange().EnableMouseInProperties = false; }, false},
+     [](auto& f) {
+         MouseIn(f);
+         f.model.PropsForExchange().EnableMouseInProperties = false;
+     },
+     false},
     {"MouseInFontWhilePressed", dispid::kMouseInFont, FontDesc{},
-     [](auto& f) { MouseIn(f); Pressed(f); }, false},
+     [](auto& f) {
+         MouseIn(f);
+         Pressed(f);
+     },
+     false},
     {"DownBackColorToggled", dispid::kDownBackColor, OleColor{1},
      [](auto& f) { f.behavior.state.toggled = true; }, true},
     {"DownFontColorReleased", dispid::kDownFontColor, OleColor{1}, MouseIn, false},
@@ -110,32 +127,68 @@ const RepaintCase kRepaintCases[] = {
     {"PictureAlignmentShown", dispid::kPictureHAlignment, std::int16_t{0}, WithPicture, true},
     {"PictureAlignmentNoPicture", dispid::kPictureHAlignment, std::int16_t{0}, nullptr, false},
     {"PictureAlignmentMouseInPictureDrawn", dispid::kPictureHAlignment, std::int16_t{0},
-     [](auto& f) { WithPicture(f); MouseIn(f); f.model.PropsForExchange().MouseInPicture = MakePicture(); },
+     [](auto& f) {
+         WithPicture(f);
+         MouseIn(f);
+         f.model.PropsForExchange().MouseInPicture = MakePicture();
+     },
      false},
     {"MouseInPictureAlignmentDrawn", dispid::kMouseInPictureVAlignment, std::int16_t{0},
-     [](auto& f) { MouseIn(f); f.model.PropsForExchange().MouseInPicture = MakePicture(); }, true},
+     [](auto& f) {
+         MouseIn(f);
+         f.model.PropsForExchange().MouseInPicture = MakePicture();
+     },
+     true},
     {"MouseInPictureAlignmentNoPicture", dispid::kMouseInPictureVAlignment, std::int16_t{0},
-     [](auto& f) { MouseIn(f); WithPicture(f); }, false},
+     [](auto& f) {
+         MouseIn(f);
+         WithPicture(f);
+     },
+     false},
     {"DownPictureStylePressed", dispid::kDownPictureStyle, std::int16_t{1},
-     [](auto& f) { Pressed(f); f.model.PropsForExchange().DownPicture = MakePicture(); }, true},
+     [](auto& f) {
+         Pressed(f);
+         f.model.PropsForExchange().DownPicture = MakePicture();
+     },
+     true},
     {"DisabledPictureStyleOnlyNormalPicture", dispid::kDisabledPictureStyle, std::int16_t{1},
-     [](auto& f) { Disabled(f); WithPicture(f); }, false},
+     [](auto& f) {
+         Disabled(f);
+         WithPicture(f);
+     },
+     false},
     {"PictureMarginsWithPicture", dispid::kPictureMargins, std::u16string(u"1;1;1;1"), WithPicture, true},
     {"PictureMarginsWithout", dispid::kPictureMargins, std::u16string(u"1;1;1;1"), nullptr, false},
     {"DownEffectOnNormalPicture", dispid::kPictureEffectWhenMouseDown, std::int16_t{3},
-     [](auto& f) { Pressed(f); WithPicture(f); }, true},
+     [](auto& f) {
+         Pressed(f);
+         WithPicture(f);
+     },
+     true},
     {"DownEffectDownPictureDrawn", dispid::kPictureEffectWhenMouseDown, std::int16_t{3},
-     [](auto& f) { Pressed(f); WithPicture(f); f.model.PropsForExchange().DownPicture = MakePicture(); },
+     [](auto& f) {
+         Pressed(f);
+         WithPicture(f);
+         f.model.PropsForExchange().DownPicture = MakePicture();
+     },
      false},
     {"OverEffectOutside", dispid::kPictureEffectWhenMouseOver, std::int16_t{1}, WithPicture, false},
     {"OverEffectInside", dispid::kPictureEffectWhenMouseOver, std::int16_t{1},
-     [](auto& f) { MouseIn(f); WithPicture(f); }, true},
+     [](auto& f) {
+         MouseIn(f);
+         WithPicture(f);
+     },
+     true},
     {"GradientSwitch", dispid::kGradient, true, nullptr, true},
     {"GradientColourOff", dispid::kGradientColor1, OleColor{1}, nullptr, false},
     {"GradientColourOn", dispid::kGradientColor1, OleColor{1},
      [](auto& f) { f.model.PropsForExchange().Gradient = true; }, true},
     {"MouseInGradientInside", dispid::kMouseInGradientColor2, OleColor{1},
-     [](auto& f) { MouseIn(f); f.model.PropsForExchange().MouseInGradient = true; }, true},
+     [](auto& f) {
+         MouseIn(f);
+         f.model.PropsForExchange().MouseInGradient = true;
+     },
+     true},
     {"MouseInGradientOutside", dispid::kMouseInGradientColor2, OleColor{1},
      [](auto& f) { f.model.PropsForExchange().MouseInGradient = true; }, false},
     {"DownGradientInOpenSplitMenu", dispid::kDownGradientStyle, std::int16_t{2},
@@ -191,21 +244,22 @@ const std::u16string kForms = u"This feature is not applicable under Visual Basi
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GuardedSetters,
-    ::testing::Values(
-        GuardCase{"ToggleButtonWhileMenu", [](auto& f) { f.model.PropsForExchange().Menu = true; },
-                  dispid::kToggleButton, true, kMenuSet, MessageBoxIcon::Stop},
-        GuardCase{"MenuWhileToggleButton", [](auto& f) { f.model.PropsForExchange().ToggleButton = true; },
-                  dispid::kMenu, true, kToggleSet, MessageBoxIcon::Stop},
-        GuardCase{"MenuInWindowsForms", [](auto& f) { f.host.windows_forms = true; }, dispid::kMenu, true,
-                  kForms, MessageBoxIcon::None},
-        GuardCase{"MenuOffInWindowsForms", [](auto& f) { f.host.windows_forms = true; }, dispid::kMenu, false,
-                  kForms, MessageBoxIcon::None},
-        GuardCase{"WindowsFormsCheckedFirst",
-                  [](auto& f) {
-                      f.host.windows_forms = true;
-                      f.model.PropsForExchange().ToggleButton = true;
-                  },
-                  dispid::kMenu, true, kForms, MessageBoxIcon::None}),
+    ::testing::Values(GuardCase{"ToggleButtonWhileMenu",
+                                [](auto& f) { f.model.PropsForExchange().Menu = true; },
+                                dispid::kToggleButton, true, kMenuSet, MessageBoxIcon::Stop},
+                      GuardCase{"MenuWhileToggleButton",
+                                [](auto& f) { f.model.PropsForExchange().ToggleButton = true; },
+                                dispid::kMenu, true, kToggleSet, MessageBoxIcon::Stop},
+                      GuardCase{"MenuInWindowsForms", [](auto& f) { f.host.windows_forms = true; },
+                                dispid::kMenu, true, kForms, MessageBoxIcon::None},
+                      GuardCase{"MenuOffInWindowsForms", [](auto& f) { f.host.windows_forms = true; },
+                                dispid::kMenu, false, kForms, MessageBoxIcon::None},
+                      GuardCase{"WindowsFormsCheckedFirst",
+                                [](auto& f) {
+                                    f.host.windows_forms = true;
+                                    f.model.PropsForExchange().ToggleButton = true;
+                                },
+                                dispid::kMenu, true, kForms, MessageBoxIcon::None}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MenuProperty, EveryAcceptedChangeClosesTheMenuAndOnlyOffDisarms) {
@@ -268,17 +322,16 @@ TEST_P(BevelClamp, ReadsBackClamped) {
     EXPECT_EQ(f.props().Bevel, c.read_back);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BevelClamp,
-    ::testing::Values(BevelCase{"NegativeAtDesignTime", false, 25, {13, 0}, -5, 0},
-                      BevelCase{"NegativeAtRunTime", true, 25, {13, 0}, -5, 0},
-                      BevelCase{"LargeAtDesignTime", false, 25, {13, 0}, 50, 50},
-                      BevelCase{"LargeAtRunTime", true, 25, {13, 0}, 50, 6},
-                      BevelCase{"LeadingCounts", true, 25, {13, 3}, 50, 4},
-                      BevelCase{"OddRoomTruncates", true, 26, {13, 0}, 50, 6},
-                      BevelCase{"AtTheMaximum", true, 25, {13, 0}, 6, 6},
-                      BevelCase{"NoRoomAtAll", true, 10, {13, 2}, 3, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BevelClamp,
+                         ::testing::Values(BevelCase{"NegativeAtDesignTime", false, 25, {13, 0}, -5, 0},
+                                           BevelCase{"NegativeAtRunTime", true, 25, {13, 0}, -5, 0},
+                                           BevelCase{"LargeAtDesignTime", false, 25, {13, 0}, 50, 50},
+                                           BevelCase{"LargeAtRunTime", true, 25, {13, 0}, 50, 6},
+                                           BevelCase{"LeadingCounts", true, 25, {13, 3}, 50, 4},
+                                           BevelCase{"OddRoomTruncates", true, 26, {13, 0}, 50, 6},
+                                           BevelCase{"AtTheMaximum", true, 25, {13, 0}, 6, 6},
+                                           BevelCase{"NoRoomAtAll", true, 10, {13, 2}, 3, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct ComboCase {
     const char* name;

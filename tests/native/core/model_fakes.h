@@ -81,8 +81,8 @@ public:
         if (it == files.end()) return {FileError::NotFound, nullptr};
         const FakeFileSpec& f = it->second;
         if (f.open_error != FileError::None) return {f.open_error, nullptr};
-        return {FileError::None, std::make_unique<FakeFile>(f.bytes, f.length.value_or(f.bytes.size()),
-                                                            f.read_error, &reads)};
+        return {FileError::None,
+                std::make_unique<FakeFile>(f.bytes, f.length.value_or(f.bytes.size()), f.read_error, &reads)};
     }
 
     // Clears what was recorded, keeps the configuration.

@@ -64,6 +64,19 @@ TEST(MemberTable, BrowserListsBelongToShortProperties) {
     }
 }
 
+TEST(MemberTable, EnumeratedPropertiesNameTheirTypeLibraryEnumeration) {
+    int enumerated = 0;
+    for (const MemberInfo& m : MemberTable()) {
+        if (m.enum_type.empty()) continue;
+        ++enumerated;
+        EXPECT_NE(FindEnumType(m.enum_type), nullptr) << m.name;
+        EXPECT_EQ(m.type, VarType::I2) << m.name;
+    }
+    EXPECT_EQ(enumerated, 36);
+    EXPECT_EQ(FindMember(dispid::kDisabledPictureVAlignment)->enum_type, "ENUM_VALIGNMENT");
+    EXPECT_TRUE(FindMember(dispid::kMousePointer)->enum_type.empty()) << "a plain integer";
+}
+
 TEST(MemberTable, PersistenceKeys) {
     EXPECT_EQ(FindMember(dispid::kEnableDisabledProperties)->persist_key, "EnableDisbaledProperties");
     EXPECT_EQ(FindMemberByName("EnableDisbaledProperties"), nullptr);
@@ -82,7 +95,8 @@ struct CategoryCase {
 class CategoryMap : public ::testing::TestWithParam<CategoryCase> {};
 
 TEST_P(CategoryMap, PutsEachPropertyInItsCategory) {
-    for (std::int32_t id : GetParam().dispids) EXPECT_EQ(CategoryOf(id), GetParam().category) << "DISPID " << id;
+    for (std::int32_t id : GetParam().dispids)
+        EXPECT_EQ(CategoryOf(id), GetParam().category) << "DISPID " << id;
     EXPECT_EQ(CategoryName(GetParam().category), GetParam().name);
 }
 
@@ -96,20 +110,24 @@ INSTANTIATE_TEST_SUITE_P(
     Categories, CategoryMap,
     ::testing::Values(
         CategoryCase{"Appearance", PropertyCategory::Appearance, {-501, 18, 19, 23, 25, 52, 81, 82, 90}},
-        CategoryCase{"Caption", PropertyCategory::Caption,
-                     {-518, -512, 4, 15, 22, 36, 40, 41, 50, 54, 102, 107, 108}},
+        CategoryCase{
+            "Caption", PropertyCategory::Caption, {-518, -512, 4, 15, 22, 36, 40, 41, 50, 54, 102, 107, 108}},
         CategoryCase{"Border", PropertyCategory::Border, {1, 2, 3, 5, 9, 10, 21, 24, 26, 27, 51, 53}},
         CategoryCase{"Gradient", PropertyCategory::Gradient, Range(56, 75)},
-        CategoryCase{"Picture", PropertyCategory::Picture,
-                     {100, 6, 103, 104, 105, 31, 32, 33, 37, 42, 43, 44, 45, 46, 47, 48, 49, 76, 77, 78, 79, 80}},
+        CategoryCase{"Picture", PropertyCategory::Picture, {100, 6,  103, 104, 105, 31, 32, 33, 37, 42, 43,
+                                                            44,  45, 46,  47,  48,  49, 76, 77, 78, 79, 80}},
         CategoryCase{"Mouse", PropertyCategory::Mouse, {11, 101}},
         CategoryCase{"Sound", PropertyCategory::Sound, {13, 14, 34, 35}},
         CategoryCase{"Hyperlink", PropertyCategory::Hyperlink, {16, 17, 106}},
         CategoryCase{"Translucent", PropertyCategory::Translucent, {28, 29}},
-        CategoryCase{"Menu", PropertyCategory::Menu, {83, 84, 85, 86, 87, 88, 89, 91, 92, 93, 94, 95, 97, 98, 110, 131}},
+        CategoryCase{"Menu",
+                     PropertyCategory::Menu,
+                     {83, 84, 85, 86, 87, 88, 89, 91, 92, 93, 94, 95, 97, 98, 110, 131}},
         CategoryCase{"Behavior", PropertyCategory::Behavior, {-514, 7, 8, 12, 20, 38, 39, 55, 96}},
         CategoryCase{"", PropertyCategory::None, {0, 111, 99, 109, -515, 122, 130, 116}}),
-    [](const auto& info) { return std::string(info.param.name).empty() ? std::string("None") : info.param.name; });
+    [](const auto& info) {
+        return std::string(info.param.name).empty() ? std::string("None") : info.param.name;
+    });
 
 struct DefaultCase {
     const char* name;

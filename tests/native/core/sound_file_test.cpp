@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"MissingFolder", {FileError::PathNotFound, {}, {}, FileError::None}, kErrPathNotFound},
         ErrorCase{"Unreadable", {FileError::Other, {}, {}, FileError::None}, kErrFileAccess},
         ErrorCase{"FailsWhileReading", {FileError::None, {1, 2, 3}, {}, FileError::Other}, kErrFileAccess},
-        ErrorCase{"OverTheBound", {FileError::None, {}, kMaxSoundFileBytes + 1, FileError::None}, kErrFileAccess}),
+        ErrorCase{
+            "OverTheBound", {FileError::None, {}, kMaxSoundFileBytes + 1, FileError::None}, kErrFileAccess}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SoundFileErrors, TextsAreTheSystemsOwn) {

@@ -39,8 +39,8 @@ struct Situation {
     bool enable_disabled = true;
     bool enable_down = true;
     bool enable_mouse_in = true;
-    bool split_menu = false;     // Menu with the split style
-    bool drop_down_menu = false; // Menu with the whole-button style
+    bool split_menu = false;      // Menu with the split style
+    bool drop_down_menu = false;  // Menu with the whole-button style
     InteractionState s;
 };
 
@@ -51,7 +51,8 @@ ButtonProperties Apply(const Situation& x) {
     p.EnableDownProperties = x.enable_down;
     p.EnableMouseInProperties = x.enable_mouse_in;
     p.Menu = x.split_menu || x.drop_down_menu;
-    p.MenuButtonStyle = x.drop_down_menu ? kvnMenuButtonStyleDropDown : kvnMenuButtonStylePushButtonAndDropDown;
+    p.MenuButtonStyle =
+        x.drop_down_menu ? kvnMenuButtonStyleDropDown : kvnMenuButtonStylePushButtonAndDropDown;
     return p;
 }
 
@@ -85,24 +86,60 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         VariantCase{"Normal", {}, StateVariant::Normal, 0x10, 0x20, 0x30, kvnSolid},
         VariantCase{"MouseIn", {.s = kIn}, StateVariant::MouseIn, 0x11, 0x21, 0x31, kvnDots},
-        VariantCase{"MouseInSwitchedOff", {.enable_mouse_in = false, .s = kIn}, StateVariant::Normal, 0x10, 0x20,
-                    0x30, kvnSolid},
-        VariantCase{"PressedBeatsMouseIn", {.s = kPressedIn}, StateVariant::Down, 0x12, 0x22, 0x32, kvnDashes},
-        VariantCase{"DownSwitchedOffFallsToMouseIn", {.enable_down = false, .s = kPressedIn},
-                    StateVariant::MouseIn, 0x11, 0x21, 0x31, kvnDots},
+        VariantCase{"MouseInSwitchedOff",
+                    {.enable_mouse_in = false, .s = kIn},
+                    StateVariant::Normal,
+                    0x10,
+                    0x20,
+                    0x30,
+                    kvnSolid},
+        VariantCase{
+            "PressedBeatsMouseIn", {.s = kPressedIn}, StateVariant::Down, 0x12, 0x22, 0x32, kvnDashes},
+        VariantCase{"DownSwitchedOffFallsToMouseIn",
+                    {.enable_down = false, .s = kPressedIn},
+                    StateVariant::MouseIn,
+                    0x11,
+                    0x21,
+                    0x31,
+                    kvnDots},
         VariantCase{"Toggled", {.s = kToggled}, StateVariant::Down, 0x12, 0x22, 0x32, kvnDashes},
-        VariantCase{"DisabledBeatsEverything", {.enabled = false, .s = kPressedIn}, StateVariant::Disabled, 0x13,
-                    0x23, 0x33, kvnDashes},
-        VariantCase{"DisabledSwitchedOffShowsTheLatch", {.enabled = false, .enable_disabled = false, .s = kToggled},
-                    StateVariant::Down, 0x12, 0x22, 0x32, kvnDashes},
+        VariantCase{"DisabledBeatsEverything",
+                    {.enabled = false, .s = kPressedIn},
+                    StateVariant::Disabled,
+                    0x13,
+                    0x23,
+                    0x33,
+                    kvnDashes},
+        VariantCase{"DisabledSwitchedOffShowsTheLatch",
+                    {.enabled = false, .enable_disabled = false, .s = kToggled},
+                    StateVariant::Down,
+                    0x12,
+                    0x22,
+                    0x32,
+                    kvnDashes},
         // An open split menu: down back colour (the main part is refilled by
         // painting), normal border and caption.
-        VariantCase{"OpenSplitMenu", {.split_menu = true, .s = kMenuOpen}, StateVariant::Normal, 0x12, 0x20, 0x30,
+        VariantCase{"OpenSplitMenu",
+                    {.split_menu = true, .s = kMenuOpen},
+                    StateVariant::Normal,
+                    0x12,
+                    0x20,
+                    0x30,
                     kvnSolid},
-        VariantCase{"OpenDropDownMenu", {.drop_down_menu = true, .s = kMenuOpen}, StateVariant::Normal, 0x12, 0x20,
-                    0x32, kvnDashes},
-        VariantCase{"OpenSplitMenuDownSwitchedOff", {.enable_down = false, .split_menu = true, .s = kMenuOpen},
-                    StateVariant::Normal, 0x10, 0x20, 0x30, kvnSolid}),
+        VariantCase{"OpenDropDownMenu",
+                    {.drop_down_menu = true, .s = kMenuOpen},
+                    StateVariant::Normal,
+                    0x12,
+                    0x20,
+                    0x32,
+                    kvnDashes},
+        VariantCase{"OpenSplitMenuDownSwitchedOff",
+                    {.enable_down = false, .split_menu = true, .s = kMenuOpen},
+                    StateVariant::Normal,
+                    0x10,
+                    0x20,
+                    0x30,
+                    kvnSolid}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct FaceCase {
@@ -133,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FaceCase{"XPWithMouseAtDesignTime", kvnXPWithMouse, true, false, true, FaceKind::Flat},
                       FaceCase{"XPWithMouseDisabled", kvnXPWithMouse, true, true, false, FaceKind::Flat},
                       FaceCase{"ThreeDWithMouseInside", kvn3DWithMouse, true, true, true, FaceKind::ThreeD},
-                      FaceCase{"ThreeDWithMouseAtDesignTime", kvn3DWithMouse, true, false, true, FaceKind::Flat},
+                      FaceCase{"ThreeDWithMouseAtDesignTime", kvn3DWithMouse, true, false, true,
+                               FaceKind::Flat},
                       FaceCase{"UnknownValue", 9, true, true, true, FaceKind::Flat}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -174,19 +212,19 @@ TEST_P(PictureModes, ChooseThePictureDrawn) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PictureModes,
-    ::testing::Values(PictureCase{"Nothing", false, false, false, false, 0, 0, true, {}, kPictureNone},
-                      PictureCase{"Plain", true, false, false, false, 0, 0, true, {}, kPicturePlain},
-                      PictureCase{"MouseInPicture", true, true, false, false, 1, 0, true, kIn, kPictureMouseIn},
-                      PictureCase{"OverEffect", true, false, false, false, 2, 0, true, kIn, 2},
-                      PictureCase{"DownPicture", true, true, true, false, 0, 3, true, kPressedIn, kPictureDown},
-                      PictureCase{"DownEffect", true, true, false, false, 0, 3, true, kPressedIn, 3},
-                      PictureCase{"PressedNoEffectMouseInPicture", true, true, false, false, 0, 0, true, kPressedIn,
-                                  kPictureMouseIn},
-                      PictureCase{"DisabledPicture", true, false, false, true, 0, 0, false, {}, kPictureDisabled},
-                      PictureCase{"DisabledWithoutItsPicture", true, false, false, false, 0, 0, false, {},
-                                  kPicturePlain},
-                      PictureCase{"EffectOutsideTheListDrawsPlain", true, false, false, false, 7, 0, true, kIn,
-                                  kPicturePlain}),
+    ::testing::Values(
+        PictureCase{"Nothing", false, false, false, false, 0, 0, true, {}, kPictureNone},
+        PictureCase{"Plain", true, false, false, false, 0, 0, true, {}, kPicturePlain},
+        PictureCase{"MouseInPicture", true, true, false, false, 1, 0, true, kIn, kPictureMouseIn},
+        PictureCase{"OverEffect", true, false, false, false, 2, 0, true, kIn, 2},
+        PictureCase{"DownPicture", true, true, true, false, 0, 3, true, kPressedIn, kPictureDown},
+        PictureCase{"DownEffect", true, true, false, false, 0, 3, true, kPressedIn, 3},
+        PictureCase{"PressedNoEffectMouseInPicture", true, true, false, false, 0, 0, true, kPressedIn,
+                    kPictureMouseIn},
+        PictureCase{"DisabledPicture", true, false, false, true, 0, 0, false, {}, kPictureDisabled},
+        PictureCase{"DisabledWithoutItsPicture", true, false, false, false, 0, 0, false, {}, kPicturePlain},
+        PictureCase{"EffectOutsideTheListDrawsPlain", true, false, false, false, 7, 0, true, kIn,
+                    kPicturePlain}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GradientChoice, FollowsTheStateRules) {

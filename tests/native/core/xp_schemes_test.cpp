@@ -25,18 +25,18 @@ TEST_P(ThemeDetection, ReadsTheThemeValues) {
     EXPECT_EQ(SchemeFromThemeValues(GetParam().active, GetParam().colour), GetParam().scheme);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ThemeDetection,
-    ::testing::Values(ThemeCase{"KeyMissing", std::nullopt, std::nullopt, kvnXPBlueScheme},
-                      ThemeCase{"ThemeOff", u"0", u"Metallic", kvnXPBlueScheme},
-                      ThemeCase{"NeitherZeroNorOne", u"2", u"Metallic", kvnXPBlueScheme},
-                      ThemeCase{"NormalColor", u"1", u"NormalColor", kvnXPBlueScheme},
-                      ThemeCase{"Metallic", u"1", u"Metallic", kvnXPSilverScheme},
-                      ThemeCase{"HomeStead", u"1", u"HomeStead", kvnXPOliveGreenScheme},
-                      ThemeCase{"CaseMatters", u"1", u"metallic", kvnXPBlueScheme},
-                      ThemeCase{"ColourUnreadable", u"1", std::nullopt, kvnXPBlueScheme},
-                      ThemeCase{"UnknownColour", u"1", u"Royale", kvnXPBlueScheme}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ThemeDetection,
+                         ::testing::Values(ThemeCase{"KeyMissing", std::nullopt, std::nullopt,
+                                                     kvnXPBlueScheme},
+                                           ThemeCase{"ThemeOff", u"0", u"Metallic", kvnXPBlueScheme},
+                                           ThemeCase{"NeitherZeroNorOne", u"2", u"Metallic", kvnXPBlueScheme},
+                                           ThemeCase{"NormalColor", u"1", u"NormalColor", kvnXPBlueScheme},
+                                           ThemeCase{"Metallic", u"1", u"Metallic", kvnXPSilverScheme},
+                                           ThemeCase{"HomeStead", u"1", u"HomeStead", kvnXPOliveGreenScheme},
+                                           ThemeCase{"CaseMatters", u"1", u"metallic", kvnXPBlueScheme},
+                                           ThemeCase{"ColourUnreadable", u"1", std::nullopt, kvnXPBlueScheme},
+                                           ThemeCase{"UnknownColour", u"1", u"Royale", kvnXPBlueScheme}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SchemeColours, BordersOfTheThreeSchemes) {
     EXPECT_EQ(SchemeColours(kvnXPBlueScheme).border, MakeOleColor({0, 60, 116}));
@@ -57,9 +57,11 @@ TEST(Office2003Preset, WritesExactlyTheListedFields) {
     ButtonProperties before = NewControlProperties(u"B", 0);
     // Values the preset never produces, so every written field shows.
     for (const MemberInfo& m : MemberTable()) {
-        if (const auto* colour = std::get_if<OleColor ButtonProperties::*>(&m.field)) before.**colour = 0x0F0F0F;
-        if (const auto* flag = std::get_if<bool ButtonProperties::*>(&m.field)) before.**flag = false;
-        if (const auto* number = std::get_if<std::int16_t ButtonProperties::*>(&m.field)) before.**number = 77;
+        if (const auto* colour = std::get_if<OleColor ButtonProperties::*>(&m.field))
+            before.** colour = 0x0F0F0F;
+        if (const auto* flag = std::get_if<bool ButtonProperties::*>(&m.field)) before.** flag = false;
+        if (const auto* number = std::get_if<std::int16_t ButtonProperties::*>(&m.field))
+            before.** number = 77;
     }
     ButtonProperties after = before;
     SetOffice2003LookDefaults(after, kvnXPOliveGreenScheme);

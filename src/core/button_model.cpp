@@ -347,6 +347,16 @@ void ButtonModel::WindowCreated() {
     if (IsTranslucent(props_)) props_.ShowFocusBorder = false;
 }
 
+void ButtonModel::AmbientPropertyChanged(std::int32_t ambient_dispid) {
+    switch (ambient_dispid) {
+        // An inactive control never shows the default border, so it has nothing to redraw.
+        case dispid::kAmbientDisplayAsDefault: RepaintIf(props_.Active); break;
+        case dispid::kAmbientBackColor:
+        case dispid::kAmbientSeveral: host_.Repaint(); break;
+        default: break;
+    }
+}
+
 void ButtonModel::ArmAutoDropFromProperties() {
     behavior_.SetAutoDropArmed(props_.Menu && props_.MenuAutoDrop);
 }

@@ -62,6 +62,8 @@ public:
     // Window creation: remember the appearance and scheme the face starts
     // with, and keep a translucent control's focus border off.
     void WindowCreated();
+    // The container changed an ambient property (its DISPID).
+    void AmbientPropertyChanged(std::int32_t ambient_dispid);
     // After loading: arm the auto-drop from the loaded switches.
     void ArmAutoDropFromProperties();
 

@@ -155,6 +155,11 @@ inline constexpr std::int32_t kGetMenuItemParentID = 134;
 inline constexpr std::int32_t kIsMenuItemParent = 135;
 inline constexpr std::int32_t kGetTotalMenuItemCount = 136;
 
+// Ambient properties of the container whose changes the control follows.
+inline constexpr std::int32_t kAmbientBackColor = -701;
+inline constexpr std::int32_t kAmbientDisplayAsDefault = -713;
+inline constexpr std::int32_t kAmbientSeveral = -1;  // the container does not say which
+
 // The persisted border-colour-custom flags are no automation members.
 inline constexpr std::int32_t kNone = INT32_MIN;
 

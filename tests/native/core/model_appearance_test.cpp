@@ -250,6 +250,18 @@ TEST(WindowCreation, ATranslucentControlShowsNoFocusBorder) {
     EXPECT_FALSE(f.props().ShowFocusBorder);
 }
 
+TEST(AmbientChanges, RepaintWhenTheyCanShow) {
+    ModelFixture f;
+    f.model.AmbientPropertyChanged(dispid::kAmbientDisplayAsDefault);
+    f.model.AmbientPropertyChanged(dispid::kAmbientBackColor);
+    f.model.AmbientPropertyChanged(-710);  // the ambient font: the control keeps its own
+    EXPECT_EQ(f.host.repaints, 2);
+    f.model.PropsForExchange().Active = false;
+    f.model.AmbientPropertyChanged(dispid::kAmbientDisplayAsDefault);
+    EXPECT_EQ(f.host.repaints, 2);
+    EXPECT_EQ(f.host.modified, 0);
+}
+
 TEST(Loading, ArmsTheAutoDropFromBothSwitches) {
     ModelFixture f;
     f.model.PropsForExchange().MenuAutoDrop = true;

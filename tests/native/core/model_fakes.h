@@ -40,7 +40,7 @@ private:
 
 // What a path opens to. `length` may claim more than `bytes` holds (a file
 // that shrinks while it is read).
-struct FakeFileSpec {
+struct FakeFileContent {
     FileError open_error = FileError::None;
     std::vector<std::uint8_t> bytes;
     std::optional<std::uint64_t> length;
@@ -79,7 +79,7 @@ public:
         opened.emplace_back(path);
         const auto it = files.find(std::u16string(path));
         if (it == files.end()) return {FileError::NotFound, nullptr};
-        const FakeFileSpec& f = it->second;
+        const FakeFileContent& f = it->second;
         if (f.open_error != FileError::None) return {f.open_error, nullptr};
         return {FileError::None,
                 std::make_unique<FakeFile>(f.bytes, f.length.value_or(f.bytes.size()), f.read_error, &reads)};
@@ -102,7 +102,7 @@ public:
     CaptionMetrics metrics{13, 0};
     std::int16_t desktop_scheme = 0;
     bool windows_forms = false;
-    std::map<std::u16string, FakeFileSpec> files;
+    std::map<std::u16string, FakeFileContent> files;
 
     // Records.
     int modified = 0;

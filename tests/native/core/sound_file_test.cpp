@@ -12,12 +12,12 @@
 namespace brixel {
 namespace {
 
-using testing::FakeFileSpec;
+using testing::FakeFileContent;
 using testing::ModelFixture;
 
 struct ErrorCase {
     const char* name;
-    FakeFileSpec file;  // what "C:\\s.wav" opens to
+    FakeFileContent file;  // what "C:\\s.wav" opens to
     AutomationError error;
 };
 

@@ -98,19 +98,5 @@ TEST(FindPreOrder, VisitsAParentsSubItemsBeforeItsNextSibling) {
     EXPECT_EQ(found->Index(), 1u);
 }
 
-TEST(MenuItemFields, SnapshotCopiesEveryField) {
-    MenuItemRecord r(std::int16_t{3});
-    r.caption = u"Edit";
-    r.shortcut = u"F3";
-    r.level = 2;
-    const MenuItemFields snapshot = r;
-    r.caption = u"Changed";
-    MenuItemRecord restored(snapshot);
-    EXPECT_TRUE(restored.caption == u"Edit");
-    EXPECT_TRUE(restored.shortcut == u"F3");
-    EXPECT_EQ(restored.level, 2);
-    EXPECT_TRUE(restored.SubItems().empty());
-}
-
 }  // namespace
 }  // namespace brixel

@@ -137,14 +137,6 @@ TEST(MenuLoop, DropPartDependsOnTheStyle) {
     EXPECT_FALSE(InDropPart(kvnMenuButtonStyleDropDown, client, part, {-1, 10}));
 }
 
-TEST(MenuLoop, DropMenuNeedsAllFourConditions) {
-    EXPECT_TRUE(ShouldDropMenu(true, true, true, true));
-    EXPECT_FALSE(ShouldDropMenu(false, true, true, true));
-    EXPECT_FALSE(ShouldDropMenu(true, false, true, true));
-    EXPECT_FALSE(ShouldDropMenu(true, true, false, true));
-    EXPECT_FALSE(ShouldDropMenu(true, true, true, false));
-}
-
 TEST(AutoDropProbe, PointsSurviveThePackingIncludingNegativeOnes) {
     struct Row {
         const char* name;

@@ -149,6 +149,19 @@ TEST_F(ShortcutRegistryTest, RemovedRecordsTakeTheirRegistrations) {
     EXPECT_TRUE(registry.Entries().empty());
 }
 
+TEST_F(ShortcutRegistryTest, DetachingAndReplacingTheTreeFollowsTheRecords) {
+    MenuItemList::Slots flat = tree.DetachAll();
+    EXPECT_TRUE(registry.Entries().empty()) << "detached records must not stay registered";
+    MenuItemList rebuilt;
+    for (auto& record : flat) {
+        if (record->id != 11) rebuilt.Append(std::move(record));  // the editor dropped "Delete"
+    }
+    tree.ReplaceAll(std::move(rebuilt));
+    ASSERT_EQ(registry.Entries().size(), 3u);
+    EXPECT_EQ(PressedId('S', true), 10);
+    EXPECT_EQ(Press(0x2E), nullptr);
+}
+
 TEST_F(ShortcutRegistryTest, UnregisterStopsLaterWritesFromRegistering) {
     registry.UnregisterShortcuts(kWindowA);
     EXPECT_TRUE(registry.Entries().empty());

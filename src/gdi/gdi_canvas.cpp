@@ -107,8 +107,8 @@ private:
     CountedFont font_;
 };
 
-// An off-screen surface: a memory DC with a top-down DIB section selected,
-// 32 bits per pixel, or 1 bit with black at 0 and white at 1.
+// An off-screen surface: a memory DC with a top-down 32-bit DIB section
+// selected, or a monochrome bitmap (0 black, 1 white).
 class GdiSurface final : public BasicGdiCanvas<Surface> {
 public:
     GdiSurface(HDC memory, const Msimg32* msimg32, Size size, HBITMAP bitmap) noexcept
@@ -127,27 +127,19 @@ private:
     HGDIOBJ previous_;
 };
 
-struct DibInfo {
-    BITMAPINFOHEADER header;
-    RGBQUAD colours[2];
-};
-
 HBITMAP CreateSurfaceBitmap(HDC memory, Size size, SurfaceFormat format) noexcept {
-    DibInfo info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = std::max(size.width, 1);
-    info.header.biHeight = -std::max(size.height, 1);  // top-down
-    info.header.biPlanes = 1;
-    info.header.biCompression = BI_RGB;
+    const int width = std::max(size.width, 1), height = std::max(size.height, 1);
     if (format == SurfaceFormat::Monochrome) {
-        info.header.biBitCount = 1;
-        info.header.biClrUsed = 2;
-        info.colours[1] = RGBQUAD{255, 255, 255, 0};
-    } else {
-        info.header.biBitCount = 32;
+        // A device-dependent monochrome bitmap, not a 1-bit DIB: only with it
+        // do transfers from colour key on the source's background colour and
+        // transfers to colour use the text and background colours.
+        const std::vector<BYTE> black(static_cast<std::size_t>((width + 15) / 16 * 2 * height), 0);
+        return counted::CreateBitmap(width, height, 1, 1, black.data());
     }
+    BITMAPINFO info{};
+    info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    return counted::CreateDIBSection(memory, reinterpret_cast<const BITMAPINFO*>(&info), &bits);
+    return counted::CreateDIBSection(memory, &info, &bits);
 }
 
 // The icon's colour pixels passed through `recolour`, as a new icon with the
@@ -224,10 +216,9 @@ void BasicGdiCanvas<Base>::DrawLine(Point from, Point to, const Pen& pen) {
     if (!gdi_pen) return;
     SelectScope select(dc_, gdi_pen.get());
     BackModeScope transparent(dc_, TRANSPARENT);
-    POINT previous{};
-    ::MoveToEx(dc_, from.x, from.y, &previous);
+    PositionScope position(dc_);
+    ::MoveToEx(dc_, from.x, from.y, nullptr);
     ::LineTo(dc_, to.x, to.y);
-    ::MoveToEx(dc_, previous.x, previous.y, nullptr);
 }
 
 template <typename Base>
@@ -361,6 +352,7 @@ template <typename Base>
 void BasicGdiCanvas<Base>::DrawText(std::u16string_view text, FontRef font, Rgb colour, const Rect& bounds,
                                     std::uint32_t format) {
     FontScope select(dc_, font);
+    PositionScope position(dc_);
     TextColourScope text_colour(dc_, ToColorRef(colour));
     BackModeScope transparent(dc_, TRANSPARENT);
     RECT rc = ToRect(bounds);
@@ -370,6 +362,7 @@ void BasicGdiCanvas<Base>::DrawText(std::u16string_view text, FontRef font, Rgb 
 template <typename Base>
 void BasicGdiCanvas<Base>::DrawDisabledText(std::u16string_view text, FontRef font, Point origin) {
     FontScope select(dc_, font);
+    PositionScope position(dc_);
     const std::wstring copy(Wide(text), text.size());  // the system reads it up to a terminator
     ::DrawStateW(dc_, nullptr, nullptr, reinterpret_cast<LPARAM>(copy.c_str()), static_cast<WPARAM>(copy.size()),
                  origin.x, origin.y, 0, 0, DST_PREFIXTEXT | DSS_DISABLED);

@@ -87,6 +87,20 @@ private:
     int old_;
 };
 
+// Text drawing may move the current position (an underlined mnemonic is a
+// line); this puts it back.
+class PositionScope {
+public:
+    explicit PositionScope(HDC dc) noexcept : dc_(dc) { ::GetCurrentPositionEx(dc, &old_); }
+    PositionScope(const PositionScope&) = delete;
+    PositionScope& operator=(const PositionScope&) = delete;
+    ~PositionScope() { ::MoveToEx(dc_, old_.x, old_.y, nullptr); }
+
+private:
+    HDC dc_;
+    POINT old_{};
+};
+
 // msimg32's GradientFill and AlphaBlend, looked up by name at run time: both
 // are optional, and the callers fall back to their own drawing without them.
 class Msimg32 {

@@ -88,6 +88,14 @@ constexpr MemberInfo WithEnum(MemberInfo m, std::string_view enum_type) {
     m.enum_type = enum_type;
     return m;
 }
+constexpr MemberInfo WithOldDefault(MemberInfo m, DefaultValue old_def) {
+    m.old_def = old_def;
+    return m;
+}
+constexpr MemberInfo Since(MemberInfo m, std::uint32_t version) {
+    m.since_version = version;
+    return m;
+}
 constexpr MemberInfo WithKey(MemberInfo m, std::string_view key) {
     m.persist_key = key;
     return m;
@@ -128,8 +136,9 @@ const MemberInfo kMembers[] = {
     Text("ClickSoundFile", kClickSoundFile, &P::ClickSoundFile, u"", C::Sound, R::SoundFile),
     Colour("MouseInFontColor", kMouseInFontColor, &P::MouseInFontColor, 0x000000, C::Caption,
            R::RepaintIfCaptionShown, V::MouseIn),
-    FontMember("MouseInFont", kMouseInFont, &P::MouseInFont, C::Caption, R::RepaintIfCaptionShown,
-               V::MouseIn),
+    WithOldDefault(FontMember("MouseInFont", kMouseInFont, &P::MouseInFont, C::Caption,
+                              R::RepaintIfCaptionShown, V::MouseIn),
+                   {DefaultSource::StandardFont, 0, u"Arial"}),
     PictureMember("MouseInPicture", kMouseInPicture, &P::MouseInPicture, C::Picture, R::RepaintIfMouseIn,
                   V::MouseIn),
     PictureMember("DownPicture", kDownPicture, &P::DownPicture, C::Picture, R::RepaintIfPressedOrToggled,
@@ -139,8 +148,10 @@ const MemberInfo kMembers[] = {
     Flag("Hyperlink", kHyperlink, &P::Hyperlink, false, C::Hyperlink, R::Repaint),
     Text("HyperlinkAddress", kHyperlinkAddress, &P::HyperlinkAddress, u"", C::Hyperlink, R::Repaint),
     Flag("ShowHyperlink", kShowHyperlink, &P::ShowHyperlink, false, C::Hyperlink, R::Repaint),
-    WithEnum(Short("Appearance", kAppearance, &P::Appearance, kvnXPStyleAPB, C::Appearance, R::Appearance),
-             "ENUM_APPEARANCE"),
+    WithOldDefault(WithEnum(Short("Appearance", kAppearance, &P::Appearance, kvnXPStyleAPB, C::Appearance,
+                                  R::Appearance),
+                            "ENUM_APPEARANCE"),
+                   Lit(kvnFlat)),
     WithEnum(Short("XPColorScheme", kXPColorScheme, &P::XPColorScheme, kvnXPBlueScheme, C::Appearance,
                    R::XPColorScheme),
              "ENUM_XP_SCHEME"),
@@ -330,7 +341,8 @@ const MemberInfo kMembers[] = {
     Flag("ShowMenuButtonTriangle", kShowMenuButtonTriangle, &P::ShowMenuButtonTriangle, true, C::Menu,
          R::RepaintIfMenu),
     FontMember("MenuFont", kMenuFont, &P::MenuFont, C::Menu, R::None),
-    Flag("MenuAutoDrop", kMenuAutoDrop, &P::MenuAutoDrop, false, C::Menu, R::MenuAutoDrop),
+    Since(Flag("MenuAutoDrop", kMenuAutoDrop, &P::MenuAutoDrop, false, C::Menu, R::MenuAutoDrop),
+          kCurrentDataVersion),
 
     // Menu items, addressed by item ID; the menu layer serves them.
     Indexed("MenuItemCaption", kMenuItemCaption, VarType::Bstr),
@@ -390,32 +402,6 @@ constexpr VarType TypeOfAlternative() {
     if constexpr (std::is_same_v<T, FontDesc>) return VarType::Font;
     if constexpr (std::is_same_v<T, SharedPicture>) return VarType::Picture;
     return VarType::Void;
-}
-
-void ApplyDefault(ButtonProperties& props, const MemberInfo& m, std::u16string_view display_name,
-                  OleColor button_face) {
-    const DefaultValue& d = m.def;
-    std::visit(
-        [&](auto member) {
-            using M = decltype(member);
-            if constexpr (!std::is_same_v<M, std::monostate>) {
-                auto& slot = props.*member;
-                using T = std::remove_reference_t<decltype(slot)>;
-                if constexpr (std::is_same_v<T, std::u16string>) {
-                    slot = d.source == DefaultSource::AmbientDisplayName ? display_name : d.text;
-                } else if constexpr (std::is_same_v<T, FontDesc>) {
-                    slot = FontDesc{};
-                } else if constexpr (std::is_same_v<T, SharedPicture>) {
-                    slot = nullptr;
-                } else if constexpr (std::is_same_v<T, OleColor>) {
-                    slot = d.source == DefaultSource::SystemButtonFace ? button_face
-                                                                       : static_cast<OleColor>(d.number);
-                } else {
-                    slot = static_cast<T>(d.number);
-                }
-            }
-        },
-        m.field);
 }
 
 }  // namespace
@@ -502,9 +488,38 @@ void CopyField(ButtonProperties& to, const ButtonProperties& from, const RecordF
         field);
 }
 
+std::optional<PropertyValue> DefaultOf(const MemberInfo& m, std::uint32_t version,
+                                       std::u16string_view display_name, OleColor button_face) {
+    const DefaultValue& d =
+        version < kDataVersion2 && m.old_def.source != DefaultSource::None ? m.old_def : m.def;
+    switch (d.source) {
+        case DefaultSource::None: return std::nullopt;
+        case DefaultSource::AmbientDisplayName: return std::u16string(display_name);
+        case DefaultSource::SystemButtonFace: return button_face;
+        case DefaultSource::NoPicture: return SharedPicture{};
+        case DefaultSource::StandardFont: {
+            FontDesc font;
+            if (!d.text.empty()) font.face = d.text;
+            return font;
+        }
+        case DefaultSource::Literal: break;
+    }
+    switch (m.type) {
+        case VarType::Bool: return d.number != 0;
+        case VarType::I2: return static_cast<std::int16_t>(d.number);
+        case VarType::Color: return static_cast<OleColor>(d.number);
+        case VarType::Bstr: return std::u16string(d.text);
+        default: return std::nullopt;
+    }
+}
+
 ButtonProperties NewControlProperties(std::u16string_view display_name, OleColor button_face) {
     ButtonProperties props;
-    for (const MemberInfo& m : kMembers) ApplyDefault(props, m, display_name, button_face);
+    for (const MemberInfo& m : kMembers) {
+        if (const auto value = DefaultOf(m, kCurrentDataVersion, display_name, button_face)) {
+            WriteField(props, m.field, *value);
+        }
+    }
     return props;
 }
 

@@ -101,6 +101,7 @@ enum class DefaultSource : std::uint8_t {
     NoPicture,
 };
 
+// A StandardFont default with a text takes that face instead.
 struct DefaultValue {
     DefaultSource source = DefaultSource::None;
     std::int64_t number = 0;
@@ -131,7 +132,13 @@ struct MemberInfo {
     std::span<const MemberParam> params;          // methods and indexed properties
     std::string_view persist_key;                 // empty: not exchanged by key
     std::string_view enum_type;                   // the ENUM_... whose values it takes
+    DefaultValue old_def;                         // for data older than 2.0; None: as def
+    std::uint32_t since_version = 0;              // older data does not carry it
 };
+
+// Versions of stored data: major in the high word, minor in the low word.
+inline constexpr std::uint32_t kDataVersion2 = 0x00020000;
+inline constexpr std::uint32_t kCurrentDataVersion = 0x00030002;
 
 std::span<const MemberInfo> MemberTable();
 const MemberInfo* FindMember(std::int32_t dispid);
@@ -142,6 +149,11 @@ using PropertyValue =
     std::variant<bool, std::int16_t, std::int32_t, OleColor, std::u16string, FontDesc, SharedPicture>;
 
 VarType TypeOf(const PropertyValue& value);
+
+// A member's default for stored data of `version`: what a missing key or a
+// reset gives. Nothing for members without a value of their own.
+std::optional<PropertyValue> DefaultOf(const MemberInfo& member, std::uint32_t version,
+                                       std::u16string_view display_name, OleColor button_face);
 
 std::optional<PropertyValue> ReadField(const ButtonProperties& props, const RecordField& field);
 // False (and nothing written) when the value's type does not fit the field.

@@ -177,6 +177,27 @@ INSTANTIATE_TEST_SUITE_P(
         DefaultCase{"ValueFromTheBehaviour", dispid::kValue, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(StoredDataDefaults, DataOlderThanVersionTwoHasItsOwnDefaults) {
+    const auto old_default = [](std::int32_t id, std::uint32_t version) {
+        return *DefaultOf(*FindMember(id), version, u"B", 0xABCDEF);
+    };
+    EXPECT_EQ(std::get<std::int16_t>(old_default(dispid::kAppearance, 0x00010000)), kvnFlat);
+    EXPECT_EQ(std::get<std::int16_t>(old_default(dispid::kAppearance, kDataVersion2)), kvnXPStyleAPB);
+    EXPECT_EQ(std::get<FontDesc>(old_default(dispid::kMouseInFont, 0x00010005)).face, u"Arial");
+    EXPECT_EQ(std::get<FontDesc>(old_default(dispid::kMouseInFont, kDataVersion2)).face, u"MS Sans Serif");
+    EXPECT_EQ(std::get<FontDesc>(old_default(dispid::kDownFont, 0x00010000)).face, u"MS Sans Serif");
+    EXPECT_EQ(std::get<OleColor>(old_default(dispid::kDisabledBackColor, 0x00010000)), 0xABCDEFu);
+    EXPECT_EQ(std::get<std::u16string>(old_default(dispid::kCaption, 0)), u"B");
+    EXPECT_FALSE(DefaultOf(*FindMember(dispid::kHWnd), kCurrentDataVersion, u"B", 0).has_value());
+    EXPECT_EQ(std::get<bool>(*DefaultOf(*FindMemberByName("CustomBorderColor"), 0, u"B", 0)), false);
+}
+
+TEST(StoredDataDefaults, OnlyTheAutoDropIsNewerThanTwo) {
+    for (const MemberInfo& m : MemberTable()) {
+        EXPECT_EQ(m.since_version, m.dispid == dispid::kMenuAutoDrop ? kCurrentDataVersion : 0u) << m.name;
+    }
+}
+
 TEST(NewControl, StandardFontIsEightPointRegular) {
     const FontDesc f;
     EXPECT_EQ(f.face, u"MS Sans Serif");

@@ -107,7 +107,9 @@ TEST_P(GradientPixels, EmptyRectanglesDrawNothing) {
             p.appearance = kvnXPStyleAPB;
             FillGradient(*s, r, p, Mode());
             for (int y = 0; y < 24; ++y)
-                for (int x = 0; x < 24; ++x) ASSERT_EQ(s->GetPixel({x, y}), kUntouched) << style << " " << x << "," << y;
+                for (int x = 0; x < 24; ++x) {
+                    ASSERT_EQ(s->GetPixel({x, y}), kUntouched) << style << " " << x << "," << y;
+                }
         }
 }
 
@@ -130,8 +132,9 @@ TEST_F(FastAgainstFallback, RectanglesAgreeExceptByOneAtTheFarEnd) {
             const bool rows = direction == GradientDirection::TopToBottom;
             const Size size = rows ? Size{3, extent} : Size{extent, 3};
             auto f = MakeSurface(size, true), s = MakeSurface(size, false);
-            DrawRectangularGradient(*f, {0, 0, size.width, size.height}, start, end, direction, FastPrimitives::Allowed);
-            DrawRectangularGradient(*s, {0, 0, size.width, size.height}, start, end, direction, FastPrimitives::Allowed);
+            const Rect r{0, 0, size.width, size.height};
+            DrawRectangularGradient(*f, r, start, end, direction, FastPrimitives::Allowed);
+            DrawRectangularGradient(*s, r, start, end, direction, FastPrimitives::Allowed);
             const auto at = [&](const Surface& c, int i) { return c.GetPixel(rows ? Point{1, i} : Point{i, 1}); };
             EXPECT_EQ(at(*f, 0), start);
             EXPECT_EQ(at(*s, 0), start);

@@ -87,7 +87,8 @@ void DrawCell(Canvas& canvas, const Row& row, const Cell& cell, bool fast, Point
 
 void DrawGallery(Canvas& canvas, Size size) {
     canvas.FillRect({0, 0, size.width, size.height}, Brush::Solid(kPaper));
-    Label(canvas, u"Gradient styles: each cell through GradientFill, then the fallback", {8, 0, size.width, kHeaderHeight});
+    Label(canvas, u"Gradient styles: each cell through GradientFill, then the fallback",
+          {8, 0, size.width, kHeaderHeight});
     int y = kHeaderHeight;
     for (const Row& row : kRows) {
         Label(canvas, Wide(row.title), {8, y + 20, kLabelWidth, y + 20 + kFace.height});
@@ -129,7 +130,9 @@ int wmain(int argc, wchar_t** argv) {
     using namespace brixel;
     const std::wstring path = argc > 1 ? argv[1] : L"gallery.png";
     const win::Msimg32 msimg32 = win::Msimg32::Load();
-    if (msimg32.gradient_fill() == nullptr) std::fprintf(stderr, "msimg32 GradientFill missing: both columns fall back\n");
+    if (msimg32.gradient_fill() == nullptr) {
+        std::fprintf(stderr, "msimg32 GradientFill missing: both columns fall back\n");
+    }
     win::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     win::GdiCanvas root(dc.get(), &msimg32);
     const Size size{tools::kLabelWidth + 8 * tools::kCellWidth,

@@ -162,7 +162,11 @@ TEST(CornerStyle, VariantPicksTheCornerBothTrianglesStartFrom) {
 
 TEST(FillGradient, UnknownStylesAndVariantsDrawNothing) {
     const std::pair<std::int16_t, std::int16_t> cases[] = {
-        {-1, 0}, {7, 0}, {kvnGradientStyleHorizontal, 4}, {kvnGradientStyleDiagonalDown, -1}, {kvnGradientStyleCorner, 9},
+        {-1, 0},
+        {7, 0},
+        {kvnGradientStyleHorizontal, 4},
+        {kvnGradientStyleDiagonalDown, -1},
+        {kvnGradientStyleCorner, 9},
     };
     for (const auto& [style, variant] : cases) {
         RecordingCanvas canvas(true);

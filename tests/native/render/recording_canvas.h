@@ -128,7 +128,9 @@ public:
     std::unique_ptr<Surface> CreateSurface(Size s, SurfaceFormat f) const override { return log.CreateSurface(s, f); }
     void Transfer(const TransferRequest& t) override { log.Transfer(t); }
     bool HasAlphaBlend() const override { return log.HasAlphaBlend(); }
-    void BlendConstant(const Rect& d, const Canvas& s, Point o, std::uint8_t a) override { log.BlendConstant(d, s, o, a); }
+    void BlendConstant(const Rect& d, const Canvas& s, Point o, std::uint8_t a) override {
+        log.BlendConstant(d, s, o, a);
+    }
     void PushClip(const Rect& r) override { log.PushClip(r); }
     void PopClip() override { log.PopClip(); }
     Rect MeasureText(std::u16string_view t, FontRef f, const Rect& b, std::uint32_t fl) const override {

@@ -153,7 +153,7 @@ PutResult ButtonModel::RunAlgorithm(const MemberInfo& m, std::int16_t previous_s
         case ChangeRule::Active:
             // An inactive or disabled control never takes mouse input.
             host_.EnableWindow(p.Enabled && p.Active);
-            if (!p.Active) behavior_.ClearToggled();
+            if (m.rule == ChangeRule::Active && !p.Active) behavior_.ClearToggled();
             host_.Repaint();
             break;
         case ChangeRule::MousePointer:

@@ -34,6 +34,17 @@ TEST(CommonTail, RunTimeAndSilentContainersDoNotNotify) {
     }
 }
 
+TEST(Ambients, ASilentContainerMeansRunTimeAndNoDefaultLook) {
+    ModelFixture f;
+    f.host.user_mode.reset();
+    EXPECT_TRUE(f.model.UserMode());
+    EXPECT_FALSE(f.model.DisplayAsDefault());
+    f.host.user_mode = false;
+    f.host.display_as_default = true;
+    EXPECT_FALSE(f.model.UserMode());
+    EXPECT_TRUE(f.model.DisplayAsDefault());
+}
+
 TEST(CommonTail, FontAnnouncesTheStockNumberAtRunTimeToo) {
     ModelFixture f;
     f.host.user_mode = true;

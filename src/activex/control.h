@@ -10,6 +10,7 @@
 #include "activex/control_host.h"
 #include "core/button_model.h"
 #include "core/property_table.h"
+#include "menu/menu_tree.h"
 #include "gdi/raii.h"
 
 #include <objsafe.h>
@@ -112,7 +113,10 @@ private:
 
     HRESULT InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
                            EXCEPINFO* exception, UINT* arg_error) noexcept;
-    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result) noexcept;
+    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
+    HRESULT InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
+    HRESULT InvokeMenuItemProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                   UINT* arg_error);
     HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
     std::optional<PropertyValue> ReadOnlyValue(DISPID id) const noexcept;
     void FireEvent(DISPID id) noexcept;
@@ -137,6 +141,7 @@ private:
 
     ControlModelHost host_{*this};
     std::unique_ptr<ButtonModel> model_;
+    MenuTree menu_{host_};
 };
 
 }  // namespace brixel::activex

@@ -58,8 +58,9 @@ HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
                 return InvokeProperty(*member, flags, params, result, exception, arg_error);
             case MemberKind::Method:
                 if ((flags & DISPATCH_METHOD) == 0) return DISP_E_MEMBERNOTFOUND;
-                return InvokeMethod(*member, params, result);
+                return InvokeMethod(*member, params, result, arg_error);
             case MemberKind::IndexedProperty:
+                return InvokeMenuItemProperty(*member, flags, params, result, arg_error);
             case MemberKind::PersistedFlag:
                 break;
         }
@@ -110,10 +111,24 @@ std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept
     return std::nullopt;
 }
 
-HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result) noexcept {
+HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result,
+                                 UINT* arg_error) noexcept {
     if (params->cArgs != member.params.size()) return DISP_E_BADPARAMCOUNT;
     if (result != nullptr) ::VariantInit(result);
     switch (member.dispid) {
+        case dispid::kAddMenuItem:
+        case dispid::kInsertMenuItem:
+        case dispid::kRemoveMenuItem:
+        case dispid::kGetMenuItemCount:
+        case dispid::kGetMenuItemIDFromIndex:
+        case dispid::kGetMenuItemParentID:
+        case dispid::kIsMenuItemParent:
+        case dispid::kGetTotalMenuItemCount:
+            try {
+                return InvokeMenuMethod(member.dispid, params, result, arg_error);
+            } catch (const std::bad_alloc&) {
+                return E_OUTOFMEMORY;
+            }
         case dispid::kPerformClick:
         case dispid::kPerformClickActions: model_->PerformClick(); return S_OK;
         case dispid::kGetToggleState:

@@ -4,12 +4,13 @@
 #pragma once
 
 #include "core/model_host.h"
+#include "menu/menu_host.h"
 
 namespace brixel::activex {
 
 class CTavloCtrl;
 
-class ControlModelHost final : public ModelHost, public BehaviorLink {
+class ControlModelHost final : public ModelHost, public BehaviorLink, public MessageBoxHost {
 public:
     explicit ControlModelHost(CTavloCtrl& control) noexcept : control_(control) {}
 

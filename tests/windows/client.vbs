@@ -74,5 +74,26 @@ Check Err.Number <> 0, "unknown member raises an error"
 Err.Clear
 On Error GoTo 0
 
+' A two-level menu through the item methods and indexed properties.
+button.AddMenuItem 1, -1
+button.AddMenuItem 2, 1
+button.AddMenuItem 3, -1
+button.InsertMenuItem 4, 3
+button.MenuItemCaption(1) = "&File"
+button.MenuItemCaption(2) = "Open"
+button.MenuItemShortcut(2) = 15
+Check button.GetTotalMenuItemCount() = 4, "four items in all"
+Check button.GetMenuItemCount(-1) = 3, "three top-level items"
+Check button.GetMenuItemIDFromIndex(-1, 1) = 4, "InsertMenuItem places before its target"
+Check button.GetMenuItemIDFromIndex(-1, 7) = -2, "an index past the end reads -2"
+Check button.GetMenuItemParentID(2) = 1, "the sub-item names its parent"
+Check button.IsMenuItemParent(1) And Not button.IsMenuItemParent(2), "IsMenuItemParent"
+Check button.MenuItemCaption(1) = "&File" And button.MenuItemCaption(2) = "Open", "captions round trip"
+Check button.MenuItemShortcut(2) = 15, "shortcut code round trip"
+Check button.MenuItemEnabled(2) And button.MenuItemVisible(2), "new items are enabled and visible"
+Check button.MenuItemCaption(99) = "", "a missing item reads empty"
+button.RemoveMenuItem 1
+Check button.GetTotalMenuItemCount() = 2, "removing a parent removes its sub-items"
+
 Set button = Nothing
 If failures = 0 Then WScript.Echo "client passed" Else WScript.Echo failures & " checks failed"

@@ -143,7 +143,8 @@ HBITMAP CreateSurfaceBitmap(HDC memory, Size size, SurfaceFormat format) noexcep
 }
 
 // The icon's colour pixels passed through `recolour`, as a new icon with the
-// original mask. Null when the icon cannot be read.
+// original mask. Null when the icon cannot be read or has no colour pixels
+// (a monochrome icon), so the caller draws it unchanged.
 UniqueIcon RecolouredIcon(HICON icon, ColourMap recolour) noexcept {
     ICONINFO info{};
     if (!::GetIconInfo(icon, &info)) return {};
@@ -421,8 +422,7 @@ void BasicGdiCanvas<Base>::DrawIcon(const PictureRef& picture, const Rect& dest,
     UniqueIcon made;
     if (recolour != nullptr) {
         made = RecolouredIcon(icon, recolour);
-        if (!made) return;  // an icon that cannot be read draws nothing
-        icon = made.get();
+        if (made) icon = made.get();
     }
     const UINT state = form == PictureForm::Disabled ? DSS_DISABLED : DSS_NORMAL;
     ::DrawStateW(dc_, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, dest.left, dest.top, dest.Width(),

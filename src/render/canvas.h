@@ -181,6 +181,7 @@ public:
     virtual void GradientFillTriangle(const Point (&vertices)[3], Rgb first, Rgb rest) = 0;
 
     // --- Surfaces and transfers -------------------------------------------
+    // Null when the system cannot make one; the caller then draws less.
     virtual std::unique_ptr<Surface> CreateSurface(Size size, SurfaceFormat format) const = 0;
     virtual void Transfer(const TransferRequest& request) = 0;
     virtual bool HasAlphaBlend() const = 0;
@@ -213,7 +214,8 @@ public:
     // Copies a bitmap picture's pixels (`source` in bitmap pixels) to `dest`.
     virtual void CopyBitmap(const PictureRef& picture, const Rect& dest, const Rect& source) = 0;
     // Draws an icon picture in `dest`; `recolour`, when given, is applied to
-    // the icon's colour pixels first.
+    // the icon's colour pixels first (an icon without colour pixels is drawn
+    // as it is).
     virtual void DrawIcon(const PictureRef& picture, const Rect& dest, PictureForm form,
                           ColourMap recolour) = 0;
 };

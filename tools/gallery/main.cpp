@@ -4,6 +4,7 @@
 #include "gdi/gdi_canvas.h"
 #include "png_writer.h"
 #include "render/gradient.h"
+#include "render/gradient_background.h"
 
 #include <cstdio>
 #include <string>
@@ -85,6 +86,54 @@ void DrawCell(Canvas& canvas, const Row& row, const Cell& cell, bool fast, Point
     FillGradient(canvas, face, p, fast ? FastPrimitives::Allowed : FastPrimitives::Avoid);
 }
 
+// A split button with its menu dropped: the main part by the normal rule,
+// reaching under the menu part, then the menu part by the down rule.
+struct SplitCell {
+    const char* label;
+    bool menu_on_right;
+    bool xp;
+    bool main_gradient;
+};
+const SplitCell kSplitCells[] = {
+    {"Menu right", true, false, true},
+    {"Menu left", false, false, true},
+    {"XP, menu right", true, true, true},
+    {"Plain main part", true, false, false},
+};
+constexpr int kMenuWidth = 22;
+constexpr Rgb kBackColour{212, 208, 200};
+
+GradientBackgroundInput SplitInput(const SplitCell& cell, const Rect& face) {
+    GradientBackgroundInput in;
+    in.normal = {cell.main_gradient, kvnGradientStyleHorizontal, kvnGradientStyleVariant1, kGold, kNavy};
+    in.down = {true, kvnGradientStyleHorizontal, kvnGradientStyleVariant2, {247, 218, 124}, {232, 127, 8}};
+    if (cell.xp) {
+        in.xp_face = true;
+        in.appearance = kvnXPStyleAPB;
+        in.normal = {true, kvnGradientStyleXPStyle1, kvnGradientStyleVariant1, {255, 255, 255}, {150, 178, 228}};
+        in.down = {true, kvnGradientStyleXPStyle2, kvnGradientStyleVariant1, {240, 160, 60}, {}};
+    }
+    in.enable_down_properties = true;
+    in.split_button = in.menu_dropped = true;
+    in.main_part = in.menu_part = face;
+    if (cell.menu_on_right) {
+        in.menu_part.left = in.main_part.right = face.right - kMenuWidth;
+    } else {
+        in.menu_part.right = in.main_part.left = face.left + kMenuWidth;
+    }
+    return in;
+}
+
+void DrawSplitCell(Canvas& canvas, const SplitCell& cell, bool fast, Point at) {
+    Label(canvas, Wide(cell.label) + (fast ? u" fast" : u" fallback"), {at.x, at.y, at.x + kCellWidth, at.y + 18});
+    const Rect face{at.x, at.y + 20, at.x + kFace.width, at.y + 20 + kFace.height};
+    canvas.FillRect(face.Deflated(-1), Brush::Solid({160, 160, 160}));
+    canvas.FillRect(face, Brush::Solid(kPaper));
+    const auto plain = [](Canvas& c, const Rect& part, bool) { c.FillRect(part, Brush::Solid(kBackColour)); };
+    GradientBackground(canvas, face, SplitInput(cell, face), fast ? FastPrimitives::Allowed : FastPrimitives::Avoid,
+                       plain);
+}
+
 void DrawGallery(Canvas& canvas, Size size) {
     canvas.FillRect({0, 0, size.width, size.height}, Brush::Solid(kPaper));
     Label(canvas, u"Gradient styles: each cell through GradientFill, then the fallback",
@@ -101,6 +150,14 @@ void DrawGallery(Canvas& canvas, Size size) {
             }
         }
         y += kCellHeight;
+    }
+    Label(canvas, u"Split, menu dropped", {8, y + 20, kLabelWidth, y + 20 + kFace.height});
+    int x = kLabelWidth;
+    for (const SplitCell& cell : kSplitCells) {
+        for (bool fast : {true, false}) {
+            DrawSplitCell(canvas, cell, fast, {x, y});
+            x += kCellWidth;
+        }
     }
 }
 
@@ -136,7 +193,7 @@ int wmain(int argc, wchar_t** argv) {
     win::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     win::GdiCanvas root(dc.get(), &msimg32);
     const Size size{tools::kLabelWidth + 8 * tools::kCellWidth,
-                    tools::kHeaderHeight + static_cast<int>(std::size(tools::kRows)) * tools::kCellHeight};
+                    tools::kHeaderHeight + static_cast<int>(std::size(tools::kRows) + 1) * tools::kCellHeight};
     auto surface = root.CreateSurface(size, SurfaceFormat::Colour);
     if (!surface) {
         std::fprintf(stderr, "cannot create a %dx%d surface\n", size.width, size.height);

@@ -64,6 +64,7 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_IPerPropertyBrowsing, static_cast<IPerPropertyBrowsing*>(this)},
         {&IID_ISpecifyPropertyPages, static_cast<ISpecifyPropertyPages*>(this)},
         {&IID_IObjectSafety, static_cast<IObjectSafety*>(this)},
+        {&kIID_ICategorizeProperties, static_cast<ICategorizeProperties*>(this)},
     };
     for (const Entry& e : table) {
         if (IsEqualIID(iid, *e.iid)) {

@@ -6,6 +6,7 @@
 // control_browsing.cpp.
 #pragma once
 
+#include "activex/categorize.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
 #include "core/button_model.h"
@@ -29,7 +30,8 @@ class CTavloCtrl final : public IDispatch,
                          public IOleControl,
                          public IPerPropertyBrowsing,
                          public ISpecifyPropertyPages,
-                         public IObjectSafety {
+                         public IObjectSafety,
+                         public ICategorizeProperties {
 public:
     static HRESULT Create(REFIID iid, void** out) noexcept;
 
@@ -99,6 +101,10 @@ public:
     HRESULT STDMETHODCALLTYPE GetInterfaceSafetyOptions(REFIID iid, DWORD* supported,
                                                         DWORD* enabled) noexcept override;
     HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept override;
+
+    // ICategorizeProperties
+    HRESULT STDMETHODCALLTYPE MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetCategoryName(PROPCAT category, LCID lcid, BSTR* name) noexcept override;
 
     // Whether a container asked for safety against untrusted callers or data.
     bool SafeForUntrustedCaller() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_CALLER) != 0; }

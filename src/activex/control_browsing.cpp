@@ -3,6 +3,7 @@
 #include "activex/brixeldemo.h"
 #include "activex/control.h"
 #include "core/enums.h"
+#include "core/property_table.h"
 
 #include <olectl.h>
 
@@ -116,6 +117,24 @@ HRESULT CTavloCtrl::GetPages(CAUUID* pages) noexcept {
     for (ULONG i = 0; i < count; ++i) pages->pElems[i] = *kPages[i];
     pages->cElems = count;
     return S_OK;
+}
+
+HRESULT CTavloCtrl::MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept {
+    if (category == nullptr) return E_POINTER;
+    const PropertyCategory found = CategoryOf(id);
+    if (found == PropertyCategory::None) return E_FAIL;
+    *category = static_cast<PROPCAT>(found);
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetCategoryName(PROPCAT category, LCID, BSTR* name) noexcept {
+    if (name == nullptr) return E_POINTER;
+    *name = nullptr;
+    const std::string_view text = CategoryName(static_cast<PropertyCategory>(category));
+    if (text.empty()) return E_FAIL;
+    const std::wstring wide(text.begin(), text.end());
+    *name = ::SysAllocString(wide.c_str());
+    return *name ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT CTavloCtrl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWORD* enabled) noexcept {

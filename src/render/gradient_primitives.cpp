@@ -64,6 +64,22 @@ Point Toward(Point from, Point to, int step, int steps) {
             static_cast<int>(std::floor(from.y + (to.y - from.y) * f + 0.5))};
 }
 
+// Polygons own the pixels on their left and top edges, not those on their
+// right and bottom edges. When the bands run leftward (or, with horizontal
+// bands, upward) each band therefore owns the pixels on its far edge rather
+// than its near one, and its colour is taken there: one step further.
+// GradientFill colours every pixel by its own position, so this keeps the
+// two paths agreeing at vertex 1 and along the opposite side.
+bool BandsOwnTheirFarEdge(Point v1, Point v2, Point v3) {
+    const long long area =
+        static_cast<long long>(v2.x - v1.x) * (v3.y - v1.y) - static_cast<long long>(v3.x - v1.x) * (v2.y - v1.y);
+    if (area == 0) return false;
+    // How the share of the way toward the opposite side changes along x and y.
+    const long long along_x = (v3.y - v2.y) * (area > 0 ? 1 : -1);
+    const long long along_y = (v2.x - v3.x) * (area > 0 ? 1 : -1);
+    return along_x != 0 ? along_x < 0 : along_y < 0;
+}
+
 }  // namespace
 
 Rgb DarkenBy(Rgb c, int k) { return {ClampChannel(c.r - k), ClampChannel(c.g - k), ClampChannel(c.b - k)}; }
@@ -121,10 +137,11 @@ void DrawAppropriateTriangularGradient(Canvas& canvas, const Rect& bounds, int t
     if (bounds.IsEmpty() || !TriangleVertices(bounds, type, t)) return;
     const Point v1 = t.vertices[0], v2 = t.vertices[1], v3 = t.vertices[2];
     const int steps = std::max(bounds.Width(), bounds.Height());
+    const int colour_offset = BandsOwnTheirFarEdge(v1, v2, v3) ? 1 : 0;
     for (int i = 0; i < steps; ++i) {
         const Point band[4] = {Toward(v1, v2, i, steps), Toward(v1, v3, i, steps), Toward(v1, v3, i + 1, steps),
                                Toward(v1, v2, i + 1, steps)};
-        canvas.FillPolygon(band, RealColour::Along(first, rest, i, steps).Truncated());
+        canvas.FillPolygon(band, RealColour::Along(first, rest, i + colour_offset, steps).Truncated());
     }
 }
 

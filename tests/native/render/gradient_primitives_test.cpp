@@ -198,6 +198,25 @@ TEST(TriangleFallback, FollowsTheLinearGradientWithinTwoBands) {
     }
 }
 
+// On a square every pixel lies on a band edge, so each pixel can take
+// exactly the colour its position calls for, whichever way the bands run.
+TEST(TriangleFallback, OnASquareEveryPixelHasTheColourOfItsPosition) {
+    const Rgb first{200, 40, 0}, rest{0, 240, 100};
+    const Rect bounds{0, 0, 32, 32};
+    for (int type = 0; type < kTriangleTypeCount; ++type) {
+        SCOPED_TRACE(type);
+        PixelCanvas canvas(32, 32);
+        DrawAppropriateTriangularGradient(canvas, bounds, type, first, rest);
+        Triangle t;
+        ASSERT_TRUE(TriangleVertices(bounds, type, t));
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                if (auto ideal = IdealColour(t, x, y, first, rest)) {
+                    ASSERT_LE(ChannelDistance(canvas.At(x, y), *ideal), 1) << x << "," << y;
+                }
+    }
+}
+
 TEST(TriangleFallback, TheCornerPixelOfVertexOneHasItsColourExactly) {
     // Only a top-left vertex coincides with a pixel; the other corners lie
     // one pixel beyond the last row or column (right and bottom exclusive).

@@ -25,6 +25,8 @@ HRESULT RaiseError(const AutomationError& error, EXCEPINFO* exception) noexcept 
     return DISP_E_EXCEPTION;
 }
 
+constexpr AutomationError kErrPermissionDenied{0x800A0046u, u"Permission denied"};
+
 }  // namespace
 
 HRESULT CTavloCtrl::GetTypeInfoCount(UINT* count) noexcept {
@@ -80,6 +82,12 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
             return DISP_E_PARAMNOTOPTIONAL;
         }
         if (member.read_only) return RaiseError(kErrSetNotSupported, exception);
+        // A page that scripts the control must not make it read, or probe
+        // for, files on the user's disk.
+        if (SafeForUntrustedCaller() && (member.dispid == dispid::kClickSoundFile ||
+                                         member.dispid == dispid::kMouseInSoundFile)) {
+            return RaiseError(kErrPermissionDenied, exception);
+        }
         const auto value = FromVariant(params->rgvarg[0], member.type);
         if (!value) {
             if (arg_error != nullptr) *arg_error = 0;

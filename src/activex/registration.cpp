@@ -125,9 +125,15 @@ HRESULT UnregisterServer() noexcept {
         const std::wstring clsid_key = L"CLSID\\" + GuidText(CLSID_BrixelDemo);
         const LSTATUS cls = ::RegDeleteTreeW(HKEY_CLASSES_ROOT, clsid_key.c_str());
         const LSTATUS prog = ::RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgId);
+        // A type library that is not registered (a second unregistration) is
+        // already where we want it.
         const SYSKIND kind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
-        const HRESULT typelib = ::UnRegisterTypeLib(LIBID_BRIXELDEMOLib, kTypeLibMajor, kTypeLibMinor, 0, kind);
-        if (FAILED(typelib) && typelib != TYPE_E_REGISTRYACCESS) return SELFREG_E_TYPELIB;
+        const std::wstring typelib_key = L"TypeLib\\" + GuidText(LIBID_BRIXELDEMOLib) + L"\\3.2";
+        win::UniqueRegKey existing;
+        if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, typelib_key.c_str(), 0, KEY_READ, existing.put()) == ERROR_SUCCESS &&
+            FAILED(::UnRegisterTypeLib(LIBID_BRIXELDEMOLib, kTypeLibMajor, kTypeLibMinor, 0, kind))) {
+            return SELFREG_E_TYPELIB;
+        }
         const auto gone = [](LSTATUS s) { return s == ERROR_SUCCESS || s == ERROR_FILE_NOT_FOUND; };
         if (!gone(cls) || !gone(prog)) return SELFREG_E_CLASS;
         (void)categories;  // the class key deletion already removed the membership

@@ -4,6 +4,8 @@
 #include "activex/categorize.h"
 #include "test_site.h"
 
+#include <objsafe.h>
+
 #include <string>
 
 namespace brixel::testing {
@@ -99,6 +101,31 @@ TEST_F(Browsing, DisplayStringsFollowTheCurrentValue) {
     ASSERT_HRESULT_SUCCEEDED(browsing->GetDisplayString(kAppearance, text.put()));
     EXPECT_EQ(text.view(), L"42");
     EXPECT_EQ(browsing->GetDisplayString(DISPID_CAPTION, text.put()), E_NOTIMPL);
+}
+
+TEST_F(Browsing, UntrustedCallersCannotTouchFilesOrLearnAddresses) {
+    ComPtr<IObjectSafety> safety;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(IID_IObjectSafety, safety.put_void()));
+    ASSERT_HRESULT_SUCCEEDED(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER,
+                                                               INTERFACESAFE_FOR_UNTRUSTED_CALLER));
+    win::UniqueBstr path(L"C:\\windows\\win.ini");
+    VARIANT v{};
+    v.vt = VT_BSTR;
+    v.bstrVal = path.get();
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&v, &named, 1, 1};
+    EXCEPINFO error{};
+    EXPECT_EQ(dispatch_->Invoke(14, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, &error, nullptr),
+              DISP_E_EXCEPTION);
+    EXPECT_EQ(static_cast<ULONG>(error.scode), 0x800A0046u);
+    ::SysFreeString(error.bstrSource);
+    ::SysFreeString(error.bstrDescription);
+
+    win::UniqueVariant pointer;
+    DISPPARAMS none{};
+    ASSERT_HRESULT_SUCCEEDED(
+        dispatch_->Invoke(109, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, pointer.put(), nullptr, nullptr));
+    EXPECT_EQ(pointer->lVal, 0);
 }
 
 struct CategoryCase {

@@ -24,7 +24,10 @@ CTavloCtrl::CTavloCtrl()
     LockModule();
 }
 
-CTavloCtrl::~CTavloCtrl() { UnlockModule(); }
+CTavloCtrl::~CTavloCtrl() {
+    window_.reset();
+    UnlockModule();
+}
 
 HRESULT CTavloCtrl::Initialize() noexcept {
     if (const HRESULT hr = GetOwnTypeInfo(DIID__DBrixelDemo, dispatch_info_.put()); FAILED(hr)) return hr;
@@ -65,6 +68,9 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_ISpecifyPropertyPages, static_cast<ISpecifyPropertyPages*>(this)},
         {&IID_IObjectSafety, static_cast<IObjectSafety*>(this)},
         {&kIID_ICategorizeProperties, static_cast<ICategorizeProperties*>(this)},
+        {&IID_IOleWindow, static_cast<IOleInPlaceObject*>(this)},
+        {&IID_IOleInPlaceObject, static_cast<IOleInPlaceObject*>(this)},
+        {&IID_IOleInPlaceActiveObject, static_cast<IOleInPlaceActiveObject*>(this)},
     };
     for (const Entry& e : table) {
         if (IsEqualIID(iid, *e.iid)) {
@@ -115,8 +121,10 @@ HRESULT CTavloCtrl::FindConnectionPoint(REFIID iid, IConnectionPoint** out) noex
 
 // A frozen container does not want events: they are dropped, as the
 // container asked, not queued.
-void CTavloCtrl::FireEvent(DISPID id) noexcept {
-    if (freeze_count_ == 0) events_.Fire(id, nullptr);
+void CTavloCtrl::FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept {
+    if (freeze_count_ != 0) return;
+    DISPPARAMS params{args, nullptr, count, 0};
+    events_.Fire(id, &params);
 }
 
 void CTavloCtrl::NotifyChanged(DISPID id) noexcept {

@@ -9,6 +9,7 @@
 #include "activex/categorize.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
+#include "activex/control_window.h"
 #include "core/button_model.h"
 #include "core/property_table.h"
 #include "menu/menu_tree.h"
@@ -31,7 +32,9 @@ class CTavloCtrl final : public IDispatch,
                          public IPerPropertyBrowsing,
                          public ISpecifyPropertyPages,
                          public IObjectSafety,
-                         public ICategorizeProperties {
+                         public ICategorizeProperties,
+                         public IOleInPlaceObject,
+                         public IOleInPlaceActiveObject {
 public:
     static HRESULT Create(REFIID iid, void** out) noexcept;
 
@@ -106,12 +109,28 @@ public:
     HRESULT STDMETHODCALLTYPE MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept override;
     HRESULT STDMETHODCALLTYPE GetCategoryName(PROPCAT category, LCID lcid, BSTR* name) noexcept override;
 
+    // IOleWindow (for both in-place interfaces)
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) noexcept override;
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) noexcept override;
+    // IOleInPlaceObject
+    HRESULT STDMETHODCALLTYPE InPlaceDeactivate() noexcept override;
+    HRESULT STDMETHODCALLTYPE UIDeactivate() noexcept override;
+    HRESULT STDMETHODCALLTYPE SetObjectRects(LPCRECT position, LPCRECT clip) noexcept override;
+    HRESULT STDMETHODCALLTYPE ReactivateAndUndo() noexcept override;
+    // IOleInPlaceActiveObject
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG msg) noexcept override;
+    HRESULT STDMETHODCALLTYPE OnFrameWindowActivate(BOOL activate) noexcept override;
+    HRESULT STDMETHODCALLTYPE OnDocWindowActivate(BOOL activate) noexcept override;
+    HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT border, IOleInPlaceUIWindow* window, BOOL frame) noexcept override;
+    HRESULT STDMETHODCALLTYPE EnableModeless(BOOL enable) noexcept override;
+
     // Whether a container asked for safety against untrusted callers or data.
     bool SafeForUntrustedCaller() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_CALLER) != 0; }
     bool SafeForUntrustedData() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_DATA) != 0; }
 
 private:
     friend class ControlModelHost;
+    friend class ControlWindow;
 
     CTavloCtrl();
     ~CTavloCtrl();
@@ -125,7 +144,13 @@ private:
                                    UINT* arg_error);
     HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
     std::optional<PropertyValue> ReadOnlyValue(DISPID id) const noexcept;
-    void FireEvent(DISPID id) noexcept;
+    void FireEvent(DISPID id) noexcept { FireEventArgs(id, nullptr, 0); }
+    // `args` last to first, as automation passes them.
+    void FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept;
+    HRESULT InPlaceActivate(bool ui_activate, HWND parent, LPCRECT position) noexcept;
+    // After a click: a control in place but not yet UI-active becomes so when
+    // the focus is on it.
+    void UIActivateIfPending() noexcept;
     // The property-change sinks hear the DISPID (the model decides when).
     void NotifyChanged(DISPID id) noexcept;
     // The window that owns our message boxes: the container's, while we have none.
@@ -148,6 +173,10 @@ private:
     ControlModelHost host_{*this};
     std::unique_ptr<ButtonModel> model_;
     MenuTree menu_{host_};
+
+    win::ComPtr<IOleInPlaceSite> inplace_site_;
+    std::unique_ptr<ControlWindow> window_;
+    bool ui_active_ = false;
 };
 
 }  // namespace brixel::activex

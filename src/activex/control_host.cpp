@@ -139,13 +139,45 @@ OpenedFile ControlModelHost::OpenFile(std::u16string_view path) {
     }
 }
 
+void ControlModelHost::Repaint() {
+    if (control_.window_) control_.window_->Repaint();
+}
+
+void ControlModelHost::EnableWindow(bool enable) {
+    if (control_.window_ && control_.window_->hwnd()) ::EnableWindow(control_.window_->hwnd(), enable);
+}
+
+InteractionState ControlModelHost::Interaction() const {
+    if (!control_.window_) return interaction_;
+    const InteractionFlags f = control_.window_->behavior().Flags();
+    return InteractionState{f.mouse_in, f.pressed, f.toggled, f.menu_open, interaction_.auto_drop_armed};
+}
+
+void ControlModelHost::ClearToggled() {
+    interaction_.toggled = false;
+    if (control_.window_) control_.window_->behavior().ToggleButtonChanged();
+}
+
+void ControlModelHost::ClearMenuOpen() {
+    interaction_.menu_open = false;
+    if (control_.window_) control_.window_->behavior().SetMenuOpen(false);
+}
+
+bool ControlModelHost::Value() const {
+    return control_.window_ ? control_.window_->behavior().Value() : value_;
+}
+
 void ControlModelHost::SetValue(bool value) {
     if (value) PerformClick();
 }
 
-// Without a window there is no interaction state to check: the click step
-// runs as a script asked for it.
+// With a window the behaviour checks the click's conditions; without one
+// there is no state to check and the click step runs as a script asked.
 void ControlModelHost::PerformClick() {
+    if (control_.window_ && control_.window_->hwnd()) {
+        control_.window_->behavior().PerformClick();
+        return;
+    }
     value_ = true;
     control_.FireEvent(DISPID_CLICK);
     value_ = false;

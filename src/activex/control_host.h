@@ -25,13 +25,12 @@ public:
     void MarkModified() override;
     void NotifyPropertyChanged(std::int32_t dispid) override;
     void ShowMessage(std::u16string_view text, MessageBoxIcon icon) override;
-    // The face, region, tooltip and window appear with the control's window;
-    // a control without one has nothing to update.
-    void Repaint() override {}
+    void Repaint() override;
+    // The region, tooltip and translucency come with the full window shell.
     void RebuildRegion() override {}
     void ReapplyControlSize() override {}
     void SetTooltip(std::u16string_view, bool) override {}
-    void EnableWindow(bool) override {}
+    void EnableWindow(bool enable) override;
     void RefreshTranslucency() override {}
     void ApplyMenuReadingDirection() override {}
     int ClientHeight() const override;
@@ -41,11 +40,11 @@ public:
     OpenedFile OpenFile(std::u16string_view path) override;
 
     // BehaviorLink
-    InteractionState Interaction() const override { return interaction_; }
-    void ClearToggled() override { interaction_.toggled = false; }
-    void ClearMenuOpen() override { interaction_.menu_open = false; }
+    InteractionState Interaction() const override;
+    void ClearToggled() override;
+    void ClearMenuOpen() override;
     void SetAutoDropArmed(bool armed) override { interaction_.auto_drop_armed = armed; }
-    bool Value() const override { return value_; }
+    bool Value() const override;
     void SetValue(bool value) override;
     void PerformClick() override;
 

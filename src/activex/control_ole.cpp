@@ -47,6 +47,7 @@ HRESULT CTavloCtrl::SetHostNames(LPCOLESTR, LPCOLESTR) noexcept { return S_OK; }
 HRESULT CTavloCtrl::Close(DWORD) noexcept {
     // The container is done with us: let go of everything that points back
     // into it, so neither side keeps the other alive.
+    InPlaceDeactivate();
     if (advise_holder_) advise_holder_->SendOnClose();
     events_.DisconnectAll();
     property_notify_.DisconnectAll();
@@ -67,8 +68,18 @@ HRESULT CTavloCtrl::GetClipboardData(DWORD, IDataObject** out) noexcept {
     return E_NOTIMPL;
 }
 
-// In-place activation arrives with the control's window.
-HRESULT CTavloCtrl::DoVerb(LONG, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) noexcept { return E_NOTIMPL; }
+HRESULT CTavloCtrl::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND parent, LPCRECT position) noexcept {
+    switch (verb) {
+        case OLEIVERB_PRIMARY:
+        case OLEIVERB_SHOW:
+        case OLEIVERB_UIACTIVATE: return InPlaceActivate(true, parent, position);
+        case OLEIVERB_INPLACEACTIVATE: return InPlaceActivate(false, parent, position);
+        case OLEIVERB_HIDE:
+            if (window_ && window_->hwnd()) ::ShowWindow(window_->hwnd(), SW_HIDE);
+            return S_OK;
+        default: return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
+    }
+}
 
 HRESULT CTavloCtrl::EnumVerbs(IEnumOLEVERB** out) noexcept { return ::OleRegEnumVerbs(CLSID_BrixelDemo, out); }
 

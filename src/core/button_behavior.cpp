@@ -52,7 +52,7 @@ void ButtonBehavior::EndPressIfCaptureLost(MouseButton button, Point p) {
 }
 
 void ButtonBehavior::ClickStep() {
-    host_.PlaySound(SoundSlot::Click);
+    host_.PlayButtonSound(SoundSlot::Click);
     value_ = true;
     host_.FireClick();
     value_ = false;
@@ -171,7 +171,7 @@ void ButtonBehavior::LeaveWhileTracking() {
 void ButtonBehavior::EnterWhileTracking() {
     mouse_in_ = true;
     pressed_ = true;
-    host_.PlaySound(SoundSlot::MouseIn);
+    host_.PlayButtonSound(SoundSlot::MouseIn);
     host_.Redraw(false);
     host_.StartTimer(kHoverTimer, kTimerPeriodMs);
     host_.FireMouseEnter();
@@ -180,7 +180,7 @@ void ButtonBehavior::EnterWhileTracking() {
 
 void ButtonBehavior::EnterHover() {
     mouse_in_ = true;
-    host_.PlaySound(SoundSlot::MouseIn);
+    host_.PlayButtonSound(SoundSlot::MouseIn);
     host_.Redraw(false);
     host_.StartTimer(kHoverTimer, kTimerPeriodMs);
     host_.FireMouseEnter();

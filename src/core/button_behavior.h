@@ -107,7 +107,7 @@ public:
     virtual void UIActivateAfterClick() = 0;
 
     virtual void DropMenu() = 0;
-    virtual void PlaySound(SoundSlot slot) = 0;
+    virtual void PlayButtonSound(SoundSlot slot) = 0;
     virtual void OpenButtonHyperlink() = 0;
 
     // Events, with the automation argument encodings.

@@ -26,7 +26,22 @@ std::u16string QuoteArgument(std::u16string_view text) {
     return quoted;
 }
 
+bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        char16_t c = text[i];
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+        if (c != prefix[i]) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool IsWebOrMailTarget(std::u16string_view target) {
+    return StartsWithNoCase(target, u"http://") || StartsWithNoCase(target, u"https://") ||
+           StartsWithNoCase(target, u"mailto:");
+}
 
 std::u16string HyperlinkTarget(std::u16string_view address) {
     std::u16string target;

@@ -35,6 +35,11 @@ std::u16string HyperlinkTarget(std::u16string_view address);
 // character: such a target could smuggle extra arguments or commands.
 std::optional<std::u16string> FallbackCommandLine(std::u16string_view handler_command, std::u16string_view target);
 
+// Web and mail addresses only (http, https, mailto; letter case ignored):
+// what a page that scripts the control may open. Local programs, files and
+// other schemes are not.
+bool IsWebOrMailTarget(std::u16string_view target);
+
 // Steps of opening: the shell first, then the registered HTML handler; on
 // failure the message. Returns whether the address was opened. An empty
 // address opens nothing and shows nothing.

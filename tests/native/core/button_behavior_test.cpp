@@ -69,7 +69,7 @@ public:
     }
     void UIActivateAfterClick() override { ++ui_activations; }
     void DropMenu() override { ++drops; }
-    void PlaySound(SoundSlot slot) override { ++(slot == SoundSlot::Click ? sounds_click : sounds_mouse_in); }
+    void PlayButtonSound(SoundSlot slot) override { ++(slot == SoundSlot::Click ? sounds_click : sounds_mouse_in); }
     void OpenButtonHyperlink() override { ++hyperlinks; }
 
     void FireClick() override { Event("Click"); }

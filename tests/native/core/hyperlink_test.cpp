@@ -94,6 +94,16 @@ TEST(Hyperlinks, ShellFirstThenHandlerThenMessage) {
     EXPECT_EQ(platform.calls.back(), u"message Unable to open hyperlink") << "a refused target is a failed open";
 }
 
+TEST(Hyperlinks, OnlyWebAndMailTargetsAreSafeForPages) {
+    for (const char16_t* ok : {u"http://example.org/", u"HTTPS://example.org/", u"mailto:a@b", u"MailTo:x"}) {
+        EXPECT_TRUE(IsWebOrMailTarget(ok)) << std::string(ok, ok + std::char_traits<char16_t>::length(ok));
+    }
+    for (const char16_t* bad : {u"C:\\Windows\\system32\\calc.exe", u"file:///C:/x", u"javascript:alert(1)",
+                                u"\\\\server\\share", u"http:", u"ftp://x", u" http://x"}) {
+        EXPECT_FALSE(IsWebOrMailTarget(bad)) << std::string(bad, bad + std::char_traits<char16_t>::length(bad));
+    }
+}
+
 TEST(Hyperlinks, EmptyAddressOpensNothingAndSaysNothing) {
     FakePlatform platform;
     EXPECT_FALSE(OpenHyperlink(platform, u""));

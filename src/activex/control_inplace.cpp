@@ -1,0 +1,87 @@
+// In-place activation: the control's window inside the container's.
+#include "activex/control.h"
+
+namespace brixel::activex {
+
+HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT position) noexcept {
+    if (!window_ || window_->hwnd() == nullptr) {
+        if (!site_ || FAILED(site_.As(&inplace_site_))) return E_NOINTERFACE;
+        if (inplace_site_->CanInPlaceActivate() != S_OK) return E_FAIL;
+        inplace_site_->OnInPlaceActivate();
+        HWND container = parent;
+        if (FAILED(inplace_site_->GetWindow(&container)) || container == nullptr) container = parent;
+        win::ComPtr<IOleInPlaceFrame> frame;
+        win::ComPtr<IOleInPlaceUIWindow> document;
+        RECT pos{}, clip{};
+        OLEINPLACEFRAMEINFO info{};
+        info.cb = sizeof(info);
+        inplace_site_->GetWindowContext(frame.put(), document.put(), &pos, &clip, &info);
+        if (position != nullptr) pos = *position;
+        try {
+            if (!window_) window_ = std::make_unique<ControlWindow>(*this);
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
+        if (!window_->Create(container, pos)) {
+            inplace_site_->OnInPlaceDeactivate();
+            return E_FAIL;
+        }
+        model_->WindowCreated();
+    }
+    ::ShowWindow(window_->hwnd(), SW_SHOWNA);
+    if (ui_activate && !ui_active_) {
+        ui_active_ = true;
+        inplace_site_->OnUIActivate();
+        ::SetFocus(window_->hwnd());
+    }
+    return S_OK;
+}
+
+void CTavloCtrl::UIActivateIfPending() noexcept {
+    if (ui_active_ || !window_ || window_->hwnd() == nullptr || !inplace_site_) return;
+    HWND focus = ::GetFocus();
+    if (focus == window_->hwnd() || ::IsChild(window_->hwnd(), focus)) InPlaceActivate(true, nullptr, nullptr);
+}
+
+HRESULT CTavloCtrl::GetWindow(HWND* out) noexcept {
+    if (out == nullptr) return E_POINTER;
+    *out = window_ ? window_->hwnd() : nullptr;
+    return *out ? S_OK : E_FAIL;
+}
+
+HRESULT CTavloCtrl::ContextSensitiveHelp(BOOL) noexcept { return E_NOTIMPL; }
+
+HRESULT CTavloCtrl::InPlaceDeactivate() noexcept {
+    if (!window_ || window_->hwnd() == nullptr) return S_OK;
+    UIDeactivate();
+    window_->Destroy();
+    if (inplace_site_) inplace_site_->OnInPlaceDeactivate();
+    inplace_site_.reset();
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::UIDeactivate() noexcept {
+    if (!ui_active_) return S_OK;
+    ui_active_ = false;
+    if (inplace_site_) inplace_site_->OnUIDeactivate(FALSE);
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::SetObjectRects(LPCRECT position, LPCRECT) noexcept {
+    if (position == nullptr) return E_POINTER;
+    if (window_ && window_->hwnd()) {
+        ::MoveWindow(window_->hwnd(), position->left, position->top, position->right - position->left,
+                     position->bottom - position->top, TRUE);
+    }
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::ReactivateAndUndo() noexcept { return E_NOTIMPL; }
+
+HRESULT CTavloCtrl::TranslateAccelerator(LPMSG) noexcept { return S_FALSE; }
+HRESULT CTavloCtrl::OnFrameWindowActivate(BOOL) noexcept { return S_OK; }
+HRESULT CTavloCtrl::OnDocWindowActivate(BOOL) noexcept { return S_OK; }
+HRESULT CTavloCtrl::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) noexcept { return S_OK; }
+HRESULT CTavloCtrl::EnableModeless(BOOL) noexcept { return S_OK; }
+
+}  // namespace brixel::activex

@@ -1,0 +1,387 @@
+#include "activex/control_window.h"
+
+#include "activex/control.h"
+#include "activex/module.h"
+#include "core/enums.h"
+#include "activex/ole_values.h"
+#include "core/click_sounds.h"
+#include "core/dispids.h"
+#include "core/hyperlink.h"
+
+#include <mmsystem.h>
+#include <olectl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+namespace brixel::activex {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"BrixelDemoButton";
+
+std::int16_t ShiftState() {
+    std::int16_t shift = 0;
+    if (::GetKeyState(VK_SHIFT) < 0) shift |= kShiftKey;
+    if (::GetKeyState(VK_CONTROL) < 0) shift |= kCtrlKey;
+    if (::GetKeyState(VK_MENU) < 0) shift |= kAltKey;
+    return shift;
+}
+
+std::int16_t HeldButtons(WPARAM wparam) {
+    std::int16_t held = 0;
+    if (wparam & MK_LBUTTON) held |= kButtonLeft;
+    if (wparam & MK_RBUTTON) held |= kButtonRight;
+    if (wparam & MK_MBUTTON) held |= kButtonMiddle;
+    return held;
+}
+
+Point PointOf(LPARAM lparam) { return Point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+
+bool RegisterWindowClass() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcW;  // replaced per window below
+    wc.hInstance = ModuleHandle();
+    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kWindowClass;
+    return ::RegisterClassExW(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+// The shell first, then the registered HTML handler, with wide strings all
+// the way so no character of the address can turn into a quote.
+class Win32Hyperlinks final : public HyperlinkPlatform {
+public:
+    explicit Win32Hyperlinks(HWND owner) : owner_(owner) {}
+    bool ShellOpen(std::u16string_view target) override {
+        const std::wstring wide = ToWide(target);
+        const auto result = reinterpret_cast<INT_PTR>(
+            ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        return result > 32;
+    }
+    std::optional<std::u16string> HtmlHandlerCommand() override {
+        wchar_t cls[261] = {};
+        DWORD bytes = sizeof(cls) - sizeof(wchar_t);
+        if (::RegGetValueW(HKEY_CLASSES_ROOT, L".htm", nullptr, RRF_RT_REG_SZ, nullptr, cls, &bytes) != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        const std::wstring key = std::wstring(cls) + L"\\shell\\open\\command";
+        wchar_t command[261] = {};
+        bytes = sizeof(command) - sizeof(wchar_t);
+        if (::RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, command,
+                           &bytes) != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        return ToU16(command);
+    }
+    bool StartCommand(std::u16string_view command_line) override {
+        std::wstring line = ToWide(command_line);
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION pi{};
+        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+            return false;
+        }
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+        return true;
+    }
+    void ShowFailure(std::u16string_view message) override {
+        ::MessageBoxW(owner_, ToWide(message).c_str(), L"BrixelDemo", MB_OK | MB_ICONEXCLAMATION);
+    }
+
+private:
+    HWND owner_;
+};
+
+}  // namespace
+
+ControlWindow::~ControlWindow() { Destroy(); }
+
+bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
+    if (hwnd_ != nullptr) return true;
+    if (!RegisterWindowClass()) return false;
+    hwnd_ = ::CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
+                              position.left, position.top, position.right - position.left,
+                              position.bottom - position.top, parent, nullptr, ModuleHandle(), nullptr);
+    if (hwnd_ == nullptr) return false;
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Proc));
+    const ButtonProperties& p = control_.model_->Props();
+    if (!p.Enabled || !p.Active) ::EnableWindow(hwnd_, FALSE);
+    return true;
+}
+
+void ControlWindow::Destroy() noexcept {
+    if (hwnd_ == nullptr) return;
+    HWND window = hwnd_;
+    hwnd_ = nullptr;  // handlers running during destruction see a dead window
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    ::DestroyWindow(window);
+}
+
+LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    auto* self = reinterpret_cast<ControlWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr || self->hwnd_ != hwnd) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+    // User code runs inside our events and may release the control: keep it
+    // alive until this message is handled.
+    win::ComPtr<IUnknown> keep_alive(static_cast<IDispatch*>(&self->control_));
+    const UINT saved_message = self->message_;
+    const WPARAM saved_wparam = self->wparam_;
+    const LPARAM saved_lparam = self->lparam_;
+    self->message_ = message;
+    self->wparam_ = wparam;
+    self->lparam_ = lparam;
+    const LRESULT result = self->Dispatch(message, wparam, lparam);
+    self->message_ = saved_message;
+    self->wparam_ = saved_wparam;
+    self->lparam_ = saved_lparam;
+    return result;
+}
+
+LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
+    const std::int16_t shift = ShiftState();
+    switch (message) {
+        case WM_PAINT: OnPaint(); return 0;
+        case WM_ERASEBKGND: return 1;  // the whole face is painted at once
+        case WM_LBUTTONDOWN: behavior_.LeftButtonDown(PointOf(lparam), shift); return 0;
+        case WM_LBUTTONUP: behavior_.LeftButtonUp(PointOf(lparam), shift); return 0;
+        case WM_LBUTTONDBLCLK: behavior_.LeftDoubleClick(PointOf(lparam), shift); return 0;
+        case WM_RBUTTONDOWN: behavior_.OtherButtonDown(MouseButton::Right, PointOf(lparam), shift); return 0;
+        case WM_RBUTTONUP: behavior_.OtherButtonUp(MouseButton::Right, PointOf(lparam), shift); return 0;
+        case WM_MBUTTONDOWN: behavior_.OtherButtonDown(MouseButton::Middle, PointOf(lparam), shift); return 0;
+        case WM_MBUTTONUP: behavior_.OtherButtonUp(MouseButton::Middle, PointOf(lparam), shift); return 0;
+        case WM_RBUTTONDBLCLK: behavior_.OtherDoubleClick(MouseButton::Right); return 0;
+        case WM_MBUTTONDBLCLK: behavior_.OtherDoubleClick(MouseButton::Middle); return 0;
+        case WM_MOUSEMOVE: behavior_.MouseMove(PointOf(lparam), HeldButtons(wparam), shift); return 0;
+        case WM_TIMER: behavior_.Timer(static_cast<int>(wparam)); return 0;
+        case WM_SETFOCUS: behavior_.FocusGained(); return 0;
+        case WM_KILLFOCUS: behavior_.FocusLost(); return 0;
+        case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CHAR:
+            if (OnKey(message, wparam, lparam)) return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            return 0;
+        default: return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+    }
+}
+
+bool ControlWindow::OnKey(UINT message, WPARAM wparam, LPARAM lparam) {
+    const auto key = static_cast<std::int16_t>(wparam);
+    if (message == WM_KEYDOWN) return behavior_.KeyDown(key, (lparam & (1 << 30)) != 0, ShiftState());
+    if (message == WM_KEYUP) return behavior_.KeyUp(key, ShiftState());
+    behavior_.Character(key);
+    return false;
+}
+
+BehaviorSettings ControlWindow::Settings() const {
+    const ButtonProperties& p = control_.model_->Props();
+    BehaviorSettings s;
+    s.active = p.Active;
+    s.enabled = p.Enabled;
+    s.window_enabled = hwnd_ != nullptr && ::IsWindowEnabled(hwnd_);
+    s.window_visible = hwnd_ != nullptr && (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    s.user_mode = control_.model_->UserMode();
+    s.toggle_button = p.ToggleButton;
+    s.menu = p.Menu;
+    s.drop_down_only = p.Menu && p.MenuButtonStyle == kvnMenuButtonStyleDropDown;
+    s.hyperlink = p.Hyperlink;
+    s.has_hyperlink_address = !p.HyperlinkAddress.empty();
+    s.redraw_on_focus = p.Appearance == kvnXPStyleAPB;
+    return s;
+}
+
+bool ControlWindow::ClientContains(Point p) const {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    return p.x >= client.left && p.y >= client.top && p.x < client.right && p.y < client.bottom;
+}
+
+// The menu-button strip of a split button: MenuButtonWidth pixels on its side.
+bool ControlWindow::InMenuButtonStrip(Point p) const {
+    const ButtonProperties& props = control_.model_->Props();
+    if (!props.Menu || !ClientContains(p)) return false;
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    if (props.MenuButtonAlignment == kvnMenuButtonAlignmentLeft) return p.x < client.left + props.MenuButtonWidth;
+    return p.x >= client.right - props.MenuButtonWidth;
+}
+
+bool ControlWindow::CursorOutsideClient() const {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::ScreenToClient(hwnd_, &cursor);
+    return !ClientContains(Point{cursor.x, cursor.y});
+}
+
+void ControlWindow::ReleaseCapture() {
+    if (HoldsCapture()) ::ReleaseCapture();
+}
+
+void ControlWindow::GiveCaptureTo(WindowId window) {
+    const auto target = reinterpret_cast<HWND>(window);
+    if (target != nullptr && ::IsWindow(target)) ::SetCapture(target);
+}
+
+// An inactive control hands the focus on as if Tab had been pressed.
+void ControlWindow::PassFocusToNextControl() {
+    win::ComPtr<IOleControlSite> site;
+    if (!control_.site_ || FAILED(control_.site_.As(&site))) return;
+    MSG tab{hwnd_, WM_KEYDOWN, VK_TAB, 0, static_cast<DWORD>(::GetMessageTime()), {}};
+    site->TranslateAccelerator(&tab, 0);
+}
+
+void ControlWindow::Redraw(bool) { Repaint(); }
+
+void ControlWindow::Repaint() noexcept {
+    if (hwnd_ == nullptr) return;
+    win::WindowDc dc(hwnd_);
+    if (dc) Paint(dc.get());
+}
+
+void ControlWindow::ShowFocusBorder(bool shown) {
+    focus_border_ = shown;
+    Repaint();
+}
+
+void ControlWindow::ShowHandCursor() { ::SetCursor(::LoadCursorW(nullptr, IDC_HAND)); }
+
+void ControlWindow::DefaultProcessing() {
+    if (hwnd_ != nullptr) ::DefWindowProcW(hwnd_, message_, wparam_, lparam_);
+}
+
+void ControlWindow::SendButtonUp(MouseButton button, Point p) {
+    const UINT message = button == MouseButton::Left    ? WM_LBUTTONUP
+                         : button == MouseButton::Right ? WM_RBUTTONUP
+                                                        : WM_MBUTTONUP;
+    ::SendMessageW(hwnd_, message, 0, MAKELPARAM(p.x, p.y));
+}
+
+void ControlWindow::SendSpaceKeyUp() { ::SendMessageW(hwnd_, WM_KEYUP, VK_SPACE, 0xC0000001); }
+
+void ControlWindow::UIActivateAfterClick() { control_.UIActivateIfPending(); }
+
+void ControlWindow::PlayButtonSound(SoundSlot slot) {
+    const ButtonProperties& p = control_.model_->Props();
+    const SoundSlotId id = slot == SoundSlot::Click ? SoundSlotId::Click : SoundSlotId::MouseIn;
+    const auto& block = control_.model_->SoundMemory(id);
+    const SoundChoice choice = ChooseSound(slot == SoundSlot::Click ? p.ClickSound : p.MouseInSound, block.has_value());
+    if (choice.kind == SoundChoice::Kind::Memory) {
+        const auto data = SoundBlockData(*block);
+        if (!data.empty()) ::PlaySoundW(reinterpret_cast<LPCWSTR>(data.data()), nullptr, SND_MEMORY | SND_ASYNC);
+    } else if (choice.kind == SoundChoice::Kind::Resource) {
+        ::PlaySoundW(MAKEINTRESOURCEW(choice.resource_id), ModuleHandle(), SND_RESOURCE | SND_ASYNC);
+    }
+}
+
+void ControlWindow::OpenButtonHyperlink() {
+    Win32Hyperlinks platform(hwnd_);
+    const std::u16string address = control_.model_->Props().HyperlinkAddress;
+    // A page that scripts the control may only open web and mail addresses.
+    if (control_.SafeForUntrustedCaller() && !IsWebOrMailTarget(HyperlinkTarget(address))) {
+        platform.ShowFailure(kHyperlinkFailedMessage);
+        return;
+    }
+    OpenHyperlink(platform, address);
+}
+
+void ControlWindow::FireClick() { control_.FireEvent(DISPID_CLICK); }
+void ControlWindow::FireDblClick() { control_.FireEvent(DISPID_DBLCLICK); }
+
+namespace {
+// Automation passes arguments last to first.
+struct MouseArgs {
+    VARIANT v[4];
+    MouseArgs(std::int16_t button, std::int16_t shift, int x, int y) {
+        v[3].vt = VT_I2;
+        v[3].iVal = button;
+        v[2].vt = VT_I2;
+        v[2].iVal = shift;
+        v[1].vt = VT_I4;
+        v[1].lVal = x;
+        v[0].vt = VT_I4;
+        v[0].lVal = y;
+    }
+};
+}  // namespace
+
+void ControlWindow::FireMouseDown(std::int16_t button, std::int16_t shift, int x, int y) {
+    MouseArgs args(button, shift, x, y);
+    control_.FireEventArgs(DISPID_MOUSEDOWN, args.v, 4);
+}
+void ControlWindow::FireMouseMove(std::int16_t buttons, std::int16_t shift, int x, int y) {
+    MouseArgs args(buttons, shift, x, y);
+    control_.FireEventArgs(DISPID_MOUSEMOVE, args.v, 4);
+}
+void ControlWindow::FireMouseUp(std::int16_t button, std::int16_t shift, int x, int y) {
+    MouseArgs args(button, shift, x, y);
+    control_.FireEventArgs(DISPID_MOUSEUP, args.v, 4);
+}
+
+void ControlWindow::FireKeyDown(std::int16_t& key_code, std::int16_t shift) {
+    VARIANT v[2] = {};
+    v[1].vt = VT_I2 | VT_BYREF;
+    v[1].piVal = &key_code;
+    v[0].vt = VT_I2;
+    v[0].iVal = shift;
+    control_.FireEventArgs(DISPID_KEYDOWN, v, 2);
+}
+
+void ControlWindow::FireKeyPress(std::int16_t& key_ascii) {
+    VARIANT v{};
+    v.vt = VT_I2 | VT_BYREF;
+    v.piVal = &key_ascii;
+    control_.FireEventArgs(DISPID_KEYPRESS, &v, 1);
+}
+
+void ControlWindow::FireKeyUp(std::int16_t& key_code, std::int16_t shift) {
+    VARIANT v[2] = {};
+    v[1].vt = VT_I2 | VT_BYREF;
+    v[1].piVal = &key_code;
+    v[0].vt = VT_I2;
+    v[0].iVal = shift;
+    control_.FireEventArgs(DISPID_KEYUP, v, 2);
+}
+
+void ControlWindow::FireMouseEnter() { control_.FireEvent(1); }
+void ControlWindow::FireMouseExit() { control_.FireEvent(2); }
+
+void ControlWindow::FireButtonToggled(bool toggled) {
+    VARIANT v{};
+    v.vt = VT_BOOL;
+    v.boolVal = toggled ? VARIANT_TRUE : VARIANT_FALSE;
+    control_.FireEventArgs(3, &v, 1);
+}
+
+void ControlWindow::FireWhileMouseDown() { control_.FireEvent(4); }
+
+void ControlWindow::OnPaint() {
+    win::PaintScope paint(hwnd_);
+    Paint(paint.dc());
+}
+
+// Until the face painter is wired in, the face is its back colour with the
+// caption; enough for a container to show where the button is.
+void ControlWindow::Paint(HDC dc) const {
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const ButtonProperties& p = control_.model_->Props();
+    const Rgb back = ResolveOleColor(p.BackColor, control_.host_);
+    win::UniqueBrush brush(::CreateSolidBrush(RGB(back.r, back.g, back.b)));
+    ::FillRect(dc, &client, brush.get());
+    const int saved = ::SaveDC(dc);
+    ::SetBkMode(dc, TRANSPARENT);
+    const std::wstring caption = ToWide(p.Caption);
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &client,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (focus_border_ && p.ShowFocusBorder) {
+        RECT focus = client;
+        ::InflateRect(&focus, -3, -3);
+        ::DrawFocusRect(dc, &focus);
+    }
+    ::RestoreDC(dc, saved);
+}
+
+}  // namespace brixel::activex

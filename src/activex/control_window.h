@@ -1,0 +1,86 @@
+// The control's window while it is in-place active: it turns window messages
+// into calls on the button behaviour and performs the behaviour's side
+// effects with real Win32 calls.
+#pragma once
+
+#include "core/button_behavior.h"
+#include "gdi/raii.h"
+
+#include <windows.h>
+
+namespace brixel::activex {
+
+class CTavloCtrl;
+
+class ControlWindow final : public BehaviorHost {
+public:
+    explicit ControlWindow(CTavloCtrl& control) noexcept : control_(control), behavior_(*this) {}
+    ControlWindow(const ControlWindow&) = delete;
+    ControlWindow& operator=(const ControlWindow&) = delete;
+    ~ControlWindow() override;
+
+    bool Create(HWND parent, const RECT& position) noexcept;
+    void Destroy() noexcept;
+    HWND hwnd() const noexcept { return hwnd_; }
+    ButtonBehavior& behavior() noexcept { return behavior_; }
+    void Repaint() noexcept;
+
+    // BehaviorHost
+    BehaviorSettings Settings() const override;
+    bool ClientContains(Point p) const override;
+    bool InMenuButtonStrip(Point p) const override;
+    bool CursorOutsideClient() const override;
+    bool WindowAlive() const override { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
+    WindowId Window() const override { return reinterpret_cast<WindowId>(hwnd_); }
+    bool HoldsCapture() const override { return hwnd_ != nullptr && ::GetCapture() == hwnd_; }
+    WindowId CaptureWindow() const override { return reinterpret_cast<WindowId>(::GetCapture()); }
+    void TakeCapture() override { ::SetCapture(hwnd_); }
+    void ReleaseCapture() override;
+    void GiveCaptureTo(WindowId window) override;
+    void TakeFocus() override { ::SetFocus(hwnd_); }
+    void PassFocusToNextControl() override;
+    void StartTimer(int id, int period_ms) override { ::SetTimer(hwnd_, id, period_ms, nullptr); }
+    void StopTimer(int id) override { ::KillTimer(hwnd_, id); }
+    void Redraw(bool after_click) override;
+    void ShowFocusBorder(bool shown) override;
+    void ShowHandCursor() override;
+    void RelayToTooltip(TooltipRelay, Point) override {}
+    void HideContainerTooltip() override {}
+    void DefaultProcessing() override;
+    void SendButtonUp(MouseButton button, Point p) override;
+    void SendSpaceKeyUp() override;
+    void UIActivateAfterClick() override;
+    void DropMenu() override {}
+    void PlayButtonSound(SoundSlot slot) override;
+    void OpenButtonHyperlink() override;
+    void FireClick() override;
+    void FireDblClick() override;
+    void FireMouseDown(std::int16_t button, std::int16_t shift, int x, int y) override;
+    void FireMouseMove(std::int16_t buttons, std::int16_t shift, int x, int y) override;
+    void FireMouseUp(std::int16_t button, std::int16_t shift, int x, int y) override;
+    void FireKeyDown(std::int16_t& key_code, std::int16_t shift) override;
+    void FireKeyPress(std::int16_t& key_ascii) override;
+    void FireKeyUp(std::int16_t& key_code, std::int16_t shift) override;
+    void FireMouseEnter() override;
+    void FireMouseExit() override;
+    void FireButtonToggled(bool toggled) override;
+    void FireWhileMouseDown() override;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
+    bool OnKey(UINT message, WPARAM wparam, LPARAM lparam);
+    void OnPaint();
+    void Paint(HDC dc) const;
+
+    CTavloCtrl& control_;
+    ButtonBehavior behavior_;
+    HWND hwnd_ = nullptr;
+    // The message being handled, for the default window procedure.
+    UINT message_ = 0;
+    WPARAM wparam_ = 0;
+    LPARAM lparam_ = 0;
+    bool focus_border_ = false;
+};
+
+}  // namespace brixel::activex

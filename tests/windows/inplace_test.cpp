@@ -1,0 +1,229 @@
+// The control in a real window under a real display: activation, input from
+// the system's input queue, events, and what the screen shows.
+#include "activex/brixeldemo.h"
+#include "control_library.h"
+#include "inplace_site.h"
+
+#include <olectl.h>
+
+#include <vector>
+
+namespace brixel::testing {
+namespace {
+
+using win::ComPtr;
+
+class EventLog final : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+            IsEqualIID(iid, DIID__DBrixelDemoEvents)) {
+            *out = this;
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        if (id == DISPID_MOUSEMOVE) return S_OK;  // too many to list
+        events.push_back(id);
+        if (id == DISPID_MOUSEDOWN && params->cArgs == 4) {
+            down_button = params->rgvarg[3].iVal;
+            down_x = params->rgvarg[1].lVal;
+            down_y = params->rgvarg[0].lVal;
+        }
+        return S_OK;
+    }
+    std::vector<DISPID> events;
+    short down_button = 0;
+    long down_x = -1, down_y = -1;
+};
+
+void Pump(int milliseconds) {
+    const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (::GetTickCount() < end) {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(5);
+    }
+}
+
+void SendMouse(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+void SendKey(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof(input));
+}
+
+class InPlace : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host_.reset(::CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
+                                      100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr));
+        ASSERT_TRUE(host_) << "windowed tests need a display (xvfb-run)";
+        site_ = std::make_unique<InPlaceSite>(host_.get());
+        ASSERT_TRUE(library_.loaded());
+        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
+        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
+        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
+        ComPtr<IConnectionPointContainer> container;
+        ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
+        ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put()));
+        ASSERT_HRESULT_SUCCEEDED(point_->Advise(&log_, &cookie_));
+    }
+    void TearDown() override {
+        if (point_) point_->Unadvise(cookie_);
+        if (object_) {
+            object_->Close(OLECLOSE_NOSAVE);
+            object_->SetClientSite(nullptr);
+        }
+    }
+
+    HWND Activate() {
+        EXPECT_HRESULT_SUCCEEDED(
+            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
+        ComPtr<IOleInPlaceObject> inplace;
+        EXPECT_HRESULT_SUCCEEDED(object_.As(&inplace));
+        HWND window = nullptr;
+        EXPECT_HRESULT_SUCCEEDED(inplace->GetWindow(&window));
+        ::SetForegroundWindow(host_.get());
+        Pump(100);
+        return window;
+    }
+
+    void PutColour(DISPID id, COLORREF colour) {
+        VARIANT v{};
+        v.vt = VT_I4;
+        v.lVal = static_cast<LONG>(colour);
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{&v, &named, 1, 1};
+        ASSERT_HRESULT_SUCCEEDED(
+            dispatch_->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+    }
+
+    int Count(DISPID id) const {
+        int n = 0;
+        for (DISPID e : log_.events) n += e == id ? 1 : 0;
+        return n;
+    }
+
+    ComApartment apartment_;
+    win::UniqueWindow host_;
+    std::unique_ptr<InPlaceSite> site_;
+    ControlLibrary library_;
+    ComPtr<IOleObject> object_;
+    ComPtr<IDispatch> dispatch_;
+    ComPtr<IConnectionPoint> point_;
+    EventLog log_;
+    DWORD cookie_ = 0;
+};
+
+TEST_F(InPlace, ActivatesIntoAChildWindowAndDeactivates) {
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(::GetParent(window), host_.get());
+    EXPECT_TRUE(::IsWindowVisible(window));
+    RECT r{};
+    ::GetClientRect(window, &r);
+    EXPECT_EQ(r.right, 87);
+    EXPECT_EQ(r.bottom, 25);
+    EXPECT_EQ(site_->in_place_activations, 1);
+
+    ComPtr<IOleInPlaceObject> inplace;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&inplace));
+    ASSERT_HRESULT_SUCCEEDED(inplace->InPlaceDeactivate());
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(site_->in_place_deactivations, 1);
+}
+
+TEST_F(InPlace, ScreenShowsTheBackColour) {
+    PutColour(DISPID_BACKCOLOR, RGB(200, 30, 40));
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    Pump(50);
+    POINT corner{4, 4};
+    ::ClientToScreen(window, &corner);
+    win::WindowDc screen(nullptr);
+    EXPECT_EQ(::GetPixel(screen.get(), corner.x, corner.y), RGB(200, 30, 40));
+}
+
+TEST_F(InPlace, RealMouseClickFiresDownUpAndClick) {
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    POINT centre{43, 12};
+    ::ClientToScreen(window, &centre);
+    ::SetCursorPos(centre.x, centre.y);
+    Pump(100);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pump(100);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump(150);
+
+    ASSERT_EQ(Count(DISPID_CLICK), 1);
+    std::vector<DISPID> order;
+    for (DISPID e : log_.events) {
+        if (e == DISPID_MOUSEDOWN || e == DISPID_MOUSEUP || e == DISPID_CLICK || e == 1) order.push_back(e);
+    }
+    EXPECT_EQ(order, (std::vector<DISPID>{1, DISPID_MOUSEDOWN, DISPID_MOUSEUP, DISPID_CLICK}));
+    EXPECT_EQ(log_.down_button, 1);
+    EXPECT_EQ(log_.down_x, 43);
+    EXPECT_EQ(log_.down_y, 12);
+    EXPECT_EQ(::GetFocus(), window) << "a press takes the focus";
+    EXPECT_EQ(::GetCapture(), nullptr) << "the release gives the capture back";
+}
+
+TEST_F(InPlace, SpaceOnTheFocusedButtonClicks) {
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    ::SetFocus(window);
+    Pump(50);
+    SendKey(VK_SPACE, false);
+    Pump(60);
+    EXPECT_EQ(Count(DISPID_CLICK), 0) << "the click comes when Space is released";
+    SendKey(VK_SPACE, true);
+    Pump(100);
+    EXPECT_EQ(Count(DISPID_CLICK), 1);
+    EXPECT_GE(Count(DISPID_KEYDOWN), 1);
+    EXPECT_GE(Count(DISPID_KEYUP), 1);
+}
+
+TEST_F(InPlace, HoldingTheButtonRepeats) {
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    POINT centre{43, 12};
+    ::ClientToScreen(window, &centre);
+    ::SetCursorPos(centre.x, centre.y);
+    Pump(60);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Pump(700);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Pump(60);
+    // 250 ms to the first repeat and one per 50 ms after: about nine in 700 ms;
+    // timers under load may run late, never early.
+    EXPECT_GE(Count(4), 3);
+    EXPECT_LE(Count(4), 10);
+}
+
+}  // namespace
+}  // namespace brixel::testing

@@ -7,7 +7,7 @@ cd "$root"
 scripts/setup-deps.sh
 echo "== building BRIXELDEMO.ocx (x64)"
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target brixeldemo -j"${JOBS:-2}" >build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
+cmake --build --preset win64 --target brixeldemo gallery -j"${JOBS:-2}" >build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
 . scripts/wine-env.sh
 scripts/wine-prefix.sh up
 trap 'scripts/wine-prefix.sh down >/dev/null' EXIT
@@ -16,3 +16,6 @@ echo "== regsvr32 $ocx"
 "$BRIXEL_WINE64" regsvr32 /s "$ocx" && echo "registered BRIXELDEMO.BrixelDemo.1"
 echo "== cscript samples/demo.vbs"
 "$BRIXEL_WINE64" cscript //nologo "$(winepath -w samples/demo.vbs)" 2>/dev/null | tr -d '\r'
+echo "== gallery of the faces"
+"$BRIXEL_WINE64" build/win64/bin/gallery.exe "$(winepath -w build/gallery.png)" 2>/dev/null | tr -d '\r'
+echo "gallery written to $root/build/gallery.png"

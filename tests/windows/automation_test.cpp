@@ -4,6 +4,7 @@
 
 #include <olectl.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -208,6 +209,41 @@ TEST(Resources, ToolboxBitmapAndTypeName) {
     wchar_t name[64] = {};
     ASSERT_GT(::LoadStringW(library.get(), 1, name, 64), 0);
     EXPECT_STREQ(name, L"BrixelDemo Control");
+}
+
+struct WaveFormat {
+    const wchar_t* name;
+    int id;
+    DWORD rate;
+    double min_seconds, max_seconds;
+};
+
+TEST(Resources, BuiltInClickSoundsAreShortMonoPcm) {
+    ControlLibrary library;
+    ASSERT_TRUE(library.loaded());
+    const WaveFormat sounds[] = {{L"click 1", 101, 44100, 0.10, 0.14}, {L"click 2", 102, 22050, 0.05, 0.09}};
+    for (const WaveFormat& w : sounds) {
+        HRSRC found = ::FindResourceW(library.get(), MAKEINTRESOURCEW(w.id), L"WAVE");
+        ASSERT_NE(found, nullptr) << w.name;
+        const auto* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(library.get(), found)));
+        const DWORD size = ::SizeofResource(library.get(), found);
+        ASSERT_GE(size, 44u);
+        ASSERT_EQ(std::string(reinterpret_cast<const char*>(bytes), 4), "RIFF");
+        WORD format = 0, channels = 0, bits = 0;
+        DWORD rate = 0, data = 0;
+        std::memcpy(&format, bytes + 20, 2);
+        std::memcpy(&channels, bytes + 22, 2);
+        std::memcpy(&rate, bytes + 24, 4);
+        std::memcpy(&bits, bytes + 34, 2);
+        std::memcpy(&data, bytes + 40, 4);
+        EXPECT_EQ(format, 1) << w.name << " is PCM";
+        EXPECT_EQ(channels, 1) << w.name;
+        EXPECT_EQ(bits, 16) << w.name;
+        EXPECT_EQ(rate, w.rate) << w.name;
+        const double seconds = data / 2.0 / rate;
+        EXPECT_GE(seconds, w.min_seconds) << w.name;
+        EXPECT_LE(seconds, w.max_seconds) << w.name;
+    }
 }
 
 // The type library's enumerations must say exactly what the core's tables say:

@@ -1,0 +1,162 @@
+#include "render/caption.h"
+
+#include "core/text_fields.h"
+
+#include <array>
+
+namespace brixel {
+namespace {
+
+struct AlignmentFlag {
+    std::int16_t value;
+    std::uint32_t flag;
+};
+
+// Unknown stored values fall to the first row's placement (left, top).
+constexpr std::array<AlignmentFlag, 3> kHorizontal{{
+    {kvnLeftJustify, kTextLeft},
+    {kvnRightJustify, kTextRight},
+    {kvnHCenter, kTextCenter},
+}};
+constexpr std::array<AlignmentFlag, 3> kVertical{{
+    {kvnTopJustify, kTextTop},
+    {kvnBottomJustify, kTextBottom},
+    {kvnVCenter, kTextVCenter},
+}};
+
+template <std::size_t N>
+std::uint32_t FlagFor(const std::array<AlignmentFlag, N>& table, std::int16_t value) {
+    for (const AlignmentFlag& entry : table)
+        if (entry.value == value) return entry.flag;
+    return table[0].flag;
+}
+
+bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
+    if (a.size() != b.size()) return false;
+    const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (fold(a[i]) != fold(b[i])) return false;
+    return true;
+}
+
+// HyperlinkAddress replaces the caption when the hyperlink is shown.
+bool ShowsHyperlink(const ButtonProperties& p) {
+    return p.Hyperlink && p.ShowHyperlink && !p.HyperlinkAddress.empty();
+}
+
+struct Margins {
+    int left, top, right, bottom;
+};
+
+Margins CaptionMargins(const ButtonProperties& p) {
+    return {ParseIndexData(p.CaptionMargins, 0), ParseIndexData(p.CaptionMargins, 1),
+            ParseIndexData(p.CaptionMargins, 2), ParseIndexData(p.CaptionMargins, 3)};
+}
+
+std::uint32_t CaptionFormat(const ButtonProperties& p, bool hyperlink) {
+    std::uint32_t format = FlagFor(kHorizontal, p.CaptionHAlignment);
+    format |= p.CaptionWrap ? kTextWordBreak : kTextSingleLine | FlagFor(kVertical, p.CaptionVAlignment);
+    // An address is shown as it is: "&" in a query must not turn into a mnemonic.
+    if (hyperlink) format |= kTextNoPrefix;
+    return format;
+}
+
+void DrawEmbossedLine(Canvas& canvas, const CaptionPlan& plan, FontRef font) {
+    const Rect extent = canvas.MeasureText(plan.plain, font, plan.box, kTextSingleLine | (plan.format & kTextNoPrefix));
+    const Point origin = EmbossedTextOrigin(plan.box, {extent.Width(), extent.Height()}, plan.h_alignment);
+    canvas.DrawDisabledText(plan.plain, font, origin);
+}
+
+}  // namespace
+
+bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment) {
+    if (!EqualsIgnoringCase(font.face, u"Arial") || font.italic) return false;
+    if (text.empty() || text.front() != u'W' || h_alignment != kvnLeftJustify) return false;
+    return font.height == -11 || (font.height == -12 && font.weight == 700);
+}
+
+bool SplitSideLeavesNoRoom(const Rect& main_part, const Rect& caption_box, bool menu_on_left) {
+    // The margin on the menu side is wider than the main part itself.
+    if (menu_on_left) return main_part.right - caption_box.left < 0;
+    return caption_box.right - main_part.left < 0;
+}
+
+CaptionPlan PlanCaption(const Canvas& canvas, const Rect& rect, const PaintModel& m) {
+    const ButtonProperties& p = m.props;
+    const CaptionStyle style = SelectCaption(p, m.state);
+    CaptionPlan plan;
+    plan.hyperlink = ShowsHyperlink(p);
+    plan.plain = plan.hyperlink ? p.HyperlinkAddress : p.Caption;
+    plan.font = FontFor(m, style.variant);
+    plan.colour = Resolve(m, style.colour);
+    plan.wrap = p.CaptionWrap;
+    plan.embossed = !p.Enabled && p.Appearance == kvn3D;
+    plan.h_alignment = p.CaptionHAlignment;
+    plan.format = CaptionFormat(p, plan.hyperlink);
+
+    Margins margins = CaptionMargins(p);
+    const bool special = GetTheFontSpecialCase(canvas.DescribeFont(plan.font), plan.plain, p.CaptionHAlignment);
+    if (special) margins.left -= 2;
+    plan.text = special ? u" " + plan.plain : plan.plain;
+    plan.box = {rect.left + margins.left, rect.top + margins.top, rect.right - margins.right,
+                rect.bottom - margins.bottom};
+
+    if (IsSplitButton(m) && SplitSideLeavesNoRoom(rect, plan.box, MenuPartOnLeft(p))) return plan;
+    // Margins larger than the face leave an inverted box: nothing can show in it.
+    plan.draw = !plan.box.IsEmpty() && !plan.plain.empty();
+    return plan;
+}
+
+std::unique_ptr<OwnedFont> SetUnderlinedFont(const Canvas& canvas, FontRef state_font) {
+    return canvas.CreateUnderlinedFont(state_font);
+}
+
+void DrawButtonCaption(Canvas& canvas, const Rect& rect, const PaintModel& m) {
+    const CaptionPlan plan = PlanCaption(canvas, rect, m);
+    if (!plan.draw) return;
+    // The underlined font lives exactly as long as this caption pass.
+    const std::unique_ptr<OwnedFont> underlined = plan.hyperlink ? SetUnderlinedFont(canvas, plan.font) : nullptr;
+    const FontRef font = underlined ? underlined->ref() : plan.font;
+    if (plan.embossed) {
+        if (plan.wrap) {
+            DrawDisabledWrappedText(canvas, plan.plain, font, plan.box, plan.format, m);
+        } else {
+            DrawEmbossedLine(canvas, plan, font);
+        }
+    } else if (plan.wrap) {
+        DrawWrappedText(canvas, plan.text, font, plan.colour, plan.box, plan.format);
+    } else {
+        canvas.DrawText(plan.text, font, plan.colour, plan.box, plan.format);
+    }
+}
+
+Rect CentredWrapBox(const Rect& box, int measured_height) {
+    const int top = box.top + (box.Height() - measured_height) / 2;
+    return {box.left, top, box.right, top + measured_height};
+}
+
+void DrawWrappedText(Canvas& canvas, std::u16string_view text, FontRef font, Rgb colour, const Rect& box,
+                     std::uint32_t format) {
+    const Rect measured = canvas.MeasureText(text, font, box, format);
+    const Rect block = CentredWrapBox(box, measured.Height());
+    // A block taller than the box would spill over the margins.
+    ClipScope clip(canvas, box);
+    canvas.DrawText(text, font, colour, block, format);
+}
+
+void DrawDisabledWrappedText(Canvas& canvas, std::u16string_view text, FontRef font, const Rect& box,
+                             std::uint32_t format, const PaintModel& m) {
+    DrawWrappedText(canvas, text, font, SystemColour(m, kColourBtnHighlight), box.Offset(1, 1), format);
+    DrawWrappedText(canvas, text, font, SystemColour(m, kColourBtnShadow), box, format);
+}
+
+Point EmbossedTextOrigin(const Rect& box, Size text, std::int16_t h_alignment) {
+    const int y = box.top + (box.Height() - text.height) / 2;
+    switch (FlagFor(kHorizontal, h_alignment)) {
+        case kTextRight: return {box.right - text.width, y};
+        case kTextCenter: return {box.left + (box.Width() - text.width) / 2, y};
+        default: return {box.left, y};
+    }
+}
+
+}  // namespace brixel

@@ -1,0 +1,63 @@
+// The caption: the state font and colour, margins, alignment, word wrap, the
+// underlined hyperlink form and the embossed caption of a disabled 3D face.
+#pragma once
+
+#include "render/canvas.h"
+#include "render/paint_model.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace brixel {
+
+// How the caption will be drawn, decided before anything is drawn.
+struct CaptionPlan {
+    bool draw = false;       // false: no room, or nothing to show
+    std::u16string text;     // what is drawn (a leading blank in the Arial case)
+    std::u16string plain;    // the text without that blank (the embossed form)
+    bool hyperlink = false;  // drawn in the underlined state font
+    FontRef font;            // the state font
+    Rgb colour{};            // the state font colour
+    Rect box;                // the caption rectangle: the given one less the margins
+    std::uint32_t format = 0;  // horizontal and vertical placement, prefix handling
+    bool wrap = false;
+    bool embossed = false;   // a disabled 3D face
+    std::int16_t h_alignment = kvnHCenter;
+};
+
+// Small Arial pulls a leading "W" against the left edge; such a caption is
+// drawn with a blank in front and its left margin 2 pixels smaller.
+bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment);
+
+// On a split button, the margin next to the menu part leaves no room in the
+// main part (`main_part` is the rectangle the caption was given).
+bool SplitSideLeavesNoRoom(const Rect& main_part, const Rect& caption_box, bool menu_on_left);
+
+CaptionPlan PlanCaption(const Canvas& canvas, const Rect& rect, const PaintModel& m);
+
+// The state font with the underline set; null when the backend cannot make
+// one (the caption is then drawn in the plain state font).
+std::unique_ptr<OwnedFont> SetUnderlinedFont(const Canvas& canvas, FontRef state_font);
+
+// The caption of the face in `rect` (the main part on a split button). Named
+// apart from the platform's text routine of the same purpose.
+void DrawButtonCaption(Canvas& canvas, const Rect& rect, const PaintModel& m);
+
+// Where a word-wrapped block of `measured_height` sits in `box`: centred
+// vertically, whatever CaptionVAlignment says.
+Rect CentredWrapBox(const Rect& box, int measured_height);
+
+// Word-wrapped text centred vertically in `box` and clipped to it.
+void DrawWrappedText(Canvas& canvas, std::u16string_view text, FontRef font, Rgb colour, const Rect& box,
+                     std::uint32_t format);
+// The same text etched: highlight one pixel right and down, shadow in place.
+void DrawDisabledWrappedText(Canvas& canvas, std::u16string_view text, FontRef font, const Rect& box,
+                             std::uint32_t format, const PaintModel& m);
+
+// The single-line embossed caption's origin: always centred vertically, and
+// placed horizontally by CaptionHAlignment. `text` is the measured extent.
+Point EmbossedTextOrigin(const Rect& box, Size text, std::int16_t h_alignment);
+
+}  // namespace brixel

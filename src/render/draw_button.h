@@ -1,0 +1,35 @@
+// The one routine that paints the button face. It composes the face off
+// screen, layer by layer, and reaches the target in one copy (or one blend
+// with the container's pixels), so the overlapping layers never flicker;
+// only the focus frame is drawn on the target afterwards.
+#pragma once
+
+#include "render/canvas.h"
+#include "render/focus.h"
+#include "render/gradient_background.h"
+#include "render/menu_part.h"
+#include "render/paint_model.h"
+
+namespace brixel {
+
+struct PaintResult {
+    // False when nothing reached the target: a translucent button still
+    // waiting for the container's pixels, an empty rectangle, or no memory
+    // image to be had.
+    bool painted = false;
+    // The caller's part of the focus frame (see FocusOutcome).
+    FocusOutcome focus = FocusOutcome::Nothing;
+};
+
+// `rect` is where the face goes on `target` (the client rectangle, origin
+// 0,0, for the control's own window). `after_click` is set for the repaint
+// right after a mouse-up, a toggle change or a click from code.
+PaintResult DrawTheButton(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m);
+
+// The gradient choice's inputs, read from the model with colours resolved.
+GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& split);
+
+// A part of an open split face that no gradient covers.
+void PaintPlainSplitPart(Canvas& canvas, const Rect& part, bool is_menu_part, const PaintModel& m);
+
+}  // namespace brixel

@@ -1,0 +1,200 @@
+// Fakes for the painting pipeline's tests: a recording canvas with simple
+// text metrics (every visible character 6 pixels wide, a line 13 high, word
+// breaks at blanks), and a target whose memory images forward to a canvas
+// the test can still read after the image is gone.
+#pragma once
+
+#include "pixel_canvas.h"
+#include "recording_canvas.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace brixel::testing {
+
+struct TextCall {
+    std::string op;  // "DrawText" or "DrawDisabledText"
+    std::u16string text;
+    FontRef font;
+    Rgb colour{};
+    Rect bounds{};
+    std::uint32_t format = 0;
+    Point origin{};
+};
+
+// Font handles the fake underline makes are the base handle plus this.
+inline constexpr std::uintptr_t kUnderlinedOffset = 1000;
+
+class TextCanvas : public RecordingCanvas {
+public:
+    static constexpr int kCharWidth = 6;
+    static constexpr int kLineHeight = 13;
+
+    using RecordingCanvas::RecordingCanvas;
+
+    std::map<std::uintptr_t, FontDescription> fonts;
+    std::vector<TextCall> texts;
+
+    // Characters shown: "&x" shows x, "&&" one ampersand, unless no prefix.
+    static int VisibleLength(std::u16string_view text, std::uint32_t format) {
+        if (format & kTextNoPrefix) return static_cast<int>(text.size());
+        int n = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == u'&') ++i;
+            if (i < text.size()) ++n;
+        }
+        return n;
+    }
+
+    // Greedy word wrap within `width`; a word wider than the line stands alone.
+    static std::vector<std::u16string> Lines(std::u16string_view text, int width, std::uint32_t format) {
+        if (!(format & kTextWordBreak)) return {std::u16string(text)};
+        std::vector<std::u16string> lines;
+        std::u16string line;
+        std::size_t start = 0;
+        while (start <= text.size()) {
+            std::size_t end = text.find(u' ', start);
+            if (end == std::u16string_view::npos) end = text.size();
+            const std::u16string word(text.substr(start, end - start));
+            const std::u16string joined = line.empty() ? word : line + u" " + word;
+            if (!line.empty() && VisibleLength(joined, format) * kCharWidth > width) {
+                lines.push_back(line);
+                line = word;
+            } else {
+                line = joined;
+            }
+            start = end + 1;
+        }
+        lines.push_back(line);
+        return lines;
+    }
+
+    Rect MeasureText(std::u16string_view text, FontRef, const Rect& bounds, std::uint32_t format) const override {
+        int widest = 0;
+        const auto lines = Lines(text, bounds.Width(), format);
+        for (const auto& l : lines) widest = std::max(widest, VisibleLength(l, format) * kCharWidth);
+        return {bounds.left, bounds.top, bounds.left + widest,
+                bounds.top + static_cast<int>(lines.size()) * kLineHeight};
+    }
+    void DrawText(std::u16string_view text, FontRef font, Rgb colour, const Rect& bounds,
+                  std::uint32_t format) override {
+        RecordingCanvas::DrawText(text, font, colour, bounds, format);
+        texts.push_back({"DrawText", std::u16string(text), font, colour, bounds, format, {}});
+    }
+    void DrawDisabledText(std::u16string_view text, FontRef font, Point origin) override {
+        RecordingCanvas::DrawDisabledText(text, font, origin);
+        texts.push_back({"DrawDisabledText", std::u16string(text), font, {}, {}, 0, origin});
+    }
+    FontDescription DescribeFont(FontRef font) const override {
+        const auto it = fonts.find(font.value);
+        return it == fonts.end() ? FontDescription{} : it->second;
+    }
+
+    class Underlined : public OwnedFont {
+    public:
+        explicit Underlined(FontRef ref) : ref_(ref) {}
+        FontRef ref() const override { return ref_; }
+
+    private:
+        FontRef ref_;
+    };
+    std::unique_ptr<OwnedFont> CreateUnderlinedFont(FontRef font) const override {
+        return std::make_unique<Underlined>(FontRef{font.value + kUnderlinedOffset});
+    }
+};
+
+// A pixel canvas that also copies and blends pixels (same-size transfers).
+class BlendingPixelCanvas : public PixelCanvas {
+public:
+    using PixelCanvas::PixelCanvas;
+
+    void Transfer(const TransferRequest& t) override {
+        RecordingCanvas::Transfer(t);
+        for (int y = t.dest.top; y < t.dest.bottom; ++y)
+            for (int x = t.dest.left; x < t.dest.right; ++x)
+                Put(x, y, t.source->GetPixel({t.source_rect.left + x - t.dest.left, t.source_rect.top + y - t.dest.top}));
+    }
+    bool HasAlphaBlend() const override { return true; }
+    void BlendConstant(const Rect& dest, const Canvas& source, Point origin, std::uint8_t alpha) override {
+        RecordingCanvas::BlendConstant(dest, source, origin, alpha);
+        for (int y = dest.top; y < dest.bottom; ++y)
+            for (int x = dest.left; x < dest.right; ++x) {
+                const Rgb s = source.GetPixel({origin.x + x - dest.left, origin.y + y - dest.top});
+                const Rgb d = At(x, y);
+                const auto mix = [alpha](int a, int b) {
+                    return static_cast<std::uint8_t>((a * alpha + b * (255 - alpha)) / 255);
+                };
+                Put(x, y, {mix(s.r, d.r), mix(s.g, d.g), mix(s.b, d.b)});
+            }
+    }
+
+private:
+    void Put(int x, int y, Rgb c) {
+        if (x >= 0 && y >= 0 && x < width() && y < height()) PixelCanvas::SetPixel({x, y}, c);
+    }
+};
+
+// A surface that draws on a canvas owned elsewhere.
+class ForwardingSurface : public Surface {
+public:
+    ForwardingSurface(Size size, Canvas& to) : size_(size), to_(to) {}
+    Size size() const override { return size_; }
+
+    void FillRect(const Rect& r, const Brush& b) override { to_.FillRect(r, b); }
+    void FrameRect(const Rect& r, const Brush& b) override { to_.FrameRect(r, b); }
+    void SetPixel(Point p, Rgb c) override { to_.SetPixel(p, c); }
+    Rgb GetPixel(Point p) const override { return to_.GetPixel(p); }
+    void DrawLine(Point a, Point b, const Pen& pen) override { to_.DrawLine(a, b, pen); }
+    void FillPolygon(std::span<const Point> p, Rgb c) override { to_.FillPolygon(p, c); }
+    void RoundRect(const Rect& r, Size s, const Pen& pen, const Brush* f) override { to_.RoundRect(r, s, pen, f); }
+    bool HasGradientFill() const override { return to_.HasGradientFill(); }
+    void GradientFillRect(const Rect& r, Rgb a, Rgb b, bool v) override { to_.GradientFillRect(r, a, b, v); }
+    void GradientFillTriangle(const Point (&v)[3], Rgb a, Rgb b) override { to_.GradientFillTriangle(v, a, b); }
+    std::unique_ptr<Surface> CreateSurface(Size s, SurfaceFormat f) const override { return to_.CreateSurface(s, f); }
+    void Transfer(const TransferRequest& t) override { to_.Transfer(t); }
+    bool HasAlphaBlend() const override { return to_.HasAlphaBlend(); }
+    void BlendConstant(const Rect& d, const Canvas& s, Point o, std::uint8_t a) override {
+        to_.BlendConstant(d, s, o, a);
+    }
+    void PushClip(const Rect& r) override { to_.PushClip(r); }
+    void PopClip() override { to_.PopClip(); }
+    Rect MeasureText(std::u16string_view t, FontRef f, const Rect& b, std::uint32_t fl) const override {
+        return to_.MeasureText(t, f, b, fl);
+    }
+    void DrawText(std::u16string_view t, FontRef f, Rgb c, const Rect& b, std::uint32_t fl) override {
+        to_.DrawText(t, f, c, b, fl);
+    }
+    void DrawDisabledText(std::u16string_view t, FontRef f, Point o) override { to_.DrawDisabledText(t, f, o); }
+    FontDescription DescribeFont(FontRef f) const override { return to_.DescribeFont(f); }
+    std::unique_ptr<OwnedFont> CreateUnderlinedFont(FontRef f) const override { return to_.CreateUnderlinedFont(f); }
+    Size PicturePixelSize(const PictureRef& p) const override { return to_.PicturePixelSize(p); }
+    void CopyBitmap(const PictureRef& p, const Rect& d, const Rect& s) override { to_.CopyBitmap(p, d, s); }
+    void DrawIcon(const PictureRef& p, const Rect& d, PictureForm f, ColourMap m) override { to_.DrawIcon(p, d, f, m); }
+
+private:
+    Size size_;
+    Canvas& to_;
+};
+
+// A target whose memory images all draw on `memory`, so that what the
+// pipeline composed off screen can be read after it has let the image go.
+template <typename Base>
+class ComposingCanvas : public Base {
+public:
+    template <typename... Args>
+    explicit ComposingCanvas(Args... args) : Base(args...), memory(args...) {}
+
+    mutable Base memory;
+    mutable int images_created = 0;
+    mutable Size last_image_size{};
+
+    std::unique_ptr<Surface> CreateSurface(Size size, SurfaceFormat) const override {
+        ++images_created;
+        last_image_size = size;
+        return std::make_unique<ForwardingSurface>(size, memory);
+    }
+};
+
+}  // namespace brixel::testing

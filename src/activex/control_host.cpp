@@ -143,6 +143,10 @@ void ControlModelHost::Repaint() {
     if (control_.window_) control_.window_->Repaint();
 }
 
+void ControlModelHost::SetTooltip(std::u16string_view text, bool active) {
+    if (control_.window_) control_.window_->SetTooltip(ToWide(text), active);
+}
+
 void ControlModelHost::EnableWindow(bool enable) {
     if (control_.window_ && control_.window_->hwnd()) ::EnableWindow(control_.window_->hwnd(), enable);
 }

@@ -29,7 +29,7 @@ public:
     // The region, tooltip and translucency come with the full window shell.
     void RebuildRegion() override {}
     void ReapplyControlSize() override {}
-    void SetTooltip(std::u16string_view, bool) override {}
+    void SetTooltip(std::u16string_view text, bool active) override;
     void EnableWindow(bool enable) override;
     void RefreshTranslucency() override {}
     void ApplyMenuReadingDirection() override {}

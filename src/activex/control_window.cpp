@@ -8,6 +8,7 @@
 #include "core/dispids.h"
 #include "core/hyperlink.h"
 
+#include <commctrl.h>
 #include <mmsystem.h>
 #include <olectl.h>
 #include <shellapi.h>
@@ -110,10 +111,89 @@ bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
     ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Proc));
     const ButtonProperties& p = control_.model_->Props();
     if (!p.Enabled || !p.Active) ::EnableWindow(hwnd_, FALSE);
+    CreateTooltip();
     return true;
 }
 
+// One tool, the whole window, with ToolTipText; off while the text is empty.
+// A tooltip that cannot be created is simply absent.
+void ControlWindow::CreateTooltip() noexcept {
+    INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&init);
+    tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                     ModuleHandle(), nullptr));
+    if (!tooltip_) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    const std::wstring text = ToWide(control_.model_->Props().ToolTipText);
+    SetTooltip(text, !text.empty());
+}
+
+void ControlWindow::SetTooltip(const std::wstring& text, bool active) noexcept {
+    if (!tooltip_) return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    ::SendMessageW(tooltip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    ::SendMessageW(tooltip_.get(), TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+}
+
+void ControlWindow::RelayToTooltip(TooltipRelay, Point p) {
+    if (!tooltip_) return;
+    MSG msg{hwnd_, message_, wparam_, MAKELPARAM(p.x, p.y), static_cast<DWORD>(::GetMessageTime()), {}};
+    ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+// The cursor of MousePointer while the control is active; 99 is MouseIcon's
+// picture, or no cursor at all when it holds none.
+bool ControlWindow::OnSetCursor(LPARAM lparam) {
+    const ButtonProperties& p = control_.model_->Props();
+    if (LOWORD(lparam) != HTCLIENT || !p.Active) return false;
+    static const struct {
+        SystemCursor cursor;
+        LPCWSTR id;
+    } kSystem[] = {
+        {SystemCursor::Arrow, IDC_ARROW},       {SystemCursor::Cross, IDC_CROSS},
+        {SystemCursor::IBeam, IDC_IBEAM},       {SystemCursor::SizeAll, IDC_SIZEALL},
+        {SystemCursor::SizeNESW, IDC_SIZENESW}, {SystemCursor::SizeNS, IDC_SIZENS},
+        {SystemCursor::SizeNWSE, IDC_SIZENWSE}, {SystemCursor::SizeWE, IDC_SIZEWE},
+        {SystemCursor::UpArrow, IDC_UPARROW},   {SystemCursor::Wait, IDC_WAIT},
+        {SystemCursor::No, IDC_NO},             {SystemCursor::AppStarting, IDC_APPSTARTING},
+        {SystemCursor::Help, IDC_HELP},
+    };
+    const SystemCursor wanted = CursorForMousePointer(p.MousePointer);
+    if (wanted == SystemCursor::None) return false;
+    if (wanted == SystemCursor::Custom) {
+        HCURSOR icon = nullptr;
+        if (const auto* picture = dynamic_cast<const OlePicture*>(p.MouseIcon.get()); picture && picture->HasImage()) {
+            win::ComPtr<IPicture> pic;
+            OLE_HANDLE handle = 0;
+            if (SUCCEEDED(win::ComPtr<IPictureDisp>(picture->get()).As(&pic)) && SUCCEEDED(pic->get_Handle(&handle))) {
+                icon = reinterpret_cast<HCURSOR>(static_cast<UINT_PTR>(handle));
+            }
+        }
+        ::SetCursor(icon);
+        return true;
+    }
+    for (const auto& entry : kSystem) {
+        if (entry.cursor == wanted) {
+            ::SetCursor(::LoadCursorW(nullptr, entry.id));
+            return true;
+        }
+    }
+    return false;
+}
+
 void ControlWindow::Destroy() noexcept {
+    tooltip_.reset();
     if (hwnd_ == nullptr) return;
     HWND window = hwnd_;
     hwnd_ = nullptr;  // handlers running during destruction see a dead window
@@ -159,6 +239,9 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_SETFOCUS: behavior_.FocusGained(); return 0;
         case WM_KILLFOCUS: behavior_.FocusLost(); return 0;
         case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
+        case WM_SETCURSOR:
+            if (OnSetCursor(lparam)) return TRUE;
+            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
         case WM_KEYDOWN:
         case WM_KEYUP:
         case WM_CHAR:
@@ -246,7 +329,10 @@ void ControlWindow::ShowFocusBorder(bool shown) {
     Repaint();
 }
 
-void ControlWindow::ShowHandCursor() { ::SetCursor(::LoadCursorW(nullptr, IDC_HAND)); }
+void ControlWindow::ShowHandCursor() {
+    constexpr int kHandCursor = 213;
+    ::SetCursor(::LoadCursorW(ModuleHandle(), MAKEINTRESOURCEW(kHandCursor)));
+}
 
 void ControlWindow::DefaultProcessing() {
     if (hwnd_ != nullptr) ::DefWindowProcW(hwnd_, message_, wparam_, lparam_);

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace brixel::activex {
 
 class CTavloCtrl;
@@ -24,6 +26,7 @@ public:
     HWND hwnd() const noexcept { return hwnd_; }
     ButtonBehavior& behavior() noexcept { return behavior_; }
     void Repaint() noexcept;
+    void SetTooltip(const std::wstring& text, bool active) noexcept;
 
     // BehaviorHost
     BehaviorSettings Settings() const override;
@@ -44,7 +47,7 @@ public:
     void Redraw(bool after_click) override;
     void ShowFocusBorder(bool shown) override;
     void ShowHandCursor() override;
-    void RelayToTooltip(TooltipRelay, Point) override {}
+    void RelayToTooltip(TooltipRelay message, Point p) override;
     void HideContainerTooltip() override {}
     void DefaultProcessing() override;
     void SendButtonUp(MouseButton button, Point p) override;
@@ -70,12 +73,15 @@ private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     bool OnKey(UINT message, WPARAM wparam, LPARAM lparam);
+    bool OnSetCursor(LPARAM lparam);
+    void CreateTooltip() noexcept;
     void OnPaint();
     void Paint(HDC dc) const;
 
     CTavloCtrl& control_;
     ButtonBehavior behavior_;
     HWND hwnd_ = nullptr;
+    win::UniqueWindow tooltip_;
     // The message being handled, for the default window procedure.
     UINT message_ = 0;
     WPARAM wparam_ = 0;

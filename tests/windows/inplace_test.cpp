@@ -4,7 +4,10 @@
 #include "control_library.h"
 #include "inplace_site.h"
 
+#include <commctrl.h>
 #include <olectl.h>
+
+#include <string>
 
 #include <vector>
 
@@ -223,6 +226,66 @@ TEST_F(InPlace, HoldingTheButtonRepeats) {
     // timers under load may run late, never early.
     EXPECT_GE(Count(4), 3);
     EXPECT_LE(Count(4), 10);
+}
+
+struct CursorCase {
+    short pointer;
+    LPCWSTR expected;  // nullptr: no cursor at all
+};
+
+TEST_F(InPlace, MousePointerChoosesTheCursor) {
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    const CursorCase cases[] = {{2, IDC_CROSS}, {5, IDC_SIZEALL}, {4, IDC_ARROW}, {11, IDC_WAIT}, {99, nullptr}};
+    for (const CursorCase& c : cases) {
+        VARIANT v{};
+        v.vt = VT_I2;
+        v.iVal = c.pointer;
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{&v, &named, 1, 1};
+        ASSERT_HRESULT_SUCCEEDED(dispatch_->Invoke(11, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
+                                                   nullptr));
+        ::SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        const HCURSOR expected = c.expected ? ::LoadCursorW(nullptr, c.expected) : nullptr;
+        EXPECT_EQ(::GetCursor(), expected) << "MousePointer " << c.pointer;
+    }
+}
+
+TEST_F(InPlace, ToolTipTextReachesTheTooltip) {
+    win::UniqueBstr text(L"Saves the file");
+    VARIANT v{};
+    v.vt = VT_BSTR;
+    v.bstrVal = text.get();
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&v, &named, 1, 1};
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    ASSERT_HRESULT_SUCCEEDED(dispatch_->Invoke(7, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
+                                               nullptr));
+    struct Search {
+        HWND owner;
+        HWND found = nullptr;
+    } search{::GetAncestor(window, GA_ROOT)};  // a popup is owned by the top-level window
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            wchar_t cls[64] = {};
+            ::GetClassNameW(w, cls, 64);
+            if (::GetWindow(w, GW_OWNER) == s->owner && std::wstring(cls) == L"tooltips_class32") s->found = w;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    ASSERT_NE(search.found, nullptr) << "the control creates a tooltip window";
+    EXPECT_EQ(::SendMessageW(search.found, TTM_GETTOOLCOUNT, 0, 0), 1);
+    wchar_t shown[80] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(window);
+    tool.lpszText = shown;
+    ::SendMessageW(search.found, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(shown, L"Saves the file");
 }
 
 }  // namespace

@@ -1,0 +1,241 @@
+#include "render/draw_button.h"
+
+#include "paint_model_support.h"
+#include "text_canvas.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace brixel::testing {
+namespace {
+
+using Ops = std::vector<std::string>;
+
+const Ops kArrow{"FillRect", "FillRect", "FillRect", "FillRect"};
+
+Ops Join(std::initializer_list<Ops> parts) {
+    Ops all;
+    for (const Ops& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+PaintModel Flat() {
+    PaintModel m = DefaultModel();
+    m.props.Appearance = kvnFlat;
+    m.props.ShowFocusBorder = true;
+    return m;
+}
+
+void Split(PaintModel& m) {
+    m.props.Menu = true;
+    m.props.MenuButtonStyle = kvnMenuButtonStylePushButtonAndDropDown;
+    m.props.MenuButtonWidth = 17;
+}
+
+// The capture the translucent rows paint against.
+const RecordingSurface kCapture({87, 25});
+
+struct LayerCase {
+    const char* name;
+    std::function<void(PaintModel&)> setup;
+    Ops memory;  // what is composed off screen, in order
+    Ops target;  // what reaches the target, in order
+};
+
+TEST(DrawTheButton, ComposesTheLayersInOrder) {
+    const LayerCase cases[] = {
+        {"flat face at rest", [](PaintModel&) {}, {"FillRect", "FrameRect", "DrawText"}, {"Transfer"}},
+        {"focused: the frame goes on the target after the copy", [](PaintModel& m) { m.has_focus = true; },
+         {"FillRect", "FrameRect", "DrawText"}, {"Transfer", "FrameRect"}},
+        {"focused at design time: no frame",
+         [](PaintModel& m) {
+             m.has_focus = true;
+             m.user_mode = false;
+         },
+         {"FillRect", "FrameRect", "DrawText"}, {"Transfer"}},
+        {"gradient replaces the plain background",
+         [](PaintModel& m) {
+             m.props.Gradient = true;
+             m.fast_primitives = true;
+         },
+         {"GradientFillRect", "FrameRect", "DrawText"}, {"Transfer"}},
+        {"drop-down button: triangle after the background, before the border",
+         [](PaintModel& m) {
+             m.props.Menu = true;
+             m.props.MenuButtonStyle = kvnMenuButtonStyleDropDown;
+         },
+         Join({{"FillRect"}, kArrow, {"FrameRect", "DrawText"}}), {"Transfer"}},
+        {"flat split button, menu open: down menu part, separator, no focus frame",
+         [](PaintModel& m) {
+             Split(m);
+             m.state.menu_open = true;
+             m.has_focus = true;
+         },
+         Join({{"FillRect", "FillRect"}, kArrow, {"DrawLine", "FrameRect", "DrawText"}}), {"Transfer"}},
+        {"3D split button, menu closed: etched separator",
+         [](PaintModel& m) {
+             Split(m);
+             m.props.Appearance = kvn3D;
+         },
+         Join({{"FillRect"}, kArrow, {"DrawLine", "DrawLine", "FrameRect", "DrawText"}}), {"Transfer"}},
+        {"3D split button, menu open: no separator",
+         [](PaintModel& m) {
+             Split(m);
+             m.props.Appearance = kvn3D;
+             m.state.menu_open = true;
+         },
+         Join({{"FillRect", "FillRect"}, kArrow, {"FrameRect", "DrawText"}}), {"Transfer"}},
+        {"XP split button: the XP separator",
+         [](PaintModel& m) {
+             Split(m);
+             m.props.Appearance = kvnXPStyleAPB;
+         },
+         Join({{"FillRect"}, kArrow, {"DrawLine", "DrawLine", "FrameRect", "DrawText"}}), {"Transfer"}},
+        {"translucent background: blended before the border and caption",
+         [](PaintModel& m) {
+             m.props.TranslucentStyle = kvnBackground;
+             m.captured_background = &kCapture;
+             m.fast_primitives = true;
+         },
+         {"FillRect", "BlendConstant", "FrameRect", "DrawText"}, {"Transfer"}},
+        {"translucent button: blended over everything",
+         [](PaintModel& m) {
+             m.props.TranslucentStyle = kvnAll;
+             m.captured_background = &kCapture;
+             m.fast_primitives = true;
+         },
+         {"FillRect", "FrameRect", "DrawText", "BlendConstant"}, {"Transfer"}},
+        {"translucent button without the fast primitives: the capture copied over everything",
+         [](PaintModel& m) {
+             m.props.TranslucentStyle = kvnAll;
+             m.captured_background = &kCapture;
+         },
+         {"FillRect", "FrameRect", "DrawText", "Transfer"}, {"Transfer"}},
+        {"translucent at design time: painted opaque without a capture",
+         [](PaintModel& m) {
+             m.props.TranslucentStyle = kvnAll;
+             m.user_mode = false;
+         },
+         {"FillRect", "FrameRect", "DrawText"}, {"Transfer"}},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = Flat();
+        c.setup(m);
+        ComposingCanvas<TextCanvas> target(true, true);
+        const PaintResult result = DrawTheButton(target, kClient, false, m);
+        EXPECT_TRUE(result.painted) << c.name;
+        EXPECT_EQ(target.memory.Ops(), c.memory) << c.name << "\n" << target.memory.Transcript();
+        EXPECT_EQ(target.Ops(), c.target) << c.name << "\n" << target.Transcript();
+        EXPECT_EQ(target.last_image_size, (Size{87, 25})) << c.name;
+    }
+}
+
+TEST(DrawTheButton, TranslucentButtonWaitsForTheContainersPixels) {
+    for (const std::int16_t style : {kvnAll, kvnBackground}) {
+        PaintModel m = Flat();
+        m.props.TranslucentStyle = style;
+        ComposingCanvas<TextCanvas> target;
+        EXPECT_FALSE(DrawTheButton(target, kClient, false, m).painted) << style;
+        EXPECT_EQ(target.images_created, 0) << style;
+        EXPECT_TRUE(target.calls.empty()) << style;
+    }
+}
+
+TEST(DrawTheButton, EmptyRectangleDrawsNothing) {
+    PaintModel m = Flat();
+    ComposingCanvas<TextCanvas> target;
+    EXPECT_FALSE(DrawTheButton(target, {0, 0, 0, 25}, false, m).painted);
+    EXPECT_TRUE(target.calls.empty());
+}
+
+TEST(DrawTheButton, OpenSplitButtonShowsTheDownColourOnlyInItsMenuPart) {
+    PaintModel m = Flat();
+    Split(m);
+    m.state.menu_open = true;
+    m.props.BackColor = 0x000001;
+    m.props.DownBackColor = 0x000002;
+    ComposingCanvas<TextCanvas> target;
+    DrawTheButton(target, kClient, false, m);
+    const auto fills = target.memory.CallsNamed("FillRect");
+    ASSERT_GE(fills.size(), 2u);
+    EXPECT_EQ(fills[0].rect, kClient);
+    EXPECT_EQ(fills[0].colour, (Rgb{2, 0, 0}));
+    EXPECT_EQ(fills[1].rect, (Rect{0, 0, 70, 25}));
+    EXPECT_EQ(fills[1].colour, (Rgb{1, 0, 0}));
+}
+
+TEST(DrawTheButton, CaptionRectangleByButtonKind) {
+    struct Case {
+        const char* name;
+        std::function<void(PaintModel&)> setup;
+        Rect caption;
+    };
+    const Case cases[] = {
+        {"plain", [](PaintModel&) {}, {6, 6, 81, 19}},
+        {"split: the main part", [](PaintModel& m) { Split(m); }, {6, 6, 64, 19}},
+        {"3D toggle latched down: pressed in by one pixel",
+         [](PaintModel& m) {
+             m.props.Appearance = kvn3D;
+             m.props.ToggleButton = true;
+             m.state.toggled = true;
+         },
+         {7, 7, 82, 20}},
+        {"flat toggle latched down: not moved",
+         [](PaintModel& m) {
+             m.props.ToggleButton = true;
+             m.state.toggled = true;
+         },
+         {6, 6, 81, 19}},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = Flat();
+        m.props.CaptionMargins = u"6;6;6;6";
+        c.setup(m);
+        ComposingCanvas<TextCanvas> target;
+        DrawTheButton(target, kClient, false, m);
+        ASSERT_EQ(target.memory.texts.size(), 1u) << c.name;
+        EXPECT_EQ(target.memory.texts[0].bounds, c.caption) << c.name;
+    }
+}
+
+TEST(DrawTheButton, FaceIsComposedAtTheImageOriginAndPlacedAtTheRectangle) {
+    PaintModel m = Flat();
+    m.has_focus = true;
+    ComposingCanvas<TextCanvas> target;
+    DrawTheButton(target, {10, 5, 97, 30}, false, m);
+    EXPECT_EQ(target.memory.calls.front().rect, kClient);
+    ASSERT_EQ(target.calls.size(), 2u);
+    EXPECT_EQ(target.calls[0].rect, (Rect{10, 5, 97, 30}));
+    EXPECT_EQ(target.calls[1].rect, (Rect{13, 8, 94, 27}));
+}
+
+TEST(DrawTheButton, HiddenFocusOnATransparentButtonIsReportedToTheCaller) {
+    PaintModel m = Flat();
+    m.props.TranslucentStyle = kvnAll;
+    m.props.TranslucentLevel = 0;
+    m.captured_background = &kCapture;
+    ComposingCanvas<TextCanvas> target;
+    EXPECT_EQ(DrawTheButton(target, kClient, false, m).focus, FocusOutcome::InvalidateContainer);
+}
+
+TEST(GradientInput, CarriesTheStateAndResolvedColours) {
+    PaintModel m = Flat();
+    Split(m);
+    m.props.Gradient = true;
+    m.props.GradientColor1 = SystemColourRef(kColourBtnFace);
+    m.props.DownGradientColor2 = 0x030201;
+    m.state.menu_open = true;
+    const MenuSplit split = GetMenuButtonBounds(kClient, m.props);
+    const GradientBackgroundInput in = GradientInputFor(m, split);
+    EXPECT_TRUE(in.normal.on);
+    EXPECT_EQ(in.normal.colour1, (Rgb{15, 15, 15}));
+    EXPECT_EQ(in.down.colour2, (Rgb{1, 2, 3}));
+    EXPECT_TRUE(in.split_button);
+    EXPECT_TRUE(in.menu_dropped);
+    EXPECT_FALSE(in.drop_down_only);
+    EXPECT_EQ(in.menu_part, split.menu);
+    EXPECT_EQ(in.main_part, split.main);
+}
+
+}  // namespace
+}  // namespace brixel::testing

@@ -55,14 +55,16 @@ Margins CaptionMargins(const ButtonProperties& p) {
 
 std::uint32_t CaptionFormat(const ButtonProperties& p, bool hyperlink) {
     std::uint32_t format = FlagFor(kHorizontal, p.CaptionHAlignment);
-    format |= p.CaptionWrap ? kTextWordBreak : kTextSingleLine | FlagFor(kVertical, p.CaptionVAlignment);
+    // A wrapped block is centred by DrawWrappedText, not by the vertical alignment.
+    format |= p.CaptionWrap ? kTextWordBreak : (kTextSingleLine | FlagFor(kVertical, p.CaptionVAlignment));
     // An address is shown as it is: "&" in a query must not turn into a mnemonic.
     if (hyperlink) format |= kTextNoPrefix;
     return format;
 }
 
 void DrawEmbossedLine(Canvas& canvas, const CaptionPlan& plan, FontRef font) {
-    const Rect extent = canvas.MeasureText(plan.plain, font, plan.box, kTextSingleLine | (plan.format & kTextNoPrefix));
+    // Measured as the embossed rendering draws it: with mnemonic prefixes.
+    const Rect extent = canvas.MeasureText(plan.plain, font, plan.box, kTextSingleLine);
     const Point origin = EmbossedTextOrigin(plan.box, {extent.Width(), extent.Height()}, plan.h_alignment);
     canvas.DrawDisabledText(plan.plain, font, origin);
 }

@@ -57,8 +57,9 @@ void SeparatorStep(Canvas& memory, const MenuSplit& split, const PaintModel& m) 
     if (!IsSplitButton(m)) return;
     switch (Face(m)) {
         case FaceKind::XP:
-            DrawXPMenuSeparatorLine(memory, split.menu, EffectiveXPScheme(m), StateBorderColourIsCustom(m.props, m.state),
-                                    StateBorderColour(m), m.props.MenuButtonAlignment, m.props.Enabled);
+            DrawXPMenuSeparatorLine(memory, split.menu, EffectiveXPScheme(m),
+                                    StateBorderColourIsCustom(m.props, m.state), StateBorderColour(m),
+                                    m.props.MenuButtonAlignment, m.props.Enabled);
             break;
         case FaceKind::ThreeD:
             // The open menu part is drawn pressed in: no etched line beside it.

@@ -27,7 +27,8 @@ void CaptureContainerBackground(const Canvas& container, const Rect& control, st
         return;
     }
     if (capture != nullptr || control.IsEmpty()) return;
-    std::unique_ptr<Surface> image = container.CreateSurface({control.Width(), control.Height()}, SurfaceFormat::Colour);
+    std::unique_ptr<Surface> image =
+        container.CreateSurface({control.Width(), control.Height()}, SurfaceFormat::Colour);
     if (image == nullptr) return;  // no capture: the next request tries again
     TransferRequest copy;
     copy.dest = {0, 0, control.Width(), control.Height()};

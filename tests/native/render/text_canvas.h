@@ -114,7 +114,8 @@ public:
         RecordingCanvas::Transfer(t);
         for (int y = t.dest.top; y < t.dest.bottom; ++y)
             for (int x = t.dest.left; x < t.dest.right; ++x)
-                Put(x, y, t.source->GetPixel({t.source_rect.left + x - t.dest.left, t.source_rect.top + y - t.dest.top}));
+                Put(x, y,
+                    t.source->GetPixel({t.source_rect.left + x - t.dest.left, t.source_rect.top + y - t.dest.top}));
     }
     bool HasAlphaBlend() const override { return true; }
     void BlendConstant(const Rect& dest, const Canvas& source, Point origin, std::uint8_t alpha) override {

@@ -218,6 +218,68 @@ TEST(DrawTheButton, HiddenFocusOnATransparentButtonIsReportedToTheCaller) {
     EXPECT_EQ(DrawTheButton(target, kClient, false, m).focus, FocusOutcome::InvalidateContainer);
 }
 
+TEST(DrawTheButton, MouseOverLooksPaintFlatAtDesignTime) {
+    struct Case {
+        const char* name;
+        std::int16_t appearance;
+        bool user_mode;
+        std::size_t separator_lines;  // flat 1, XP and 3D 2
+    };
+    const Case cases[] = {
+        {"XP when mouse over, run time", kvnXPWithMouse, true, 2},
+        {"XP when mouse over, design time", kvnXPWithMouse, false, 1},
+        {"3D when mouse over, run time", kvn3DWithMouse, true, 2},
+        {"3D when mouse over, design time", kvn3DWithMouse, false, 1},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = Flat();
+        Split(m);
+        m.props.Appearance = c.appearance;
+        m.state.mouse_in = true;
+        m.user_mode = c.user_mode;
+        ComposingCanvas<TextCanvas> target;
+        DrawTheButton(target, kClient, false, m);
+        EXPECT_EQ(target.memory.CallsNamed("DrawLine").size(), c.separator_lines) << c.name;
+    }
+}
+
+TEST(DrawTheButton, XPSeparatorTakesTheDetectedSchemeUnderAutoDetect) {
+    struct Case {
+        const char* name;
+        bool custom_border;
+        Rgb line;
+    };
+    const Case cases[] = {
+        {"scheme colour while the border colour is the scheme's", false, {55, 98, 6}},
+        {"the user's border colour once chosen", true, {1, 2, 3}},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = Flat();
+        Split(m);
+        m.props.Appearance = kvnXPStyleAPB;
+        m.props.XPColorScheme = kvnXPAutoDetect;
+        m.detected_xp_scheme = kvnXPOliveGreenScheme;
+        m.props.BorderColor = 0x030201;
+        m.props.CustomBorderColor = c.custom_border;
+        ComposingCanvas<TextCanvas> target;
+        DrawTheButton(target, kClient, false, m);
+        const auto lines = target.memory.CallsNamed("DrawLine");
+        ASSERT_EQ(lines.size(), 2u) << c.name;
+        EXPECT_EQ(lines[0].colour, c.line) << c.name;
+        EXPECT_EQ(lines[0].rect, (Rect{70, 2, 70, 23})) << c.name;
+    }
+}
+
+TEST(DrawTheButton, OpenSplitButtonKeepsTheNormalCaptionFont) {
+    PaintModel m = Flat();
+    Split(m);
+    m.state.menu_open = true;
+    ComposingCanvas<TextCanvas> target;
+    DrawTheButton(target, kClient, false, m);
+    ASSERT_EQ(target.memory.texts.size(), 1u);
+    EXPECT_EQ(target.memory.texts[0].font, kNormalFont);
+}
+
 TEST(GradientInput, CarriesTheStateAndResolvedColours) {
     PaintModel m = Flat();
     Split(m);

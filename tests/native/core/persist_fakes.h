@@ -1,0 +1,107 @@
+// Stand-ins for the persistence tests: pictures that are their own bytes, an
+// exchange that records what a save visits, and a replay of such a record
+// into any medium (to build data of older versions).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/persist_bag.h"
+#include "core/persist_stream.h"
+
+namespace brixel::testing {
+
+// A picture whose persistent bytes are the bytes it was made from.
+class BytesPicture final : public PictureObject {
+public:
+    explicit BytesPicture(ByteBlock bytes) : bytes_(std::move(bytes)) {}
+    bool HasImage() const override { return !bytes_.empty(); }
+    const ByteBlock& Bytes() const { return bytes_; }
+
+private:
+    ByteBlock bytes_;
+};
+
+inline SharedPicture MakeBytesPicture(ByteBlock bytes) { return std::make_shared<BytesPicture>(std::move(bytes)); }
+
+// The bytes of a picture made by MakeBytesPicture; none for anything else.
+inline std::optional<ByteBlock> PictureBytesOf(const SharedPicture& picture) {
+    const auto* p = dynamic_cast<const BytesPicture*>(picture.get());
+    if (p == nullptr) return std::nullopt;
+    return p->Bytes();
+}
+
+// Bytes that begin with 0xBA do not decode, as a damaged picture would not.
+class FakePictureCodec final : public PictureCodec {
+public:
+    std::optional<ByteBlock> PictureBytes(const PictureObject& picture) override {
+        const auto* p = dynamic_cast<const BytesPicture*>(&picture);
+        if (p == nullptr) return std::nullopt;
+        return p->Bytes();
+    }
+    SharedPicture PictureFromBytes(std::span<const std::uint8_t> bytes) override {
+        ++decoded;
+        if (!bytes.empty() && bytes[0] == 0xBA) return nullptr;
+        return MakeBytesPicture(ByteBlock(bytes.begin(), bytes.end()));
+    }
+    int decoded = 0;
+};
+
+// A save that keeps each visit as (key, value), in order.
+class RecordingExchange final : public PropertyExchange {
+public:
+    RecordingExchange() : PropertyExchange(ExchangeMode::Save) {}
+    explicit RecordingExchange(bool keyed) : PropertyExchange(ExchangeMode::Save), keyed_(keyed) {}
+
+    bool Keyed() const override { return keyed_; }
+    void ExchangeBool(std::string_view key, bool& value, bool) override { Add(key, value); }
+    void ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t) override { Add(key, value); }
+    void ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t) override { Add(key, value); }
+    void ExchangeString(std::string_view key, std::u16string& value, std::u16string_view) override {
+        Add(key, value);
+    }
+    void ExchangeFont(std::string_view key, FontDesc& value, const FontDesc&) override { Add(key, value); }
+    void ExchangePicture(std::string_view key, SharedPicture& value) override { Add(key, value); }
+    void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t) override {
+        Add(key, value.value_or(ByteBlock{}));
+    }
+
+    std::vector<std::string> Keys() const {
+        std::vector<std::string> keys;
+        for (const auto& v : visits) keys.push_back(v.first);
+        return keys;
+    }
+
+    std::vector<std::pair<std::string, BagValue>> visits;
+
+private:
+    void Add(std::string_view key, BagValue value) { visits.emplace_back(std::string(key), std::move(value)); }
+    bool keyed_ = false;
+};
+
+// Writes recorded visits into a saving medium, in order.
+inline void Replay(const std::vector<std::pair<std::string, BagValue>>& visits, PropertyExchange& into) {
+    for (auto [key, value] : visits) {
+        std::visit(
+            [&](auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, ByteBlock>) {
+                    std::optional<ByteBlock> blob;
+                    if (!v.empty()) blob = v;
+                    into.ExchangeBlob(key, blob, SIZE_MAX);
+                } else if constexpr (std::is_same_v<T, SharedPicture>) {
+                    into.ExchangePicture(key, v);
+                } else {
+                    into.Exchange(key, v, v);
+                }
+            },
+            value);
+    }
+}
+
+}  // namespace brixel::testing

@@ -3,6 +3,7 @@
 #include "activex/ambient.h"
 #include "activex/control.h"
 #include "activex/ole_values.h"
+#include "core/platform_caps.h"
 #include "core/xp_schemes.h"
 
 #include <olectl.h>
@@ -141,6 +142,15 @@ OpenedFile ControlModelHost::OpenFile(std::u16string_view path) {
 
 void ControlModelHost::Repaint() {
     if (control_.window_) control_.window_->Repaint();
+}
+
+// Hosted by Windows Forms: the parent window's class says so.
+bool ControlModelHost::ParentIsWindowsForms() const {
+    if (!control_.window_ || control_.window_->hwnd() == nullptr) return false;
+    HWND parent = ::GetParent(control_.window_->hwnd());
+    wchar_t cls[256] = {};
+    if (parent == nullptr || ::GetClassNameW(parent, cls, 256) == 0) return false;
+    return IsWindowsFormsClassName(ToU16(cls));
 }
 
 void ControlModelHost::SetTooltip(std::u16string_view text, bool active) {

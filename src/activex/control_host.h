@@ -36,7 +36,7 @@ public:
     int ClientHeight() const override;
     CaptionMetrics CaptionTextMetrics(const FontDesc& font) const override;
     std::int16_t DetectDesktopXPScheme() const override;
-    bool ParentIsWindowsForms() const override { return false; }
+    bool ParentIsWindowsForms() const override;
     OpenedFile OpenFile(std::u16string_view path) override;
 
     // BehaviorLink

@@ -1,5 +1,6 @@
 // In-place activation: the control's window inside the container's.
 #include "activex/control.h"
+#include "core/mnemonic.h"
 
 namespace brixel::activex {
 
@@ -78,7 +79,38 @@ HRESULT CTavloCtrl::SetObjectRects(LPCRECT position, LPCRECT) noexcept {
 
 HRESULT CTavloCtrl::ReactivateAndUndo() noexcept { return E_NOTIMPL; }
 
-HRESULT CTavloCtrl::TranslateAccelerator(LPMSG) noexcept { return S_FALSE; }
+// Keys the container would otherwise take for itself reach the control's
+// KeyDown first; a handler that zeroes the key code keeps them. The
+// mnemonic with Alt clicks (or drops a drop-down-only menu).
+HRESULT CTavloCtrl::TranslateAccelerator(LPMSG msg) noexcept {
+    if (msg == nullptr || !window_ || window_->hwnd() == nullptr) return S_FALSE;
+    if (msg->message == WM_SYSKEYDOWN) {
+        const auto mnemonic = MnemonicOf(model_->Props().Caption);
+        if (mnemonic) {
+            const SHORT scan = ::VkKeyScanW(static_cast<wchar_t>(*mnemonic));
+            if (scan != -1 && LOBYTE(scan) == msg->wParam) {
+                window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));
+                return S_OK;
+            }
+        }
+        return S_FALSE;
+    }
+    if (msg->message != WM_KEYDOWN) return S_FALSE;
+    switch (msg->wParam) {
+        case VK_TAB:
+        case VK_RETURN:
+        case VK_MENU:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN: {
+            const bool default_runs = window_->behavior().KeyDown(static_cast<std::int16_t>(msg->wParam),
+                                                                  (msg->lParam & (1 << 30)) != 0, 0);
+            return default_runs ? S_FALSE : S_OK;
+        }
+        default: return S_FALSE;
+    }
+}
 HRESULT CTavloCtrl::OnFrameWindowActivate(BOOL) noexcept { return S_OK; }
 HRESULT CTavloCtrl::OnDocWindowActivate(BOOL) noexcept { return S_OK; }
 HRESULT CTavloCtrl::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) noexcept { return S_OK; }

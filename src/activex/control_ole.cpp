@@ -154,19 +154,29 @@ HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
     return S_OK;
 }
 
-// The container routes our mnemonic here; the click itself arrives with the
-// behaviour wiring of the window.
+// The container routes our mnemonic here.
 HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
     try {
-        model_->PerformClick();
+        if (window_ && window_->hwnd()) {
+            window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));
+        } else {
+            model_->PerformClick();
+        }
     } catch (...) {
         return E_FAIL;
     }
     return S_OK;
 }
 
-HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID) noexcept { return S_OK; }
+HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID id) noexcept {
+    try {
+        model_->AmbientPropertyChanged(id);
+    } catch (...) {
+        return E_FAIL;
+    }
+    return S_OK;
+}
 
 HRESULT CTavloCtrl::FreezeEvents(BOOL freeze) noexcept {
     if (freeze) {

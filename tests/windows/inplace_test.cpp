@@ -228,6 +228,29 @@ TEST_F(InPlace, HoldingTheButtonRepeats) {
     EXPECT_LE(Count(4), 10);
 }
 
+TEST_F(InPlace, AltWithTheMnemonicClicks) {
+    win::UniqueBstr caption(L"&Save");
+    VARIANT v{};
+    v.vt = VT_BSTR;
+    v.bstrVal = caption.get();
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&v, &named, 1, 1};
+    ASSERT_HRESULT_SUCCEEDED(
+        dispatch_->Invoke(DISPID_CAPTION, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    ComPtr<IOleInPlaceActiveObject> active;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&active));
+    MSG other{window, WM_SYSKEYDOWN, 'X', 0, 0, {}};
+    EXPECT_EQ(active->TranslateAccelerator(&other), S_FALSE);
+    MSG mnemonic{window, WM_SYSKEYDOWN, 'S', 0, 0, {}};
+    EXPECT_EQ(active->TranslateAccelerator(&mnemonic), S_OK) << "the mnemonic is consumed";
+    EXPECT_EQ(Count(DISPID_CLICK), 1);
+    MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_EQ(active->TranslateAccelerator(&tab), S_FALSE) << "Tab goes on to the container";
+    EXPECT_EQ(Count(DISPID_KEYDOWN), 1) << "after the control's KeyDown saw it";
+}
+
 struct CursorCase {
     short pointer;
     LPCWSTR expected;  // nullptr: no cursor at all

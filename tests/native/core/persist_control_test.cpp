@@ -19,6 +19,8 @@ using testing::MakeBytesPicture;
 using testing::ModelFixture;
 using testing::PictureBytesOf;
 using testing::RecordingExchange;
+using testing::ChangeEverything;
+using testing::ExpectSameProperties;
 
 // The menu's place in the sequence, marked by one value of its own.
 class MarkerMenu final : public MenuExchangeLink {
@@ -88,43 +90,6 @@ TEST(ControlExchange, EveryMemberWithAKeyIsExchanged) {
     for (const MemberInfo& m : MemberTable()) {
         if (m.persist_key.empty()) continue;
         EXPECT_NE(std::find(keys.begin(), keys.end(), m.persist_key), keys.end()) << m.persist_key;
-    }
-}
-
-// Gives every record member a value that is no default of any version.
-void ChangeEverything(ButtonProperties& p) {
-    int n = 0;
-    for (const MemberInfo& m : MemberTable()) {
-        ++n;
-        std::visit(
-            [&](auto field) {
-                using F = decltype(field);
-                if constexpr (!std::is_same_v<F, std::monostate>) {
-                    using T = std::remove_reference_t<decltype(p.*field)>;
-                    if constexpr (std::is_same_v<T, bool>) p.*field = !(p.*field);
-                    if constexpr (std::is_same_v<T, std::int16_t>) p.*field = static_cast<std::int16_t>(300 + n);
-                    if constexpr (std::is_same_v<T, OleColor>) p.*field = 0x00123400u + static_cast<OleColor>(n);
-                    if constexpr (std::is_same_v<T, std::u16string>) p.*field = u"text " + std::u16string(1, char16_t(u'A' + n % 26));
-                    if constexpr (std::is_same_v<T, FontDesc>) {
-                        p.*field = FontDesc{u"Face", 90000 + n, 700, 1, true, true, true};
-                    }
-                    if constexpr (std::is_same_v<T, SharedPicture>) {
-                        p.*field = MakeBytesPicture({static_cast<std::uint8_t>(n), 1, 2});
-                    }
-                }
-            },
-            m.field);
-    }
-}
-
-void ExpectSameProperties(const ButtonProperties& a, const ButtonProperties& b) {
-    for (const MemberInfo& m : MemberTable()) {
-        if (std::holds_alternative<SharedPicture ButtonProperties::*>(m.field)) {
-            const auto field = std::get<SharedPicture ButtonProperties::*>(m.field);
-            EXPECT_EQ(PictureBytesOf(a.*field), PictureBytesOf(b.*field)) << m.name;
-        } else {
-            EXPECT_TRUE(FieldEquals(a, b, m.field)) << m.name;
-        }
     }
 }
 

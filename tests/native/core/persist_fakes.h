@@ -11,7 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/persist_bag.h"
+#include "core/property_table.h"
 #include "core/persist_stream.h"
 
 namespace brixel::testing {
@@ -101,6 +104,43 @@ inline void Replay(const std::vector<std::pair<std::string, BagValue>>& visits, 
                 }
             },
             value);
+    }
+}
+
+// Gives every record member a value that is no default of any version.
+inline void ChangeEverything(ButtonProperties& p) {
+    int n = 0;
+    for (const MemberInfo& m : MemberTable()) {
+        ++n;
+        std::visit(
+            [&](auto field) {
+                using F = decltype(field);
+                if constexpr (!std::is_same_v<F, std::monostate>) {
+                    using T = std::remove_reference_t<decltype(p.*field)>;
+                    if constexpr (std::is_same_v<T, bool>) p.*field = !(p.*field);
+                    if constexpr (std::is_same_v<T, std::int16_t>) p.*field = static_cast<std::int16_t>(300 + n);
+                    if constexpr (std::is_same_v<T, OleColor>) p.*field = 0x00123400u + static_cast<OleColor>(n);
+                    if constexpr (std::is_same_v<T, std::u16string>) p.*field = u"text " + std::u16string(1, char16_t(u'A' + n % 26));
+                    if constexpr (std::is_same_v<T, FontDesc>) {
+                        p.*field = FontDesc{u"Face", 90000 + n, 700, 1, true, true, true};
+                    }
+                    if constexpr (std::is_same_v<T, SharedPicture>) {
+                        p.*field = MakeBytesPicture({static_cast<std::uint8_t>(n), 1, 2});
+                    }
+                }
+            },
+            m.field);
+    }
+}
+
+inline void ExpectSameProperties(const ButtonProperties& a, const ButtonProperties& b) {
+    for (const MemberInfo& m : MemberTable()) {
+        if (std::holds_alternative<SharedPicture ButtonProperties::*>(m.field)) {
+            const auto field = std::get<SharedPicture ButtonProperties::*>(m.field);
+            EXPECT_EQ(PictureBytesOf(a.*field), PictureBytesOf(b.*field)) << m.name;
+        } else {
+            EXPECT_TRUE(FieldEquals(a, b, m.field)) << m.name;
+        }
     }
 }
 

@@ -15,7 +15,7 @@ using F = MenuItemFields;
 // disabled, one without "ParentID" has 0.
 struct ItemField {
     std::string_view name;
-    std::variant<std::u16string F::*, std::int16_t F::*, bool F::*, PictureRef F::*> member;
+    std::variant<std::u16string F::*, std::int16_t F::*, bool F::*, SharedPicture F::*> member;
     std::int16_t number = 0;  // default of a number or switch
     std::u16string_view text{};
 };
@@ -37,8 +37,10 @@ const ItemField kItemFields[] = {
 };
 
 void ExchangeItemFields(PropertyExchange& px, MenuItemFields& item, const std::string& prefix) {
+    // A stream finds values by position: its keys would be built for nothing.
+    const bool keyed = px.Keyed();
     for (const ItemField& f : kItemFields) {
-        const std::string key = prefix + std::string(f.name);
+        const std::string key = keyed ? prefix + std::string(f.name) : std::string();
         std::visit(
             [&](auto member) {
                 using T = std::remove_reference_t<decltype(item.*member)>;

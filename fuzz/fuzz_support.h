@@ -153,9 +153,18 @@ inline bool ReadText(ByteReader& r, std::u16string& text) {
 
 inline bool ReadBagValue(ByteReader& r, std::uint8_t type, BagValue& value) {
     switch (type % 7) {
-        case 0: if (!r.Has(1)) return false; value = r.Number(1) != 0; return true;
-        case 1: if (!r.Has(2)) return false; value = static_cast<std::int16_t>(r.Number(2)); return true;
-        case 2: if (!r.Has(4)) return false; value = static_cast<std::int32_t>(r.Number(4)); return true;
+        case 0:
+            if (!r.Has(1)) return false;
+            value = r.Number(1) != 0;
+            return true;
+        case 1:
+            if (!r.Has(2)) return false;
+            value = static_cast<std::int16_t>(r.Number(2));
+            return true;
+        case 2:
+            if (!r.Has(4)) return false;
+            value = static_cast<std::int32_t>(r.Number(4));
+            return true;
         case 3: {
             std::u16string text;
             if (!ReadText(r, text)) return false;
@@ -180,7 +189,8 @@ inline bool ReadBagValue(ByteReader& r, std::uint8_t type, BagValue& value) {
             const std::size_t n = r.Number(1);
             if (!r.Has(n)) return false;
             const auto bytes = r.Take(n);
-            value = n == 0 ? SharedPicture{} : std::make_shared<BytesPicture>(ByteBlock(bytes.begin(), bytes.end()));
+            value = n == 0 ? SharedPicture{}
+                           : std::make_shared<BytesPicture>(ByteBlock(bytes.begin(), bytes.end()));
             return true;
         }
         default: {

@@ -45,7 +45,9 @@ ByteBlock BagToBytes(const MemoryPropertyBag& bag) {
                     const auto* p = dynamic_cast<const BytesPicture*>(v.get());
                     const std::size_t n = p != nullptr ? std::min<std::size_t>(p->Bytes().size(), 255) : 0;
                     Put(out, n, 1);
-                    if (n != 0) out.insert(out.end(), p->Bytes().begin(), p->Bytes().begin() + static_cast<std::ptrdiff_t>(n));
+                    if (n != 0)
+                        out.insert(out.end(), p->Bytes().begin(),
+                                   p->Bytes().begin() + static_cast<std::ptrdiff_t>(n));
                 }
                 if constexpr (std::is_same_v<T, ByteBlock>) {
                     const std::size_t n = std::min<std::size_t>(v.size(), 0xFFFF);
@@ -58,7 +60,9 @@ ByteBlock BagToBytes(const MemoryPropertyBag& bag) {
     return out;
 }
 
-SharedPicture Picture(std::initializer_list<std::uint8_t> bytes) { return std::make_shared<BytesPicture>(ByteBlock(bytes)); }
+SharedPicture Picture(std::initializer_list<std::uint8_t> bytes) {
+    return std::make_shared<BytesPicture>(ByteBlock(bytes));
+}
 
 void Dress(Control& c) {
     ButtonProperties& p = c.model.PropsForExchange();

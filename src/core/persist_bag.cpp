@@ -14,7 +14,8 @@ std::optional<std::int64_t> ParseNumber(std::u16string_view text) {
     auto equals_word = [&](std::u16string_view word) {
         if (text.size() != word.size()) return false;
         for (std::size_t i = 0; i < word.size(); ++i) {
-            const char16_t c = text[i] >= u'A' && text[i] <= u'Z' ? static_cast<char16_t>(text[i] + 32) : text[i];
+            const char16_t c =
+                text[i] >= u'A' && text[i] <= u'Z' ? static_cast<char16_t>(text[i] + 32) : text[i];
             if (c != word[i]) return false;
         }
         return true;
@@ -67,7 +68,8 @@ std::optional<BagValue> ConvertBagValue(const BagValue& value, BagType wanted) {
         case BagType::Short: return InRange<std::int16_t>(*n);
         case BagType::Long: return InRange<std::int32_t>(*n);
         case BagType::String:
-            if (const auto* b = std::get_if<bool>(&value)) return BagValue(std::u16string(*b ? u"True" : u"False"));
+            if (const auto* b = std::get_if<bool>(&value))
+                return BagValue(std::u16string(*b ? u"True" : u"False"));
             return BagValue(Decimal(*n));
         default: return std::nullopt;
     }
@@ -95,14 +97,21 @@ bool MemoryPropertyBag::Erase(std::string_view key) {
 // never depends on which defaults the writer had.
 
 void BagSaveExchange::ExchangeBool(std::string_view key, bool& value, bool) { bag_.Write(key, value); }
-void BagSaveExchange::ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t) { bag_.Write(key, value); }
-void BagSaveExchange::ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t) { bag_.Write(key, value); }
+void BagSaveExchange::ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t) {
+    bag_.Write(key, value);
+}
+void BagSaveExchange::ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t) {
+    bag_.Write(key, value);
+}
 void BagSaveExchange::ExchangeString(std::string_view key, std::u16string& value, std::u16string_view) {
     bag_.Write(key, value);
 }
-void BagSaveExchange::ExchangeFont(std::string_view key, FontDesc& value, const FontDesc&) { bag_.Write(key, value); }
+void BagSaveExchange::ExchangeFont(std::string_view key, FontDesc& value, const FontDesc&) {
+    bag_.Write(key, value);
+}
 void BagSaveExchange::ExchangePicture(std::string_view key, SharedPicture& value) { bag_.Write(key, value); }
-void BagSaveExchange::ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) {
+void BagSaveExchange::ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value,
+                                   std::size_t max_bytes) {
     bag_.Write(key, value && value->size() <= max_bytes ? *value : ByteBlock{});
 }
 
@@ -136,7 +145,8 @@ void BagLoadExchange::ExchangeFont(std::string_view key, FontDesc& value, const 
 void BagLoadExchange::ExchangePicture(std::string_view key, SharedPicture& value) {
     value = ReadAs<SharedPicture>(key, BagType::Picture).value_or(nullptr);
 }
-void BagLoadExchange::ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) {
+void BagLoadExchange::ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value,
+                                   std::size_t max_bytes) {
     value = ReadAs<ByteBlock>(key, BagType::Bytes);
     if (value && (value->empty() || value->size() > max_bytes)) value.reset();
 }

@@ -20,7 +20,8 @@
 
 namespace brixel {
 
-using BagValue = std::variant<bool, std::int16_t, std::int32_t, std::u16string, FontDesc, SharedPicture, ByteBlock>;
+using BagValue =
+    std::variant<bool, std::int16_t, std::int32_t, std::u16string, FontDesc, SharedPicture, ByteBlock>;
 
 enum class BagType : std::uint8_t { Bool, Short, Long, String, Font, Picture, Bytes };
 
@@ -45,7 +46,9 @@ public:
     using Values = std::map<std::string, BagValue, std::less<>>;
 
     std::optional<BagValue> Read(std::string_view key, BagType wanted) const override;
-    void Write(std::string_view key, BagValue value) override { values_.insert_or_assign(std::string(key), std::move(value)); }
+    void Write(std::string_view key, BagValue value) override {
+        values_.insert_or_assign(std::string(key), std::move(value));
+    }
 
     const Values& Entries() const { return values_; }
     const BagValue* Find(std::string_view key) const;

@@ -9,7 +9,14 @@ namespace {
 
 using P = ButtonProperties;
 
-enum class Special : std::uint8_t { None, Value, ClickSoundMemory, MouseInSoundMemory, MenuExchangeStyle, MenuTree };
+enum class Special : std::uint8_t {
+    None,
+    Value,
+    ClickSoundMemory,
+    MouseInSoundMemory,
+    MenuExchangeStyle,
+    MenuTree
+};
 
 // One visit of the exchange: a record member (its key, type and default come
 // from the member table) or one of the values the table does not hold.
@@ -23,47 +30,129 @@ constexpr Step Is(Special special) { return {{}, special}; }
 // The stored order. Changing it changes the stream format.
 const Step kSteps[] = {
     // Switches.
-    {&P::CoolButton}, {&P::ShowFocusBorder}, {&P::ShowDefaultBorder}, {&P::Active}, {&P::Hyperlink},
-    {&P::ShowHyperlink}, {&P::ToggleButton}, {&P::CustomBorderColor}, {&P::CustomBackBorderColor},
-    {&P::CustomMouseInBorderColor}, {&P::EnableMouseInProperties}, {&P::EnableDownProperties},
-    {&P::EnableDisabledProperties}, {&P::CaptionWrap}, {&P::Menu}, {&P::MenuSidebar}, {&P::RightToLeft},
-    {&P::ShowMenuButtonTriangle}, Is(Special::Value),
+    {&P::CoolButton},
+    {&P::ShowFocusBorder},
+    {&P::ShowDefaultBorder},
+    {&P::Active},
+    {&P::Hyperlink},
+    {&P::ShowHyperlink},
+    {&P::ToggleButton},
+    {&P::CustomBorderColor},
+    {&P::CustomBackBorderColor},
+    {&P::CustomMouseInBorderColor},
+    {&P::EnableMouseInProperties},
+    {&P::EnableDownProperties},
+    {&P::EnableDisabledProperties},
+    {&P::CaptionWrap},
+    {&P::Menu},
+    {&P::MenuSidebar},
+    {&P::RightToLeft},
+    {&P::ShowMenuButtonTriangle},
+    Is(Special::Value),
     // Small numbers and enumerations.
-    {&P::Bevel}, {&P::XPColorScheme}, {&P::CaptionVAlignment}, {&P::CaptionHAlignment},
-    {&P::PictureVAlignment}, {&P::PictureHAlignment}, {&P::DisabledPictureVAlignment},
-    {&P::DisabledPictureHAlignment}, {&P::DownPictureVAlignment}, {&P::DownPictureHAlignment},
-    {&P::MouseInPictureVAlignment}, {&P::MouseInPictureHAlignment}, {&P::MousePointer}, {&P::ClickSound},
-    {&P::MouseInSound}, {&P::BorderStyle}, {&P::MouseInBorderStyle}, {&P::DownBorderStyle},
-    {&P::TranslucentStyle}, {&P::TranslucentLevel}, {&P::PictureStyle}, {&P::MouseInPictureStyle},
-    {&P::DownPictureStyle}, {&P::DisabledPictureStyle}, {&P::PictureEffectWhenMouseOver},
-    {&P::PictureEffectWhenMouseDown}, {&P::AppearanceStyle},
+    {&P::Bevel},
+    {&P::XPColorScheme},
+    {&P::CaptionVAlignment},
+    {&P::CaptionHAlignment},
+    {&P::PictureVAlignment},
+    {&P::PictureHAlignment},
+    {&P::DisabledPictureVAlignment},
+    {&P::DisabledPictureHAlignment},
+    {&P::DownPictureVAlignment},
+    {&P::DownPictureHAlignment},
+    {&P::MouseInPictureVAlignment},
+    {&P::MouseInPictureHAlignment},
+    {&P::MousePointer},
+    {&P::ClickSound},
+    {&P::MouseInSound},
+    {&P::BorderStyle},
+    {&P::MouseInBorderStyle},
+    {&P::DownBorderStyle},
+    {&P::TranslucentStyle},
+    {&P::TranslucentLevel},
+    {&P::PictureStyle},
+    {&P::MouseInPictureStyle},
+    {&P::DownPictureStyle},
+    {&P::DisabledPictureStyle},
+    {&P::PictureEffectWhenMouseOver},
+    {&P::PictureEffectWhenMouseDown},
+    {&P::AppearanceStyle},
     // Colours; the second BackColor is the one that decides.
-    {&P::BevelUpperShade}, {&P::BevelLowerShade}, {&P::BackColor}, {&P::DownBackColor}, {&P::MouseInBackColor},
-    {&P::DisabledBackColor}, {&P::BorderColor}, {&P::DisabledBorderColor}, {&P::MouseInBorderColor},
-    {&P::DownBorderColor}, {&P::FontColor}, {&P::MouseInFontColor}, {&P::DisabledFontColor},
-    {&P::DownFontColor}, {&P::PictureTransparentColor}, {&P::DisabledPictureTransparentColor},
-    {&P::DownPictureTransparentColor}, {&P::MouseInPictureTransparentColor}, {&P::MenuSelectionBackColor},
-    {&P::MenuSidebarColor}, {&P::MenuFontColor}, {&P::MenuSeparatorColor}, {&P::MenuBackColor},
+    {&P::BevelUpperShade},
+    {&P::BevelLowerShade},
+    {&P::BackColor},
+    {&P::DownBackColor},
+    {&P::MouseInBackColor},
+    {&P::DisabledBackColor},
+    {&P::BorderColor},
+    {&P::DisabledBorderColor},
+    {&P::MouseInBorderColor},
+    {&P::DownBorderColor},
+    {&P::FontColor},
+    {&P::MouseInFontColor},
+    {&P::DisabledFontColor},
+    {&P::DownFontColor},
+    {&P::PictureTransparentColor},
+    {&P::DisabledPictureTransparentColor},
+    {&P::DownPictureTransparentColor},
+    {&P::MouseInPictureTransparentColor},
+    {&P::MenuSelectionBackColor},
+    {&P::MenuSidebarColor},
+    {&P::MenuFontColor},
+    {&P::MenuSeparatorColor},
+    {&P::MenuBackColor},
     {&P::MenuSelectionFontColor},
     // Pictures.
-    {&P::Picture}, {&P::MouseInPicture}, {&P::DownPicture}, {&P::DisabledPicture}, {&P::MouseIcon},
+    {&P::Picture},
+    {&P::MouseInPicture},
+    {&P::DownPicture},
+    {&P::DisabledPicture},
+    {&P::MouseIcon},
     // Texts.
-    {&P::ToolTipText}, {&P::ClickSoundFile}, {&P::MouseInSoundFile}, {&P::HyperlinkAddress},
-    {&P::CaptionMargins}, {&P::PictureMargins}, {&P::CornerStyle}, {&P::CornerRoundingLevel},
+    {&P::ToolTipText},
+    {&P::ClickSoundFile},
+    {&P::MouseInSoundFile},
+    {&P::HyperlinkAddress},
+    {&P::CaptionMargins},
+    {&P::PictureMargins},
+    {&P::CornerStyle},
+    {&P::CornerRoundingLevel},
     // The sound files' bytes, so that a sound outlives its file.
-    Is(Special::ClickSoundMemory), Is(Special::MouseInSoundMemory),
+    Is(Special::ClickSoundMemory),
+    Is(Special::MouseInSoundMemory),
     {&P::Appearance},
-    {&P::MouseInFont}, {&P::DisabledFont}, {&P::DownFont}, {&P::MenuFont},
+    {&P::MouseInFont},
+    {&P::DisabledFont},
+    {&P::DownFont},
+    {&P::MenuFont},
     // Gradients of the four states.
-    {&P::Gradient}, {&P::GradientStyle}, {&P::GradientStyleVariant}, {&P::GradientColor1},
-    {&P::GradientColor2}, {&P::MouseInGradient}, {&P::MouseInGradientStyle}, {&P::MouseInGradientStyleVariant},
-    {&P::MouseInGradientColor1}, {&P::MouseInGradientColor2}, {&P::DisabledGradient},
-    {&P::DisabledGradientStyle}, {&P::DisabledGradientStyleVariant}, {&P::DisabledGradientColor1},
-    {&P::DisabledGradientColor2}, {&P::DownGradient}, {&P::DownGradientStyle}, {&P::DownGradientStyleVariant},
-    {&P::DownGradientColor1}, {&P::DownGradientColor2},
+    {&P::Gradient},
+    {&P::GradientStyle},
+    {&P::GradientStyleVariant},
+    {&P::GradientColor1},
+    {&P::GradientColor2},
+    {&P::MouseInGradient},
+    {&P::MouseInGradientStyle},
+    {&P::MouseInGradientStyleVariant},
+    {&P::MouseInGradientColor1},
+    {&P::MouseInGradientColor2},
+    {&P::DisabledGradient},
+    {&P::DisabledGradientStyle},
+    {&P::DisabledGradientStyleVariant},
+    {&P::DisabledGradientColor1},
+    {&P::DisabledGradientColor2},
+    {&P::DownGradient},
+    {&P::DownGradientStyle},
+    {&P::DownGradientStyleVariant},
+    {&P::DownGradientColor1},
+    {&P::DownGradientColor2},
     // The menu.
-    Is(Special::MenuExchangeStyle), Is(Special::MenuTree),
-    {&P::MenuButtonStyle}, {&P::MenuButtonAlignment}, {&P::MenuButtonWidth}, {&P::MenuButtonTriangleColor},
+    Is(Special::MenuExchangeStyle),
+    Is(Special::MenuTree),
+    {&P::MenuButtonStyle},
+    {&P::MenuButtonAlignment},
+    {&P::MenuButtonWidth},
+    {&P::MenuButtonTriangleColor},
     {&P::MenuAlignment},
     {&P::Font},
     {&P::MenuAutoDrop},
@@ -97,7 +186,8 @@ const MemberInfo* PersistedMember(const RecordField& field) {
     return nullptr;
 }
 
-void ExchangeMember(PropertyExchange& px, ButtonProperties& p, const MemberInfo& m, const PropertyValue& def) {
+void ExchangeMember(PropertyExchange& px, ButtonProperties& p, const MemberInfo& m,
+                    const PropertyValue& def) {
     std::visit(
         [&](auto field) {
             if constexpr (!std::is_same_v<decltype(field), std::monostate>) {
@@ -109,8 +199,8 @@ void ExchangeMember(PropertyExchange& px, ButtonProperties& p, const MemberInfo&
 }
 
 // A value the stored data does not carry takes its default without a visit.
-void ExchangeOrDefault(PropertyExchange& px, ButtonProperties& p, const MemberInfo& m, const PropertyValue& def,
-                       bool stored) {
+void ExchangeOrDefault(PropertyExchange& px, ButtonProperties& p, const MemberInfo& m,
+                       const PropertyValue& def, bool stored) {
     if (px.Saving() || stored) {
         ExchangeMember(px, p, m, def);
     } else {

@@ -63,17 +63,24 @@ public:
     virtual void ExchangePicture(std::string_view key, SharedPicture& value) = 0;
     // A byte block; the default is none, and so is an empty block. A stored
     // block longer than `max_bytes` is not loaded.
-    virtual void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) = 0;
+    virtual void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value,
+                              std::size_t max_bytes) = 0;
 
     // One name for every type, for callers that visit typed members.
     void Exchange(std::string_view key, bool& value, bool def) { ExchangeBool(key, value, def); }
-    void Exchange(std::string_view key, std::int16_t& value, std::int16_t def) { ExchangeShort(key, value, def); }
-    void Exchange(std::string_view key, std::int32_t& value, std::int32_t def) { ExchangeLong(key, value, def); }
+    void Exchange(std::string_view key, std::int16_t& value, std::int16_t def) {
+        ExchangeShort(key, value, def);
+    }
+    void Exchange(std::string_view key, std::int32_t& value, std::int32_t def) {
+        ExchangeLong(key, value, def);
+    }
     void Exchange(std::string_view key, OleColor& value, OleColor def) { ExchangeColour(key, value, def); }
     void Exchange(std::string_view key, std::u16string& value, std::u16string_view def) {
         ExchangeString(key, value, def);
     }
-    void Exchange(std::string_view key, FontDesc& value, const FontDesc& def) { ExchangeFont(key, value, def); }
+    void Exchange(std::string_view key, FontDesc& value, const FontDesc& def) {
+        ExchangeFont(key, value, def);
+    }
     void Exchange(std::string_view key, SharedPicture& value, const SharedPicture&) {
         ExchangePicture(key, value);
     }
@@ -96,7 +103,9 @@ public:
     }
     void ExchangeFont(std::string_view, FontDesc& value, const FontDesc& def) override { value = def; }
     void ExchangePicture(std::string_view, SharedPicture& value) override { value.reset(); }
-    void ExchangeBlob(std::string_view, std::optional<ByteBlock>& value, std::size_t) override { value.reset(); }
+    void ExchangeBlob(std::string_view, std::optional<ByteBlock>& value, std::size_t) override {
+        value.reset();
+    }
 };
 
 }  // namespace brixel

@@ -36,7 +36,8 @@ void AppendText(ByteBlock& out, std::u16string_view text) {
 
 std::u16string TextFrom(std::span<const std::uint8_t> bytes) {
     std::u16string text(bytes.size() / 2, u'\0');
-    for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char16_t>(ReadLE<std::uint16_t>(bytes.subspan(2 * i)));
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char16_t>(ReadLE<std::uint16_t>(bytes.subspan(2 * i)));
     return text;
 }
 
@@ -47,8 +48,8 @@ ByteBlock EncodeFontRecord(const FontDesc& font) {
     AppendLE<std::int16_t>(body, font.weight);
     AppendLE<std::int16_t>(body, font.charset);
     AppendLE<std::uint8_t>(body, static_cast<std::uint8_t>((font.italic ? kFontItalic : 0) |
-                                                            (font.underline ? kFontUnderline : 0) |
-                                                            (font.strikethrough ? kFontStrikethrough : 0)));
+                                                           (font.underline ? kFontUnderline : 0) |
+                                                           (font.strikethrough ? kFontStrikethrough : 0)));
     return body;
 }
 
@@ -152,7 +153,8 @@ void StreamSaveExchange::ExchangePicture(std::string_view, SharedPicture& value)
     Put(out);
 }
 
-void StreamSaveExchange::ExchangeBlob(std::string_view, std::optional<ByteBlock>& value, std::size_t max_bytes) {
+void StreamSaveExchange::ExchangeBlob(std::string_view, std::optional<ByteBlock>& value,
+                                      std::size_t max_bytes) {
     const bool stored = value && value->size() <= max_bytes;
     ByteBlock out;
     AppendLE<std::uint32_t>(out, stored ? static_cast<std::uint32_t>(value->size()) : 0);
@@ -166,7 +168,8 @@ std::optional<ByteBlock> StreamLoadExchange::Take(std::uint64_t count) {
     if (ended_) return std::nullopt;
     ByteBlock bytes;
     while (bytes.size() < count) {
-        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(kChunkBytes, count - bytes.size()));
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(kChunkBytes, count - bytes.size()));
         const std::size_t had = bytes.size();
         bytes.resize(had + want);
         const std::size_t got = source_.Read(std::span(bytes).subspan(had));
@@ -242,10 +245,12 @@ void StreamLoadExchange::ExchangePicture(std::string_view, SharedPicture& value)
     if (!present || *present == 0) return;
     const auto length = TakeInteger<std::uint32_t>();
     if (!length) return;
-    if (const auto bytes = TakeSized(*length, kMaxStoredPictureBytes)) value = pictures_.PictureFromBytes(*bytes);
+    if (const auto bytes = TakeSized(*length, kMaxStoredPictureBytes))
+        value = pictures_.PictureFromBytes(*bytes);
 }
 
-void StreamLoadExchange::ExchangeBlob(std::string_view, std::optional<ByteBlock>& value, std::size_t max_bytes) {
+void StreamLoadExchange::ExchangeBlob(std::string_view, std::optional<ByteBlock>& value,
+                                      std::size_t max_bytes) {
     value.reset();
     const auto count = TakeInteger<std::uint32_t>();
     if (!count || *count == 0) return;

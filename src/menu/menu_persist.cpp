@@ -82,7 +82,8 @@ private:
                 const MenuItemRecord& record = (*source)[static_cast<std::size_t>(i)];
                 MenuItemFields fields = record;
                 ExchangeItemFields(px_, fields, prefix);
-                if (fields.has_sub_items) ExchangeSubList(&record.SubItems(), nullptr, false, i, depth + 1, fields.id);
+                if (fields.has_sub_items)
+                    ExchangeSubList(&record.SubItems(), nullptr, false, i, depth + 1, fields.id);
                 continue;
             }
             auto record = std::make_unique<MenuItemRecord>();
@@ -140,7 +141,8 @@ private:
             const int index = top.next++;
             const int deeper = top.depth + 1;
             MenuItemFields scratch;
-            ExchangeItemFields(px_, scratch, MenuItemKey(top.depth, top.pindex, index, top.pid, current_layout_, {}));
+            ExchangeItemFields(px_, scratch,
+                               MenuItemKey(top.depth, top.pindex, index, top.pid, current_layout_, {}));
             if (!scratch.has_sub_items) continue;
             const std::int32_t count = ExchangeCount(0, index, deeper, scratch.id);
             stack.push_back({count, 0, deeper, index, scratch.id});
@@ -165,12 +167,14 @@ std::string MenuCountKey(int pindex, int depth) {
 }
 
 std::string MenuOwnerCountKey(int depth, int pindex, std::int16_t pid) {
-    return "MenuOwner" + std::to_string(depth) + "-" + std::to_string(pindex) + "-" + std::to_string(pid) + "Count";
+    return "MenuOwner" + std::to_string(depth) + "-" + std::to_string(pindex) + "-" + std::to_string(pid) +
+           "Count";
 }
 
 std::string MenuItemKey(int depth, int pindex, int index, std::int16_t pid, bool current_layout,
                         std::string_view field) {
-    std::string key = "MenuItem" + std::to_string(depth) + "-" + std::to_string(pindex) + "-" + std::to_string(index);
+    std::string key =
+        "MenuItem" + std::to_string(depth) + "-" + std::to_string(pindex) + "-" + std::to_string(index);
     if (depth > 0 && current_layout) key += "-" + std::to_string(pid);
     key += field;
     return key;

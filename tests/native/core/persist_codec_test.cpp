@@ -49,46 +49,63 @@ FontDesc BoldItalicArial() {
     return f;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, StreamLayout,
-    ::testing::Values(
-        LayoutCase{"BoolTrue", [](PropertyExchange& px) { bool v = true; px.ExchangeBool("k", v, false); }, Bytes({1})},
-        LayoutCase{"ShortNegative",
-                   [](PropertyExchange& px) { std::int16_t v = -2; px.ExchangeShort("k", v, 0); },
-                   Bytes({0xFE, 0xFF})},
-        LayoutCase{"Colour",
-                   [](PropertyExchange& px) { OleColor v = 0x80000005; px.ExchangeColour("k", v, 0); },
-                   Bytes({5, 0, 0, 0x80})},
-        LayoutCase{"StringUtf16",
-                   [](PropertyExchange& px) { std::u16string v = u"A\u00e9"; px.ExchangeString("k", v, u""); },
-                   Bytes({2, 0, 0, 0, 'A', 0, 0xE9, 0})},
-        LayoutCase{"FontRecord",
-                   [](PropertyExchange& px) {
-                       FontDesc v = BoldItalicArial();
-                       px.ExchangeFont("k", v, FontDesc{});
-                   },
-                   Bytes({21, 0, 0, 0, 2, 0, 0, 0, 'A', 0, 'r', 0, 5, 4, 3, 2, 1, 0, 0, 0, 0xBC, 2, 2, 0, 5})},
-        LayoutCase{"NoPicture", [](PropertyExchange& px) { SharedPicture v; px.ExchangePicture("k", v); },
-                   Bytes({0})},
-        LayoutCase{"Picture",
-                   [](PropertyExchange& px) {
-                       SharedPicture v = MakeBytesPicture(Bytes({7, 8}));
-                       px.ExchangePicture("k", v);
-                   },
-                   Bytes({1, 2, 0, 0, 0, 7, 8})},
-        LayoutCase{"Blob",
-                   [](PropertyExchange& px) {
-                       std::optional<ByteBlock> v = Bytes({9, 9, 9});
-                       px.ExchangeBlob("k", v, 100);
-                   },
-                   Bytes({3, 0, 0, 0, 9, 9, 9})},
-        LayoutCase{"NoBlob",
-                   [](PropertyExchange& px) {
-                       std::optional<ByteBlock> v;
-                       px.ExchangeBlob("k", v, 100);
-                   },
-                   Bytes({0, 0, 0, 0})}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, StreamLayout,
+                         ::testing::Values(LayoutCase{"BoolTrue",
+                                                      [](PropertyExchange& px) {
+                                                          bool v = true;
+                                                          px.ExchangeBool("k", v, false);
+                                                      },
+                                                      Bytes({1})},
+                                           LayoutCase{"ShortNegative",
+                                                      [](PropertyExchange& px) {
+                                                          std::int16_t v = -2;
+                                                          px.ExchangeShort("k", v, 0);
+                                                      },
+                                                      Bytes({0xFE, 0xFF})},
+                                           LayoutCase{"Colour",
+                                                      [](PropertyExchange& px) {
+                                                          OleColor v = 0x80000005;
+                                                          px.ExchangeColour("k", v, 0);
+                                                      },
+                                                      Bytes({5, 0, 0, 0x80})},
+                                           LayoutCase{"StringUtf16",
+                                                      [](PropertyExchange& px) {
+                                                          std::u16string v = u"A\u00e9";
+                                                          px.ExchangeString("k", v, u"");
+                                                      },
+                                                      Bytes({2, 0, 0, 0, 'A', 0, 0xE9, 0})},
+                                           LayoutCase{"FontRecord",
+                                                      [](PropertyExchange& px) {
+                                                          FontDesc v = BoldItalicArial();
+                                                          px.ExchangeFont("k", v, FontDesc{});
+                                                      },
+                                                      Bytes({21, 0, 0, 0, 2, 0, 0, 0,    'A', 0, 'r', 0, 5,
+                                                             4,  3, 2, 1, 0, 0, 0, 0xBC, 2,   2, 0,   5})},
+                                           LayoutCase{"NoPicture",
+                                                      [](PropertyExchange& px) {
+                                                          SharedPicture v;
+                                                          px.ExchangePicture("k", v);
+                                                      },
+                                                      Bytes({0})},
+                                           LayoutCase{"Picture",
+                                                      [](PropertyExchange& px) {
+                                                          SharedPicture v = MakeBytesPicture(Bytes({7, 8}));
+                                                          px.ExchangePicture("k", v);
+                                                      },
+                                                      Bytes({1, 2, 0, 0, 0, 7, 8})},
+                                           LayoutCase{"Blob",
+                                                      [](PropertyExchange& px) {
+                                                          std::optional<ByteBlock> v = Bytes({9, 9, 9});
+                                                          px.ExchangeBlob("k", v, 100);
+                                                      },
+                                                      Bytes({3, 0, 0, 0, 9, 9, 9})},
+                                           LayoutCase{"NoBlob",
+                                                      [](PropertyExchange& px) {
+                                                          std::optional<ByteBlock> v;
+                                                          px.ExchangeBlob("k", v, 100);
+                                                      },
+                                                      Bytes({0, 0, 0, 0})}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Loading --------------------------------------------------------------------
 
@@ -167,32 +184,31 @@ TEST_P(HostileLength, EndsTheStreamWithDefaults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, HostileLength,
-    ::testing::Values(
-        HostileCase{"StringOfFourGigaUnits", Bytes({0xFF, 0xFF, 0xFF, 0x00}),
-                    [](PropertyExchange& px) {
-                        std::u16string v = u"x";
-                        px.ExchangeString("", v, u"dflt");
-                        EXPECT_EQ(v, u"dflt");
-                    }},
-        HostileCase{"BlobLongerThanTheRest", Bytes({0x00, 0x10, 0x00, 0x00}),
-                    [](PropertyExchange& px) {
-                        std::optional<ByteBlock> v = Bytes({1});
-                        px.ExchangeBlob("", v, 1 << 20);
-                        EXPECT_FALSE(v.has_value());
-                    }},
-        HostileCase{"PictureLongerThanTheRest", Bytes({1, 0xFF, 0xFF, 0xFF, 0x03}),
-                    [](PropertyExchange& px) {
-                        SharedPicture v = MakeBytesPicture(Bytes({1}));
-                        px.ExchangePicture("", v);
-                        EXPECT_EQ(v, nullptr);
-                    }},
-        HostileCase{"FontRecordLongerThanTheRest", Bytes({0x00, 0x80, 0x00, 0x00}),
-                    [](PropertyExchange& px) {
-                        FontDesc v;
-                        v.face = u"Other";
-                        px.ExchangeFont("", v, FontDesc{});
-                        EXPECT_EQ(v, FontDesc{});
-                    }}),
+    ::testing::Values(HostileCase{"StringOfFourGigaUnits", Bytes({0xFF, 0xFF, 0xFF, 0x00}),
+                                  [](PropertyExchange& px) {
+                                      std::u16string v = u"x";
+                                      px.ExchangeString("", v, u"dflt");
+                                      EXPECT_EQ(v, u"dflt");
+                                  }},
+                      HostileCase{"BlobLongerThanTheRest", Bytes({0x00, 0x10, 0x00, 0x00}),
+                                  [](PropertyExchange& px) {
+                                      std::optional<ByteBlock> v = Bytes({1});
+                                      px.ExchangeBlob("", v, 1 << 20);
+                                      EXPECT_FALSE(v.has_value());
+                                  }},
+                      HostileCase{"PictureLongerThanTheRest", Bytes({1, 0xFF, 0xFF, 0xFF, 0x03}),
+                                  [](PropertyExchange& px) {
+                                      SharedPicture v = MakeBytesPicture(Bytes({1}));
+                                      px.ExchangePicture("", v);
+                                      EXPECT_EQ(v, nullptr);
+                                  }},
+                      HostileCase{"FontRecordLongerThanTheRest", Bytes({0x00, 0x80, 0x00, 0x00}),
+                                  [](PropertyExchange& px) {
+                                      FontDesc v;
+                                      v.face = u"Other";
+                                      px.ExchangeFont("", v, FontDesc{});
+                                      EXPECT_EQ(v, FontDesc{});
+                                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StreamLoad, ValueCutInTheMiddleTakesItsDefault) {
@@ -231,7 +247,8 @@ TEST(StreamLoad, UndecodablePictureIsNoPictureAndKeepsStep) {
 TEST(StreamLoad, ShortFontRecordKeepsTheDefaultsOfItsMissingFields) {
     // Face "X" and a size only; the longer record's unknown tail is ignored.
     const ByteBlock short_record = Bytes({14, 0, 0, 0, 1, 0, 0, 0, 'X', 0, 0x10, 0x27, 0, 0, 0, 0, 0, 0});
-    ByteBlock long_record = Bytes({22, 0, 0, 0, 1, 0, 0, 0, 'Y', 0, 0x10, 0x27, 0, 0, 0, 0, 0, 0, 0x90, 1, 0, 0, 2});
+    ByteBlock long_record =
+        Bytes({22, 0, 0, 0, 1, 0, 0, 0, 'Y', 0, 0x10, 0x27, 0, 0, 0, 0, 0, 0, 0x90, 1, 0, 0, 2});
     long_record.insert(long_record.end(), {0xEE, 0xEE, 0xEE});
     ByteBlock data = short_record;
     data.insert(data.end(), long_record.begin(), long_record.end());
@@ -318,14 +335,17 @@ TEST_P(BagConversion, ConvertsAsTheVariantRulesDo) {
 INSTANTIATE_TEST_SUITE_P(
     Values, BagConversion,
     ::testing::Values(
-        ConvertCase{"TextToShort", BagValue(std::u16string(u" -12 ")), BagType::Short, BagValue(std::int16_t{-12})},
+        ConvertCase{"TextToShort", BagValue(std::u16string(u" -12 ")), BagType::Short,
+                    BagValue(std::int16_t{-12})},
         ConvertCase{"TextTrueToBool", BagValue(std::u16string(u"TRUE")), BagType::Bool, BagValue(true)},
         ConvertCase{"TextZeroToBool", BagValue(std::u16string(u"0")), BagType::Bool, BagValue(false)},
         ConvertCase{"LetterTextIsNoNumber", BagValue(std::u16string(u"12a")), BagType::Long, std::nullopt},
         ConvertCase{"LongTooBigForShort", BagValue(std::int32_t{40000}), BagType::Short, std::nullopt},
-        ConvertCase{"HugeTextIsNoLong", BagValue(std::u16string(u"99999999999999")), BagType::Long, std::nullopt},
+        ConvertCase{"HugeTextIsNoLong", BagValue(std::u16string(u"99999999999999")), BagType::Long,
+                    std::nullopt},
         ConvertCase{"BoolToLongIsMinusOne", BagValue(true), BagType::Long, BagValue(std::int32_t{-1})},
-        ConvertCase{"LongToText", BagValue(std::int32_t{-5}), BagType::String, BagValue(std::u16string(u"-5"))},
+        ConvertCase{"LongToText", BagValue(std::int32_t{-5}), BagType::String,
+                    BagValue(std::u16string(u"-5"))},
         ConvertCase{"FontIsOnlyAFont", BagValue(FontDesc{}), BagType::String, std::nullopt},
         ConvertCase{"NumberIsNoBlob", BagValue(std::int32_t{3}), BagType::Bytes, std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -14,13 +14,13 @@
 namespace brixel {
 namespace {
 
+using testing::ChangeEverything;
+using testing::ExpectSameProperties;
 using testing::FakePictureCodec;
 using testing::MakeBytesPicture;
 using testing::ModelFixture;
 using testing::PictureBytesOf;
 using testing::RecordingExchange;
-using testing::ChangeEverything;
-using testing::ExpectSameProperties;
 
 // The menu's place in the sequence, marked by one value of its own.
 class MarkerMenu final : public MenuExchangeLink {
@@ -42,37 +42,132 @@ struct Control : ModelFixture {
 
 // The stored order, written out independently of the code's tables.
 const std::vector<std::string> kStoredOrder = {
-    "_Version", "_ExtentX", "_ExtentY", "_StockProps", "Caption", "BackColor", "Enabled",
-    "CoolButton", "ShowFocusBorder", "ShowDefaultBorder", "Active", "Hyperlink", "ShowHyperlink", "ToggleButton",
-    "CustomBorderColor", "CustomBackBorderColor", "CustomMouseInBorderColor", "EnableMouseInProperties",
-    "EnableDownProperties", "EnableDisbaledProperties", "CaptionWrap", "Menu", "MenuSidebar", "RightToLeft",
-    "ShowMenuButtonTriangle", "Value",
-    "Bevel", "XPColorScheme", "CaptionVAlignment", "CaptionHAlignment", "PictureVAlignment", "PictureHAlignment",
-    "DisabledPictureVAlignment", "DisabledPictureHAlignment", "DownPictureVAlignment", "DownPictureHAlignment",
-    "MouseInPictureVAlignment", "MouseInPictureHAlignment", "MousePointer", "ClickSound", "MouseInSound",
-    "BorderStyle", "MouseInBorderStyle", "DownBorderStyle", "TranslucentStyle", "TranslucentLevel",
-    "PictureStyle", "MouseInPictureStyle", "DownPictureStyle", "DisabledPictureStyle",
-    "PictureEffectWhenMouseOver", "PictureEffectWhenMouseDown", "AppearanceStyle",
-    "BevelUpperShade", "BevelLowerShade", "BackColor", "DownBackColor", "MouseInBackColor", "DisabledBackColor",
-    "BorderColor", "DisabledBorderColor", "MouseInBorderColor", "DownBorderColor", "FontColor",
-    "MouseInFontColor", "DisabledFontColor", "DownFontColor", "PictureTransparentColor",
-    "DisabledPictureTransparentColor", "DownPictureTransparentColor", "MouseInPictureTransparentColor",
-    "MenuSelectionBackColor", "MenuSidebarColor", "MenuFontColor", "MenuSeparatorColor", "MenuBackColor",
+    "_Version",
+    "_ExtentX",
+    "_ExtentY",
+    "_StockProps",
+    "Caption",
+    "BackColor",
+    "Enabled",
+    "CoolButton",
+    "ShowFocusBorder",
+    "ShowDefaultBorder",
+    "Active",
+    "Hyperlink",
+    "ShowHyperlink",
+    "ToggleButton",
+    "CustomBorderColor",
+    "CustomBackBorderColor",
+    "CustomMouseInBorderColor",
+    "EnableMouseInProperties",
+    "EnableDownProperties",
+    "EnableDisbaledProperties",
+    "CaptionWrap",
+    "Menu",
+    "MenuSidebar",
+    "RightToLeft",
+    "ShowMenuButtonTriangle",
+    "Value",
+    "Bevel",
+    "XPColorScheme",
+    "CaptionVAlignment",
+    "CaptionHAlignment",
+    "PictureVAlignment",
+    "PictureHAlignment",
+    "DisabledPictureVAlignment",
+    "DisabledPictureHAlignment",
+    "DownPictureVAlignment",
+    "DownPictureHAlignment",
+    "MouseInPictureVAlignment",
+    "MouseInPictureHAlignment",
+    "MousePointer",
+    "ClickSound",
+    "MouseInSound",
+    "BorderStyle",
+    "MouseInBorderStyle",
+    "DownBorderStyle",
+    "TranslucentStyle",
+    "TranslucentLevel",
+    "PictureStyle",
+    "MouseInPictureStyle",
+    "DownPictureStyle",
+    "DisabledPictureStyle",
+    "PictureEffectWhenMouseOver",
+    "PictureEffectWhenMouseDown",
+    "AppearanceStyle",
+    "BevelUpperShade",
+    "BevelLowerShade",
+    "BackColor",
+    "DownBackColor",
+    "MouseInBackColor",
+    "DisabledBackColor",
+    "BorderColor",
+    "DisabledBorderColor",
+    "MouseInBorderColor",
+    "DownBorderColor",
+    "FontColor",
+    "MouseInFontColor",
+    "DisabledFontColor",
+    "DownFontColor",
+    "PictureTransparentColor",
+    "DisabledPictureTransparentColor",
+    "DownPictureTransparentColor",
+    "MouseInPictureTransparentColor",
+    "MenuSelectionBackColor",
+    "MenuSidebarColor",
+    "MenuFontColor",
+    "MenuSeparatorColor",
+    "MenuBackColor",
     "MenuSelectionFontColor",
-    "Picture", "MouseInPicture", "DownPicture", "DisabledPicture", "MouseIcon",
-    "ToolTipText", "ClickSoundFile", "MouseInSoundFile", "HyperlinkAddress", "CaptionMargins", "PictureMargins",
-    "CornerStyle", "CornerRoundingLevel",
-    "_ClickSoundMemory", "_MouseInSoundMemory",
+    "Picture",
+    "MouseInPicture",
+    "DownPicture",
+    "DisabledPicture",
+    "MouseIcon",
+    "ToolTipText",
+    "ClickSoundFile",
+    "MouseInSoundFile",
+    "HyperlinkAddress",
+    "CaptionMargins",
+    "PictureMargins",
+    "CornerStyle",
+    "CornerRoundingLevel",
+    "_ClickSoundMemory",
+    "_MouseInSoundMemory",
     "Appearance",
-    "MouseInFont", "DisabledFont", "DownFont", "MenuFont",
-    "Gradient", "GradientStyle", "GradientStyleVariant", "GradientColor1", "GradientColor2",
-    "MouseInGradient", "MouseInGradientStyle", "MouseInGradientStyleVariant", "MouseInGradientColor1",
-    "MouseInGradientColor2", "DisabledGradient", "DisabledGradientStyle", "DisabledGradientStyleVariant",
-    "DisabledGradientColor1", "DisabledGradientColor2", "DownGradient", "DownGradientStyle",
-    "DownGradientStyleVariant", "DownGradientColor1", "DownGradientColor2",
-    "MenuExchangeStyle", "<menu>",
-    "MenuButtonStyle", "MenuButtonAlignment", "MenuButtonWidth", "MenuButtonTriangleColor", "MenuAlignment",
-    "Font", "MenuAutoDrop",
+    "MouseInFont",
+    "DisabledFont",
+    "DownFont",
+    "MenuFont",
+    "Gradient",
+    "GradientStyle",
+    "GradientStyleVariant",
+    "GradientColor1",
+    "GradientColor2",
+    "MouseInGradient",
+    "MouseInGradientStyle",
+    "MouseInGradientStyleVariant",
+    "MouseInGradientColor1",
+    "MouseInGradientColor2",
+    "DisabledGradient",
+    "DisabledGradientStyle",
+    "DisabledGradientStyleVariant",
+    "DisabledGradientColor1",
+    "DisabledGradientColor2",
+    "DownGradient",
+    "DownGradientStyle",
+    "DownGradientStyleVariant",
+    "DownGradientColor1",
+    "DownGradientColor2",
+    "MenuExchangeStyle",
+    "<menu>",
+    "MenuButtonStyle",
+    "MenuButtonAlignment",
+    "MenuButtonWidth",
+    "MenuButtonTriangleColor",
+    "MenuAlignment",
+    "Font",
+    "MenuAutoDrop",
 };
 
 TEST(ControlExchange, SavesEveryValueInTheStoredOrder) {
@@ -122,29 +217,28 @@ TEST_P(ControlRoundTrip, KeepsEveryChangedPropertyAndTheSounds) {
     EXPECT_TRUE(loaded.host.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Media, ControlRoundTrip,
-    ::testing::Values(Medium{"Stream",
-                             [](Control& from, Control& to) {
-                                 VectorSink sink;
-                                 FakePictureCodec codec;
-                                 StreamSaveExchange save(sink, codec);
-                                 from.Exchange(save);
-                                 SpanSource source(sink.Bytes());
-                                 StreamLoadExchange load(source, codec);
-                                 to.Exchange(load);
-                                 EXPECT_FALSE(load.Ended());
-                                 EXPECT_EQ(source.Remaining(), 0u);
-                             }},
-                      Medium{"Bag",
-                             [](Control& from, Control& to) {
-                                 MemoryPropertyBag bag;
-                                 BagSaveExchange save(bag);
-                                 from.Exchange(save);
-                                 BagLoadExchange load(bag);
-                                 to.Exchange(load);
-                             }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Media, ControlRoundTrip,
+                         ::testing::Values(Medium{"Stream",
+                                                  [](Control& from, Control& to) {
+                                                      VectorSink sink;
+                                                      FakePictureCodec codec;
+                                                      StreamSaveExchange save(sink, codec);
+                                                      from.Exchange(save);
+                                                      SpanSource source(sink.Bytes());
+                                                      StreamLoadExchange load(source, codec);
+                                                      to.Exchange(load);
+                                                      EXPECT_FALSE(load.Ended());
+                                                      EXPECT_EQ(source.Remaining(), 0u);
+                                                  }},
+                                           Medium{"Bag",
+                                                  [](Control& from, Control& to) {
+                                                      MemoryPropertyBag bag;
+                                                      BagSaveExchange save(bag);
+                                                      from.Exchange(save);
+                                                      BagLoadExchange load(bag);
+                                                      to.Exchange(load);
+                                                  }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- Versions -----------------------------------------------------------------
 
@@ -153,7 +247,7 @@ struct VersionCase {
     std::int32_t version;
     std::int16_t appearance;
     std::u16string_view mouse_in_face;
-    bool auto_drop;                          // the stored TRUE is read
+    bool auto_drop;  // the stored TRUE is read
 };
 
 class StoredVersion : public ::testing::TestWithParam<VersionCase> {};
@@ -217,7 +311,8 @@ private:
 };
 
 TEST(ControlExchange, StockBackColorDefaultDependsOnTheVersion) {
-    for (const auto& [version, expected] : {std::pair{0x00010000, OleColor{0xC0C0C0}}, {0x00020000, 0xE0E0E0}}) {
+    for (const auto& [version, expected] :
+         {std::pair{0x00010000, OleColor{0xC0C0C0}}, {0x00020000, 0xE0E0E0}}) {
         Control c;
         DefaultsSeen px(version);
         c.Exchange(px);

@@ -30,7 +30,9 @@ private:
     ByteBlock bytes_;
 };
 
-inline SharedPicture MakeBytesPicture(ByteBlock bytes) { return std::make_shared<BytesPicture>(std::move(bytes)); }
+inline SharedPicture MakeBytesPicture(ByteBlock bytes) {
+    return std::make_shared<BytesPicture>(std::move(bytes));
+}
 
 // The bytes of a picture made by MakeBytesPicture; none for anything else.
 inline std::optional<ByteBlock> PictureBytesOf(const SharedPicture& picture) {
@@ -83,7 +85,9 @@ public:
     std::vector<std::pair<std::string, BagValue>> visits;
 
 private:
-    void Add(std::string_view key, BagValue value) { visits.emplace_back(std::string(key), std::move(value)); }
+    void Add(std::string_view key, BagValue value) {
+        visits.emplace_back(std::string(key), std::move(value));
+    }
     bool keyed_ = false;
 };
 
@@ -118,9 +122,12 @@ inline void ChangeEverything(ButtonProperties& p) {
                 if constexpr (!std::is_same_v<F, std::monostate>) {
                     using T = std::remove_reference_t<decltype(p.*field)>;
                     if constexpr (std::is_same_v<T, bool>) p.*field = !(p.*field);
-                    if constexpr (std::is_same_v<T, std::int16_t>) p.*field = static_cast<std::int16_t>(300 + n);
-                    if constexpr (std::is_same_v<T, OleColor>) p.*field = 0x00123400u + static_cast<OleColor>(n);
-                    if constexpr (std::is_same_v<T, std::u16string>) p.*field = u"text " + std::u16string(1, char16_t(u'A' + n % 26));
+                    if constexpr (std::is_same_v<T, std::int16_t>)
+                        p.*field = static_cast<std::int16_t>(300 + n);
+                    if constexpr (std::is_same_v<T, OleColor>)
+                        p.*field = 0x00123400u + static_cast<OleColor>(n);
+                    if constexpr (std::is_same_v<T, std::u16string>)
+                        p.*field = u"text " + std::u16string(1, char16_t(u'A' + n % 26));
                     if constexpr (std::is_same_v<T, FontDesc>) {
                         p.*field = FontDesc{u"Face", 90000 + n, 700, 1, true, true, true};
                     }

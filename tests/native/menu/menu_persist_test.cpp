@@ -74,8 +74,10 @@ std::vector<std::string> Describe(const MenuItemList& list) {
     ForEachPreOrder(list, [&](const MenuItemRecord& r) {
         std::string line = std::to_string(r.Depth()) + ":" + std::to_string(r.id) + " " + Narrow(r.caption) +
                            " [" + Narrow(r.shortcut) + "] " + Narrow(r.hyperlink_address);
-        for (bool flag : {r.enabled, r.separator, r.visible, r.hyperlink, r.has_sub_items}) line += flag ? "1" : "0";
-        line += " " + std::to_string(r.level) + "/" + std::to_string(r.parent_index) + "/" + std::to_string(r.parent_id);
+        for (bool flag : {r.enabled, r.separator, r.visible, r.hyperlink, r.has_sub_items})
+            line += flag ? "1" : "0";
+        line += " " + std::to_string(r.level) + "/" + std::to_string(r.parent_index) + "/" +
+                std::to_string(r.parent_id);
         if (const auto bytes = PictureBytesOf(r.picture)) line += " pic" + std::to_string(bytes->size());
         out.push_back(line);
     });
@@ -159,11 +161,11 @@ TEST_P(MenuRoundTrip, KeepsAFiveLevelTreeAndEveryProperty) {
     EXPECT_EQ(loaded.tree.FindItem(10000)->Depth(), kMaxLevel);
 }
 
-INSTANTIATE_TEST_SUITE_P(Media, MenuRoundTrip,
-                         ::testing::Values(Medium{"Stream", [](Widget& from,
-                                                               Widget& to) { to.LoadStream(from.SaveStream()); }},
-                                           Medium{"Bag", [](Widget& from, Widget& to) { to.LoadBag(from.SaveBag()); }}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Media, MenuRoundTrip,
+    ::testing::Values(Medium{"Stream", [](Widget& from, Widget& to) { to.LoadStream(from.SaveStream()); }},
+                      Medium{"Bag", [](Widget& from, Widget& to) { to.LoadBag(from.SaveBag()); }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MenuLoad, OwnersSharingACountKeyNeedTheOwnerKeyToSurvive) {
     Widget saved;
@@ -208,6 +210,41 @@ TEST(MenuLoad, Version31DataIsReadWithThreeNumberKeys) {
               (std::vector<std::string>{"0:7  [None] 00101 0/-1/0", "1:8 Old [None] 10100 0/-1/0"}));
 }
 
+// A 3.1 stream has neither MenuExchangeStyle nor MenuAutoDrop: without them
+// the values after the menu must still fall into place.
+TEST(MenuLoad, Version31StreamLacksTheTwoLaterValues) {
+    Widget saved;
+    BuildTree(saved.tree);
+    saved.model.PropsForExchange().Menu = true;
+    saved.model.PropsForExchange().MenuAutoDrop = true;
+    saved.model.PropsForExchange().MenuButtonWidth = 40;
+    saved.model.PropsForExchange().Font.face = u"Last";
+    testing::RecordingExchange record;
+    saved.Exchange(record);
+    std::vector<std::pair<std::string, BagValue>> old;
+    for (auto& [key, value] : record.visits) {
+        if (key == "MenuExchangeStyle" || key == "MenuAutoDrop") continue;
+        old.emplace_back(key, key == "_Version" ? BagValue(std::int32_t{0x00030001}) : value);
+    }
+    VectorSink sink;
+    StreamSaveExchange writer(sink, saved.codec);
+    testing::Replay(old, writer);
+
+    Widget loaded;
+    loaded.behavior.state.auto_drop_armed = true;
+    SpanSource source(sink.Bytes());
+    StreamLoadExchange px(source, loaded.codec);
+    loaded.Exchange(px);
+    EXPECT_EQ(source.Remaining(), 0u);
+    EXPECT_FALSE(px.Ended());
+    EXPECT_EQ(Describe(loaded.tree.Items()), Describe(saved.tree.Items()));
+    EXPECT_EQ(loaded.props().MenuButtonWidth, 40);
+    EXPECT_EQ(loaded.props().Font.face, u"Last");
+    EXPECT_FALSE(loaded.props().MenuAutoDrop);
+    EXPECT_FALSE(loaded.behavior.state.auto_drop_armed);
+    EXPECT_EQ(loaded.state.menu_exchange_style, kMenuLayoutOld);
+}
+
 TEST(MenuLoad, MissingFieldsTakeTheStoredDefaultsNotANewItems) {
     MemoryPropertyBag bag;
     bag.Write("MenuItem0-0Count", std::int32_t{1});
@@ -249,7 +286,8 @@ public:
             if (count == 0) break;
             const std::int16_t pid = static_cast<std::int16_t>(depth - 1);
             auto key = [&](std::string_view field) { return MenuItemKey(depth, 0, 0, pid, true, field); };
-            std::u16string caption = u"L" + std::u16string(1, char16_t(u'0' + depth)), none = u"None", address;
+            std::u16string caption = u"L" + std::u16string(1, char16_t(u'0' + depth)), none = u"None",
+                           address;
             std::int16_t id = static_cast<std::int16_t>(depth), level = id, pindex = 0, parent = pid;
             bool off = false, on = true, sub = depth + 1 < levels_;
             SharedPicture picture;
@@ -356,7 +394,9 @@ public:
     OffsetRecorder(VectorSink& sink, PictureCodec& codec)
         : PropertyExchange(ExchangeMode::Save), sink_(sink), inner_(sink, codec) {}
     bool Keyed() const override { return false; }
-    void ExchangeBool(std::string_view k, bool& v, bool d) override { Note(k, [&] { inner_.ExchangeBool(k, v, d); }); }
+    void ExchangeBool(std::string_view k, bool& v, bool d) override {
+        Note(k, [&] { inner_.ExchangeBool(k, v, d); });
+    }
     void ExchangeShort(std::string_view k, std::int16_t& v, std::int16_t d) override {
         Note(k, [&] { inner_.ExchangeShort(k, v, d); });
     }
@@ -369,7 +409,9 @@ public:
     void ExchangeFont(std::string_view k, FontDesc& v, const FontDesc& d) override {
         Note(k, [&] { inner_.ExchangeFont(k, v, d); });
     }
-    void ExchangePicture(std::string_view k, SharedPicture& v) override { Note(k, [&] { inner_.ExchangePicture(k, v); }); }
+    void ExchangePicture(std::string_view k, SharedPicture& v) override {
+        Note(k, [&] { inner_.ExchangePicture(k, v); });
+    }
     void ExchangeBlob(std::string_view k, std::optional<ByteBlock>& v, std::size_t m) override {
         Note(k, [&] { inner_.ExchangeBlob(k, v, m); });
     }

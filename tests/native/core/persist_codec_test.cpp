@@ -117,49 +117,6 @@ struct Loaded {
     StreamLoadExchange px;
 };
 
-TEST(StreamLoad, ReadsBackEveryTypeInOrder) {
-    const FontDesc font = BoldItalicArial();
-    const ByteBlock data = Saved([&](PropertyExchange& px) {
-        bool b = true;
-        std::int16_t s = -7;
-        std::int32_t l = 123456789;
-        std::u16string t = u"caption";
-        FontDesc f = font;
-        SharedPicture p = MakeBytesPicture(Bytes({1, 2, 3}));
-        std::optional<ByteBlock> blob = Bytes({4, 5});
-        px.ExchangeBool("", b, false);
-        px.ExchangeShort("", s, 0);
-        px.ExchangeLong("", l, 0);
-        px.ExchangeString("", t, u"");
-        px.ExchangeFont("", f, FontDesc{});
-        px.ExchangePicture("", p);
-        px.ExchangeBlob("", blob, 10);
-    });
-    Loaded in(data);
-    bool b = false;
-    std::int16_t s = 0;
-    std::int32_t l = 0;
-    std::u16string t;
-    FontDesc f;
-    SharedPicture p;
-    std::optional<ByteBlock> blob;
-    in.px.ExchangeBool("", b, false);
-    in.px.ExchangeShort("", s, 0);
-    in.px.ExchangeLong("", l, 0);
-    in.px.ExchangeString("", t, u"");
-    in.px.ExchangeFont("", f, FontDesc{});
-    in.px.ExchangePicture("", p);
-    in.px.ExchangeBlob("", blob, 10);
-    EXPECT_TRUE(b);
-    EXPECT_EQ(s, -7);
-    EXPECT_EQ(l, 123456789);
-    EXPECT_EQ(t, u"caption");
-    EXPECT_EQ(f, font);
-    EXPECT_EQ(PictureBytesOf(p), Bytes({1, 2, 3}));
-    EXPECT_EQ(blob, Bytes({4, 5}));
-    EXPECT_FALSE(in.px.Ended());
-}
-
 // A value whose length points past the data ends the stream: it and every
 // later value take their defaults, and nothing near the claimed size is
 // allocated (the sanitizer build would report it).
@@ -210,14 +167,6 @@ INSTANTIATE_TEST_SUITE_P(
                                       EXPECT_EQ(v, FontDesc{});
                                   }}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StreamLoad, ValueCutInTheMiddleTakesItsDefault) {
-    Loaded in(Bytes({1, 2, 3}));
-    std::int32_t v = 5;
-    in.px.ExchangeLong("", v, 9);
-    EXPECT_EQ(v, 9);
-    EXPECT_TRUE(in.px.Ended());
-}
 
 // A value over its limit is passed over whole, so what follows still loads.
 TEST(StreamLoad, OversizeValuesArePassedOverInStep) {

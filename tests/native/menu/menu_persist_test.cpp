@@ -368,24 +368,6 @@ TEST(MenuLoad, StreamPastTheItemLimitStaysInStep) {
     EXPECT_EQ(loaded.props().MenuAlignment, 2);
 }
 
-TEST(MenuLoad, HugeCountWithoutItemsEndsWithTheStream) {
-    VectorSink sink;
-    FakePictureCodec codec;
-    StreamSaveExchange px(sink, codec);
-    Widget writer;
-    class Huge final : public MenuExchangeLink {
-    public:
-        void ExchangeMenuTree(PropertyExchange& x, std::int16_t) override {
-            std::int32_t n = 0x7FFFFFFF;
-            x.ExchangeLong("", n, 0);
-        }
-    } huge;
-    ExchangeControl(px, writer.model, writer.host, writer.state, huge);
-    Widget loaded;
-    loaded.LoadStream(sink.Bytes());
-    EXPECT_LE(loaded.tree.CountAll(), 1u);
-}
-
 // --- Every prefix ------------------------------------------------------------------------
 
 // A save that notes where each value starts and ends in the stream.

@@ -5,12 +5,13 @@
 # failed round trip) or when the build fails. Leaks are left to the unit
 # tests under ASan: libFuzzer's per-input leak probe re-runs large inputs under
 # LeakSanitizer and would spend the time budget on that.
-#   FUZZ_SECONDS  seconds per harness (default 25; two harnesses)
+#   FUZZ_SECONDS  seconds per harness (default 22; two harnesses, so under a
+#                 minute together with the slowest last input)
 #   JOBS          build parallelism (default 2)
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-seconds=${FUZZ_SECONDS:-25}
+seconds=${FUZZ_SECONDS:-22}
 jobs=${JOBS:-2}
 build=build/fuzz
 harnesses=(stream_loader_fuzzer bag_loader_fuzzer)

@@ -8,15 +8,12 @@
 // host keeps the behaviour object itself alive while an event runs.
 #pragma once
 
+#include "core/geometry.h"
+
 #include <cstdint>
 #include <string>
 
 namespace brixel {
-
-struct Point {
-    int x = 0;
-    int y = 0;
-};
 
 enum class MouseButton : std::uint8_t { Left, Middle, Right };
 

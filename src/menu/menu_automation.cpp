@@ -95,10 +95,10 @@ bool GetMenuItemEnabled(const MenuTree& tree, std::int16_t item_id) {
 }
 void SetMenuItemEnabled(MenuTree& tree, std::int16_t item_id, bool on) { tree.SetEnabled(item_id, on); }
 
-PictureRef GetMenuItemPicture(const MenuTree& tree, std::int16_t item_id) {
-    return ReadOr(tree, item_id, PictureRef(), [](const MenuItemRecord& r) { return r.picture; });
+SharedPicture GetMenuItemPicture(const MenuTree& tree, std::int16_t item_id) {
+    return ReadOr(tree, item_id, SharedPicture(), [](const MenuItemRecord& r) { return r.picture; });
 }
-void SetMenuItemPicture(MenuTree& tree, std::int16_t item_id, PictureRef picture) {
+void SetMenuItemPicture(MenuTree& tree, std::int16_t item_id, SharedPicture picture) {
     tree.SetPicture(item_id, std::move(picture));
 }
 

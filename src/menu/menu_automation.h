@@ -40,8 +40,8 @@ bool GetMenuItemSeparator(const MenuTree& tree, std::int16_t item_id);
 void SetMenuItemSeparator(MenuTree& tree, std::int16_t item_id, bool on);
 bool GetMenuItemEnabled(const MenuTree& tree, std::int16_t item_id);
 void SetMenuItemEnabled(MenuTree& tree, std::int16_t item_id, bool on);
-PictureRef GetMenuItemPicture(const MenuTree& tree, std::int16_t item_id);
-void SetMenuItemPicture(MenuTree& tree, std::int16_t item_id, PictureRef picture);
+SharedPicture GetMenuItemPicture(const MenuTree& tree, std::int16_t item_id);
+void SetMenuItemPicture(MenuTree& tree, std::int16_t item_id, SharedPicture picture);
 bool GetMenuItemVisible(const MenuTree& tree, std::int16_t item_id);
 void SetMenuItemVisible(MenuTree& tree, std::int16_t item_id, bool on);
 

@@ -20,10 +20,6 @@ public:
     virtual void ShowMessage(std::u16string_view text, MessageBoxIcon icon) = 0;
 };
 
-// A menu item's picture: shared with whoever handed it in; the tree only keeps
-// it alive and hands it back.
-using PictureRef = SharedPicture;
-
 // An opaque window handle: the portable code only compares them.
 using WindowHandle = std::uintptr_t;
 

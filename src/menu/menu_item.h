@@ -27,7 +27,7 @@ struct MenuItemFields {
     std::int16_t id = 0;
     std::u16string caption;
     std::u16string shortcut{kShortcutNoneText};  // a text of the shortcut table
-    PictureRef picture;
+    SharedPicture picture;
     bool enabled = true;
     bool separator = false;
     bool visible = true;

@@ -211,7 +211,7 @@ bool MenuTree::SetHyperlinkAddress(std::int16_t id, std::u16string_view text) {
 }
 bool MenuTree::SetEnabled(std::int16_t id, bool on) { return Store(Find(id), &MenuItemFields::enabled, on); }
 bool MenuTree::SetVisible(std::int16_t id, bool on) { return Store(Find(id), &MenuItemFields::visible, on); }
-bool MenuTree::SetPicture(std::int16_t id, PictureRef picture) {
+bool MenuTree::SetPicture(std::int16_t id, SharedPicture picture) {
     return Store(Find(id), &MenuItemFields::picture, std::move(picture));
 }
 

@@ -60,7 +60,7 @@ public:
     bool SetHyperlinkAddress(std::int16_t id, std::u16string_view text);
     bool SetEnabled(std::int16_t id, bool on);
     bool SetVisible(std::int16_t id, bool on);
-    bool SetPicture(std::int16_t id, PictureRef picture);
+    bool SetPicture(std::int16_t id, SharedPicture picture);
 
     // --- Bulk changes for persistence and the editor page --------------------
     // Appends a loaded record (with the sub-items already read into it) to the

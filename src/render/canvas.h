@@ -10,6 +10,7 @@
 #pragma once
 
 #include "core/colour.h"
+#include "core/geometry.h"
 
 #include <cstdint>
 #include <memory>
@@ -18,11 +19,6 @@
 #include <string_view>
 
 namespace brixel {
-
-struct Point {
-    int x = 0, y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
 
 struct Size {
     int width = 0, height = 0;

@@ -101,17 +101,7 @@ int ControlModelHost::ClientHeight() const {
 
 CaptionMetrics ControlModelHost::CaptionTextMetrics(const FontDesc& desc) const {
     win::WindowDc screen(nullptr);
-    LOGFONTW lf{};
-    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    lf.lfHeight = -static_cast<LONG>((desc.size * dpi + 72 * kFontSizeUnitsPerPoint / 2) / (72 * kFontSizeUnitsPerPoint));
-    lf.lfWeight = desc.weight;
-    lf.lfItalic = desc.italic;
-    lf.lfUnderline = desc.underline;
-    lf.lfStrikeOut = desc.strikethrough;
-    lf.lfCharSet = static_cast<BYTE>(desc.charset);
-    const std::wstring face = ToWide(desc.face);
-    ::lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-    win::UniqueFont font(::CreateFontIndirectW(&lf));
+    win::UniqueFont font = CreateGdiFont(desc);
     TEXTMETRICW tm{};
     if (screen && font) {
         win::SelectScope select(screen.get(), font.get());

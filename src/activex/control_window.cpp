@@ -7,6 +7,8 @@
 #include "core/click_sounds.h"
 #include "core/dispids.h"
 #include "core/hyperlink.h"
+#include "gdi/gdi_canvas.h"
+#include "render/draw_button.h"
 
 #include <commctrl.h>
 #include <mmsystem.h>
@@ -36,6 +38,16 @@ std::int16_t HeldButtons(WPARAM wparam) {
 }
 
 Point PointOf(LPARAM lparam) { return Point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+
+OsVersion CurrentOsVersion() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!::GetVersionExW(&info)) return {};
+    const OsPlatform platform = info.dwPlatformId == VER_PLATFORM_WIN32_NT        ? OsPlatform::NT
+                                : info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? OsPlatform::Win9x
+                                                                                  : OsPlatform::Other;
+    return OsVersion{platform, static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
+}
 
 bool RegisterWindowClass() {
     WNDCLASSEXW wc{};
@@ -103,6 +115,8 @@ ControlWindow::~ControlWindow() { Destroy(); }
 bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
     if (hwnd_ != nullptr) return true;
     if (!RegisterWindowClass()) return false;
+    msimg32_ = win::Msimg32::Load();
+    capabilities_ = CapabilitiesFor(CurrentOsVersion());
     hwnd_ = ::CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
                               position.left, position.top, position.right - position.left,
                               position.bottom - position.top, parent, nullptr, ModuleHandle(), nullptr);
@@ -316,18 +330,17 @@ void ControlWindow::PassFocusToNextControl() {
     site->TranslateAccelerator(&tab, 0);
 }
 
-void ControlWindow::Redraw(bool) { Repaint(); }
-
-void ControlWindow::Repaint() noexcept {
+void ControlWindow::Redraw(bool after_click) {
     if (hwnd_ == nullptr) return;
     win::WindowDc dc(hwnd_);
-    if (dc) Paint(dc.get());
+    if (dc) Paint(dc.get(), after_click);
 }
 
-void ControlWindow::ShowFocusBorder(bool shown) {
-    focus_border_ = shown;
-    Repaint();
-}
+void ControlWindow::Repaint() noexcept { Redraw(false); }
+
+// The face paints the frame from the focus it finds; a change of focus only
+// needs a fresh face.
+void ControlWindow::ShowFocusBorder(bool) { Repaint(); }
 
 void ControlWindow::ShowHandCursor() {
     constexpr int kHandCursor = 213;
@@ -445,29 +458,45 @@ void ControlWindow::FireWhileMouseDown() { control_.FireEvent(4); }
 
 void ControlWindow::OnPaint() {
     win::PaintScope paint(hwnd_);
-    Paint(paint.dc());
+    Paint(paint.dc(), false);
 }
 
-// Until the face painter is wired in, the face is its back colour with the
-// caption; enough for a container to show where the button is.
-void ControlWindow::Paint(HDC dc) const {
+PaintModel ControlWindow::BuildPaintModel() const {
+    ButtonModel& model = *control_.model_;
+    PaintModel m;
+    m.props = model.Props();
+    m.state = model.Interaction();
+    m.has_focus = ::GetFocus() == hwnd_;
+    m.user_mode = model.UserMode();
+    m.display_as_default = model.DisplayAsDefault();
+    m.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
+    m.windows_forms_host = control_.host_.ParentIsWindowsForms();
+    const OleColor parent_back = control_.host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
+    m.parent_back_colour = ResolveOleColor(parent_back, control_.host_);
+    m.detected_xp_scheme = model.EffectiveXPScheme();
+    m.system_colours = &control_.host_;
+    return m;
+}
+
+// Composes the face through the portable painter on the window's DC; the
+// fonts live for this one paint.
+void ControlWindow::Paint(HDC dc, bool after_click) {
+    control_.model_->CheckIfTheSchemeChanged();
+    PaintModel m = BuildPaintModel();
+    const ButtonProperties& p = m.props;
+    win::UniqueFont fonts[4] = {CreateGdiFont(p.Font), CreateGdiFont(p.MouseInFont), CreateGdiFont(p.DownFont),
+                                CreateGdiFont(p.DisabledFont)};
+    for (std::size_t i = 0; i < 4; ++i) m.fonts[i] = win::ToFontRef(fonts[i].get());
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    const ButtonProperties& p = control_.model_->Props();
-    const Rgb back = ResolveOleColor(p.BackColor, control_.host_);
-    win::UniqueBrush brush(::CreateSolidBrush(RGB(back.r, back.g, back.b)));
-    ::FillRect(dc, &client, brush.get());
-    const int saved = ::SaveDC(dc);
-    ::SetBkMode(dc, TRANSPARENT);
-    const std::wstring caption = ToWide(p.Caption);
-    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &client,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-    if (focus_border_ && p.ShowFocusBorder) {
-        RECT focus = client;
-        ::InflateRect(&focus, -3, -3);
-        ::DrawFocusRect(dc, &focus);
+    win::GdiCanvas canvas(dc, &msimg32_);
+    const PaintResult result =
+        DrawTheButton(canvas, Rect{client.left, client.top, client.right, client.bottom}, after_click, m);
+    if (result.focus == FocusOutcome::InvalidateContainer) {
+        RECT in_parent = client;
+        ::MapWindowPoints(hwnd_, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&in_parent), 2);
+        ::InvalidateRect(::GetParent(hwnd_), &in_parent, FALSE);
     }
-    ::RestoreDC(dc, saved);
 }
 
 }  // namespace brixel::activex

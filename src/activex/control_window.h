@@ -4,6 +4,9 @@
 #pragma once
 
 #include "core/button_behavior.h"
+#include "core/platform_caps.h"
+#include "gdi/gdi_objects.h"
+#include "render/paint_model.h"
 #include "gdi/raii.h"
 
 #include <windows.h>
@@ -76,7 +79,8 @@ private:
     bool OnSetCursor(LPARAM lparam);
     void CreateTooltip() noexcept;
     void OnPaint();
-    void Paint(HDC dc) const;
+    void Paint(HDC dc, bool after_click);
+    PaintModel BuildPaintModel() const;
 
     CTavloCtrl& control_;
     ButtonBehavior behavior_;
@@ -86,7 +90,8 @@ private:
     UINT message_ = 0;
     WPARAM wparam_ = 0;
     LPARAM lparam_ = 0;
-    bool focus_border_ = false;
+    win::Msimg32 msimg32_;
+    Capabilities capabilities_;
 };
 
 }  // namespace brixel::activex

@@ -125,6 +125,22 @@ HRESULT ToVariant(const PropertyValue& value, VARIANT* out) noexcept {
     return S_OK;
 }
 
+win::UniqueFont CreateGdiFont(const FontDesc& desc) noexcept {
+    win::WindowDc screen(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    constexpr std::int64_t kUnitsPerInch = 72 * kFontSizeUnitsPerPoint;
+    LOGFONTW lf{};
+    lf.lfHeight = -static_cast<LONG>((desc.size * dpi + kUnitsPerInch / 2) / kUnitsPerInch);
+    lf.lfWeight = desc.weight;
+    lf.lfItalic = desc.italic;
+    lf.lfUnderline = desc.underline;
+    lf.lfStrikeOut = desc.strikethrough;
+    lf.lfCharSet = static_cast<BYTE>(desc.charset);
+    const std::wstring face = ToWide(desc.face);
+    ::lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return win::UniqueFont(::CreateFontIndirectW(&lf));
+}
+
 HRESULT CreateOleFont(const FontDesc& desc, IFontDisp** out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;

@@ -35,6 +35,9 @@ std::optional<PropertyValue> FromVariant(const VARIANT& in, VarType type) noexce
 // Fills `out` (already initialised) with the value as automation sees it.
 HRESULT ToVariant(const PropertyValue& value, VARIANT* out) noexcept;
 
+// A GDI font for the description at the screen's resolution.
+win::UniqueFont CreateGdiFont(const FontDesc& desc) noexcept;
+
 // A standard OLE font object with the description, and back.
 HRESULT CreateOleFont(const FontDesc& desc, IFontDisp** out) noexcept;
 std::optional<FontDesc> DescribeOleFont(IUnknown* font) noexcept;

@@ -71,6 +71,9 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_IOleWindow, static_cast<IOleInPlaceObject*>(this)},
         {&IID_IOleInPlaceObject, static_cast<IOleInPlaceObject*>(this)},
         {&IID_IOleInPlaceActiveObject, static_cast<IOleInPlaceActiveObject*>(this)},
+        {&IID_IPersist, static_cast<IPersistStreamInit*>(this)},
+        {&IID_IPersistStreamInit, static_cast<IPersistStreamInit*>(this)},
+        {&IID_IPersistPropertyBag, static_cast<IPersistPropertyBag*>(this)},
     };
     for (const Entry& e : table) {
         if (IsEqualIID(iid, *e.iid)) {

@@ -11,6 +11,7 @@
 #include "activex/control_host.h"
 #include "activex/control_window.h"
 #include "core/button_model.h"
+#include "core/persist_exchange.h"
 #include "core/property_table.h"
 #include "menu/menu_tree.h"
 #include "gdi/raii.h"
@@ -34,7 +35,9 @@ class CTavloCtrl final : public IDispatch,
                          public IObjectSafety,
                          public ICategorizeProperties,
                          public IOleInPlaceObject,
-                         public IOleInPlaceActiveObject {
+                         public IOleInPlaceActiveObject,
+                         public IPersistStreamInit,
+                         public IPersistPropertyBag {
 public:
     static HRESULT Create(REFIID iid, void** out) noexcept;
 
@@ -124,6 +127,16 @@ public:
     HRESULT STDMETHODCALLTYPE ResizeBorder(LPCRECT border, IOleInPlaceUIWindow* window, BOOL frame) noexcept override;
     HRESULT STDMETHODCALLTYPE EnableModeless(BOOL enable) noexcept override;
 
+    // IPersist, IPersistStreamInit, IPersistPropertyBag
+    HRESULT STDMETHODCALLTYPE GetClassID(CLSID* out) noexcept override;
+    HRESULT STDMETHODCALLTYPE IsDirty() noexcept override;
+    HRESULT STDMETHODCALLTYPE Load(IStream* stream) noexcept override;
+    HRESULT STDMETHODCALLTYPE Save(IStream* stream, BOOL clear_dirty) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetSizeMax(ULARGE_INTEGER* size) noexcept override;
+    HRESULT STDMETHODCALLTYPE InitNew() noexcept override;
+    HRESULT STDMETHODCALLTYPE Load(IPropertyBag* bag, IErrorLog* log) noexcept override;
+    HRESULT STDMETHODCALLTYPE Save(IPropertyBag* bag, BOOL clear_dirty, BOOL save_all) noexcept override;
+
     // Whether a container asked for safety against untrusted callers or data.
     bool SafeForUntrustedCaller() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_CALLER) != 0; }
     bool SafeForUntrustedData() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_DATA) != 0; }
@@ -156,6 +169,8 @@ private:
     // The window that owns our message boxes: the container's, while we have none.
     HWND MessageOwner() const noexcept;
     void RebuildAccelerators() noexcept;
+    // Saves, loads or resets the whole configuration, menu included.
+    void Exchange(PropertyExchange& px);
 
     std::atomic<ULONG> refs_{1};
     win::ComPtr<ITypeInfo> dispatch_info_;

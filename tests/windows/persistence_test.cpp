@@ -1,0 +1,220 @@
+// A container saves the control into its stream or property bag and loads
+// it back into a new control: everything comes back, the menu included.
+#include "activex/brixeldemo.h"
+#include "control_library.h"
+#include "test_site.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+#include <string>
+
+namespace brixel::testing {
+namespace {
+
+using win::ComPtr;
+
+// The container side of a property bag: named variants in memory.
+class MemoryBag final : public IPropertyBag {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag)) {
+            *out = this;
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+        const auto it = values_.find(name);
+        if (it == values_.end()) return E_INVALIDARG;
+        const VARTYPE wanted = value->vt;
+        ::VariantInit(value);
+        if (wanted == VT_EMPTY || wanted == VT_DISPATCH || wanted == (VT_ARRAY | VT_UI1)) {
+            return ::VariantCopy(value, it->second.get());
+        }
+        return ::VariantChangeType(value, it->second.get(), 0, wanted);
+    }
+    HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
+        return ::VariantCopy(values_[name].put(), value);
+    }
+    std::size_t size() const { return values_.size(); }
+    bool Has(const wchar_t* name) const { return values_.count(name) != 0; }
+
+private:
+    std::map<std::wstring, win::UniqueVariant> values_;
+};
+
+class Persistence : public ::testing::Test {
+protected:
+    ComPtr<IDispatch> NewControl() {
+        ComPtr<IDispatch> control;
+        EXPECT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IDispatch, control.put_void()));
+        ComPtr<IOleObject> object;
+        EXPECT_HRESULT_SUCCEEDED(control.As(&object));
+        object->SetClientSite(&site_);
+        return control;
+    }
+    static HRESULT Call(IDispatch* d, const wchar_t* name, WORD flags, std::initializer_list<VARIANT> args,
+                        VARIANT* result = nullptr) {
+        DISPID id = 0;
+        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+        if (HRESULT hr = d->GetIDsOfNames(IID_NULL, names, 1, 0, &id); FAILED(hr)) return hr;
+        std::vector<VARIANT> reversed(args.begin(), args.end());
+        std::reverse(reversed.begin(), reversed.end());
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+        if (flags == DISPATCH_PROPERTYPUT) {
+            params.rgdispidNamedArgs = &named;
+            params.cNamedArgs = 1;
+        }
+        return d->Invoke(id, IID_NULL, 0, flags, &params, result, nullptr, nullptr);
+    }
+    static VARIANT I2(short v) {
+        VARIANT x{};
+        x.vt = VT_I2;
+        x.iVal = v;
+        return x;
+    }
+    static VARIANT I4(long v) {
+        VARIANT x{};
+        x.vt = VT_I4;
+        x.lVal = v;
+        return x;
+    }
+    static VARIANT Bool(bool v) {
+        VARIANT x{};
+        x.vt = VT_BOOL;
+        x.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE;
+        return x;
+    }
+    VARIANT Text(const wchar_t* text) {
+        strings_.emplace_back(text);
+        VARIANT x{};
+        x.vt = VT_BSTR;
+        x.bstrVal = strings_.back().get();
+        return x;
+    }
+
+    // A control with properties of every kind changed and a two-level menu.
+    void Configure(IDispatch* c) {
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Caption", DISPATCH_PROPERTYPUT, {Text(L"&Print")}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"BackColor", DISPATCH_PROPERTYPUT, {I4(0x123456)}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Appearance", DISPATCH_PROPERTYPUT, {I2(0)}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"CaptionMargins", DISPATCH_PROPERTYPUT, {Text(L"1;2;3;4")}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Menu", DISPATCH_PROPERTYPUT, {Bool(true)}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"TranslucentLevel", DISPATCH_PROPERTYPUT, {I2(77)}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"AddMenuItem", DISPATCH_METHOD, {I2(10), I2(-1)}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"AddMenuItem", DISPATCH_METHOD, {I2(11), I2(10)}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemCaption", DISPATCH_PROPERTYPUT, {I2(11), Text(L"Preview")}));
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemShortcut", DISPATCH_PROPERTYPUT, {I2(11), I2(16)}));
+    }
+
+    void ExpectConfigured(IDispatch* c) {
+        win::UniqueVariant v;
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Caption", DISPATCH_PROPERTYGET, {}, v.put()));
+        EXPECT_STREQ(v->bstrVal, L"&Print");
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"BackColor", DISPATCH_PROPERTYGET, {}, v.put()));
+        EXPECT_EQ(v->lVal, 0x123456);
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Appearance", DISPATCH_PROPERTYGET, {}, v.put()));
+        EXPECT_EQ(v->iVal, 0);
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"CaptionMargins", DISPATCH_PROPERTYGET, {}, v.put()));
+        EXPECT_STREQ(v->bstrVal, L"1;2;3;4");
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Menu", DISPATCH_PROPERTYGET, {}, v.put()));
+        EXPECT_EQ(v->boolVal, VARIANT_TRUE);
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"TranslucentLevel", DISPATCH_PROPERTYGET, {}, v.put()));
+        EXPECT_EQ(v->iVal, 77);
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"GetTotalMenuItemCount", DISPATCH_METHOD, {}, v.put()));
+        EXPECT_EQ(v->iVal, 2);
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"GetMenuItemParentID", DISPATCH_METHOD, {I2(11)}, v.put()));
+        EXPECT_EQ(v->iVal, 10);
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemCaption", DISPATCH_PROPERTYGET, {I2(11)}, v.put()));
+        EXPECT_STREQ(v->bstrVal, L"Preview");
+        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemShortcut", DISPATCH_PROPERTYGET, {I2(11)}, v.put()));
+        EXPECT_EQ(v->iVal, 16);
+    }
+
+    ComApartment apartment_;
+    ControlLibrary library_;
+    TestSite site_;
+    std::vector<win::UniqueBstr> strings_;
+};
+
+TEST_F(Persistence, StreamRoundTripKeepsPropertiesAndMenu) {
+    ComPtr<IDispatch> first = NewControl();
+    Configure(first.get());
+    ComPtr<IPersistStreamInit> saver;
+    ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
+    EXPECT_EQ(saver->IsDirty(), S_OK);
+    ComPtr<IStream> stream;
+    ASSERT_HRESULT_SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+    ASSERT_HRESULT_SUCCEEDED(saver->Save(stream.get(), TRUE));
+    EXPECT_EQ(saver->IsDirty(), S_FALSE);
+
+    const LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    ComPtr<IDispatch> second = NewControl();
+    ComPtr<IPersistStreamInit> loader;
+    ASSERT_HRESULT_SUCCEEDED(second.As(&loader));
+    ASSERT_HRESULT_SUCCEEDED(loader->Load(stream.get()));
+    ExpectConfigured(second.get());
+}
+
+TEST_F(Persistence, BagRoundTripKeepsPropertiesAndMenu) {
+    ComPtr<IDispatch> first = NewControl();
+    Configure(first.get());
+    ComPtr<IPersistPropertyBag> saver;
+    ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
+    MemoryBag bag;
+    ASSERT_HRESULT_SUCCEEDED(saver->Save(&bag, TRUE, TRUE));
+    EXPECT_TRUE(bag.Has(L"_Version"));
+    EXPECT_TRUE(bag.Has(L"EnableDisbaledProperties")) << "the stored key keeps its historic spelling";
+
+    ComPtr<IDispatch> second = NewControl();
+    ComPtr<IPersistPropertyBag> loader;
+    ASSERT_HRESULT_SUCCEEDED(second.As(&loader));
+    ASSERT_HRESULT_SUCCEEDED(loader->Load(&bag, nullptr));
+    ExpectConfigured(second.get());
+}
+
+TEST_F(Persistence, TruncatedStreamLoadsWithoutHarm) {
+    ComPtr<IDispatch> first = NewControl();
+    Configure(first.get());
+    ComPtr<IPersistStreamInit> saver;
+    ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
+    ComPtr<IStream> stream;
+    ASSERT_HRESULT_SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+    ASSERT_HRESULT_SUCCEEDED(saver->Save(stream.get(), TRUE));
+    ULARGE_INTEGER half{};
+    STATSTG stat{};
+    stream->Stat(&stat, STATFLAG_NONAME);
+    half.QuadPart = stat.cbSize.QuadPart / 2;
+    stream->SetSize(half);
+    const LARGE_INTEGER start{};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    ComPtr<IDispatch> second = NewControl();
+    ComPtr<IPersistStreamInit> loader;
+    ASSERT_HRESULT_SUCCEEDED(second.As(&loader));
+    EXPECT_HRESULT_SUCCEEDED(loader->Load(stream.get()));
+    win::UniqueVariant v;
+    ASSERT_HRESULT_SUCCEEDED(Call(second.get(), L"Caption", DISPATCH_PROPERTYGET, {}, v.put()));
+    EXPECT_STREQ(v->bstrVal, L"&Print") << "what came before the cut is kept";
+}
+
+TEST_F(Persistence, InitNewGivesTheDefaults) {
+    ComPtr<IDispatch> control = NewControl();
+    Configure(control.get());
+    ComPtr<IPersistStreamInit> persist;
+    ASSERT_HRESULT_SUCCEEDED(control.As(&persist));
+    ASSERT_HRESULT_SUCCEEDED(persist->InitNew());
+    win::UniqueVariant v;
+    ASSERT_HRESULT_SUCCEEDED(Call(control.get(), L"GetTotalMenuItemCount", DISPATCH_METHOD, {}, v.put()));
+    EXPECT_EQ(v->iVal, 0);
+    ASSERT_HRESULT_SUCCEEDED(Call(control.get(), L"CaptionMargins", DISPATCH_PROPERTYGET, {}, v.put()));
+    EXPECT_STREQ(v->bstrVal, L"6;6;6;6");
+}
+
+}  // namespace
+}  // namespace brixel::testing

@@ -12,6 +12,10 @@
 #include "activex/control_window.h"
 #include "core/button_model.h"
 #include "core/persist_exchange.h"
+#include "core/platform_caps.h"
+#include "gdi/gdi_objects.h"
+#include "render/focus.h"
+#include "render/paint_model.h"
 #include "core/property_table.h"
 #include "menu/menu_tree.h"
 #include "gdi/raii.h"
@@ -37,7 +41,8 @@ class CTavloCtrl final : public IDispatch,
                          public IOleInPlaceObject,
                          public IOleInPlaceActiveObject,
                          public IPersistStreamInit,
-                         public IPersistPropertyBag {
+                         public IPersistPropertyBag,
+                         public IViewObject2 {
 public:
     static HRESULT Create(REFIID iid, void** out) noexcept;
 
@@ -137,6 +142,19 @@ public:
     HRESULT STDMETHODCALLTYPE Load(IPropertyBag* bag, IErrorLog* log) noexcept override;
     HRESULT STDMETHODCALLTYPE Save(IPropertyBag* bag, BOOL clear_dirty, BOOL save_all) noexcept override;
 
+    // IViewObject2: the container's draw requests
+    HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
+                                   HDC target_device, HDC dc, LPCRECTL bounds, LPCRECTL window_bounds,
+                                   BOOL(STDMETHODCALLTYPE* keep_going)(ULONG_PTR), ULONG_PTR argument) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetColorSet(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
+                                          HDC target_device, LOGPALETTE** out) noexcept override;
+    HRESULT STDMETHODCALLTYPE Freeze(DWORD aspect, LONG index, void* aspect_info, DWORD* out) noexcept override;
+    HRESULT STDMETHODCALLTYPE Unfreeze(DWORD cookie) noexcept override;
+    HRESULT STDMETHODCALLTYPE SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept override;
+    HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device,
+                                        LPSIZEL size) noexcept override;
+
     // Whether a container asked for safety against untrusted callers or data.
     bool SafeForUntrustedCaller() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_CALLER) != 0; }
     bool SafeForUntrustedData() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_DATA) != 0; }
@@ -169,6 +187,10 @@ private:
     // The window that owns our message boxes: the container's, while we have none.
     HWND MessageOwner() const noexcept;
     void RebuildAccelerators() noexcept;
+    void LoadDrawingPrimitives() noexcept;
+    PaintModel BuildPaintModel(bool has_focus) const;
+    // Paints the face into `dc` at `bounds`; the caller handles the outcome.
+    FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept;
     // Saves, loads or resets the whole configuration, menu included.
     void Exchange(PropertyExchange& px);
 
@@ -192,6 +214,13 @@ private:
     win::ComPtr<IOleInPlaceSite> inplace_site_;
     std::unique_ptr<ControlWindow> window_;
     bool ui_active_ = false;
+
+    win::Msimg32 msimg32_;
+    Capabilities capabilities_;
+    bool drawing_loaded_ = false;
+    win::ComPtr<IAdviseSink> view_sink_;
+    DWORD view_advise_aspects_ = 0;
+    DWORD view_advise_flags_ = 0;
 };
 
 }  // namespace brixel::activex

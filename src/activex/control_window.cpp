@@ -39,16 +39,6 @@ std::int16_t HeldButtons(WPARAM wparam) {
 
 Point PointOf(LPARAM lparam) { return Point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 
-OsVersion CurrentOsVersion() {
-    OSVERSIONINFOW info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-    if (!::GetVersionExW(&info)) return {};
-    const OsPlatform platform = info.dwPlatformId == VER_PLATFORM_WIN32_NT        ? OsPlatform::NT
-                                : info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? OsPlatform::Win9x
-                                                                                  : OsPlatform::Other;
-    return OsVersion{platform, static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
-}
-
 bool RegisterWindowClass() {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
@@ -115,8 +105,6 @@ ControlWindow::~ControlWindow() { Destroy(); }
 bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
     if (hwnd_ != nullptr) return true;
     if (!RegisterWindowClass()) return false;
-    msimg32_ = win::Msimg32::Load();
-    capabilities_ = CapabilitiesFor(CurrentOsVersion());
     hwnd_ = ::CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
                               position.left, position.top, position.right - position.left,
                               position.bottom - position.top, parent, nullptr, ModuleHandle(), nullptr);
@@ -461,38 +449,13 @@ void ControlWindow::OnPaint() {
     Paint(paint.dc(), false);
 }
 
-PaintModel ControlWindow::BuildPaintModel() const {
-    ButtonModel& model = *control_.model_;
-    PaintModel m;
-    m.props = model.Props();
-    m.state = model.Interaction();
-    m.has_focus = ::GetFocus() == hwnd_;
-    m.user_mode = model.UserMode();
-    m.display_as_default = model.DisplayAsDefault();
-    m.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
-    m.windows_forms_host = control_.host_.ParentIsWindowsForms();
-    const OleColor parent_back = control_.host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
-    m.parent_back_colour = ResolveOleColor(parent_back, control_.host_);
-    m.detected_xp_scheme = model.EffectiveXPScheme();
-    m.system_colours = &control_.host_;
-    return m;
-}
-
-// Composes the face through the portable painter on the window's DC; the
-// fonts live for this one paint.
+// The face itself is the control's: a draw request from the container paints
+// the same face without a window.
 void ControlWindow::Paint(HDC dc, bool after_click) {
-    control_.model_->CheckIfTheSchemeChanged();
-    PaintModel m = BuildPaintModel();
-    const ButtonProperties& p = m.props;
-    win::UniqueFont fonts[4] = {CreateGdiFont(p.Font), CreateGdiFont(p.MouseInFont), CreateGdiFont(p.DownFont),
-                                CreateGdiFont(p.DisabledFont)};
-    for (std::size_t i = 0; i < 4; ++i) m.fonts[i] = win::ToFontRef(fonts[i].get());
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    win::GdiCanvas canvas(dc, &msimg32_);
-    const PaintResult result =
-        DrawTheButton(canvas, Rect{client.left, client.top, client.right, client.bottom}, after_click, m);
-    if (result.focus == FocusOutcome::InvalidateContainer) {
+    const FocusOutcome focus = control_.PaintFace(dc, client, after_click, ::GetFocus() == hwnd_);
+    if (focus == FocusOutcome::InvalidateContainer) {
         RECT in_parent = client;
         ::MapWindowPoints(hwnd_, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&in_parent), 2);
         ::InvalidateRect(::GetParent(hwnd_), &in_parent, FALSE);

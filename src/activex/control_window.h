@@ -4,9 +4,6 @@
 #pragma once
 
 #include "core/button_behavior.h"
-#include "core/platform_caps.h"
-#include "gdi/gdi_objects.h"
-#include "render/paint_model.h"
 #include "gdi/raii.h"
 
 #include <windows.h>
@@ -80,7 +77,6 @@ private:
     void CreateTooltip() noexcept;
     void OnPaint();
     void Paint(HDC dc, bool after_click);
-    PaintModel BuildPaintModel() const;
 
     CTavloCtrl& control_;
     ButtonBehavior behavior_;
@@ -90,8 +86,6 @@ private:
     UINT message_ = 0;
     WPARAM wparam_ = 0;
     LPARAM lparam_ = 0;
-    win::Msimg32 msimg32_;
-    Capabilities capabilities_;
 };
 
 }  // namespace brixel::activex

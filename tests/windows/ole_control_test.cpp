@@ -273,5 +273,36 @@ TEST_F(OleControl, CloseReleasesTheSinksAndTheSiteReference) {
     EXPECT_EQ(site_.refs, 1u) << "the control must not keep its site";
 }
 
+TEST_F(OleControl, DrawRequestPaintsTheFaceIntoTheContainersDc) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = RGB(10, 200, 30);
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&v, &named, 1, 1};
+    ASSERT_HRESULT_SUCCEEDED(
+        dispatch_->Invoke(DISPID_BACKCOLOR, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+    v.vt = VT_I2;
+    v.iVal = 0;  // the flat face shows the back colour everywhere but its border
+    ASSERT_HRESULT_SUCCEEDED(dispatch_->Invoke(18, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
+                                               nullptr));
+    ComPtr<IViewObject2> view;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(IID_IViewObject2, view.put_void()));
+    win::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 120, -40, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    win::UniqueBitmap bitmap(::CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    ASSERT_TRUE(bitmap);
+    win::SelectScope select(dc.get(), bitmap.get());
+    RECTL bounds{10, 5, 97, 30};
+    ASSERT_HRESULT_SUCCEEDED(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc.get(), &bounds, nullptr,
+                                        nullptr, 0));
+    EXPECT_EQ(::GetPixel(dc.get(), 14, 9), RGB(10, 200, 30)) << "inside the face";
+    EXPECT_EQ(::GetPixel(dc.get(), 5, 2), RGB(0, 0, 0)) << "outside the bounds nothing is drawn";
+    SIZEL size{};
+    ASSERT_HRESULT_SUCCEEDED(view->GetExtent(DVASPECT_CONTENT, -1, nullptr, &size));
+    EXPECT_EQ(size.cx, 2302);
+}
+
 }  // namespace
 }  // namespace brixel::testing

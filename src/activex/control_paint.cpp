@@ -1,0 +1,108 @@
+// The button face, for the control's own window and for the container's
+// draw requests (IViewObject2).
+#include "activex/control.h"
+#include "activex/ole_values.h"
+#include "gdi/gdi_canvas.h"
+#include "render/draw_button.h"
+
+namespace brixel::activex {
+namespace {
+
+OsVersion CurrentOsVersion() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!::GetVersionExW(&info)) return {};
+    const OsPlatform platform = info.dwPlatformId == VER_PLATFORM_WIN32_NT        ? OsPlatform::NT
+                                : info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? OsPlatform::Win9x
+                                                                                  : OsPlatform::Other;
+    return OsVersion{platform, static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
+}
+
+}  // namespace
+
+void CTavloCtrl::LoadDrawingPrimitives() noexcept {
+    if (drawing_loaded_) return;
+    msimg32_ = win::Msimg32::Load();
+    capabilities_ = CapabilitiesFor(CurrentOsVersion());
+    drawing_loaded_ = true;
+}
+
+PaintModel CTavloCtrl::BuildPaintModel(bool has_focus) const {
+    PaintModel m;
+    m.props = model_->Props();
+    m.state = model_->Interaction();
+    m.has_focus = has_focus;
+    m.user_mode = model_->UserMode();
+    m.display_as_default = model_->DisplayAsDefault();
+    m.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
+    m.windows_forms_host = host_.ParentIsWindowsForms();
+    const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
+    m.parent_back_colour = ResolveOleColor(parent_back, host_);
+    m.detected_xp_scheme = model_->EffectiveXPScheme();
+    m.system_colours = &host_;
+    return m;
+}
+
+// Composes the face through the portable painter; the fonts live for this
+// one paint.
+FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept {
+    try {
+        LoadDrawingPrimitives();
+        model_->CheckIfTheSchemeChanged();
+        PaintModel m = BuildPaintModel(has_focus);
+        const ButtonProperties& p = m.props;
+        win::UniqueFont fonts[4] = {CreateGdiFont(p.Font), CreateGdiFont(p.MouseInFont), CreateGdiFont(p.DownFont),
+                                    CreateGdiFont(p.DisabledFont)};
+        for (std::size_t i = 0; i < 4; ++i) m.fonts[i] = win::ToFontRef(fonts[i].get());
+        win::GdiCanvas canvas(dc, &msimg32_);
+        return DrawTheButton(canvas, Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}, after_click, m)
+            .focus;
+    } catch (...) {
+        return FocusOutcome::Nothing;  // painting never reports errors: it draws less
+    }
+}
+
+HRESULT CTavloCtrl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
+                         BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) noexcept {
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    if (dc == nullptr || bounds == nullptr) return E_INVALIDARG;
+    const RECT r{bounds->left, bounds->top, bounds->right, bounds->bottom};
+    const bool focused = window_ && window_->hwnd() && ::GetFocus() == window_->hwnd();
+    PaintFace(dc, r, false, focused);
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** out) noexcept {
+    if (out != nullptr) *out = nullptr;
+    return S_FALSE;
+}
+
+HRESULT CTavloCtrl::Freeze(DWORD, LONG, void*, DWORD* out) noexcept {
+    if (out != nullptr) *out = 0;
+    return E_NOTIMPL;
+}
+
+HRESULT CTavloCtrl::Unfreeze(DWORD) noexcept { return E_NOTIMPL; }
+
+HRESULT CTavloCtrl::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept {
+    view_sink_ = win::ComPtr<IAdviseSink>(sink);
+    view_advise_aspects_ = aspects;
+    view_advise_flags_ = flags;
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept {
+    if (aspects != nullptr) *aspects = view_advise_aspects_;
+    if (flags != nullptr) *flags = view_advise_flags_;
+    if (sink != nullptr) {
+        *sink = view_sink_.get();
+        if (*sink) (*sink)->AddRef();
+    }
+    return S_OK;
+}
+
+HRESULT CTavloCtrl::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) noexcept {
+    return GetExtent(aspect, size);  // the same extent as the container sizes us by
+}
+
+}  // namespace brixel::activex

@@ -128,7 +128,10 @@ HRESULT UnregisterServer() noexcept {
         // A type library that is not registered (a second unregistration) is
         // already where we want it.
         const SYSKIND kind = sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32;
-        const std::wstring typelib_key = L"TypeLib\\" + GuidText(LIBID_BRIXELDEMOLib) + L"\\3.2";
+        // Only this build's own registration: the x86 and x64 builds share
+        // the version key and each removes just its platform's entry.
+        const std::wstring typelib_key = L"TypeLib\\" + GuidText(LIBID_BRIXELDEMOLib) + L"\\3.2\\0\\" +
+                                         (kind == SYS_WIN64 ? L"win64" : L"win32");
         win::UniqueRegKey existing;
         if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, typelib_key.c_str(), 0, KEY_READ, existing.put()) == ERROR_SUCCESS &&
             FAILED(::UnRegisterTypeLib(LIBID_BRIXELDEMOLib, kTypeLibMajor, kTypeLibMinor, 0, kind))) {

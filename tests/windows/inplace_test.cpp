@@ -274,6 +274,22 @@ TEST_F(InPlace, MousePointerChoosesTheCursor) {
     }
 }
 
+struct TooltipSearch {
+    HWND owner;
+    HWND found = nullptr;
+};
+
+// A named callback, not a lambda: the x86 build needs the stdcall convention.
+BOOL CALLBACK FindTooltipOf(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TooltipSearch*>(param);
+    wchar_t cls[64] = {};
+    ::GetClassNameW(window, cls, 64);
+    if (::GetWindow(window, GW_OWNER) == search->owner && std::wstring(cls) == L"tooltips_class32") {
+        search->found = window;
+    }
+    return TRUE;
+}
+
 TEST_F(InPlace, ToolTipTextReachesTheTooltip) {
     win::UniqueBstr text(L"Saves the file");
     VARIANT v{};
@@ -285,20 +301,8 @@ TEST_F(InPlace, ToolTipTextReachesTheTooltip) {
     ASSERT_NE(window, nullptr);
     ASSERT_HRESULT_SUCCEEDED(dispatch_->Invoke(7, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
                                                nullptr));
-    struct Search {
-        HWND owner;
-        HWND found = nullptr;
-    } search{::GetAncestor(window, GA_ROOT)};  // a popup is owned by the top-level window
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            wchar_t cls[64] = {};
-            ::GetClassNameW(w, cls, 64);
-            if (::GetWindow(w, GW_OWNER) == s->owner && std::wstring(cls) == L"tooltips_class32") s->found = w;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TooltipSearch search{::GetAncestor(window, GA_ROOT)};  // a popup is owned by the top-level window
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindTooltipOf, reinterpret_cast<LPARAM>(&search));
     ASSERT_NE(search.found, nullptr) << "the control creates a tooltip window";
     EXPECT_EQ(::SendMessageW(search.found, TTM_GETTOOLCOUNT, 0, 0), 1);
     wchar_t shown[80] = {};

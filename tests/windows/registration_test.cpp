@@ -59,12 +59,14 @@ TEST(Registration, RegistersAndRemovesTheControl) {
     EXPECT_TRUE(KeyExists(cls + L"\\Implemented Categories\\{7DD95801-9882-11CF-9FA9-00AA006C42C4}"));
     EXPECT_TRUE(KeyExists(cls + L"\\Implemented Categories\\{7DD95802-9882-11CF-9FA9-00AA006C42C4}"));
     EXPECT_EQ(ClassesValue(L"BRIXELDEMO.BrixelDemo.1\\CLSID"), GuidText(CLSID_BrixelDemo));
-    EXPECT_TRUE(KeyExists(L"TypeLib\\" + GuidText(LIBID_BRIXELDEMOLib) + L"\\3.2"));
+    const std::wstring typelib = L"TypeLib\\" + GuidText(LIBID_BRIXELDEMOLib) + L"\\3.2\\0\\" +
+                                 (sizeof(void*) == 8 ? L"win64" : L"win32");
+    EXPECT_TRUE(KeyExists(typelib));
 
     ASSERT_HRESULT_SUCCEEDED(unreg());
     EXPECT_FALSE(KeyExists(cls));
     EXPECT_FALSE(KeyExists(L"BRIXELDEMO.BrixelDemo.1"));
-    EXPECT_FALSE(KeyExists(L"TypeLib\\" + GuidText(LIBID_BRIXELDEMOLib) + L"\\3.2"));
+    EXPECT_FALSE(KeyExists(typelib)) << "this build's type library entry is gone";
     EXPECT_HRESULT_SUCCEEDED(unreg()) << "unregistering twice is harmless";
 }
 

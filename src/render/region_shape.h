@@ -1,0 +1,47 @@
+// The shape of the control window: which rectangles, square or rounded, make
+// up its region. Kept as plain geometry so the rules can be checked without a
+// window; the Windows layer turns it into a region and sets it.
+#pragma once
+
+#include "core/enums.h"
+#include "core/property_record.h"
+#include "core/state_selection.h"
+#include "render/canvas.h"
+
+#include <optional>
+#include <vector>
+
+namespace brixel {
+
+// One rectangle of the union; a zero ellipse makes it square. A rounded
+// piece follows the system's rounded-region convention: it reaches one pixel
+// less to the right and bottom than its rectangle says.
+struct RegionPiece {
+    Rect rect;
+    Size ellipse{};
+    friend bool operator==(const RegionPiece&, const RegionPiece&) = default;
+};
+
+// The window region is the union of the pieces.
+struct RegionShape {
+    std::vector<RegionPiece> pieces;
+};
+
+// The corner ellipse of a rounded piece: level 1 or 2 (the larger radius),
+// top or bottom corner, on the 9x line or not. `client_width` picks the
+// level-2 width on the NT line.
+Size CornerEllipse(bool larger, bool bottom, bool win9x, int client_width);
+
+// The region for the face the properties choose. Only the flat appearance
+// shapes single corners; the XP face softens all four a little; any other
+// face is the plain client rectangle.
+RegionShape ControlRegionShape(const ButtonProperties& p, const InteractionState& s, bool user_mode,
+                               const Rect& client, bool win9x);
+
+// A flat button with rounded corners needs room for them.
+inline constexpr Size kRoundedMinimumSize{16, 17};
+// The size a resize must keep to; nothing when the shape sets no minimum.
+std::optional<Size> MinimumControlSize(const ButtonProperties& p);
+Size EnforceMinimumSize(const ButtonProperties& p, Size requested);
+
+}  // namespace brixel

@@ -1,0 +1,279 @@
+#include "render/face_3d.h"
+#include "render/face_background.h"
+
+#include "line_canvas.h"
+#include "paint_model_support.h"
+
+#include <gtest/gtest.h>
+
+namespace brixel::testing {
+namespace {
+
+using Art = std::vector<std::string>;
+
+constexpr Rgb kUpper{250, 250, 250};
+constexpr Rgb kLower{128, 128, 128};
+constexpr Rgb kUntouched{1, 2, 3};
+constexpr Rgb kBack{200, 200, 190};
+constexpr Rgb kDownBack{90, 180, 90};
+
+Art Picture(const LineCanvas& canvas) {
+    return canvas.Art({{kUpper, 'U'}, {kLower, 'L'}, {kBlack, 'K'}, {kUntouched, '.'}, {kBack, 'B'}, {kDownBack, 'D'}});
+}
+
+std::string Show(const Art& art) {
+    std::string s;
+    for (const auto& row : art) s += row + "\n";
+    return s;
+}
+
+struct BevelCase {
+    const char* name;
+    bool pressed;
+    BevelLook look;
+    Size size;
+    Art expected;
+};
+
+// U upper shade, L lower shade, K black, . untouched.
+TEST(Bevel, RaisedAndPressedPixels) {
+    const BevelCase cases[] = {
+        {"raised, width 1: black shadow outside the lower shade", false, {1, kUpper, kLower, false, false}, {7, 6},
+         {"UUUUUUK", "U....LK", "U....LK", "U....LK", "ULLLLLK", "KKKKKKK"}},
+        {"raised cool, width 2: no black, the lower shade reaches the edge", false, {2, kUpper, kLower, true, false},
+         {7, 6}, {"UUUUUUL", "UUUUULL", "UU...LL", "UU...LL", "ULLLLLL", "LLLLLLL"}},
+        {"raised default button: black frame, bevel one pixel in", false, {1, kUpper, kLower, false, true}, {8, 7},
+         {"KKKKKKKK", "KUUUUUKK", "KU...LKK", "KU...LKK", "KULLLLKK", "KKKKKKKK", "KKKKKKKK"}},
+        {"pressed, width 1: black along the top and left", true, {1, kUpper, kLower, false, false}, {7, 6},
+         {"KKKKKKK", "KLLLLLU", "KL....U", "KL....U", "KL....U", "KUUUUUU"}},
+        {"pressed cool, width 2", true, {2, kUpper, kLower, true, false}, {7, 6},
+         {"LLLLLLL", "LLLLLLU", "LL...UU", "LL...UU", "LLUUUUU", "LUUUUUU"}},
+        {"pressed default button", true, {1, kUpper, kLower, false, true}, {8, 7},
+         {"KKKKKKKK", "KKKKKKKK", "KKLLLLUK", "KKL...UK", "KKL...UK", "KKUUUUUK", "KKKKKKKK"}},
+        {"raised, width 0: nothing", false, {0, kUpper, kLower, false, false}, {4, 3}, {"....", "....", "...."}},
+        {"pressed, width 0: nothing", true, {0, kUpper, kLower, false, false}, {4, 3}, {"....", "....", "...."}},
+        {"raised default button, width 0: only the frame", false, {0, kUpper, kLower, false, true}, {4, 4},
+         {"KKKK", "K..K", "K..K", "KKKK"}},
+        {"pressed default button, width 0: only the frame", true, {0, kUpper, kLower, false, true}, {4, 4},
+         {"KKKK", "K..K", "K..K", "KKKK"}},
+    };
+    for (const auto& c : cases) {
+        LineCanvas canvas(c.size.width, c.size.height);
+        const Rect r{0, 0, c.size.width, c.size.height};
+        if (c.pressed) {
+            DrawPressedButton(canvas, r, c.look);
+        } else {
+            DrawRaisedButton(canvas, r, c.look);
+        }
+        EXPECT_EQ(Picture(canvas), c.expected) << c.name << "\n" << Show(Picture(canvas));
+    }
+}
+
+TEST(Bevel, WidthWiderThanTheFaceDrawsWhatTheFaceCanShow) {
+    for (const bool pressed : {false, true}) {
+        LineCanvas huge(9, 5), fitting(9, 5);
+        const Rect r{0, 0, 9, 5};
+        const auto draw = [&](LineCanvas& canvas, int width) {
+            const BevelLook look{width, kUpper, kLower, false, false};
+            if (pressed) {
+                DrawPressedButton(canvas, r, look);
+            } else {
+                DrawRaisedButton(canvas, r, look);
+            }
+        };
+        draw(huge, 32767);
+        draw(fitting, 9);
+        EXPECT_EQ(Picture(huge), Picture(fitting)) << pressed;
+        EXPECT_LE(huge.calls.size(), 40u) << pressed;
+    }
+}
+
+TEST(Bevel, EachLookIsWipedByItsRemoval) {
+    // Over a face in the back colour, drawing a look and then removing it
+    // must leave nothing but the back colour (the default frame aside).
+    for (const bool cool : {false, true}) {
+        for (const int width : {1, 3}) {
+            for (const BevelForm form : {BevelForm::Raised, BevelForm::Pressed}) {
+                PaintModel m = DefaultModel();
+                m.props.Appearance = kvn3D;
+                m.props.BackColor = 0xBEC8C8;  // kBack
+                m.props.Bevel = static_cast<std::int16_t>(width);
+                m.props.CoolButton = cool;
+                LineCanvas canvas(10, 8);
+                const Rect r{0, 0, 10, 8};
+                canvas.FillRect(r, Brush::Solid(kBack));
+                const BevelLook look = BevelOf(m);
+                if (form == BevelForm::Raised) {
+                    DrawRaisedButton(canvas, r, look);
+                } else {
+                    DrawPressedButton(canvas, r, look);
+                }
+                Remove3DBorder(canvas, r, form, m);
+                EXPECT_EQ(Picture(canvas), Art(8, std::string(10, 'B')))
+                    << "cool " << cool << " width " << width << " form " << int(form) << "\n"
+                    << Show(Picture(canvas));
+            }
+        }
+    }
+}
+
+PaintModel ThreeD() {
+    PaintModel m = DefaultModel();
+    m.props.Appearance = kvn3D;
+    m.props.BackColor = 0xBEC8C8;  // kBack
+    m.props.DownBackColor = 0x5AB45A;  // kDownBack
+    m.props.BevelUpperShade = 0xFAFAFA;
+    m.props.BevelLowerShade = 0x808080;
+    m.props.Bevel = 1;
+    return m;
+}
+
+void SplitButton(PaintModel& m) {
+    m.props.Menu = true;
+    m.props.MenuButtonStyle = kvnMenuButtonStylePushButtonAndDropDown;
+    m.props.MenuButtonWidth = 5;
+}
+
+struct LookCase {
+    const char* name;
+    void (*setup)(PaintModel&);
+    bool after_click;
+    Background3DLook expected;
+};
+
+TEST(FillTheBackground, ChoosesThe3DLookByState) {
+    const LookCase cases[] = {
+        {"at rest", [](PaintModel&) {}, false, Background3DLook::None},
+        {"after a click: released", [](PaintModel&) {}, true, Background3DLook::Released},
+        {"held down", [](PaintModel& m) { m.state.pressed = true; }, true, Background3DLook::Pressed},
+        {"latched toggle", [](PaintModel& m) {
+             m.props.ToggleButton = true;
+             m.state.toggled = true;
+         }, true, Background3DLook::Pressed},
+        {"toggled state without ToggleButton is not latched", [](PaintModel& m) { m.state.toggled = true; }, false,
+         Background3DLook::None},
+        {"drop-down button with its menu open", [](PaintModel& m) {
+             m.props.Menu = true;
+             m.props.MenuButtonStyle = kvnMenuButtonStyleDropDown;
+             m.state.menu_open = true;
+         }, false, Background3DLook::Pressed},
+        {"split button with its menu open, even while held", [](PaintModel& m) {
+             SplitButton(m);
+             m.state.menu_open = true;
+             m.state.pressed = true;
+         }, false, Background3DLook::SplitMenuOpen},
+        {"latched toggle wins over the open split menu", [](PaintModel& m) {
+             SplitButton(m);
+             m.state.menu_open = true;
+             m.props.ToggleButton = true;
+             m.state.toggled = true;
+         }, false, Background3DLook::Pressed},
+        {"flat face: no 3D look", [](PaintModel& m) {
+             m.props.Appearance = kvnFlat;
+             m.state.pressed = true;
+         }, true, Background3DLook::None},
+        {"3D with the mouse, mouse inside: the 3D face", [](PaintModel& m) {
+             m.props.Appearance = kvn3DWithMouse;
+             m.state.mouse_in = true;
+             m.state.pressed = true;
+         }, false, Background3DLook::Pressed},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = ThreeD();
+        c.setup(m);
+        EXPECT_EQ(Choose3DBackgroundLook(m, c.after_click), c.expected) << c.name;
+    }
+}
+
+TEST(FillTheBackground, PressedLookShowsTheSunkenBevelOnTheStateColour) {
+    PaintModel m = ThreeD();
+    m.props.EnableDownProperties = true;
+    m.state.pressed = true;
+    LineCanvas canvas(7, 6);
+    FillTheBackground(canvas, {0, 0, 7, 6}, false, m);
+    EXPECT_EQ(Picture(canvas), (Art{"KKKKKKK", "KLLLLLU", "KLDDDDU", "KLDDDDU", "KLDDDDU", "KUUUUUU"}))
+        << Show(Picture(canvas));
+}
+
+TEST(FillTheBackground, CoolPressedLookLeavesTheNormalColourInsideTheBevel) {
+    PaintModel m = ThreeD();
+    m.props.CoolButton = true;
+    m.props.EnableDownProperties = true;
+    m.state.pressed = true;
+    LineCanvas canvas(7, 6);
+    FillTheBackground(canvas, {0, 0, 7, 6}, false, m);
+    EXPECT_EQ(Picture(canvas), (Art{"LLLLLLL", "LBBBBBU", "LBDDDDU", "LBDDDDU", "LBDDDDU", "LUUUUUU"}))
+        << Show(Picture(canvas));
+}
+
+TEST(FillTheBackground, ReleasedLookRaisesTheFaceAgain) {
+    PaintModel m = ThreeD();
+    LineCanvas canvas(7, 6);
+    FillTheBackground(canvas, {0, 0, 7, 6}, true, m);
+    EXPECT_EQ(Picture(canvas), (Art{"UUUUUUK", "UBBBBLK", "UBBBBLK", "UBBBBLK", "ULLLLLK", "KKKKKKK"}))
+        << Show(Picture(canvas));
+}
+
+TEST(FillTheBackground, OpenSplitMenuSinksOnlyTheMenuPart) {
+    PaintModel m = ThreeD();
+    SplitButton(m);
+    m.props.EnableDownProperties = true;
+    m.state.menu_open = true;
+    LineCanvas canvas(12, 6);
+    FillTheBackground(canvas, {0, 0, 12, 6}, false, m);
+    // Main part 0..6 raised on the normal colour, menu part 7..11 sunk on the down colour.
+    EXPECT_EQ(Picture(canvas), (Art{"UUUUUUUKKKKK", "UBBBBBBKLLLU", "UBBBBBBKLDDU", "UBBBBBBKLDDU",
+                                    "ULLLLLLKLDDU", "KKKKKKKKUUUU"}))
+        << Show(Picture(canvas));
+}
+
+TEST(Draw3DState, PicksRaisedOrPressedForTheWholeFaceOrItsParts) {
+    struct Case {
+        const char* name;
+        void (*setup)(PaintModel&);
+        Point black_corner;  // pixel black only in the chosen look
+        Point not_black;
+    } const cases[] = {
+        {"at rest: raised", [](PaintModel&) {}, {11, 5}, {0, 0}},
+        {"held: pressed", [](PaintModel& m) { m.state.pressed = true; }, {0, 0}, {11, 5}},
+        {"latched toggle: pressed", [](PaintModel& m) {
+             m.props.ToggleButton = true;
+             m.state.toggled = true;
+         }, {0, 0}, {11, 5}},
+        {"open split menu: main raised, menu pressed", [](PaintModel& m) {
+             SplitButton(m);
+             m.state.menu_open = true;
+         }, {6, 5}, {11, 5}},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = ThreeD();
+        c.setup(m);
+        LineCanvas canvas(12, 6);
+        Draw3DState(canvas, {0, 0, 12, 6}, m);
+        EXPECT_EQ(canvas.At(c.black_corner.x, c.black_corner.y), kBlack) << c.name << "\n" << Show(Picture(canvas));
+        EXPECT_NE(canvas.At(c.not_black.x, c.not_black.y), kBlack) << c.name << "\n" << Show(Picture(canvas));
+    }
+    // The open split menu's pressed part starts at the menu part's edge.
+    PaintModel m = ThreeD();
+    SplitButton(m);
+    m.state.menu_open = true;
+    LineCanvas canvas(12, 6);
+    Draw3DState(canvas, {0, 0, 12, 6}, m);
+    EXPECT_EQ(canvas.At(7, 0), kBlack);
+    EXPECT_EQ(canvas.At(8, 1), kLower);
+}
+
+TEST(Draw3DState, DefaultButtonGetsTheBlackFrame) {
+    PaintModel m = ThreeD();
+    m.props.ShowDefaultBorder = true;
+    m.props.Active = true;
+    m.display_as_default = true;
+    LineCanvas canvas(8, 7);
+    Draw3DState(canvas, {0, 0, 8, 7}, m);
+    EXPECT_EQ(Picture(canvas), (Art{"KKKKKKKK", "KUUUUUKK", "KU...LKK", "KU...LKK", "KULLLLKK", "KKKKKKKK",
+                                    "KKKKKKKK"}))
+        << Show(Picture(canvas));
+}
+
+}  // namespace
+}  // namespace brixel::testing

@@ -1,6 +1,7 @@
 #include "activex/control_window.h"
 
 #include "activex/control.h"
+#include "activex/menu_hook.h"
 #include "activex/module.h"
 #include "core/enums.h"
 #include "activex/ole_values.h"
@@ -8,6 +9,7 @@
 #include "core/dispids.h"
 #include "core/hyperlink.h"
 #include "gdi/gdi_canvas.h"
+#include "menu/popup_layout.h"
 #include "render/draw_button.h"
 
 #include <commctrl.h>
@@ -111,10 +113,24 @@ bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
     if (hwnd_ == nullptr) return false;
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Proc));
+    MenuHook::WindowCreated();
+    counted_in_hook_ = true;
+    ProcessShortcutRegistry().RegisterShortcuts(reinterpret_cast<WindowHandle>(hwnd_), control_.menu_);
     const ButtonProperties& p = control_.model_->Props();
     if (!p.Enabled || !p.Active) ::EnableWindow(hwnd_, FALSE);
     CreateTooltip();
     return true;
+}
+
+ControlWindow* ControlWindow::FromHandle(HWND window) noexcept {
+    if (!IsControlClass(window)) return nullptr;
+    auto* self = reinterpret_cast<ControlWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr && self->hwnd_ == window ? self : nullptr;
+}
+
+bool ControlWindow::IsControlClass(HWND window) noexcept {
+    wchar_t name[32] = {};
+    return window != nullptr && ::GetClassNameW(window, name, 32) > 0 && std::wstring_view(name) == kWindowClass;
 }
 
 // One tool, the whole window, with ToolTipText; off while the text is empty.
@@ -194,11 +210,18 @@ bool ControlWindow::OnSetCursor(LPARAM lparam) {
     return false;
 }
 
+// The menu tree stays with the control: a container that deactivates and
+// reactivates it (a new window) must still find and save the whole menu.
 void ControlWindow::Destroy() noexcept {
     tooltip_.reset();
     if (hwnd_ == nullptr) return;
     HWND window = hwnd_;
     hwnd_ = nullptr;  // handlers running during destruction see a dead window
+    ProcessShortcutRegistry().UnregisterShortcuts(reinterpret_cast<WindowHandle>(window));
+    if (counted_in_hook_) MenuHook::WindowDestroyed();
+    counted_in_hook_ = false;
+    // A popup still being tracked is destroyed when its tracking returns.
+    if (!tracking_popup_) popup_.Destroy();
     ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     ::DestroyWindow(window);
 }
@@ -241,6 +264,21 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_SETFOCUS: behavior_.FocusGained(); return 0;
         case WM_KILLFOCUS: behavior_.FocusLost(); return 0;
         case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
+        case WM_MEASUREITEM:
+            if (wparam == 0 && popup_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam), Look())) return TRUE;
+            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+        case WM_DRAWITEM:
+            if (wparam == 0 && popup_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam), Look())) return TRUE;
+            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+        case WM_INITMENUPOPUP: return 0;  // no update pass may change an entry
+        case WM_ENTERMENULOOP:
+            if (tracking_popup_) OnMenuLoopStart();
+            return 0;
+        case WM_EXITMENULOOP:
+            if (tracking_popup_) OnMenuLoopEnd();
+            return 0;
+        case kUmAutoDropProbe: OnAutoDropProbe(lparam); return 0;
+        case kUmShortcutInvoke: OnShortcutInvoke(wparam, lparam); return 0;
         case WM_SETCURSOR:
             if (OnSetCursor(lparam)) return TRUE;
             return ::DefWindowProcW(hwnd_, message, wparam, lparam);
@@ -372,6 +410,21 @@ void ControlWindow::OpenButtonHyperlink() {
         return;
     }
     OpenHyperlink(platform, address);
+}
+
+// A chosen menu entry, from the popup or by its shortcut: the event first,
+// then the item's own hyperlink.
+void ControlWindow::ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u16string& address, bool enabled) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = id;
+    control_.FireEventArgs(kDispidMenuItemClicked, &v, 1);
+    const auto target = HyperlinkToOpen(hyperlink, address, enabled);
+    if (!target || hwnd_ == nullptr) return;
+    Win32Hyperlinks platform(hwnd_);
+    // A page that scripts the control may only open web and mail addresses.
+    const bool allowed = !control_.SafeForUntrustedCaller() || IsWebOrMailTarget(*target);
+    if (!allowed || !platform.ShellOpen(*target)) platform.ShowFailure(kHyperlinkFailedMessage);
 }
 
 void ControlWindow::FireClick() { control_.FireEvent(DISPID_CLICK); }

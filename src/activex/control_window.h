@@ -3,6 +3,7 @@
 // effects with real Win32 calls.
 #pragma once
 
+#include "activex/popup_menu.h"
 #include "core/button_behavior.h"
 #include "gdi/raii.h"
 
@@ -13,6 +14,11 @@
 namespace brixel::activex {
 
 class CTavloCtrl;
+
+// Menu events of the event interface.
+inline constexpr DISPID kDispidMenuDropped = 5;
+inline constexpr DISPID kDispidMenuItemClicked = 6;
+inline constexpr DISPID kDispidMenuButtonPressed = 7;
 
 class ControlWindow final : public BehaviorHost {
 public:
@@ -27,6 +33,17 @@ public:
     ButtonBehavior& behavior() noexcept { return behavior_; }
     void Repaint() noexcept;
     void SetTooltip(const std::wstring& text, bool active) noexcept;
+
+    // Our control window behind `window`, or null.
+    static ControlWindow* FromHandle(HWND window) noexcept;
+    static bool IsControlClass(HWND window) noexcept;
+    // Menu and MenuAutoDrop both on: other controls' open popups close when
+    // the mouse moves onto this one.
+    bool AutoDropArmed() const noexcept;
+    // The DropMenu method: drops only for an active, enabled, visible menu button.
+    void DropMenuMethod() noexcept;
+    // RightToLeft changed: the entry order of an existing popup follows at once.
+    void MenuRightToLeftChanged() noexcept;
 
     // BehaviorHost
     BehaviorSettings Settings() const override;
@@ -53,7 +70,7 @@ public:
     void SendButtonUp(MouseButton button, Point p) override;
     void SendSpaceKeyUp() override;
     void UIActivateAfterClick() override;
-    void DropMenu() override {}
+    void DropMenu() override { DropPopup(); }
     void PlayButtonSound(SoundSlot slot) override;
     void OpenButtonHyperlink() override;
     void FireClick() override;
@@ -78,10 +95,30 @@ private:
     void OnPaint();
     void Paint(HDC dc, bool after_click);
 
+    // The drop-down menu (popup_drop.cpp).
+    void DropPopup();
+    UINT TrackPopup();
+    void FireMenuDropped(bool dropped);
+    void OnMenuLoopStart();
+    void OnMenuLoopEnd();
+    void OnAutoDropProbe(LPARAM lparam);
+    void OnShortcutInvoke(WPARAM wparam, LPARAM lparam);
+    void ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u16string& address, bool enabled);
+    bool InDropPart(POINT client_point) const;
+    bool ActiveWindowIsOwnTopLevel() const;
+    MenuLook Look() const;
+
     CTavloCtrl& control_;
     ButtonBehavior behavior_;
     HWND hwnd_ = nullptr;
     win::UniqueWindow tooltip_;
+    OwnerDrawPopup popup_;
+    // Set just before a popup shows; a drop request while it is set only
+    // clears it, so the click that closed the popup on its own drop part
+    // does not open it again.
+    bool drop_suppressed_ = false;
+    bool tracking_popup_ = false;  // inside TrackPopupMenu of our popup
+    bool counted_in_hook_ = false;
     // The message being handled, for the default window procedure.
     UINT message_ = 0;
     WPARAM wparam_ = 0;

@@ -1,0 +1,219 @@
+// Dropping the menu: placement against the monitor's work area, the modal
+// popup, its events and the flags around it, auto-drop and shortcuts.
+//
+// A drop, and what may interrupt it:
+//
+//   state        input                              next         fires
+//   closed       drop request, suppression set      closed       - (flag cleared)
+//   closed       drop request                       built        MenuButtonPressed
+//   built        menu loop starts                   open         MenuDropped(TRUE), menu-open look
+//   open         entry chosen / dismissed           ended        MenuDropped(FALSE)
+//   ended        an entry was chosen                closed       MenuItemClicked, item hyperlink
+//   ended        nothing chosen                     closed       -
+//   any          window destroyed by a handler      closed       - (popup destroyed, nothing more)
+#include "activex/control.h"
+#include "activex/control_window.h"
+#include "activex/menu_hook.h"
+#include "menu/popup_layout.h"
+
+#include <vector>
+
+namespace brixel::activex {
+namespace {
+
+RECT WorkArea(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info)) return info.rcWork;
+    return RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+// The placement rules count from the screen's origin; a monitor's work area
+// may start anywhere, so they run relative to it.
+PopupPlacement PlaceOnScreen(HWND window, const MenuItemList& top, const ButtonProperties& p) {
+    const MenuTextMeter meter(p.MenuFont);
+    std::vector<int> widths;
+    int height = 0;
+    for (const MenuItemRecord& record : top) {
+        widths.push_back(meter.Extent(WidthEstimateText(record)).cx);
+        height += meter.RowHeight(record);
+    }
+    const RECT area = WorkArea(window);
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    PlacementInput in;
+    in.alignment = p.MenuAlignment;
+    in.window = MenuRect{r.left - area.left, r.top - area.top, r.right - area.left, r.bottom - area.top};
+    in.screen_width = area.right - area.left;
+    in.screen_height = area.bottom - area.top;
+    in.popup_width = PopupWidthEstimate(widths, p.MenuSidebar);
+    in.menu_height = height;
+    in.sidebar = p.MenuSidebar;
+    PopupPlacement out = PlacePopup(in);
+    out.x += area.left;
+    out.y += area.top;
+    return out;
+}
+
+UINT TrackFlags(const PopupPlacement& place) {
+    UINT flags = TPM_LEFTBUTTON | TPM_RETURNCMD;
+    flags |= place.h == PopupHAlign::Right ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+    if (place.v == PopupVAlign::Bottom) flags |= TPM_BOTTOMALIGN;
+    else if (place.v == PopupVAlign::Centre) flags |= TPM_VCENTERALIGN;
+    else flags |= TPM_TOPALIGN;
+    return flags;
+}
+
+}  // namespace
+
+void ControlWindow::DropPopup() {
+    if (drop_suppressed_) {
+        drop_suppressed_ = false;
+        return;
+    }
+    if (hwnd_ == nullptr || tracking_popup_) return;
+    const HWND window = hwnd_;
+    const PopupPlacement place = PlaceOnScreen(hwnd_, control_.menu_.Items(), control_.model_->Props());
+    control_.FireEvent(kDispidMenuButtonPressed);
+    if (hwnd_ != window) return;
+    drop_suppressed_ = true;
+    if (!popup_.Build(control_.menu_.Items(), control_.model_->Props().RightToLeft)) {
+        drop_suppressed_ = false;
+        return;
+    }
+    tracking_popup_ = true;
+    const HWND outer = MenuHook::TrackingWindow();
+    MenuHook::SetTrackingWindow(window);
+    const UINT command = static_cast<UINT>(
+        ::TrackPopupMenu(popup_.handle(), TrackFlags(place), place.x, place.y, 0, window, nullptr));
+    MenuHook::SetTrackingWindow(outer);
+    tracking_popup_ = false;
+    if (hwnd_ != window) {
+        popup_.Destroy();  // the window went while the popup was open
+        return;
+    }
+    // Copied before the popup is emptied and before user code runs.
+    const PopupEntry* entry = popup_.Chosen(command);
+    const std::optional<PopupEntry> chosen = entry != nullptr ? std::optional<PopupEntry>(*entry) : std::nullopt;
+    popup_.Teardown();
+    if (chosen) {
+        ChooseMenuItem(chosen->item.id, chosen->item.hyperlink, chosen->item.hyperlink_address, !chosen->greyed);
+    }
+}
+
+void ControlWindow::DropMenuMethod() noexcept {
+    if (hwnd_ == nullptr) return;
+    const ButtonProperties& p = control_.model_->Props();
+    const bool visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (ShouldDropMenu(p.Menu, p.Active, p.Enabled, visible)) DropPopup();
+}
+
+void ControlWindow::MenuRightToLeftChanged() noexcept {
+    popup_.ApplyRightToLeft(control_.model_->Props().RightToLeft);
+}
+
+bool ControlWindow::AutoDropArmed() const noexcept {
+    const ButtonProperties& p = control_.model_->Props();
+    return p.Menu && p.MenuAutoDrop;
+}
+
+void ControlWindow::OnMenuLoopStart() {
+    const HWND window = hwnd_;
+    FireMenuDropped(true);
+    if (hwnd_ != window) return;
+    behavior_.SetMenuOpen(true);
+    Repaint();
+}
+
+void ControlWindow::OnMenuLoopEnd() {
+    const HWND window = hwnd_;
+    FireMenuDropped(false);
+    if (hwnd_ != window) return;
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    ::ScreenToClient(hwnd_, &cursor);
+    const bool key_closed = ::GetKeyState(VK_ESCAPE) < 0 || ::GetKeyState(VK_RETURN) < 0;
+    if (!KeepDropSuppression(control_.model_->Props().MenuAutoDrop, key_closed, InDropPart(cursor))) {
+        drop_suppressed_ = false;
+    }
+    // The hover timer ends the hot state once the pointer is outside.
+    behavior_.SetMenuOpen(false);
+    behavior_.MenuLoopEnded();
+    Repaint();
+}
+
+bool ControlWindow::InDropPart(POINT p) const {
+    const ButtonProperties& props = control_.model_->Props();
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const MenuRect whole{client.left, client.top, client.right, client.bottom};
+    MenuRect part = whole;
+    if (props.MenuButtonAlignment == kvnMenuButtonAlignmentLeft) part.right = client.left + props.MenuButtonWidth;
+    else part.left = client.right - props.MenuButtonWidth;
+    return brixel::InDropPart(props.MenuButtonStyle, whole, part, MenuPoint{p.x, p.y});
+}
+
+bool ControlWindow::ActiveWindowIsOwnTopLevel() const {
+    const HWND active = ::GetActiveWindow();
+    return active != nullptr && active == ::GetAncestor(hwnd_, GA_ROOT);
+}
+
+void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
+    if (hwnd_ == nullptr || tracking_popup_) return;
+    const MenuPoint screen = UnpackProbePoint(static_cast<std::uint32_t>(lparam));
+    POINT client{screen.x, screen.y};
+    ::ScreenToClient(hwnd_, &client);
+    const ButtonProperties& p = control_.model_->Props();
+    AutoDropContext c;
+    c.user_mode = control_.model_->UserMode();
+    c.menu_auto_drop = p.MenuAutoDrop;
+    c.active = p.Active;
+    c.menu = p.Menu;
+    c.enabled = p.Enabled;
+    c.window_visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    c.active_window_is_own_top_level = ActiveWindowIsOwnTopLevel();
+    c.drop_suppressed = drop_suppressed_;
+    c.has_items = !control_.menu_.Items().empty();
+    c.any_visible = control_.menu_.AnyVisible();
+    c.point_in_drop_part = InDropPart(client);
+    if (!ShouldAutoDrop(c)) return;
+    const HWND window = hwnd_;
+    const bool was_hot = behavior_.Flags().mouse_in;
+    behavior_.MenuAutoDropped();
+    if (!was_hot) {
+        StartTimer(kHoverTimer, kTimerPeriodMs);
+        Repaint();
+        FireMouseEnter();
+        if (hwnd_ != window) return;
+    }
+    DropPopup();
+}
+
+void ControlWindow::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
+    const auto* block = reinterpret_cast<const ShortcutInvocation*>(wparam);
+    if (hwnd_ == nullptr || !MenuHook::IsPendingInvocation(block)) return;
+    const ShortcutInvocation invocation = *block;
+    const ButtonProperties& p = control_.model_->Props();
+    ShortcutInvokeContext c;
+    c.active_window_is_own_top_level = ActiveWindowIsOwnTopLevel();
+    c.user_mode = control_.model_->UserMode();
+    c.menu = p.Menu;
+    c.active = p.Active;
+    c.enabled = p.Enabled;
+    c.window_visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    c.drop_suppressed = drop_suppressed_;
+    c.alt_down = lparam != 0;
+    if (!ShouldRunShortcut(c)) return;
+    ChooseMenuItem(invocation.item_id, invocation.hyperlink, invocation.hyperlink_address, invocation.enabled);
+}
+
+MenuLook ControlWindow::Look() const { return MenuLook{control_.model_->Props(), control_.host_}; }
+
+void ControlWindow::FireMenuDropped(bool dropped) {
+    VARIANT v{};
+    v.vt = VT_BOOL;
+    v.boolVal = dropped ? VARIANT_TRUE : VARIANT_FALSE;
+    control_.FireEventArgs(kDispidMenuDropped, &v, 1);
+}
+
+}  // namespace brixel::activex

@@ -76,6 +76,7 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_IPersistPropertyBag, static_cast<IPersistPropertyBag*>(this)},
         {&IID_IViewObject, static_cast<IViewObject2*>(this)},
         {&IID_IViewObject2, static_cast<IViewObject2*>(this)},
+        {&kIID_IMenuAccess, static_cast<IMenuAccess*>(this)},
     };
     for (const Entry& e : table) {
         if (IsEqualIID(iid, *e.iid)) {

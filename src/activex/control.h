@@ -10,6 +10,7 @@
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
 #include "activex/control_window.h"
+#include "activex/menu_access.h"
 #include "core/button_model.h"
 #include "core/persist_exchange.h"
 #include "core/platform_caps.h"
@@ -42,7 +43,8 @@ class CTavloCtrl final : public IDispatch,
                          public IOleInPlaceActiveObject,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
-                         public IViewObject2 {
+                         public IViewObject2,
+                         public IMenuAccess {
 public:
     static HRESULT Create(REFIID iid, void** out) noexcept;
 
@@ -154,6 +156,10 @@ public:
     HRESULT STDMETHODCALLTYPE GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept override;
     HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device,
                                         LPSIZEL size) noexcept override;
+
+    // IMenuAccess: the menu editor page's way to the tree
+    MenuTree* STDMETHODCALLTYPE MenuItems() noexcept override { return &menu_; }
+    void STDMETHODCALLTYPE MenuTreeReplaced() noexcept override { modified_ = true; }
 
     // Whether a container asked for safety against untrusted callers or data.
     bool SafeForUntrustedCaller() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_CALLER) != 0; }

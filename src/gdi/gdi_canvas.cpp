@@ -429,6 +429,31 @@ void BasicGdiCanvas<Base>::DrawIcon(const PictureRef& picture, const Rect& dest,
                  dest.Height(), DST_ICON | state);
 }
 
+// Picture objects hand out either metafile kind under the one picture type;
+// the handle says which it is. Everything the records change in the DC is
+// undone by the save and restore around them.
+template <typename Base>
+void BasicGdiCanvas<Base>::PlayMetafile(const PictureRef& picture, const Rect& dest) {
+    if (picture.kind != PictureKind::Metafile || picture.value == 0 || dest.IsEmpty()) return;
+    HGDIOBJ handle = reinterpret_cast<HGDIOBJ>(picture.value);
+    const int saved = ::SaveDC(dc_);
+    if (saved == 0) return;
+    if (::GetObjectType(handle) == OBJ_ENHMETAFILE) {
+        const RECT rc = ToRect(dest);
+        ::PlayEnhMetaFile(dc_, reinterpret_cast<HENHMETAFILE>(handle), &rc);
+    } else if (::GetObjectType(handle) == OBJ_METAFILE) {
+        // An old-style metafile has no frame of its own: its logical extent
+        // is the picture's size unless its records set another.
+        ::SetMapMode(dc_, MM_ANISOTROPIC);
+        ::SetWindowOrgEx(dc_, 0, 0, nullptr);
+        ::SetWindowExtEx(dc_, std::max(picture.himetric.width, 1), std::max(picture.himetric.height, 1), nullptr);
+        ::SetViewportOrgEx(dc_, dest.left, dest.top, nullptr);
+        ::SetViewportExtEx(dc_, dest.Width(), dest.Height(), nullptr);
+        ::PlayMetaFile(dc_, reinterpret_cast<HMETAFILE>(handle));
+    }
+    ::RestoreDC(dc_, saved);
+}
+
 template class BasicGdiCanvas<Canvas>;
 template class BasicGdiCanvas<Surface>;
 

@@ -63,6 +63,7 @@ public:
     Size PicturePixelSize(const PictureRef& picture) const override;
     void CopyBitmap(const PictureRef& picture, const Rect& dest, const Rect& source) override;
     void DrawIcon(const PictureRef& picture, const Rect& dest, PictureForm form, ColourMap recolour) override;
+    void PlayMetafile(const PictureRef& picture, const Rect& dest) override;
 
 protected:
     // For owners whose DC dies before this base: restore it while it lives.

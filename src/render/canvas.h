@@ -214,6 +214,10 @@ public:
     // as it is).
     virtual void DrawIcon(const PictureRef& picture, const Rect& dest, PictureForm form,
                           ColourMap recolour) = 0;
+    // Plays a metafile picture scaled to fill `dest`; what it does not
+    // draw stays as it was. A backend that cannot play metafiles draws
+    // nothing, which is all a metafile picture ever had to show.
+    virtual void PlayMetafile(const PictureRef& /*picture*/, const Rect& /*dest*/) {}
 };
 
 // An off-screen canvas of fixed size; its pixels start black.

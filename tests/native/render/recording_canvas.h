@@ -98,6 +98,7 @@ public:
     Size PicturePixelSize(const PictureRef&) const override { return {}; }
     void CopyBitmap(const PictureRef&, const Rect& dest, const Rect&) override { Log("CopyBitmap", dest); }
     void DrawIcon(const PictureRef&, const Rect& dest, PictureForm, ColourMap) override { Log("DrawIcon", dest); }
+    void PlayMetafile(const PictureRef&, const Rect& dest) override { Log("PlayMetafile", dest); }
 
 protected:
     void Log(const char* op, const Rect& r, Rgb a = {}, Rgb b = {}, bool flag = false) {
@@ -145,6 +146,7 @@ public:
     Size PicturePixelSize(const PictureRef& p) const override { return log.PicturePixelSize(p); }
     void CopyBitmap(const PictureRef& p, const Rect& d, const Rect& s) override { log.CopyBitmap(p, d, s); }
     void DrawIcon(const PictureRef& p, const Rect& d, PictureForm f, ColourMap m) override { log.DrawIcon(p, d, f, m); }
+    void PlayMetafile(const PictureRef& p, const Rect& d) override { log.PlayMetafile(p, d); }
 
 private:
     Size size_;

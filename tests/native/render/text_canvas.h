@@ -173,6 +173,7 @@ public:
     Size PicturePixelSize(const PictureRef& p) const override { return to_.PicturePixelSize(p); }
     void CopyBitmap(const PictureRef& p, const Rect& d, const Rect& s) override { to_.CopyBitmap(p, d, s); }
     void DrawIcon(const PictureRef& p, const Rect& d, PictureForm f, ColourMap m) override { to_.DrawIcon(p, d, f, m); }
+    void PlayMetafile(const PictureRef& p, const Rect& d) override { to_.PlayMetafile(p, d); }
 
 private:
     Size size_;

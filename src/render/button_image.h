@@ -2,6 +2,7 @@
 // effect.
 #pragma once
 
+#include "core/picture_choice.h"
 #include "render/canvas.h"
 #include "render/paint_model.h"
 
@@ -9,5 +10,8 @@ namespace brixel {
 
 // The picture step: `rect` is the main part on a split button, else the face.
 void DrawButtonImage(Canvas& canvas, const Rect& rect, const PaintModel& m);
+
+// Draws the chosen picture in `rect` less the picture margins.
+void DrawImage(Canvas& canvas, const Rect& rect, const PaintModel& m, const PictureChoice& choice);
 
 }  // namespace brixel

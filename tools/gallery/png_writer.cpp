@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 namespace brixel::tools {
 namespace {
@@ -93,10 +94,12 @@ std::vector<std::uint8_t> EncodePng(const RgbImage& image) {
 bool WritePng(const RgbImage& image, const std::wstring& path) {
     const Bytes png = EncodePng(image);
     if (png.empty()) return false;
-    std::FILE* file = _wfopen(path.c_str(), L"wb");
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    return std::fclose(file) == 0 && written;
+    // A wide path opens the same file on every platform the gallery and the
+    // pixel tests run on.
+    std::ofstream file(std::filesystem::path(path), std::ios::binary);
+    file.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
+    file.close();
+    return !file.fail();
 }
 
 }  // namespace brixel::tools

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace brixel::pixel {
@@ -23,8 +24,11 @@ class PixelBuffer {
 public:
     explicit PixelBuffer(Size size);
     PixelBuffer(Pixel* bits, Size size, std::size_t stride_bytes);
-    PixelBuffer(const PixelBuffer&) = delete;
-    PixelBuffer& operator=(const PixelBuffer&) = delete;
+    // Moving keeps the owned pixels where they are.
+    PixelBuffer(PixelBuffer&& other) noexcept
+        : owned_(std::move(other.owned_)), bits_(std::exchange(other.bits_, nullptr)),
+          size_(std::exchange(other.size_, Size{})), stride_(other.stride_) {}
+    PixelBuffer& operator=(PixelBuffer&&) = delete;
 
     Size size() const { return size_; }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < size_.width && y < size_.height; }
@@ -32,7 +36,9 @@ public:
     void Put(int x, int y, Pixel p) { Row(y)[x] = p; }
 
 private:
-    Pixel* Row(int y) const { return reinterpret_cast<Pixel*>(reinterpret_cast<unsigned char*>(bits_) + stride_ * static_cast<std::size_t>(y)); }
+    Pixel* Row(int y) const {
+        return reinterpret_cast<Pixel*>(reinterpret_cast<unsigned char*>(bits_) + stride_ * static_cast<std::size_t>(y));
+    }
 
     std::vector<Pixel> owned_;
     Pixel* bits_;

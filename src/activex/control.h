@@ -11,6 +11,7 @@
 #include "activex/control_host.h"
 #include "activex/control_window.h"
 #include "activex/menu_access.h"
+#include "activex/live_fonts.h"
 #include "core/button_model.h"
 #include "core/persist_exchange.h"
 #include "core/platform_caps.h"
@@ -43,6 +44,7 @@ class CTavloCtrl final : public IDispatch,
                          public IOleInPlaceActiveObject,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
+                         public IPersistStorage,
                          public IViewObject2,
                          public IMenuAccess {
 public:
@@ -143,6 +145,12 @@ public:
     HRESULT STDMETHODCALLTYPE InitNew() noexcept override;
     HRESULT STDMETHODCALLTYPE Load(IPropertyBag* bag, IErrorLog* log) noexcept override;
     HRESULT STDMETHODCALLTYPE Save(IPropertyBag* bag, BOOL clear_dirty, BOOL save_all) noexcept override;
+    // IPersistStorage: the stream form, in the storage's "Contents" stream
+    HRESULT STDMETHODCALLTYPE InitNew(IStorage* storage) noexcept override;
+    HRESULT STDMETHODCALLTYPE Load(IStorage* storage) noexcept override;
+    HRESULT STDMETHODCALLTYPE Save(IStorage* storage, BOOL same_as_load) noexcept override;
+    HRESULT STDMETHODCALLTYPE SaveCompleted(IStorage* storage) noexcept override;
+    HRESULT STDMETHODCALLTYPE HandsOffStorage() noexcept override;
 
     // IViewObject2: the container's draw requests
     HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
@@ -176,11 +184,14 @@ private:
     HRESULT InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
                            EXCEPINFO* exception, UINT* arg_error) noexcept;
     HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
+    HRESULT InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
     HRESULT InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
     HRESULT InvokeMenuItemProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    UINT* arg_error);
     HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
     std::optional<PropertyValue> ReadOnlyValue(DISPID id) const noexcept;
+    // A font object handed out by a font property was changed in place.
+    void LiveFontChanged(DISPID id, const FontDesc& font) noexcept;
     void FireEvent(DISPID id) noexcept { FireEventArgs(id, nullptr, 0); }
     // `args` last to first, as automation passes them.
     void FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept;
@@ -215,6 +226,8 @@ private:
 
     ControlModelHost host_{*this};
     std::unique_ptr<ButtonModel> model_;
+    // After the model: its handler writes into the model.
+    LiveFonts fonts_{[this](DISPID id, const FontDesc& font) { LiveFontChanged(id, font); }};
     MenuTree menu_{host_};
 
     win::ComPtr<IOleInPlaceSite> inplace_site_;

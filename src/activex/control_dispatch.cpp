@@ -104,7 +104,21 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
     const auto value = member.read_only ? ReadOnlyValue(member.dispid) : model_->Get(member.dispid);
     if (!value) return DISP_E_MEMBERNOTFOUND;
     if (result == nullptr) return S_OK;
+    if (const auto* font = std::get_if<FontDesc>(&*value)) {
+        IFontDisp* object = nullptr;
+        if (const HRESULT hr = fonts_.Get(member.dispid, *font, &object); FAILED(hr)) return hr;
+        result->vt = VT_DISPATCH;
+        result->pdispVal = object;
+        return S_OK;
+    }
     return ToVariant(*value, result);
+}
+
+void CTavloCtrl::LiveFontChanged(DISPID id, const FontDesc& font) noexcept {
+    try {
+        model_->Put(id, PropertyValue(font));
+    } catch (...) {
+    }
 }
 
 // hWnd and ControlPointer are the control's, not the record's.
@@ -137,22 +151,66 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
             } catch (const std::bad_alloc&) {
                 return E_OUTOFMEMORY;
             }
-        case dispid::kPerformClick:
-        case dispid::kPerformClickActions: model_->PerformClick(); return S_OK;
+        case dispid::kPerformClick: model_->PerformClick(); return S_OK;
+        default: break;
+    }
+    if (member.dispid == dispid::kAboutBox) {
+        ::MessageBoxW(MessageOwner(), L"BrixelDemo Control, version 3.2", L"About BrixelDemo", MB_OK);
+        return S_OK;
+    }
+    return InvokeWindowMethod(member.dispid, params, result, arg_error);
+}
+
+// The methods that act on the control's window. Without one there is no
+// state to latch, no focus to take and nothing to drop: they do nothing and
+// the toggle state reads FALSE.
+HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept {
+    ControlWindow* window = window_ && window_->hwnd() ? window_.get() : nullptr;
+    ButtonBehavior* behavior = window != nullptr ? &window->behavior() : nullptr;
+    switch (id) {
         case dispid::kGetToggleState:
             if (result != nullptr) {
                 result->vt = VT_BOOL;
-                result->boolVal = VARIANT_FALSE;  // nothing latches without a window
+                result->boolVal = behavior != nullptr && behavior->GetToggleState() ? VARIANT_TRUE : VARIANT_FALSE;
             }
             return S_OK;
-        case dispid::kRefresh:
-        case dispid::kSetFocus:
-        case dispid::kSetToggleState:
-        case dispid::kPerformHyperlink:
-        case dispid::kDropMenu: return S_OK;  // these act on the control's window
-        case dispid::kAboutBox:
-            ::MessageBoxW(MessageOwner(), L"BrixelDemo Control, version 3.2", L"About BrixelDemo", MB_OK);
+        case dispid::kSetToggleState: {
+            win::UniqueVariant state;
+            if (FAILED(::VariantChangeType(state.put(), &params->rgvarg[0], 0, VT_BOOL))) {
+                if (arg_error != nullptr) *arg_error = 0;
+                return DISP_E_TYPEMISMATCH;
+            }
+            if (behavior != nullptr) behavior->SetToggleState(state.get()->boolVal != VARIANT_FALSE);
             return S_OK;
+        }
+        case dispid::kRefresh:
+            if (window != nullptr) {
+                ::InvalidateRect(window->hwnd(), nullptr, FALSE);
+                ::UpdateWindow(window->hwnd());
+            } else {
+                host_.Repaint();
+            }
+            return S_OK;
+        case dispid::kSetFocus:
+            if (behavior != nullptr) behavior->SetFocus();
+            return S_OK;
+        case dispid::kPerformClickActions:
+            if (behavior != nullptr) {
+                behavior->PerformClickActions();
+            } else {
+                model_->PerformClick();
+            }
+            return S_OK;
+        case dispid::kPerformHyperlink:
+            if (behavior != nullptr) behavior->PerformHyperlink();
+            return S_OK;
+        case dispid::kDropMenu: {
+            const ButtonProperties& p = model_->Props();
+            if (window != nullptr && p.Menu && p.Active && p.Enabled && ::IsWindowVisible(window->hwnd())) {
+                window->DropMenu();
+            }
+            return S_OK;
+        }
         default: return DISP_E_MEMBERNOTFOUND;
     }
 }

@@ -282,4 +282,39 @@ HRESULT CTavloCtrl::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) noexcept {
     return S_OK;
 }
 
+// Containers that embed objects in compound documents hand over a storage;
+// the control keeps its stream form in one stream of it.
+namespace {
+constexpr wchar_t kContentsStream[] = L"Contents";
+}  // namespace
+
+HRESULT CTavloCtrl::InitNew(IStorage* storage) noexcept {
+    if (storage == nullptr) return E_POINTER;
+    return InitNew();
+}
+
+HRESULT CTavloCtrl::Load(IStorage* storage) noexcept {
+    if (storage == nullptr) return E_POINTER;
+    win::ComPtr<IStream> stream;
+    const HRESULT hr =
+        storage->OpenStream(kContentsStream, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, stream.put());
+    if (FAILED(hr)) return hr;
+    return Load(stream.get());
+}
+
+HRESULT CTavloCtrl::Save(IStorage* storage, BOOL same_as_load) noexcept {
+    if (storage == nullptr) return E_POINTER;
+    if (const HRESULT hr = ::WriteClassStg(storage, CLSID_BrixelDemo); FAILED(hr)) return hr;
+    win::ComPtr<IStream> stream;
+    const HRESULT hr = storage->CreateStream(kContentsStream, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
+                                             0, 0, stream.put());
+    if (FAILED(hr)) return hr;
+    return Save(stream.get(), same_as_load);
+}
+
+// The control keeps no storage open between calls, so there is nothing to
+// release or take back.
+HRESULT CTavloCtrl::SaveCompleted(IStorage*) noexcept { return S_OK; }
+HRESULT CTavloCtrl::HandsOffStorage() noexcept { return S_OK; }
+
 }  // namespace brixel::activex

@@ -2,6 +2,7 @@
 
 #include "activex/brixeldemo.h"
 #include "activex/module.h"
+#include "activex/page_classes.h"
 #include "gdi/raii.h"
 
 #include <comcat.h>
@@ -64,6 +65,35 @@ bool RegisterControlClass() {
     return ok;
 }
 
+// Pages are in-process objects of the same apartment rules as the control.
+bool RegisterPageClasses() {
+    const std::wstring path = ModulePath();
+    bool ok = true;
+    for (const PageClass& page : PageClasses()) {
+        const std::wstring clsid = GuidText(*page.entry.clsid);
+        const std::wstring key = L"CLSID\\" + clsid;
+        ok = ok && SetValue(HKEY_CLASSES_ROOT, key, nullptr, page.name);
+        ok = ok && SetValue(HKEY_CLASSES_ROOT, key + L"\\InprocServer32", nullptr, path);
+        ok = ok && SetValue(HKEY_CLASSES_ROOT, key + L"\\InprocServer32", L"ThreadingModel", L"Apartment");
+        ok = ok && SetValue(HKEY_CLASSES_ROOT, key + L"\\ProgID", nullptr, page.prog_id);
+        ok = ok && SetValue(HKEY_CLASSES_ROOT, page.prog_id, nullptr, page.name);
+        ok = ok && SetValue(HKEY_CLASSES_ROOT, std::wstring(page.prog_id) + L"\\CLSID", nullptr, clsid);
+    }
+    return ok;
+}
+
+bool Gone(LSTATUS status) { return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND; }
+
+bool UnregisterPageClasses() {
+    bool ok = true;
+    for (const PageClass& page : PageClasses()) {
+        const std::wstring key = L"CLSID\\" + GuidText(*page.entry.clsid);
+        ok = Gone(::RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str())) && ok;
+        ok = Gone(::RegDeleteTreeW(HKEY_CLASSES_ROOT, page.prog_id)) && ok;
+    }
+    return ok;
+}
+
 HRESULT ChangeCategories(bool add) {
     win::ComPtr<ICatRegister> categories;
     HRESULT hr = ::CoCreateInstance(CLSID_StdComponentCategoriesMgr, nullptr, CLSCTX_INPROC_SERVER,
@@ -110,7 +140,9 @@ HRESULT RegisterServer() noexcept {
             FAILED(::RegisterTypeLib(library.get(), registered_path.data(), nullptr))) {
             return SELFREG_E_TYPELIB;
         }
-        if (!RegisterControlClass() || FAILED(ChangeCategories(true))) return SELFREG_E_CLASS;
+        if (!RegisterControlClass() || !RegisterPageClasses() || FAILED(ChangeCategories(true))) {
+            return SELFREG_E_CLASS;
+        }
         return S_OK;
     } catch (...) {
         return SELFREG_E_CLASS;
@@ -137,8 +169,8 @@ HRESULT UnregisterServer() noexcept {
             FAILED(::UnRegisterTypeLib(LIBID_BRIXELDEMOLib, kTypeLibMajor, kTypeLibMinor, 0, kind))) {
             return SELFREG_E_TYPELIB;
         }
-        const auto gone = [](LSTATUS s) { return s == ERROR_SUCCESS || s == ERROR_FILE_NOT_FOUND; };
-        if (!gone(cls) || !gone(prog)) return SELFREG_E_CLASS;
+        const bool pages = UnregisterPageClasses();
+        if (!Gone(cls) || !Gone(prog) || !pages) return SELFREG_E_CLASS;
         (void)categories;  // the class key deletion already removed the membership
         return S_OK;
     } catch (...) {

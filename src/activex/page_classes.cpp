@@ -1,0 +1,26 @@
+#include "activex/page_classes.h"
+
+#include "activex/brixeldemo.h"
+
+#if __has_include("activex/menu_editor_page.h")
+#include "activex/menu_editor_page.h"
+#define BRIXEL_HAS_MENU_EDITOR_PAGE 1
+#endif
+
+namespace brixel::activex {
+
+std::span<const PageClass> PageClasses() {
+    static const PageClass classes[] = {
+        {{&CLSID_TavloPropPage, &CreateAppearancePage}, L"BrixelDemo.TavloPropPage.1", L"BrixelDemo Appearance Page"},
+        {{&CLSID_PropPageMore, &CreateBehaviorPage}, L"BrixelDemo.CPropPageMore", L"BrixelDemo Behavior Page"},
+        {{&CLSID_PropPageGradientFill, &CreateGradientPage}, L"BrixelDemo.CPropPageGradientFill",
+         L"BrixelDemo Gradient Page"},
+        {{&CLSID_PropPagePicture, &CreatePicturePage}, L"BrixelDemo.CPropPagePicture", L"BrixelDemo Picture Page"},
+#ifdef BRIXEL_HAS_MENU_EDITOR_PAGE
+        {{&CLSID_PropPageDropMenu, &CreateMenuEditorPage}, L"BrixelDemo.CPropPageDropMenu", L"BrixelDemo Menu Page"},
+#endif
+    };
+    return classes;
+}
+
+}  // namespace brixel::activex

@@ -3,14 +3,20 @@
 #include "activex/class_factory.h"
 #include "activex/control.h"
 #include "activex/module.h"
+#include "activex/page_classes.h"
 #include "activex/registration.h"
+
+#include <vector>
 
 namespace brixel::activex {
 
+// The control, then its property pages.
 std::span<const ClassEntry> ServedClasses() {
-    static const ClassEntry classes[] = {
-        {&CLSID_BrixelDemo, &CTavloCtrl::Create},
-    };
+    static const std::vector<ClassEntry> classes = [] {
+        std::vector<ClassEntry> all{{&CLSID_BrixelDemo, &CTavloCtrl::Create}};
+        for (const PageClass& page : PageClasses()) all.push_back(page.entry);
+        return all;
+    }();
     return classes;
 }
 

@@ -65,7 +65,7 @@ public:
     void ShowFocusBorder(bool shown) override;
     void ShowHandCursor() override;
     void RelayToTooltip(TooltipRelay message, Point p) override;
-    void HideContainerTooltip() override {}
+    void HideContainerTooltip() override;
     void DefaultProcessing() override;
     void SendButtonUp(MouseButton button, Point p) override;
     void SendSpaceKeyUp() override;

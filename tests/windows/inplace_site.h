@@ -88,8 +88,10 @@ public:
     HRESULT STDMETHODCALLTYPE OnControlInfoChanged() override { return S_OK; }
     HRESULT STDMETHODCALLTYPE LockInPlaceActive(BOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE GetExtendedControl(IDispatch** out) override {
-        *out = nullptr;
-        return E_NOTIMPL;
+        *out = extended_control;
+        if (*out == nullptr) return E_NOTIMPL;
+        (*out)->AddRef();
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG* msg, DWORD) override {
@@ -129,6 +131,8 @@ public:
     int in_place_deactivations = 0;
     int ui_activations = 0;
     int tabs_passed = 0;
+    // The container's extended control, when the test gives one.
+    IDispatch* extended_control = nullptr;
 
 private:
     HWND parent_;

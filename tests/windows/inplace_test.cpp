@@ -51,6 +51,42 @@ public:
     long down_x = -1, down_y = -1;
 };
 
+// The container's extended control, answering only "ToolTipText".
+class ExtendedControl final : public IDispatch {
+public:
+    explicit ExtendedControl(const wchar_t* tip) : tip_(tip) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
+            *out = this;
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
+        if (::lstrcmpiW(names[0], L"ToolTipText") != 0) return DISP_E_UNKNOWNNAME;
+        ids[0] = 7;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                     UINT*) override {
+        if (id != 7 || result == nullptr) return DISP_E_MEMBERNOTFOUND;
+        result->vt = VT_BSTR;
+        result->bstrVal = ::SysAllocString(tip_);
+        return S_OK;
+    }
+
+private:
+    const wchar_t* tip_;
+};
+
 void Pump(int milliseconds) {
     const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
     while (::GetTickCount() < end) {
@@ -122,6 +158,18 @@ protected:
         DISPPARAMS params{&v, &named, 1, 1};
         ASSERT_HRESULT_SUCCEEDED(
             dispatch_->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+    }
+
+    HRESULT Call(DISPID id, WORD flags, VARIANT* arg = nullptr, VARIANT* result = nullptr) {
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params{arg, flags == DISPATCH_PROPERTYPUT ? &named : nullptr, arg ? 1u : 0u,
+                          flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
+        return dispatch_->Invoke(id, IID_NULL, 0, flags, &params, result, nullptr, nullptr);
+    }
+    bool ToggleState() {
+        win::UniqueVariant state;
+        EXPECT_HRESULT_SUCCEEDED(Call(114, DISPATCH_METHOD, nullptr, state.put()));  // GetToggleState
+        return state->vt == VT_BOOL && state->boolVal != VARIANT_FALSE;
     }
 
     int Count(DISPID id) const {
@@ -315,5 +363,52 @@ TEST_F(InPlace, ToolTipTextReachesTheTooltip) {
     EXPECT_STREQ(shown, L"Saves the file");
 }
 
+TEST_F(InPlace, ToggleStateMethodsLatchTheWindowedButton) {
+    VARIANT on{};
+    on.vt = VT_BOOL;
+    on.boolVal = VARIANT_TRUE;
+    ASSERT_HRESULT_SUCCEEDED(Call(20, DISPATCH_PROPERTYPUT, &on));  // ToggleButton
+    EXPECT_FALSE(ToggleState()) << "no window, nothing latched";
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+
+    ASSERT_HRESULT_SUCCEEDED(Call(113, DISPATCH_METHOD, &on));  // SetToggleState(True)
+    Pump(50);
+    EXPECT_TRUE(ToggleState());
+    EXPECT_EQ(Count(3), 1) << "ButtonToggled fired once";
+    EXPECT_EQ(::GetFocus(), window) << "setting the state takes the focus";
+    ASSERT_HRESULT_SUCCEEDED(Call(113, DISPATCH_METHOD, &on));
+    EXPECT_EQ(Count(3), 1) << "the same state again fires nothing";
+
+    // A click from code flips the latch back, as the user's click would.
+    ASSERT_HRESULT_SUCCEEDED(Call(118, DISPATCH_METHOD));  // PerformClickActions
+    Pump(50);
+    EXPECT_FALSE(ToggleState());
+    EXPECT_EQ(Count(3), 2);
+    EXPECT_EQ(Count(DISPID_CLICK), 1);
+    EXPECT_HRESULT_SUCCEEDED(Call(DISPID_REFRESH, DISPATCH_METHOD));
+}
+
+TEST_F(InPlace, PressingHidesTheContainersOwnTooltip) {
+    WNDCLASSW bubble_class{};
+    bubble_class.lpfnWndProc = ::DefWindowProcW;
+    bubble_class.lpszClassName = L"VBBubble";
+    ::RegisterClassW(&bubble_class);
+    win::UniqueWindow bubble(::CreateWindowExW(WS_EX_TOPMOST, L"VBBubble", L"", WS_POPUP | WS_VISIBLE, 600, 600, 80,
+                                               20, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(bubble);
+    ExtendedControl extended(L"Prints the page");
+    site_->extended_control = &extended;
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(bubble.get()));
+
+    ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    ::SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_FALSE(::IsWindowVisible(bubble.get())) << "the container's tooltip is hidden on the press";
+    site_->extended_control = nullptr;
+}
+
 }  // namespace
 }  // namespace brixel::testing
+

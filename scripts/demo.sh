@@ -17,5 +17,5 @@ echo "== regsvr32 $ocx"
 echo "== cscript samples/demo.vbs"
 "$BRIXEL_WINE64" cscript //nologo "$(winepath -w samples/demo.vbs)" 2>/dev/null | tr -d '\r'
 echo "== gallery of the faces"
-"$BRIXEL_WINE64" build/win64/bin/gallery.exe "$(winepath -w build/gallery.png)" 2>/dev/null | tr -d '\r'
-echo "gallery written to $root/build/gallery.png"
+"$BRIXEL_WINE64" build/win64/bin/gallery.exe "$(winepath -w build/gallery.png)" "$(winepath -w build/faces.png)" 2>/dev/null | tr -d '\r'
+echo "galleries written to $root/build/gallery.png and $root/build/faces.png"

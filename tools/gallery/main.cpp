@@ -1,7 +1,9 @@
-// gallery.exe [out.png]: draws every gradient face into one image, each
-// through the platform's GradientFill and through our own fallback side by
-// side, so a change to either path shows at a glance. Prints the PNG's path.
-#include "gdi/gdi_canvas.h"
+// gallery.exe [gradients.png [faces.png]]: draws every gradient face into one
+// image, each through the platform's GradientFill and through our own
+// fallback side by side, so a change to either path shows at a glance; then
+// the face gallery (appearances by states) into the second. Prints the paths.
+#include "gdi/gdi_canvas.h"  // first: <windows.h> renames DrawText for all that follows
+#include "faces.h"
 #include "png_writer.h"
 #include "render/gradient.h"
 #include "render/gradient_background.h"
@@ -183,33 +185,52 @@ RgbImage ReadBack(const Surface& surface) {
 }  // namespace
 }  // namespace brixel::tools
 
-int wmain(int argc, wchar_t** argv) {
+namespace {
+
+// Draws into a surface of `size` in the dialog font and writes it as a PNG.
+template <typename Draw>
+bool RenderPng(const brixel::win::Msimg32& msimg32, brixel::Size size, const std::wstring& path, Draw draw) {
     using namespace brixel;
-    const std::wstring path = argc > 1 ? argv[1] : L"gallery.png";
-    const win::Msimg32 msimg32 = win::Msimg32::Load();
-    if (msimg32.gradient_fill() == nullptr) {
-        std::fprintf(stderr, "msimg32 GradientFill missing: both columns fall back\n");
-    }
     win::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     win::GdiCanvas root(dc.get(), &msimg32);
-    const Size size{tools::kLabelWidth + 8 * tools::kCellWidth,
-                    tools::kHeaderHeight + static_cast<int>(std::size(tools::kRows) + 1) * tools::kCellHeight};
     auto surface = root.CreateSurface(size, SurfaceFormat::Colour);
     if (!surface) {
         std::fprintf(stderr, "cannot create a %dx%d surface\n", size.width, size.height);
-        return 1;
+        return false;
     }
     {
         // The labels in the dialog font rather than the DC's bitmap font.
-        win::SelectScope font(dynamic_cast<const win::GdiDevice&>(*surface).dc(), ::GetStockObject(DEFAULT_GUI_FONT));
-        tools::DrawGallery(*surface, size);
+        const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        win::SelectScope selected(dynamic_cast<const win::GdiDevice&>(*surface).dc(), font);
+        draw(*surface, win::ToFontRef(font));
     }
     if (!tools::WritePng(tools::ReadBack(*surface), path)) {
         std::fwprintf(stderr, L"cannot write %ls\n", path.c_str());
-        return 1;
+        return false;
     }
     wchar_t full[MAX_PATH];
     const DWORD n = ::GetFullPathNameW(path.c_str(), MAX_PATH, full, nullptr);
     std::wprintf(L"%ls\n", n > 0 && n < MAX_PATH ? full : path.c_str());
-    return 0;
+    return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace brixel;
+    const std::wstring gradients = argc > 1 ? argv[1] : L"gallery.png";
+    const std::wstring faces = argc > 2 ? argv[2] : L"faces.png";
+    const win::Msimg32 msimg32 = win::Msimg32::Load();
+    if (msimg32.gradient_fill() == nullptr) {
+        std::fprintf(stderr, "msimg32 GradientFill missing: both columns fall back\n");
+    }
+    const Size gradient_size{tools::kLabelWidth + 8 * tools::kCellWidth,
+                             tools::kHeaderHeight + static_cast<int>(std::size(tools::kRows) + 1) * tools::kCellHeight};
+    const bool fast = msimg32.gradient_fill() != nullptr && msimg32.alpha_blend() != nullptr;
+    const bool ok =
+        RenderPng(msimg32, gradient_size, gradients,
+                  [&](Canvas& canvas, FontRef) { tools::DrawGallery(canvas, gradient_size); }) &&
+        RenderPng(msimg32, tools::FaceGallerySize(), faces,
+                  [&](Canvas& canvas, FontRef font) { tools::DrawFaceGallery(canvas, font, fast); });
+    return ok ? 0 : 1;
 }

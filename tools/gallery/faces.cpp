@@ -1,0 +1,134 @@
+// The face gallery: every appearance in every state a user meets, the split
+// and drop-down menu buttons, and the focus and default frames, each drawn by
+// DrawTheButton exactly as the control's window draws it.
+// <windows.h> first: it renames DrawText, and the canvas must see the same name.
+#include <windows.h>
+
+#include "faces.h"
+
+#include "core/property_table.h"
+#include "render/draw_button.h"
+
+namespace brixel::tools {
+namespace {
+
+constexpr int kLabelWidth = 150;
+constexpr int kCellWidth = 104;
+constexpr int kCellHeight = 58;
+constexpr int kHeaderHeight = 22;
+constexpr Rect kFace{0, 0, 87, 25};
+constexpr Rgb kPaper{236, 236, 236};
+constexpr Rgb kInk{30, 30, 30};
+
+class DesktopColours final : public SystemColours {
+public:
+    Rgb SystemColour(int index) const override {
+        const COLORREF c = ::GetSysColor(index);
+        return {GetRValue(c), GetGValue(c), GetBValue(c)};
+    }
+};
+const DesktopColours kDesktopColours;
+
+// What a row changes on a new control.
+struct Row {
+    const char* title;
+    std::int16_t appearance;
+    std::int16_t scheme = kvnXPBlueScheme;
+    std::int16_t style = kvnAppearanceDefaultStyle;
+    bool cool = false;
+    bool menu = false;
+    bool drop_down_only = false;
+    bool rounded = false;
+    bool gradient = false;
+};
+
+const Row kRows[] = {
+    {.title = "Flat", .appearance = kvnFlat},
+    {.title = "3D", .appearance = kvn3D},
+    {.title = "3D, cool button", .appearance = kvn3D, .cool = true},
+    {.title = "3D with mouse", .appearance = kvn3DWithMouse},
+    {.title = "XP, blue", .appearance = kvnXPStyleAPB},
+    {.title = "XP, olive green", .appearance = kvnXPStyleAPB, .scheme = kvnXPOliveGreenScheme},
+    {.title = "XP, silver", .appearance = kvnXPStyleAPB, .scheme = kvnXPSilverScheme},
+    {.title = "XP with mouse", .appearance = kvnXPWithMouse},
+    {.title = "Office 2003", .appearance = kvnXPStyleAPB, .style = kvnAppearanceOffice2003Style},
+    {.title = "Flat, rounded", .appearance = kvnFlat, .rounded = true},
+    {.title = "3D split menu", .appearance = kvn3D, .menu = true},
+    {.title = "XP split menu", .appearance = kvnXPStyleAPB, .menu = true},
+    {.title = "XP drop-down", .appearance = kvnXPStyleAPB, .menu = true, .drop_down_only = true},
+    {.title = "Gradient, 3D", .appearance = kvn3D, .gradient = true},
+};
+
+void Configure(ButtonProperties& p, const Row& row) {
+    p.Appearance = row.appearance;
+    p.XPColorScheme = row.scheme;
+    p.AppearanceStyle = row.style;
+    p.CoolButton = row.cool;
+    p.Menu = row.menu;
+    if (row.drop_down_only) p.MenuButtonStyle = kvnMenuButtonStyleDropDown;
+    if (row.rounded) p.CornerStyle = u"1;1;1;1";
+    if (row.gradient) {
+        p.Gradient = true;
+        p.GradientColor1 = 0xFFFFFF;
+        p.GradientColor2 = 0xC08040;
+    }
+}
+
+// How a column changes the state.
+struct Column {
+    const char* title;
+    void (*apply)(PaintModel&);
+};
+
+const Column kColumns[] = {
+    {"Normal", [](PaintModel&) {}},
+    {"Mouse in", [](PaintModel& m) { m.state.mouse_in = true; }},
+    {"Pressed", [](PaintModel& m) { m.state.mouse_in = m.state.pressed = true; }},
+    {"Focused", [](PaintModel& m) { m.has_focus = true; }},
+    {"Default", [](PaintModel& m) { m.display_as_default = m.props.ShowDefaultBorder = true; }},
+    {"Menu open", [](PaintModel& m) { m.state.menu_open = true; }},
+    {"Disabled", [](PaintModel& m) { m.props.Enabled = false; }},
+};
+
+void Label(Canvas& canvas, const char* text, const Rect& r) {
+    std::u16string wide;
+    for (const char* c = text; *c != 0; ++c) wide.push_back(static_cast<char16_t>(*c));
+    canvas.DrawText(wide, {}, kInk, r, kTextSingleLine | kTextVCenter | kTextNoPrefix);
+}
+
+}  // namespace
+
+Size FaceGallerySize() {
+    return {kLabelWidth + static_cast<int>(std::size(kColumns)) * kCellWidth,
+            kHeaderHeight + static_cast<int>(std::size(kRows)) * kCellHeight};
+}
+
+void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives) {
+    const Size size = FaceGallerySize();
+    canvas.FillRect({0, 0, size.width, size.height}, Brush::Solid(kPaper));
+    for (std::size_t c = 0; c < std::size(kColumns); ++c) {
+        const int x = kLabelWidth + static_cast<int>(c) * kCellWidth;
+        Label(canvas, kColumns[c].title, {x, 0, x + kCellWidth, kHeaderHeight});
+    }
+    int y = kHeaderHeight;
+    for (const Row& row : kRows) {
+        Label(canvas, row.title, {8, y, kLabelWidth, y + kCellHeight});
+        for (std::size_t c = 0; c < std::size(kColumns); ++c) {
+            PaintModel m;
+            m.props = NewControlProperties(u"Command1", SystemColourRef(COLOR_BTNFACE));
+            m.props.Caption = u"&Print";
+            Configure(m.props, row);
+            m.system_colours = &kDesktopColours;
+            m.fonts = {font, font, font, font};
+            m.fast_primitives = fast_primitives;
+            m.parent_back_colour = kPaper;
+            kColumns[c].apply(m);
+            const int x = kLabelWidth + static_cast<int>(c) * kCellWidth;
+            const Rect face = kFace.Offset(x, y + (kCellHeight - kFace.Height()) / 2);
+            DrawTheButton(canvas, face, false, m);
+        }
+        y += kCellHeight;
+    }
+}
+
+}  // namespace brixel::tools

@@ -411,4 +411,3 @@ TEST_F(InPlace, PressingHidesTheContainersOwnTooltip) {
 
 }  // namespace
 }  // namespace brixel::testing
-

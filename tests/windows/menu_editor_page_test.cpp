@@ -1,0 +1,270 @@
+// The Menu page, created by its CLSID and given a control the way a property
+// frame does: it edits the control's item tree and applies it only when every
+// check passes. User input is simulated with the messages a user's clicks and
+// keystrokes produce; message boxes are read and closed by the watcher.
+#include "activex/brixeldemo.h"
+#include "activex/menu_editor_page.h"
+#include "control_library.h"
+#include "core/dispids.h"
+#include "message_box_watcher.h"
+
+#include <windowsx.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace brixel::testing {
+namespace {
+
+using win::ComPtr;
+
+class MenuEditorPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(library_.loaded()) << "BRIXELDEMO.ocx must sit beside the tests";
+        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IDispatch, control_.put_void()));
+        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_PropPageDropMenu, IID_IPropertyPage, page_.put_void()));
+        frame_ = ::CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700,
+                                   nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(frame_, nullptr);
+        // File (1) > Open (2) > Recent (3); Edit (4)
+        AddItem(1, -1, L"File");
+        AddItem(2, 1, L"Open");
+        AddItem(3, 2, L"Recent");
+        AddItem(4, -1, L"Edit");
+    }
+    void TearDown() override {
+        if (page_ && dialog_ != nullptr) page_->Deactivate();
+        if (page_) page_->SetObjects(0, nullptr);
+        page_.reset();
+        if (frame_ != nullptr) ::DestroyWindow(frame_);
+    }
+
+    // --- The control, through automation -----------------------------------------
+    HRESULT Invoke(DISPID id, WORD flags, std::vector<VARIANT> args, VARIANT* result = nullptr) {
+        DISPID named = DISPID_PROPERTYPUT;
+        const bool put = flags == DISPATCH_PROPERTYPUT;
+        DISPPARAMS params{args.data(), put ? &named : nullptr, static_cast<UINT>(args.size()), put ? 1u : 0u};
+        return control_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, nullptr, nullptr);
+    }
+    static VARIANT Short(std::int16_t v) {
+        VARIANT out;
+        ::VariantInit(&out);
+        out.vt = VT_I2;
+        out.iVal = v;
+        return out;
+    }
+    void AddItem(std::int16_t id, std::int16_t parent, const wchar_t* caption) {
+        // Automation passes arguments last to first.
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kAddMenuItem, DISPATCH_METHOD, {Short(parent), Short(id)}));
+        VARIANT text;
+        text.vt = VT_BSTR;
+        text.bstrVal = ::SysAllocString(caption);
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemCaption, DISPATCH_PROPERTYPUT, {text, Short(id)}));
+        ::SysFreeString(text.bstrVal);
+    }
+    std::int16_t ShortResult(DISPID id, std::vector<VARIANT> args) {
+        win::UniqueVariant out;
+        EXPECT_HRESULT_SUCCEEDED(Invoke(id, DISPATCH_METHOD | DISPATCH_PROPERTYGET, std::move(args), out.put()));
+        return out.get()->vt == VT_I2 ? out.get()->iVal : std::int16_t{-99};
+    }
+    std::wstring Caption(std::int16_t id) {
+        win::UniqueVariant out;
+        EXPECT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemCaption, DISPATCH_PROPERTYGET, {Short(id)}, out.put()));
+        return out.get()->vt == VT_BSTR && out.get()->bstrVal ? out.get()->bstrVal : L"";
+    }
+    // The tree read back as "caption(id)" lines with one "." per level.
+    void Walk(std::int16_t parent, int depth, std::vector<std::wstring>& out) {
+        const std::int16_t count = ShortResult(dispid::kGetMenuItemCount, {Short(parent)});
+        for (std::int16_t i = 0; i < count; ++i) {
+            const std::int16_t id = ShortResult(dispid::kGetMenuItemIDFromIndex, {Short(i), Short(parent)});
+            out.push_back(std::wstring(static_cast<std::size_t>(depth), L'.') + Caption(id) + L"(" +
+                          std::to_wstring(id) + L")");
+            Walk(id, depth + 1, out);
+        }
+    }
+    std::vector<std::wstring> Tree() {
+        std::vector<std::wstring> out;
+        Walk(-1, 0, out);
+        return out;
+    }
+
+    // --- The page, through its window ------------------------------------------------
+    void Open() {
+        IUnknown* objects[] = {control_.get()};
+        ASSERT_HRESULT_SUCCEEDED(page_->SetObjects(1, objects));
+        RECT area{0, 0, 880, 660};
+        ASSERT_HRESULT_SUCCEEDED(page_->Activate(frame_, &area, TRUE));
+        ASSERT_HRESULT_SUCCEEDED(page_->Show(SW_SHOW));
+        dialog_ = ::GetWindow(frame_, GW_CHILD);
+        ASSERT_NE(dialog_, nullptr);
+        Pump();
+    }
+    void Close() {
+        page_->Deactivate();
+        dialog_ = nullptr;
+    }
+    static void Pump() {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    HWND Item(int id) const { return ::GetDlgItem(dialog_, id); }
+    std::vector<std::wstring> Lines() const {
+        std::vector<std::wstring> out;
+        const HWND list = Item(IDC_MENU_ITEM_LIST);
+        for (int i = 0; i < ListBox_GetCount(list); ++i) {
+            wchar_t text[256] = {};
+            ListBox_GetText(list, i, text);
+            out.emplace_back(text);
+        }
+        return out;
+    }
+    void SelectLine(int line) {
+        ListBox_SetCurSel(Item(IDC_MENU_ITEM_LIST), line);
+        ::SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_MENU_ITEM_LIST, LBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(Item(IDC_MENU_ITEM_LIST)));
+    }
+    void Click(int id) { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
+    void Type(int id, const wchar_t* text) { ::SetWindowTextW(Item(id), text); }
+    void ChooseShortcut(int code) {
+        ComboBox_SetCurSel(Item(IDC_MENU_ITEM_SHORTCUT), code);
+        ::SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_MENU_ITEM_SHORTCUT, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(Item(IDC_MENU_ITEM_SHORTCUT)));
+    }
+    std::wstring Text(int id) const {
+        wchar_t text[256] = {};
+        ::GetWindowTextW(Item(id), text, 256);
+        return text;
+    }
+
+    ComApartment apartment_;
+    ControlLibrary library_;
+    ComPtr<IDispatch> control_;
+    ComPtr<IPropertyPage> page_;
+    HWND frame_ = nullptr;
+    HWND dialog_ = nullptr;
+};
+
+const std::vector<std::wstring> kStartTree = {L"File(1)", L".Open(2)", L"..Recent(3)", L"Edit(4)"};
+
+TEST_F(MenuEditorPageTest, ShowsTheTreeWithDotPrefixesAndTheFirstLinesFields) {
+    Open();
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"File", L"....Open", L"........Recent", L"Edit", L""}));
+    EXPECT_EQ(Text(IDC_MENU_ITEM_CAPTION), L"File");
+    EXPECT_EQ(Text(IDC_MENU_ITEM_ID), L"1");
+    EXPECT_EQ(ComboBox_GetCount(Item(IDC_MENU_ITEM_SHORTCUT)), 80);
+    SelectLine(2);
+    EXPECT_EQ(Text(IDC_MENU_ITEM_CAPTION), L"Recent");
+    EXPECT_EQ(page_->IsPageDirty(), S_FALSE);
+}
+
+TEST_F(MenuEditorPageTest, IndentStopsAtTheDeepestLevel) {
+    Open();
+    SelectLine(2);
+    Click(IDC_MENU_ITEM_INDENT);
+    Click(IDC_MENU_ITEM_INDENT);
+    Click(IDC_MENU_ITEM_INDENT);  // level 4 already: nothing
+    EXPECT_EQ(Lines()[2], L"................Recent");
+    EXPECT_EQ(page_->IsPageDirty(), S_OK);
+}
+
+// Each row breaks the tree's rules through the page; the refusal shows the
+// first broken rule's message and leaves the control's tree as it was.
+TEST_F(MenuEditorPageTest, RefusedApplyShowsTheFirstChecksMessageAndKeepsTheTree) {
+    struct Row {
+        const wchar_t* name;
+        std::function<void()> act;
+        const wchar_t* message;
+    };
+    const Row rows[] = {
+        {L"indented first line", [&] { SelectLine(0); Click(IDC_MENU_ITEM_INDENT); }, L"Menu item skipped a level"},
+        {L"duplicate ID before a skipped level",
+         [&] { SelectLine(3); Type(IDC_MENU_ITEM_ID, L"1"); SelectLine(0); Click(IDC_MENU_ITEM_INDENT); },
+         L"Duplicate menu item ID exists"},
+        {L"sub-item under a separator",
+         [&] { SelectLine(3); Click(IDC_MENU_ITEM_SEPARATOR); SelectLine(4); Type(IDC_MENU_ITEM_CAPTION, L"New");
+               Click(IDC_MENU_ITEM_INDENT); },
+         L"You cannot add sub menus to separators"},
+        {L"shortcut on a parent", [&] { SelectLine(1); ChooseShortcut(5); },
+         L"You cannot assign a shortcut key to a top level menu"},
+        {L"hyperlink on a parent", [&] { SelectLine(0); Click(IDC_MENU_ITEM_HYPERLINK); },
+         L"You cannot assign a Hyperlink address to a top level menu"},
+        {L"duplicate shortcut", [&] { SelectLine(2); ChooseShortcut(5); SelectLine(3); ChooseShortcut(5); },
+         L"Shortcut key already assigned"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Open();
+        MessageBoxWatcher boxes;
+        row.act();
+        EXPECT_TRUE(FAILED(page_->Apply()));
+        EXPECT_EQ(boxes.Texts(), (std::vector<std::wstring>{row.message}));
+        EXPECT_EQ(Tree(), kStartTree);
+        EXPECT_EQ(page_->IsPageDirty(), S_OK) << "the page keeps the user's work";
+        Close();
+    }
+}
+
+TEST_F(MenuEditorPageTest, DuplicateIdIsPutBackInTheField) {
+    Open();
+    MessageBoxWatcher boxes;
+    SelectLine(3);
+    Type(IDC_MENU_ITEM_ID, L"2");
+    SelectLine(0);
+    EXPECT_TRUE(FAILED(page_->Apply()));
+    EXPECT_EQ(Text(IDC_MENU_ITEM_ID), L"4");
+    EXPECT_EQ(ListBox_GetCurSel(Item(IDC_MENU_ITEM_LIST)), 3);
+}
+
+TEST_F(MenuEditorPageTest, ApplyRebuildsTheControlsTree) {
+    Open();
+    SelectLine(3);
+    Click(IDC_MENU_ITEM_INDENT);  // Edit under File
+    Type(IDC_MENU_ITEM_CAPTION, L"Edit it");
+    SelectLine(4);                // the blank line becomes Paste (5)
+    Type(IDC_MENU_ITEM_CAPTION, L"Paste");
+    SelectLine(2);
+    Click(IDC_MENU_ITEM_DELETE);  // Recent goes
+    SelectLine(0);
+    Click(IDC_MENU_ITEM_INSERT);  // a new first line, New (7): Paste left a blank line with 6
+    Type(IDC_MENU_ITEM_CAPTION, L"New");
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"New", L"File", L"....Open", L"....Edit it", L"Paste", L""}));
+    ASSERT_HRESULT_SUCCEEDED(page_->Apply());
+    EXPECT_EQ(Tree(), (std::vector<std::wstring>{L"New(7)", L"File(1)", L".Open(2)", L".Edit it(4)", L"Paste(5)"}));
+    EXPECT_EQ(ShortResult(dispid::kGetMenuItemParentID, {Short(4)}), 1);
+    EXPECT_EQ(ShortResult(dispid::kGetTotalMenuItemCount, {}), 5);
+    EXPECT_EQ(page_->IsPageDirty(), S_FALSE);
+}
+
+TEST_F(MenuEditorPageTest, ClosingWithoutApplyLeavesTheTreeAndShowsItAgain) {
+    Open();
+    SelectLine(0);
+    Type(IDC_MENU_ITEM_CAPTION, L"Changed");
+    Click(IDC_MENU_ITEM_INSERT);
+    SelectLine(3);
+    Click(IDC_MENU_ITEM_DELETE);
+    Close();
+    EXPECT_EQ(Tree(), kStartTree);
+    Open();
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"File", L"....Open", L"........Recent", L"Edit", L""}));
+}
+
+TEST_F(MenuEditorPageTest, SeparatorLineLeavesOnlyItsIdEditable) {
+    Open();
+    SelectLine(3);
+    Click(IDC_MENU_ITEM_SEPARATOR);
+    EXPECT_EQ(Lines()[3], L"----------");
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_MENU_ITEM_CAPTION)));
+    EXPECT_FALSE(::IsWindowEnabled(Item(IDC_MENU_ITEM_SHORTCUT)));
+    EXPECT_TRUE(::IsWindowEnabled(Item(IDC_MENU_ITEM_ID)));
+    Click(IDC_MENU_ITEM_SEPARATOR);
+    EXPECT_TRUE(::IsWindowEnabled(Item(IDC_MENU_ITEM_CAPTION)));
+    EXPECT_EQ(Lines()[3], L"Edit");
+}
+
+}  // namespace
+}  // namespace brixel::testing

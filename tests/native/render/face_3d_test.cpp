@@ -227,6 +227,33 @@ TEST(FillTheBackground, OpenSplitMenuSinksOnlyTheMenuPart) {
         << Show(Picture(canvas));
 }
 
+TEST(FillTheBackground, OpenSplitMenuPartTakesTheDownThenTheHotThenTheNormalColour) {
+    constexpr Rgb kHot{240, 200, 40};
+    struct Case {
+        const char* name;
+        bool enable_down, enable_mouse_in, mouse_in;
+        Rgb expected;
+    } const cases[] = {
+        {"down properties on", true, true, true, kDownBack},
+        {"hot properties on, mouse inside", false, true, true, kHot},
+        {"hot properties on, mouse outside", false, true, false, kBack},
+        {"neither", false, false, true, kBack},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = ThreeD();
+        SplitButton(m);
+        m.props.MouseInBackColor = 0x28C8F0;  // kHot
+        m.props.EnableDownProperties = c.enable_down;
+        m.props.EnableMouseInProperties = c.enable_mouse_in;
+        m.state.mouse_in = c.mouse_in;
+        m.state.menu_open = true;
+        LineCanvas canvas(12, 6);
+        FillTheBackground(canvas, {0, 0, 12, 6}, false, m);
+        EXPECT_EQ(canvas.At(9, 3), c.expected) << c.name;
+        EXPECT_EQ(canvas.At(3, 3), kBack) << c.name << ": the main part keeps the normal colour";
+    }
+}
+
 TEST(Draw3DState, PicksRaisedOrPressedForTheWholeFaceOrItsParts) {
     struct Case {
         const char* name;

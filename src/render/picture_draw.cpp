@@ -38,9 +38,8 @@ void DrawRaster(Canvas& canvas, const PictureRef& picture, Size size, const Pict
     std::unique_ptr<Surface> held;
     ImageSource source{&picture, nullptr, {0, 0, size.width, size.height}};
     if (picture.kind == PictureKind::Metafile) {
-        // The emboss keys on white, so that is the ground it needs.
         const Size drawn{dest.Width(), dest.Height()};
-        held = RenderMetafile(canvas, picture, drawn, how.embossed ? kWhite : how.transparent);
+        held = RenderMetafile(canvas, picture, drawn, how.transparent);
         source = {nullptr, held.get(), {0, 0, drawn.width, drawn.height}};
     } else if (how.device_copy && !Recoloured(how.effect)) {
         held = CreateCompatibleBitmapForNET(canvas, picture, size);
@@ -53,7 +52,7 @@ void DrawRaster(Canvas& canvas, const PictureRef& picture, Size size, const Pict
         source = {nullptr, held.get(), source.rect};
     }
     if (how.embossed)
-        DitherBlt(canvas, dest, source, how.emboss);
+        DitherBlt(canvas, dest, source, how.emboss, how.transparent);
     else
         TransparentBlt(canvas, dest, source, how.transparent);
 }

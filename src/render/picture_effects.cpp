@@ -98,13 +98,35 @@ void TransparentBlt(Canvas& target, const Rect& dest, const ImageSource& from, R
     target.Transfer(t);
 }
 
-void DitherBlt(Canvas& target, const Rect& dest, const ImageSource& from, const EmbossColours& colours) {
+namespace {
+
+// Turns the transparent pixels of `image` white through a mask made in `mono`.
+void WhitenTransparent(Surface& image, Surface& mono, Rgb transparent) {
+    const Rect all = AtOrigin(image.size());
+    TransferRequest t;
+    t.dest = all;
+    t.source = &image;
+    t.source_rect = all;
+    t.mono_key = transparent;
+    mono.Transfer(t);
+    t.source = &mono;
+    t.op = RasterOp::SourceOr;
+    t.mono_zero = kBlack;
+    t.mono_one = kWhite;
+    image.Transfer(t);
+}
+
+}  // namespace
+
+void DitherBlt(Canvas& target, const Rect& dest, const ImageSource& from, const EmbossColours& colours,
+               Rgb transparent) {
     if (dest.IsEmpty() || from.rect.IsEmpty()) return;
     const Size size = SizeOf(dest);
     auto image = target.CreateSurface(size, SurfaceFormat::Colour);
     auto mono = target.CreateSurface(size, SurfaceFormat::Monochrome);
     if (!image || !mono) return;
     CopyImage(*image, AtOrigin(size), from);
+    if (transparent != kWhite) WhitenTransparent(*image, *mono, transparent);
 
     TransferRequest t;
     t.dest = AtOrigin(size);

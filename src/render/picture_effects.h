@@ -49,7 +49,9 @@ struct EmbossColours {
 
 // The disabled look: on a patch of the face colour, every non-white pixel of
 // the picture drawn in the highlight colour offset by one pixel, then in the
-// shadow colour in place.
-void DitherBlt(Canvas& target, const Rect& dest, const ImageSource& from, const EmbossColours& colours);
+// shadow colour in place. Pixels of `transparent` count as white, so a
+// picture's transparent surround does not emboss as a solid block.
+void DitherBlt(Canvas& target, const Rect& dest, const ImageSource& from, const EmbossColours& colours,
+               Rgb transparent = kWhite);
 
 }  // namespace brixel

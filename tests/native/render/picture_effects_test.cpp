@@ -137,5 +137,18 @@ TEST_F(Emboss, NonWhitePixelsInHighlightOffsetThenShadowOnAFacePatch) {
     EXPECT_EQ(target.At(5, 2), kUntouched);
 }
 
+TEST_F(Emboss, TransparentPixelsStayFaceLikeWhite) {
+    const EmbossColours c{{15, 15, 15}, {20, 20, 20}, {16, 16, 16}};
+    PictureCanvas target({4, 3}, SurfaceFormat::Colour, log, kUntouched);
+    DitherBlt(target, {0, 0, 4, 3}, Whole(), c, kKey);
+    // Column 0 is all transparent; with the key counted as white nothing
+    // there is drawn but the face.
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(target.At(0, y), c.face) << y;
+    EXPECT_EQ(target.At(1, 0), c.shadow);  // red
+    EXPECT_EQ(target.At(3, 0), c.face);    // white
+    EXPECT_EQ(target.At(3, 2), c.face);    // transparent, and its neighbour above-left is transparent too
+    EXPECT_EQ(target.At(2, 1), c.highlight);  // transparent, below right of red
+}
+
 }  // namespace
 }  // namespace brixel

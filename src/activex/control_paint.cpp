@@ -18,6 +18,35 @@ OsVersion CurrentOsVersion() {
     return OsVersion{platform, static_cast<int>(info.dwMajorVersion), static_cast<int>(info.dwMinorVersion)};
 }
 
+PictureKind KindOf(SHORT type) noexcept {
+    switch (type) {
+        case PICTYPE_BITMAP: return PictureKind::Bitmap;
+        case PICTYPE_ICON: return PictureKind::Icon;
+        case PICTYPE_METAFILE:
+        case PICTYPE_ENHMETAFILE: return PictureKind::Metafile;
+        default: return PictureKind::None;
+    }
+}
+
+// The picture object's image as the canvas takes it. The object keeps the
+// handle; it lives at least as long as the property value held for this
+// paint. OLE hands handles out as 32 bits; handles sign-extend to 64.
+PictureRef PictureRefOf(const SharedPicture& shared) noexcept {
+    const auto* ole = dynamic_cast<const OlePicture*>(shared.get());
+    if (ole == nullptr || ole->get() == nullptr) return {};
+    win::ComPtr<IPicture> picture;
+    if (FAILED(ole->get()->QueryInterface(IID_IPicture, reinterpret_cast<void**>(picture.put())))) return {};
+    SHORT type = PICTYPE_NONE;
+    OLE_HANDLE handle = 0;
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    if (FAILED(picture->get_Type(&type)) || FAILED(picture->get_Handle(&handle)) || handle == 0 ||
+        FAILED(picture->get_Width(&width)) || FAILED(picture->get_Height(&height)))
+        return {};
+    const auto value = static_cast<std::uintptr_t>(static_cast<LONG_PTR>(static_cast<LONG>(handle)));
+    return PictureRef{KindOf(type), value, Size{static_cast<int>(width), static_cast<int>(height)}};
+}
+
 }  // namespace
 
 void CTavloCtrl::LoadDrawingPrimitives() noexcept {
@@ -40,6 +69,9 @@ PaintModel CTavloCtrl::BuildPaintModel(bool has_focus) const {
     m.parent_back_colour = ResolveOleColor(parent_back, host_);
     m.detected_xp_scheme = model_->EffectiveXPScheme();
     m.system_colours = &host_;
+    const SharedPicture* pictures[4] = {&m.props.Picture, &m.props.MouseInPicture, &m.props.DownPicture,
+                                        &m.props.DisabledPicture};
+    for (std::size_t i = 0; i < 4; ++i) m.pictures[i] = PictureRefOf(*pictures[i]);
     return m;
 }
 

@@ -149,7 +149,7 @@ void DrawXPButtonPressed(Canvas& canvas, const Rect& rect, const XPFaceInput& in
     const XPPressedColours& c = XPLookOf(in.scheme).pressed;
     const Rect face = rect.Deflated(1);
     FillPressed(canvas, face, c, in.fast);
-    if (c.two_part) canvas.RoundRect(face.Deflated(1), kXPInnerOutlineCorner, Pen{kWhite}, nullptr);
+    if (c.two_part) DrawXPSmallOutline(canvas, face.Deflated(1), kWhite);
     CornerPixels(canvas, face, in, c.corner_top, c.corner_bottom);
     if (c.two_part) {
         // The inner outline's top corners catch the light.
@@ -166,8 +166,8 @@ void DrawXPMenuArea(Canvas& canvas, const Rect& menu_part, const XPFaceInput& in
 void DrawXPButtonDisabled(Canvas& canvas, const Rect& rect, const XPFaceInput& in) {
     const XPDisabledColours& c = XPLookOf(in.scheme).disabled;
     const Rect face = rect.Deflated(1);
-    const Brush fill = Brush::Solid(c.fill);
-    canvas.RoundRect(face, kXPOutlineCorner, Pen{c.fill}, &fill);
+    if (!face.Deflated(1).IsEmpty()) canvas.FillRect(face.Deflated(1), Brush::Solid(c.fill));
+    DrawXPOutline(canvas, face, c.fill);
     SetPixels(canvas, XPOutlineOuterPixels(face), c.shade1);
     SetPixels(canvas, XPInnerTopPixels(face), c.shade2);
     SetPixels(canvas, XPInnerBottomPixels(face), c.shade2);

@@ -81,13 +81,35 @@ XPFrameLayout XPFrameAreas(const Rect& f) {
 
 // --- The outline --------------------------------------------------------------------
 
+namespace {
+
+// The four sides of `r`, `inset` pixels short of each corner.
+void Sides(Canvas& canvas, const Rect& r, int inset, Rgb colour) {
+    FillLine(canvas, {r.left + inset, r.top, r.right - inset, r.top + 1}, colour);
+    FillLine(canvas, {r.left + inset, r.bottom - 1, r.right - inset, r.bottom}, colour);
+    FillLine(canvas, {r.left, r.top + inset, r.left + 1, r.bottom - inset}, colour);
+    FillLine(canvas, {r.right - 1, r.top + inset, r.right, r.bottom - inset}, colour);
+}
+
+}  // namespace
+
+void DrawXPOutline(Canvas& canvas, const Rect& r, Rgb colour) {
+    if (r.IsEmpty()) return;
+    Sides(canvas, r, 2, colour);
+    SetPixels(canvas, XPOutlineDiagonalPixels(r), colour);
+}
+
+void DrawXPSmallOutline(Canvas& canvas, const Rect& r, Rgb colour) {
+    if (!r.IsEmpty()) Sides(canvas, r, 1, colour);
+}
+
 // The scheme's own colours only while the state's border colour is the
 // desktop scheme's; any other colour draws outline and corners alike.
 void DrawXPButtonBorder(Canvas& canvas, const Rect& rect, const XPFaceInput& in, int mode) {
     const XPLook& look = XPLookOf(in.scheme);
     const bool scheme_colours = in.border == in.scheme_border;
     const Rect face = rect.Deflated(1);
-    canvas.RoundRect(face, kXPOutlineCorner, Pen{scheme_colours ? look.border : in.border}, nullptr);
+    DrawXPOutline(canvas, face, scheme_colours ? look.border : in.border);
     SetPixels(canvas, XPOutlineOuterPixels(face), scheme_colours ? look.ring_outer : in.border);
     SetPixels(canvas, XPOutlineDiagonalPixels(face), scheme_colours ? look.ring_inner : in.border);
     // Outside the outline: the container at the corners, the shadow between.
@@ -108,14 +130,14 @@ void DrawXPButtonOuterShadow(Canvas& canvas, const Rect& r, std::int16_t scheme,
 }
 
 void BlendXPCornersIntoContainer(Canvas& canvas, const Rect& rect, Rgb parent_back) {
-    canvas.RoundRect(rect, kXPOutlineCorner, Pen{parent_back}, nullptr);
+    DrawXPOutline(canvas, rect, parent_back);
     SetPixels(canvas, XPOutsideCornerPixels(rect), parent_back);
 }
 
 void DrawXPButtonDisabledBorder(Canvas& canvas, const Rect& rect, std::int16_t scheme, Rgb parent_back,
                                 Rgb border) {
     const Rect face = rect.Deflated(1);
-    canvas.RoundRect(face, kXPOutlineCorner, Pen{border}, nullptr);
+    DrawXPOutline(canvas, face, border);
     SetPixels(canvas, XPOutlineOuterPixels(face), XPLookOf(scheme).disabled.shade1);
     BlendXPCornersIntoContainer(canvas, rect, parent_back);
 }

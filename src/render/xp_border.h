@@ -24,10 +24,16 @@ struct XPFaceInput {
 
 XPFaceInput XPFaceInputOf(const PaintModel& m);
 
-// The outline's corner ellipse, and the one of the silver pressed face's
-// inner white outline.
-inline constexpr Size kXPOutlineCorner{4, 8};
-inline constexpr Size kXPInnerOutlineCorner{4, 4};
+// The rounded outlines are set pixel by pixel rather than left to the
+// platform's ellipse rasteriser, whose rounding differs from one system to
+// the next: the corner pixels the routines set around them must meet the
+// outline exactly.
+// The outline of a corner ellipse 4 wide and 8 high along the edges of `r`:
+// the sides stop two pixels short of each corner, one pixel on the
+// diagonal closes the gap.
+void DrawXPOutline(Canvas& canvas, const Rect& r, Rgb colour);
+// The same with a corner ellipse 4 by 4: the sides stop one pixel short.
+void DrawXPSmallOutline(Canvas& canvas, const Rect& r, Rgb colour);
 
 // Pixels at the four corners of `r`, in the order top-left, top-right,
 // bottom-left, bottom-right, two per corner where there are two.

@@ -232,6 +232,22 @@ void ExpectPixels(const XPRasterCanvas& canvas, std::initializer_list<PixelCheck
     }
 }
 
+TEST(XPBorder, OutlinesRoundTheirCornersByTheirEllipse) {
+    constexpr Rgb ink{50, 60, 70}, none{1, 2, 3};
+    XPRasterCanvas canvas(30, 20);
+    DrawXPOutline(canvas, {2, 2, 12, 18}, ink);
+    DrawXPSmallOutline(canvas, {16, 2, 26, 18}, ink);
+    ExpectPixels(canvas,
+                 {// 4 by 8: two pixels off each side at the corner, one on the diagonal
+                  {{2, 2}, none}, {{3, 2}, none}, {{2, 3}, none}, {{4, 2}, ink}, {{3, 3}, ink}, {{2, 4}, ink},
+                  {{10, 3}, ink}, {{11, 4}, ink}, {{11, 3}, none}, {{3, 16}, ink}, {{10, 16}, ink},
+                  {{11, 17}, none}, {{9, 17}, ink}, {{4, 4}, none},
+                  // 4 by 4: only the corner pixel is left out
+                  {{16, 2}, none}, {{17, 2}, ink}, {{16, 3}, ink}, {{17, 3}, none}, {{25, 17}, none},
+                  {{24, 17}, ink}},
+                 "outlines");
+}
+
 TEST(XPBorder, SchemeOutlineCornersAndContainer) {
     struct Case {
         const char* name;

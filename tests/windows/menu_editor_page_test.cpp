@@ -10,7 +10,10 @@
 
 #include <windowsx.h>
 
+#include "inplace_site.h"
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,7 +31,10 @@ protected:
         frame_ = ::CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700,
                                    nullptr, nullptr, nullptr, nullptr);
         ASSERT_NE(frame_, nullptr);
-        // File (1) > Open (2) > Recent (3); Edit (4)
+        BuildTree();
+    }
+    // File (1) > Open (2) > Recent (3); Edit (4)
+    virtual void BuildTree() {
         AddItem(1, -1, L"File");
         AddItem(2, 1, L"Open");
         AddItem(3, 2, L"Recent");
@@ -264,6 +270,123 @@ TEST_F(MenuEditorPageTest, SeparatorLineLeavesOnlyItsIdEditable) {
     Click(IDC_MENU_ITEM_SEPARATOR);
     EXPECT_TRUE(::IsWindowEnabled(Item(IDC_MENU_ITEM_CAPTION)));
     EXPECT_EQ(Lines()[3], L"Edit");
+}
+
+// Records the items MenuItemClicked reports.
+class ClickedItems final : public IDispatch {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = nullptr;
+        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) &&
+            !IsEqualIID(iid, DIID__DBrixelDemoEvents)) {
+            return E_NOINTERFACE;
+        }
+        *out = static_cast<IDispatch*>(this);
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        constexpr DISPID kMenuItemClicked = 6;
+        if (id == kMenuItemClicked && params != nullptr && params->cArgs == 1) items.push_back(params->rgvarg[0].lVal);
+        return S_OK;
+    }
+    std::vector<LONG> items;
+};
+
+// The control sits in place in its own container window, in user mode, so
+// that its shortcuts are registered and dispatched as in a running program.
+class MenuEditorShortcutTest : public MenuEditorPageTest {
+protected:
+    static constexpr std::int16_t kF5 = 31;
+    static constexpr std::int16_t kF6 = 32;
+
+    // Item 1 on F5, item 2 on F6, item 3 without a shortcut.
+    void BuildTree() override {
+        AddItem(1, -1, L"One");
+        AddItem(2, -1, L"Two");
+        AddItem(3, -1, L"Three");
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemShortcut, DISPATCH_PROPERTYPUT, {Short(kF5), Short(1)}));
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemShortcut, DISPATCH_PROPERTYPUT, {Short(kF6), Short(2)}));
+        VARIANT on;
+        on.vt = VT_BOOL;
+        on.boolVal = VARIANT_TRUE;
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenu, DISPATCH_PROPERTYPUT, {on}));
+
+        host_ = ::CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
+                                  100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(host_, nullptr);
+        site_ = std::make_unique<InPlaceSite>(host_);
+        ASSERT_HRESULT_SUCCEEDED(control_.As(&object_));
+        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
+        ComPtr<IConnectionPointContainer> points;
+        ASSERT_HRESULT_SUCCEEDED(control_.As(&points));
+        ASSERT_HRESULT_SUCCEEDED(points->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put()));
+        ASSERT_HRESULT_SUCCEEDED(point_->Advise(&clicked_, &cookie_));
+        ASSERT_HRESULT_SUCCEEDED(
+            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_, &site_->position));
+    }
+    void TearDown() override {
+        if (point_) point_->Unadvise(cookie_);
+        if (object_) {
+            object_->Close(OLECLOSE_NOSAVE);
+            object_->SetClientSite(nullptr);
+        }
+        MenuEditorPageTest::TearDown();
+        if (host_ != nullptr) ::DestroyWindow(host_);
+    }
+
+    // Presses `key` with the container active and returns the items it ran.
+    std::vector<LONG> Press(WORD key) {
+        ::SetForegroundWindow(host_);
+        ::SetActiveWindow(host_);
+        ::SetFocus(::GetWindow(host_, GW_CHILD));
+        Wait(100);
+        clicked_.items.clear();
+        INPUT input[2] = {};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = key;
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, input, sizeof(INPUT));
+        Wait(300);
+        return clicked_.items;
+    }
+    static void Wait(int milliseconds) {
+        const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
+        while (::GetTickCount() < end) {
+            Pump();
+            ::Sleep(5);
+        }
+    }
+
+    HWND host_ = nullptr;
+    std::unique_ptr<InPlaceSite> site_;
+    ComPtr<IOleObject> object_;
+    ComPtr<IConnectionPoint> point_;
+    ClickedItems clicked_;
+    DWORD cookie_ = 0;
+};
+
+TEST_F(MenuEditorShortcutTest, AfterApplyMovedShortcutsRunTheirNewItemAndDeletedOnesNothing) {
+    ASSERT_EQ(Press(VK_F5), (std::vector<LONG>{1})) << "shortcuts must work before the page is used";
+    Open();
+    SelectLine(0);
+    ChooseShortcut(0);    // F5 leaves One...
+    SelectLine(2);
+    ChooseShortcut(kF5);  // ...for Three
+    SelectLine(1);
+    Click(IDC_MENU_ITEM_DELETE);  // Two goes, with its F6
+    ASSERT_HRESULT_SUCCEEDED(page_->Apply());
+    Close();
+    EXPECT_EQ(Press(VK_F5), (std::vector<LONG>{3}));
+    EXPECT_EQ(Press(VK_F6), (std::vector<LONG>{}));
 }
 
 }  // namespace

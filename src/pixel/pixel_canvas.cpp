@@ -16,33 +16,28 @@ std::size_t Area(Size s) {
 }
 
 // The source index each destination index reads when `dst` pixels take
-// their colours from `src` pixels: a Bresenham walk that deletes the
-// scans a shrink drops, as a colour-on-colour stretch does.
-std::vector<int> StretchMap(int dst, int src) {
+// their colours from `src` pixels, as a colour-on-colour stretch picks
+// them: enlarging, the source pixel whose span holds the destination
+// pixel's centre (a centre on a boundary takes the left one); shrinking,
+// of the source pixels whose centres fall in the destination pixel, the
+// last one along a row and the first one down a column.
+enum class Shrink { KeepLast, KeepFirst };
+
+std::vector<int> StretchMap(int dst, int src, Shrink shrink) {
     std::vector<int> map(static_cast<std::size_t>(std::max(dst, 0)), 0);
     if (dst <= 0 || src <= 0) return map;
+    const auto centre_in = [](long long i, long long to, long long from) {
+        return static_cast<int>(((2 * i + 1) * to + 2 * from - 1) / (2 * from) - 1);
+    };
     if (dst >= src) {
-        int err = 2 * src - dst, s = 0;
-        for (int i = 0; i < dst; ++i) {
-            map[static_cast<std::size_t>(i)] = s;
-            if (err > 0) {
-                ++s;
-                err += 2 * src - 2 * dst;
-            } else {
-                err += 2 * src;
-            }
-        }
+        for (int i = 0; i < dst; ++i) map[static_cast<std::size_t>(i)] = centre_in(i, src, dst);
         return map;
     }
-    int err = 2 * dst - src, d = 0;
-    for (int j = 0; j < src && d < dst; ++j) {
-        map[static_cast<std::size_t>(d)] = j;  // the last source pixel of a scan wins
-        if (err > 0) {
-            ++d;
-            err += 2 * dst - 2 * src;
-        } else {
-            err += 2 * dst;
-        }
+    std::vector<bool> taken(map.size(), false);
+    for (int j = 0; j < src; ++j) {
+        const auto d = static_cast<std::size_t>(centre_in(j, dst, src));
+        if (shrink == Shrink::KeepLast || !taken[d]) map[d] = j;
+        taken[d] = true;
     }
     return map;
 }
@@ -224,8 +219,8 @@ void PixelCanvas::Transfer(const TransferRequest& t) {
     if (needs_source && (t.source == nullptr || t.source_rect.IsEmpty())) return;
     const bool mono_in = needs_source && SourceIsMonochrome(t.source);
     const bool mono_out = format_ == SurfaceFormat::Monochrome;
-    const std::vector<int> xs = StretchMap(t.dest.Width(), t.source_rect.Width());
-    const std::vector<int> ys = StretchMap(t.dest.Height(), t.source_rect.Height());
+    const std::vector<int> xs = StretchMap(t.dest.Width(), t.source_rect.Width(), Shrink::KeepLast);
+    const std::vector<int> ys = StretchMap(t.dest.Height(), t.source_rect.Height(), Shrink::KeepFirst);
     const Pixel brush = Stored(ToPixel(t.brush));
     const Rect area = t.dest.Intersected(Clip());
     for (int y = area.top; y < area.bottom; ++y)
@@ -353,8 +348,8 @@ Size PixelCanvas::PicturePixelSize(const PictureRef& picture) const {
 void PixelCanvas::CopyBitmap(const PictureRef& picture, const Rect& dest, const Rect& source) {
     const PixelPicture* p = env_.pictures != nullptr ? env_.pictures->Find(picture) : nullptr;
     if (p == nullptr || p->kind != PictureKind::Bitmap || dest.IsEmpty() || source.IsEmpty()) return;
-    const std::vector<int> xs = StretchMap(dest.Width(), source.Width());
-    const std::vector<int> ys = StretchMap(dest.Height(), source.Height());
+    const std::vector<int> xs = StretchMap(dest.Width(), source.Width(), Shrink::KeepLast);
+    const std::vector<int> ys = StretchMap(dest.Height(), source.Height(), Shrink::KeepFirst);
     for (int y = dest.top; y < dest.bottom; ++y)
         for (int x = dest.left; x < dest.right; ++x) {
             const int sx = source.left + xs[x - dest.left], sy = source.top + ys[y - dest.top];
@@ -369,8 +364,8 @@ void PixelCanvas::CopyBitmap(const PictureRef& picture, const Rect& dest, const 
 void PixelCanvas::DrawIcon(const PictureRef& picture, const Rect& dest, PictureForm form, ColourMap recolour) {
     const PixelPicture* p = env_.pictures != nullptr ? env_.pictures->Find(picture) : nullptr;
     if (p == nullptr || p->kind != PictureKind::Icon || dest.IsEmpty()) return;
-    const std::vector<int> xs = StretchMap(dest.Width(), p->size.width);
-    const std::vector<int> ys = StretchMap(dest.Height(), p->size.height);
+    const std::vector<int> xs = StretchMap(dest.Width(), p->size.width, Shrink::KeepLast);
+    const std::vector<int> ys = StretchMap(dest.Height(), p->size.height, Shrink::KeepFirst);
     const bool recoloured = recolour != nullptr && p->HasColour();
     const auto source = [&](int x, int y) {
         const int sx = xs[x - dest.left], sy = ys[y - dest.top];

@@ -3,12 +3,31 @@
 #include "render/menu_part.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace brixel {
 namespace {
 
-void Line(Canvas& canvas, int x0, int y0, int x1, int y1, Rgb colour) {
-    canvas.DrawLine({x0, y0}, {x1, y1}, Pen{colour, PenStyle::Solid});
+// The pixels [from, to) of a run, or (to, from] when it runs backwards, as a
+// forward half-open range.
+std::pair<int, int> Run(int from, int to) { return from <= to ? std::pair{from, to} : std::pair{to + 1, from + 1}; }
+
+// A horizontal or vertical line kept inside `box`. A bevel wider than the
+// part runs some of its lines backwards past the part's edge; on a split
+// button they would paint into the other part.
+void Line(Canvas& canvas, const Rect& box, int x0, int y0, int x1, int y1, Rgb colour) {
+    const Pen pen{colour, PenStyle::Solid};
+    if (y0 == y1) {
+        auto [lo, hi] = Run(x0, x1);
+        lo = std::max(lo, box.left);
+        hi = std::min(hi, box.right);
+        if (y0 >= box.top && y0 < box.bottom && lo < hi) canvas.DrawLine({lo, y0}, {hi, y0}, pen);
+    } else if (x0 == x1) {
+        auto [lo, hi] = Run(y0, y1);
+        lo = std::max(lo, box.top);
+        hi = std::min(hi, box.bottom);
+        if (x0 >= box.left && x0 < box.right && lo < hi) canvas.DrawLine({x0, lo}, {x0, hi}, pen);
+    }
 }
 
 // The black frame round a default button; the bevel then sits one pixel in.
@@ -33,8 +52,8 @@ void DrawPressedLook(Canvas& canvas, const Rect& r, const PaintModel& m) {
     if (look.cool) {
         // The cool button's raised face left its highlight just inside the bevel.
         const Rgb back = Resolve(m, m.props.BackColor);
-        Line(canvas, r.left + n, r.top + n, r.right - n + 1, r.top + n, back);
-        Line(canvas, r.left + n, r.top + n, r.left + n, r.bottom - n + 1, back);
+        Line(canvas, r, r.left + n, r.top + n, r.right - n + 1, r.top + n, back);
+        Line(canvas, r, r.left + n, r.top + n, r.left + n, r.bottom - n + 1, back);
     }
     Remove3DBorder(canvas, r, BevelForm::Raised, m);
     DrawPressedButton(canvas, r, look);
@@ -45,8 +64,8 @@ void DrawReleasedLook(Canvas& canvas, const Rect& r, const PaintModel& m) {
     const int n = UsableBevelWidth(r, look.width);
     if (look.cool) {
         const Rgb back = Resolve(m, m.props.BackColor);
-        Line(canvas, r.left + n, r.bottom - n - 1, r.right - n + 1, r.bottom - n - 1, back);
-        Line(canvas, r.right - n - 1, r.top + n, r.right - n - 1, r.bottom - n + 1, back);
+        Line(canvas, r, r.left + n, r.bottom - n - 1, r.right - n + 1, r.bottom - n - 1, back);
+        Line(canvas, r, r.right - n - 1, r.top + n, r.right - n - 1, r.bottom - n + 1, back);
     }
     Remove3DBorder(canvas, r, BevelForm::Pressed, m);
     DrawRaisedButton(canvas, r, look);
@@ -85,17 +104,17 @@ void DrawRaisedButton(Canvas& canvas, const Rect& rect, const BevelLook& look) {
     const int n = UsableBevelWidth(rect, look.width);
     const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
     for (int i = 0; i < n; ++i) {
-        Line(canvas, l + d, t + d + i, r - i - d, t + d + i, look.upper);
-        Line(canvas, l + d + i, t + d, l + d + i, b - i - d, look.upper);
+        Line(canvas, rect, l + d, t + d + i, r - i - d, t + d + i, look.upper);
+        Line(canvas, rect, l + d + i, t + d, l + d + i, b - i - d, look.upper);
     }
     const int e = ShadowOffset(look, d);
     for (int i = 0; i < n; ++i) {
-        Line(canvas, l + i + e, b - i - e - 1, r - e, b - i - e - 1, look.lower);
-        Line(canvas, r - i - e - 1, t + e + i, r - i - e - 1, b - e - 1, look.lower);
+        Line(canvas, rect, l + i + e, b - i - e - 1, r - e, b - i - e - 1, look.lower);
+        Line(canvas, rect, r - i - e - 1, t + e + i, r - i - e - 1, b - e - 1, look.lower);
     }
     if (look.cool || n < 1) return;
-    Line(canvas, l + d, b - d - 1, r - d, b - d - 1, kBlack);
-    Line(canvas, r - d - 1, t + d, r - d - 1, b - d - 1, kBlack);
+    Line(canvas, rect, l + d, b - d - 1, r - d, b - d - 1, kBlack);
+    Line(canvas, rect, r - d - 1, t + d, r - d - 1, b - d - 1, kBlack);
 }
 
 // Pressed mirrors raised: lower shade inside the black line along the top
@@ -106,17 +125,17 @@ void DrawPressedButton(Canvas& canvas, const Rect& rect, const BevelLook& look) 
     const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
     const int e = ShadowOffset(look, d);
     for (int i = 0; i < n; ++i) {
-        Line(canvas, l + e, t + e + i, r - i - e + 1, t + e + i, look.lower);
-        Line(canvas, l + e + i, t + e, l + e + i, b - i - e + 1, look.lower);
+        Line(canvas, rect, l + e, t + e + i, r - i - e + 1, t + e + i, look.lower);
+        Line(canvas, rect, l + e + i, t + e, l + e + i, b - i - e + 1, look.lower);
     }
     for (int i = 0; i < n; ++i) {
-        Line(canvas, l + i + d + 1, b - i - d - 1, r - d, b - i - d - 1, look.upper);
-        Line(canvas, r - i - d - 1, t + d + i + 1, r - i - d - 1, b - d - 1, look.upper);
+        Line(canvas, rect, l + i + d + 1, b - i - d - 1, r - d, b - i - d - 1, look.upper);
+        Line(canvas, rect, r - i - d - 1, t + d + i + 1, r - i - d - 1, b - d - 1, look.upper);
     }
     // Like the raised form: no bevel, no shadow line.
     if (look.cool || n < 1) return;
-    Line(canvas, l + d, t + d, r - d, t + d, kBlack);
-    Line(canvas, l + d, t + d, l + d, b - d, kBlack);
+    Line(canvas, rect, l + d, t + d, r - d, t + d, kBlack);
+    Line(canvas, rect, l + d, t + d, l + d, b - d, kBlack);
 }
 
 void DrawPressedMenuButton(Canvas& canvas, const Rect& menu_part, const BevelLook& look) {
@@ -133,14 +152,14 @@ void Remove3DBorder(Canvas& canvas, const Rect& rect, BevelForm form, const Pain
     if (form == BevelForm::Raised) {
         DrawRaisedButton(canvas, rect, look);
         if (!shadow) return;
-        Line(canvas, l, b - 1, r, b - 1, back);
-        Line(canvas, r - 1, t, r - 1, b, back);
+        Line(canvas, rect, l, b - 1, r, b - 1, back);
+        Line(canvas, rect, r - 1, t, r - 1, b, back);
         return;
     }
     DrawPressedButton(canvas, rect, look);
     if (!shadow) return;
-    Line(canvas, l, t, r, t, back);
-    Line(canvas, l, t, l, b, back);
+    Line(canvas, rect, l, t, r, t, back);
+    Line(canvas, rect, l, t, l, b, back);
 }
 
 Background3DLook Choose3DBackgroundLook(const PaintModel& m, bool after_click) {

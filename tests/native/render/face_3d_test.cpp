@@ -69,22 +69,28 @@ TEST(Bevel, RaisedAndPressedPixels) {
     }
 }
 
-TEST(Bevel, WidthWiderThanTheFaceDrawsWhatTheFaceCanShow) {
+TEST(Bevel, WidthWiderThanThePartStaysInsideIt) {
+    // A split button's narrow menu part: a wide bevel must not reach the
+    // main part beside it, and a huge one costs no more than the part's size.
     for (const bool pressed : {false, true}) {
-        LineCanvas huge(9, 5), fitting(9, 5);
-        const Rect r{0, 0, 9, 5};
-        const auto draw = [&](LineCanvas& canvas, int width) {
-            const BevelLook look{width, kUpper, kLower, false, false};
+        for (const int width : {7, 12, 32767}) {
+            LineCanvas canvas(20, 30);
+            const Rect part{5, 5, 14, 25};  // 9 x 20
+            const BevelLook look{width, kUpper, kLower, false, true};
             if (pressed) {
-                DrawPressedButton(canvas, r, look);
+                DrawPressedButton(canvas, part, look);
             } else {
-                DrawRaisedButton(canvas, r, look);
+                DrawRaisedButton(canvas, part, look);
             }
-        };
-        draw(huge, 32767);
-        draw(fitting, 9);
-        EXPECT_EQ(Picture(huge), Picture(fitting)) << pressed;
-        EXPECT_LE(huge.calls.size(), 40u) << pressed;
+            const Art art = Picture(canvas);
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 20; ++x) {
+                    const bool inside = x >= part.left && x < part.right && y >= part.top && y < part.bottom;
+                    if (inside) continue;
+                    EXPECT_EQ(art[y][x], '.') << pressed << " width " << width << " at " << x << "," << y;
+                }
+            EXPECT_LE(canvas.calls.size(), 100u) << pressed << " width " << width;
+        }
     }
 }
 

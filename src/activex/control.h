@@ -6,6 +6,7 @@
 // control_browsing.cpp.
 #pragma once
 
+#include "activex/background_capture.h"
 #include "activex/categorize.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
@@ -205,6 +206,13 @@ private:
     HWND MessageOwner() const noexcept;
     void RebuildAccelerators() noexcept;
     void LoadDrawingPrimitives() noexcept;
+    // The transparent window style follows TranslucentStyle in user mode;
+    // `after_change` also refreshes the frame and copies the background anew.
+    void SetTransparentWindow(bool after_change) noexcept;
+    bool WantsTranslucentWindow() const noexcept;
+    void CaptureBackgroundAt(const RECT& at) noexcept;
+    // Shapes the window for the corners and appearance in force.
+    void ApplyRegion() noexcept;
     PaintModel BuildPaintModel(bool has_focus) const;
     // Paints the face into `dc` at `bounds`; the caller handles the outcome.
     FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept;
@@ -237,6 +245,8 @@ private:
     win::Msimg32 msimg32_;
     Capabilities capabilities_;
     bool drawing_loaded_ = false;
+    // The container's pixels under a translucent control.
+    BackgroundCapture background_;
     win::ComPtr<IAdviseSink> view_sink_;
     DWORD view_advise_aspects_ = 0;
     DWORD view_advise_flags_ = 0;

@@ -4,7 +4,8 @@
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "core/platform_caps.h"
-#include "core/xp_schemes.h"
+#include "activex/xp_scheme_registry.h"
+#include "activex/window_region.h"
 
 #include <olectl.h>
 
@@ -49,16 +50,6 @@ FileError ErrorOf(DWORD code) {
     }
 }
 
-std::optional<std::u16string> ReadThemeValue(const wchar_t* name) {
-    wchar_t buffer[261] = {};
-    DWORD bytes = sizeof(buffer) - sizeof(wchar_t);
-    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", name,
-                       RRF_RT_REG_SZ, nullptr, buffer, &bytes) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return ToU16(buffer);
-}
-
 constexpr int kHimetricPerInch = 2540;
 
 }  // namespace
@@ -81,6 +72,16 @@ std::optional<OleColor> ControlModelHost::AmbientBackColor() const {
 std::optional<bool> ControlModelHost::AmbientDisplayAsDefault() const {
     return Ambient(control_.site_.get()).DisplayAsDefault();
 }
+
+void ControlModelHost::RebuildRegion() { control_.ApplyRegion(); }
+
+// The shape depends on the size: a new region at the size the window has.
+void ControlModelHost::ReapplyControlSize() {
+    control_.ApplyRegion();
+    Repaint();
+}
+
+void ControlModelHost::RefreshTranslucency() { control_.SetTransparentWindow(true); }
 
 void ControlModelHost::MarkModified() { control_.modified_ = true; }
 
@@ -110,12 +111,7 @@ CaptionMetrics ControlModelHost::CaptionTextMetrics(const FontDesc& desc) const 
     return CaptionMetrics{tm.tmHeight, tm.tmExternalLeading};
 }
 
-std::int16_t ControlModelHost::DetectDesktopXPScheme() const {
-    const auto active = ReadThemeValue(L"ThemeActive");
-    const auto colour = ReadThemeValue(L"ColorName");
-    return SchemeFromThemeValues(active ? std::optional<std::u16string_view>(*active) : std::nullopt,
-                                 colour ? std::optional<std::u16string_view>(*colour) : std::nullopt);
-}
+std::int16_t ControlModelHost::DetectDesktopXPScheme() const { return activex::DetectDesktopXPScheme(); }
 
 OpenedFile ControlModelHost::OpenFile(std::u16string_view path) {
     const std::wstring wide = ToWide(path);

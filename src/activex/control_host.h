@@ -26,12 +26,11 @@ public:
     void NotifyPropertyChanged(std::int32_t dispid) override;
     void ShowMessage(std::u16string_view text, MessageBoxIcon icon) override;
     void Repaint() override;
-    // The region, tooltip and translucency come with the full window shell.
-    void RebuildRegion() override {}
-    void ReapplyControlSize() override {}
+    void RebuildRegion() override;
+    void ReapplyControlSize() override;
     void SetTooltip(std::u16string_view text, bool active) override;
     void EnableWindow(bool enable) override;
-    void RefreshTranslucency() override {}
+    void RefreshTranslucency() override;
     void ApplyMenuReadingDirection() override {}
     int ClientHeight() const override;
     CaptionMetrics CaptionTextMetrics(const FontDesc& font) const override;

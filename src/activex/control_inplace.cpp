@@ -28,6 +28,13 @@ HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT posit
             return E_FAIL;
         }
         model_->WindowCreated();
+        ApplyRegion();
+        // Still hidden: the container's pixels at our place are its own.
+        SetTransparentWindow(false);
+        if (WantsTranslucentWindow()) {
+            LoadDrawingPrimitives();
+            background_.CaptureIfNeeded(container, pos, &msimg32_);
+        }
     }
     ::ShowWindow(window_->hwnd(), SW_SHOWNA);
     if (ui_activate && !ui_active_) {
@@ -55,6 +62,7 @@ HRESULT CTavloCtrl::ContextSensitiveHelp(BOOL) noexcept { return E_NOTIMPL; }
 HRESULT CTavloCtrl::InPlaceDeactivate() noexcept {
     if (!window_ || window_->hwnd() == nullptr) return S_OK;
     UIDeactivate();
+    background_.Release();
     window_->Destroy();
     if (inplace_site_) inplace_site_->OnInPlaceDeactivate();
     inplace_site_.reset();
@@ -71,8 +79,15 @@ HRESULT CTavloCtrl::UIDeactivate() noexcept {
 HRESULT CTavloCtrl::SetObjectRects(LPCRECT position, LPCRECT) noexcept {
     if (position == nullptr) return E_POINTER;
     if (window_ && window_->hwnd()) {
+        const RECT now = RectInParent(window_->hwnd());
+        if (!::EqualRect(&now, position)) {
+            // The copy of the container's pixels belongs to the old place.
+            background_.Release();
+            if (WantsTranslucentWindow()) CaptureBackgroundAt(*position);
+        }
         ::MoveWindow(window_->hwnd(), position->left, position->top, position->right - position->left,
                      position->bottom - position->top, TRUE);
+        ApplyRegion();
     }
     return S_OK;
 }

@@ -2,6 +2,7 @@
 // draw requests (IViewObject2).
 #include "activex/control.h"
 #include "activex/ole_values.h"
+#include "activex/parent_colour.h"
 #include "gdi/gdi_canvas.h"
 #include "render/draw_button.h"
 
@@ -65,8 +66,12 @@ PaintModel CTavloCtrl::BuildPaintModel(bool has_focus) const {
     m.display_as_default = model_->DisplayAsDefault();
     m.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
     m.windows_forms_host = host_.ParentIsWindowsForms();
-    const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
-    m.parent_back_colour = ResolveOleColor(parent_back, host_);
+    if (window_ && window_->hwnd()) {
+        m.parent_back_colour = GetParentBackColor(window_->hwnd());
+    } else {
+        const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
+        m.parent_back_colour = ResolveOleColor(parent_back, host_);
+    }
     m.detected_xp_scheme = model_->EffectiveXPScheme();
     m.system_colours = &host_;
     const SharedPicture* pictures[4] = {&m.props.Picture, &m.props.MouseInPicture, &m.props.DownPicture,
@@ -82,6 +87,12 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         LoadDrawingPrimitives();
         model_->CheckIfTheSchemeChanged();
         PaintModel m = BuildPaintModel(has_focus);
+        if (m.props.TranslucentStyle == kvnNotTranslucent) {
+            background_.Release();
+        } else if (window_ && window_->hwnd() && WantsTranslucentWindow()) {
+            background_.CaptureIfNeeded(::GetParent(window_->hwnd()), RectInParent(window_->hwnd()), &msimg32_);
+        }
+        m.captured_background = background_.surface();
         const ButtonProperties& p = m.props;
         win::UniqueFont fonts[4] = {CreateGdiFont(p.Font), CreateGdiFont(p.MouseInFont), CreateGdiFont(p.DownFont),
                                     CreateGdiFont(p.DisabledFont)};

@@ -207,7 +207,19 @@ TEST_F(InPlace, ActivatesIntoAChildWindowAndDeactivates) {
     EXPECT_EQ(site_->in_place_deactivations, 1);
 }
 
+// The flat face shows its back colour right up to the one-pixel border.
+void PutFlat(IDispatch* control) {
+    VARIANT flat{};
+    flat.vt = VT_I2;
+    flat.iVal = 0;
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&flat, &named, 1, 1};
+    ASSERT_HRESULT_SUCCEEDED(control->Invoke(18, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
+                                             nullptr));  // Appearance
+}
+
 TEST_F(InPlace, ScreenShowsTheBackColour) {
+    PutFlat(dispatch_.get());
     PutColour(DISPID_BACKCOLOR, RGB(200, 30, 40));
     HWND window = Activate();
     ASSERT_NE(window, nullptr);
@@ -407,6 +419,76 @@ TEST_F(InPlace, PressingHidesTheContainersOwnTooltip) {
     ::SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(::IsWindowVisible(bubble.get())) << "the container's tooltip is hidden on the press";
     site_->extended_control = nullptr;
+}
+
+COLORREF ScreenPixel(HWND window, POINT p) {
+    ::ClientToScreen(window, &p);
+    win::WindowDc screen(nullptr);
+    return ::GetPixel(screen.get(), p.x, p.y);
+}
+
+TEST_F(InPlace, TranslucentButtonShowsTheContainerBehindIt) {
+    PutFlat(dispatch_.get());
+    PutColour(DISPID_BACKCOLOR, RGB(200, 30, 40));
+    const POINT inside{site_->position.left + 30, site_->position.top + 12};
+    ::RedrawWindow(host_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(50);
+    const COLORREF container = ScreenPixel(host_.get(), inside);
+    ASSERT_NE(container, RGB(200, 30, 40));
+
+    VARIANT all{};
+    all.vt = VT_I2;
+    all.iVal = 1;  // kvnAll
+    ASSERT_HRESULT_SUCCEEDED(Call(28, DISPATCH_PROPERTYPUT, &all));  // TranslucentStyle
+    VARIANT level{};
+    level.vt = VT_I2;
+    level.iVal = 0;  // nothing of the button, only what is behind it
+    ASSERT_HRESULT_SUCCEEDED(Call(29, DISPATCH_PROPERTYPUT, &level));
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    EXPECT_NE(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(50);
+    EXPECT_EQ(ScreenPixel(host_.get(), inside), container);
+
+    // Switched off at run time: the window style goes and the face is opaque.
+    VARIANT none{};
+    none.vt = VT_I2;
+    none.iVal = 0;
+    ASSERT_HRESULT_SUCCEEDED(Call(28, DISPATCH_PROPERTYPUT, &none));
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(50);
+    EXPECT_EQ(::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    EXPECT_EQ(ScreenPixel(host_.get(), inside), RGB(200, 30, 40));
+
+    // On again after the face was shown: the copy is still the container's.
+    ASSERT_HRESULT_SUCCEEDED(Call(28, DISPATCH_PROPERTYPUT, &all));
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    Pump(50);
+    EXPECT_EQ(ScreenPixel(host_.get(), inside), container);
+}
+
+TEST_F(InPlace, RoundedCornersShapeTheWindowAndFollowTheProperty) {
+    PutFlat(dispatch_.get());
+    win::UniqueBstr rounded(::SysAllocString(L"1;1;1;1"));
+    VARIANT corners{};
+    corners.vt = VT_BSTR;
+    corners.bstrVal = rounded.get();
+    ASSERT_HRESULT_SUCCEEDED(Call(81, DISPATCH_PROPERTYPUT, &corners));  // CornerStyle
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    win::UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(::GetWindowRgn(window, region.get()), ERROR) << "the window has a region";
+    EXPECT_FALSE(::PtInRegion(region.get(), 0, 0)) << "the corner is cut away";
+    EXPECT_TRUE(::PtInRegion(region.get(), 40, 12));
+
+    // Square again: the whole rectangle, corners included.
+    win::UniqueBstr square(::SysAllocString(L"0;0;0;0"));
+    corners.bstrVal = square.get();
+    ASSERT_HRESULT_SUCCEEDED(Call(81, DISPATCH_PROPERTYPUT, &corners));
+    win::UniqueRegion after(::CreateRectRgn(0, 0, 0, 0));
+    const int kind = ::GetWindowRgn(window, after.get());
+    EXPECT_TRUE(kind == ERROR || ::PtInRegion(after.get(), 0, 0));
 }
 
 }  // namespace

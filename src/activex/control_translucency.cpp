@@ -1,0 +1,54 @@
+// Translucency on screen: the transparent window style, so the container
+// paints before the control, and the copy of the container's pixels that
+// the face is blended with.
+#include "activex/control.h"
+#include "activex/window_region.h"
+
+namespace brixel::activex {
+
+bool CTavloCtrl::WantsTranslucentWindow() const noexcept {
+    const std::int16_t style = model_->Props().TranslucentStyle;
+    return (style == kvnAll || style == kvnBackground) && model_->UserMode();
+}
+
+void CTavloCtrl::SetTransparentWindow(bool after_change) noexcept {
+    background_.Release();
+    if (!window_ || window_->hwnd() == nullptr) return;
+    const HWND hwnd = window_->hwnd();
+    const LONG_PTR style = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    const LONG_PTR wanted = WantsTranslucentWindow() ? style | WS_EX_TRANSPARENT : style & ~LONG_PTR{WS_EX_TRANSPARENT};
+    if (wanted != style) ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, wanted);
+    if (after_change) {
+        ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                       SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CaptureBackgroundAt(RectInParent(hwnd));
+        window_->Repaint();
+    }
+}
+
+// Reading the container's pixels where the control's window shows would read
+// the control's own face; the window steps aside for the copy. The container
+// paints the uncovered area at once, so the copy is of its current look.
+void CTavloCtrl::CaptureBackgroundAt(const RECT& at) noexcept {
+    if (!window_ || window_->hwnd() == nullptr || model_->Props().TranslucentStyle == kvnNotTranslucent) return;
+    LoadDrawingPrimitives();
+    const HWND hwnd = window_->hwnd();
+    const HWND container = ::GetParent(hwnd);
+    const bool shown = ::IsWindowVisible(hwnd) != FALSE;
+    if (shown) {
+        ::ShowWindow(hwnd, SW_HIDE);
+        ::RedrawWindow(container, &at, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    background_.Release();
+    background_.CaptureIfNeeded(container, at, &msimg32_);
+    if (shown) ::ShowWindow(hwnd, SW_SHOWNA);
+}
+
+void CTavloCtrl::ApplyRegion() noexcept {
+    if (!window_ || window_->hwnd() == nullptr) return;
+    LoadDrawingPrimitives();
+    win::ApplyWindowRegion(window_->hwnd(), model_->Props(), model_->Interaction(), model_->UserMode(),
+                           capabilities_.win9x);
+}
+
+}  // namespace brixel::activex

@@ -358,29 +358,28 @@ void PixelCanvas::CopyBitmap(const PictureRef& picture, const Rect& dest, const 
         }
 }
 
-// The icon is stretched to `dest`. Normal: AND with the mask, XOR with the
-// (recoloured) colour pixels. Disabled: the system's embossed rendering of
-// the icon as drawn black on white.
+// The system's state drawing puts an icon at its own size at the top left
+// of `dest`. Normal: AND with the mask, XOR with the (recoloured) colour
+// pixels. Disabled: the icon is drawn black on white into an image the
+// size of `dest` and that image is embossed.
 void PixelCanvas::DrawIcon(const PictureRef& picture, const Rect& dest, PictureForm form, ColourMap recolour) {
     const PixelPicture* p = env_.pictures != nullptr ? env_.pictures->Find(picture) : nullptr;
     if (p == nullptr || p->kind != PictureKind::Icon || dest.IsEmpty()) return;
-    const std::vector<int> xs = StretchMap(dest.Width(), p->size.width, Shrink::KeepLast);
-    const std::vector<int> ys = StretchMap(dest.Height(), p->size.height, Shrink::KeepFirst);
     const bool recoloured = recolour != nullptr && p->HasColour();
     const auto source = [&](int x, int y) {
-        const int sx = xs[x - dest.left], sy = ys[y - dest.top];
-        Pixel c = p->ColourAt(sx, sy);
+        Pixel c = p->ColourAt(x - dest.left, y - dest.top);
         if (recoloured) c = ToPixel(recolour(ToRgb(c)));
-        return std::pair{p->Transparent(sx, sy), c};
+        return std::pair{p->Transparent(x - dest.left, y - dest.top), c};
     };
+    const Rect icon{dest.left, dest.top, dest.left + p->size.width, dest.top + p->size.height};
     if (form == PictureForm::Disabled) {
-        Emboss(dest, [&](int x, int y) {
+        Emboss(icon.Intersected(dest), [&](int x, int y) {
             const auto [keep, c] = source(x, y);
             return (keep ? (kWhitePixel ^ c) : c) != kWhitePixel;
         });
         return;
     }
-    const Rect area = dest.Intersected(Clip());
+    const Rect area = icon.Intersected(Clip());
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
             const auto [keep, c] = source(x, y);

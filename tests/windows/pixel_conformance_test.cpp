@@ -7,6 +7,7 @@
 #include "pixel/pixel_canvas.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace brixel::testing {
@@ -20,6 +21,35 @@ public:
 
 const Win32SystemColours kWin32Colours;
 
+// Differing pixels of the two canvases over the scene's client area; the
+// first few are described in `where`.
+int Compare(const Canvas& gdi, const Canvas& pixels, std::string& where) {
+    int differing = 0;
+    for (int y = 0; y < kSceneClient.bottom; ++y)
+        for (int x = 0; x < kSceneClient.right; ++x) {
+            const Rgb a = gdi.GetPixel({x, y}), b = pixels.GetPixel({x, y});
+            if (a == b) continue;
+            if (++differing <= 8) {
+                char line[96];
+                std::snprintf(line, sizeof line, "  (%d,%d) gdi %d,%d,%d pixel %d,%d,%d\n", x, y, a.r, a.g, a.b, b.r,
+                              b.g, b.b);
+                where += line;
+            }
+        }
+    return differing;
+}
+
+// Prints and records the count; a known difference says why and passes.
+void Report(const char* name, int differing, const std::string& where, const char* differs_because = nullptr) {
+    std::printf("[ pixels   ] %-22s %4d differing\n%s", name, differing, where.c_str());
+    ::testing::Test::RecordProperty("differing_pixels", differing);
+    if (differs_because != nullptr) {
+        std::printf("             known difference: %s\n", differs_because);
+        return;
+    }
+    EXPECT_EQ(differing, 0);
+}
+
 class PixelConformance : public GdiFixture, public ::testing::WithParamInterface<Scene> {
 protected:
     PaintModel Model() const {
@@ -28,22 +58,6 @@ protected:
         return m;
     }
 
-    // Differing pixels; the first few are described in `where`.
-    int Compare(const Canvas& gdi, const Canvas& pixels, std::string& where) const {
-        int differing = 0;
-        for (int y = 0; y < kSceneClient.bottom; ++y)
-            for (int x = 0; x < kSceneClient.right; ++x) {
-                const Rgb a = gdi.GetPixel({x, y}), b = pixels.GetPixel({x, y});
-                if (a == b) continue;
-                if (++differing <= 8) {
-                    char line[96];
-                    std::snprintf(line, sizeof line, "  (%d,%d) gdi %d,%d,%d pixel %d,%d,%d\n", x, y, a.r, a.g,
-                                  a.b, b.r, b.g, b.b);
-                    where += line;
-                }
-            }
-        return differing;
-    }
 };
 
 TEST_P(PixelConformance, BothBackendsPaintTheSameFace) {
@@ -62,9 +76,7 @@ TEST_P(PixelConformance, BothBackendsPaintTheSameFace) {
               DrawTheButton(pixels, kSceneClient, false, m).painted);
     std::string where;
     const int differing = Compare(*gdi, pixels, where);
-    std::printf("[ pixels   ] %-22s %4d differing\n%s", GetParam().name, differing, where.c_str());
-    RecordProperty("differing_pixels", differing);
-    EXPECT_EQ(differing, 0);
+    Report(GetParam().name, differing, where);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, PixelConformance, ::testing::ValuesIn(kScenes),
@@ -212,30 +224,111 @@ TEST_P(OperationConformance, BothBackendsDrawTheSamePixels) {
     pixels.FillRect(kSceneClient, Brush::Solid({255, 0, 255}));
     GetParam().draw(*gdi);
     GetParam().draw(pixels);
-    int differing = 0;
     std::string where;
-    for (int y = 0; y < kSceneClient.bottom; ++y)
-        for (int x = 0; x < kSceneClient.right; ++x) {
-            const Rgb a = gdi->GetPixel({x, y}), b = pixels.GetPixel({x, y});
-            if (a == b) continue;
-            if (++differing <= 12) {
-                char line[96];
-                std::snprintf(line, sizeof line, "  (%d,%d) gdi %d,%d,%d pixel %d,%d,%d\n", x, y, a.r, a.g, a.b, b.r,
-                              b.g, b.b);
-                where += line;
-            }
-        }
-    std::printf("[ pixels   ] %-22s %4d differing\n%s", GetParam().name, differing, where.c_str());
-    RecordProperty("differing_pixels", differing);
-    if (GetParam().differs_because != nullptr) {
-        std::printf("             known difference: %s\n", GetParam().differs_because);
-        return;
-    }
-    EXPECT_EQ(differing, 0);
+    const int differing = Compare(*gdi, pixels, where);
+    Report(GetParam().name, differing, where, GetParam().differs_because);
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, OperationConformance, ::testing::ValuesIn(kOperations),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// --- Pictures through both backends ------------------------------------------------------
+
+// A 6 x 4 bitmap and an icon of the same colours whose left column and top
+// row show the destination, as GDI objects and as registered pixel images.
+class PictureConformance : public GdiFixture {
+protected:
+    static constexpr Size kSize{6, 4};
+
+    void SetUp() override {
+        std::vector<pixel::Pixel> colours;
+        for (int y = 0; y < kSize.height; ++y)
+            for (int x = 0; x < kSize.width; ++x)
+                colours.push_back(x == 2 && y == 2 ? 0x00FFFFFF : pixel::ToPixel({static_cast<std::uint8_t>(40 * x), static_cast<std::uint8_t>(60 * y), 200}));
+        std::vector<std::uint8_t> mask;
+        for (int y = 0; y < kSize.height; ++y)
+            for (int x = 0; x < kSize.width; ++x) mask.push_back(x == 0 || y == 0 ? 1 : 0);
+        std::vector<pixel::Pixel> icon_colours = colours;
+        for (std::size_t i = 0; i < mask.size(); ++i)
+            if (mask[i]) icon_colours[i] = 0;
+        bitmap_.reset(ColourBitmap(colours));
+        UniqueBitmap mask_bits(MaskBitmap(mask)), icon_bits(ColourBitmap(icon_colours));
+        ICONINFO info{TRUE, 0, 0, mask_bits.get(), icon_bits.get()};
+        icon_.reset(::CreateIconIndirect(&info));
+        ASSERT_TRUE(bitmap_ && icon_);
+        const Size himetric{kSize.width * 2540 / 96, kSize.height * 2540 / 96};
+        bitmap_ref_ = {PictureKind::Bitmap, reinterpret_cast<std::uintptr_t>(bitmap_.get()), himetric};
+        icon_ref_ = {PictureKind::Icon, reinterpret_cast<std::uintptr_t>(icon_.get()), himetric};
+        registry_.Register(bitmap_ref_.value, {PictureKind::Bitmap, kSize, colours, {}});
+        registry_.Register(icon_ref_.value, {PictureKind::Icon, kSize, icon_colours, mask});
+    }
+
+    static HBITMAP ColourBitmap(const std::vector<pixel::Pixel>& pixels) {
+        BITMAPINFO bi{};
+        bi.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), kSize.width, -kSize.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HBITMAP made = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (made != nullptr) std::memcpy(bits, pixels.data(), pixels.size() * sizeof(pixel::Pixel));
+        return made;
+    }
+    static HBITMAP MaskBitmap(const std::vector<std::uint8_t>& mask) {
+        std::vector<WORD> rows(static_cast<std::size_t>(kSize.height), 0);  // rows are WORD aligned
+        for (int y = 0; y < kSize.height; ++y)
+            for (int x = 0; x < kSize.width; ++x)
+                if (mask[static_cast<std::size_t>(y * kSize.width + x)]) rows[static_cast<std::size_t>(y)] |= static_cast<WORD>(0x80 >> x);
+        return ::CreateBitmap(kSize.width, kSize.height, 1, 1, rows.data());
+    }
+
+    // Draws with `draw` on both and compares.
+    template <typename Draw>
+    void Check(const char* name, Draw draw) {
+        std::unique_ptr<Surface> gdi = MakeSurface({kSceneClient.Width(), kSceneClient.Height()}, true, {255, 0, 255});
+        ASSERT_NE(gdi, nullptr);
+        pixel::PixelEnvironment env;
+        env.system_colours = &kWin32Colours;
+        env.pictures = &registry_;
+        pixel::PixelCanvas pixels({kSceneClient.Width(), kSceneClient.Height()}, env);
+        pixels.FillRect(kSceneClient, Brush::Solid({255, 0, 255}));
+        draw(*gdi);
+        draw(pixels);
+        EXPECT_EQ(gdi->PicturePixelSize(bitmap_ref_), pixels.PicturePixelSize(bitmap_ref_));
+        std::string where;
+        Report(name, Compare(*gdi, pixels, where), where);
+    }
+
+    using UniqueBitmap = win::UniqueBitmap;
+    UniqueBitmap bitmap_;
+    win::UniqueIcon icon_;
+    PictureRef bitmap_ref_, icon_ref_;
+    pixel::PictureRegistry registry_;
+};
+
+TEST_F(PictureConformance, BitmapsCopiedAndStretched) {
+    Check("Bitmaps", [this](Canvas& c) {
+        c.CopyBitmap(bitmap_ref_, {1, 1, 7, 5}, {0, 0, 6, 4});
+        c.CopyBitmap(bitmap_ref_, {10, 1, 27, 12}, {0, 0, 6, 4});
+        c.CopyBitmap(bitmap_ref_, {30, 1, 34, 4}, {0, 0, 6, 4});
+        c.CopyBitmap(bitmap_ref_, {40, 1, 44, 3}, {2, 1, 6, 3});
+    });
+}
+
+TEST_F(PictureConformance, IconsNormalStretchedAndRecoloured) {
+    Check("Icons", [this](Canvas& c) {
+        c.DrawIcon(icon_ref_, {1, 1, 7, 5}, PictureForm::Normal, nullptr);
+        c.DrawIcon(icon_ref_, {10, 1, 22, 9}, PictureForm::Normal, nullptr);
+        c.DrawIcon(icon_ref_, {30, 1, 36, 5}, PictureForm::Normal, [](Rgb v) {
+            return v == kBlack ? v : Rgb{static_cast<std::uint8_t>(255 - v.r), v.g, 0};
+        });
+    });
+}
+
+TEST_F(PictureConformance, IconsEmbossedWhenDisabled) {
+    Check("DisabledIcons", [this](Canvas& c) {
+        c.FillRect({0, 0, 40, 12}, Brush::Solid({212, 208, 200}));
+        c.DrawIcon(icon_ref_, {1, 1, 7, 5}, PictureForm::Disabled, nullptr);
+        c.DrawIcon(icon_ref_, {10, 1, 22, 9}, PictureForm::Disabled, nullptr);
+    });
+}
 
 }  // namespace
 }  // namespace brixel::testing

@@ -301,6 +301,15 @@ TEST_F(PixelPictures, IconShowsTheDestinationThroughItsMaskAndRecolours) {
     EXPECT_EQ(c.GetPixel({1, 0}), (Rgb{0, 255, 0}));
 }
 
+TEST_F(PixelPictures, IconKeepsItsOwnSizeAtTheTopLeftOfALargerDest) {
+    PixelCanvas c({4, 2}, env);
+    c.FillRect({0, 0, 4, 2}, Brush::Solid(kGrey));
+    c.DrawIcon({PictureKind::Icon, kIcon, {}}, {0, 0, 4, 2}, PictureForm::Normal, nullptr);
+    EXPECT_EQ(c.GetPixel({1, 0}), kBlack);
+    EXPECT_EQ(c.GetPixel({2, 0}), kGrey);
+    EXPECT_EQ(c.GetPixel({1, 1}), kGrey);
+}
+
 TEST_F(PixelPictures, DisabledIconIsEmbossedInHighlightThenShadow) {
     PixelCanvas c({4, 2}, env);
     c.FillRect({0, 0, 4, 2}, Brush::Solid(kRed));

@@ -96,7 +96,11 @@ void MenuEditorPage::OnPageLoaded() {
         }
     }
     const win::ComPtr<IMenuAccess> access = MenuOf();
-    if (access) model_.Fill(*access->MenuItems());
+    if (access) {
+        model_.Fill(*access->MenuItems());
+    } else {
+        model_.Reset();
+    }
     FillList();
     ShowItemFields();
     if (::IsWindowVisible(Window())) model_.WarnNegativeIds();

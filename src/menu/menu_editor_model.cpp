@@ -23,6 +23,12 @@ bool HasShortcut(const MenuItemFields& f) { return !f.shortcut.empty() && !IsNoS
 
 // --- Filling ----------------------------------------------------------------------
 
+void MenuEditorModel::Reset() {
+    lines_.clear();
+    negative_ids_ = false;
+    Finish();
+}
+
 // Levels come from where a record really sits, so a stored Level that
 // disagrees with the shape cannot reshape the tree on the next apply.
 void MenuEditorModel::Fill(const MenuTree& tree) {
@@ -37,6 +43,10 @@ void MenuEditorModel::Fill(const MenuTree& tree) {
         negative_ids_ = negative_ids_ || record.id < 0;
         lines_.push_back(std::move(line));
     });
+    Finish();
+}
+
+void MenuEditorModel::Finish() {
     lines_.push_back(NewLine());
     ComputeRelations();
     filled_ = lines_;

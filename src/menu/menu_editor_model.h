@@ -52,11 +52,14 @@ struct MenuEditorLine {
 
 class MenuEditorModel {
 public:
-    explicit MenuEditorModel(MessageBoxHost& host) : host_(host) {}
+    // Starts with nothing but the blank line, as for an empty tree.
+    explicit MenuEditorModel(MessageBoxHost& host) : host_(host) { Reset(); }
 
     // Lists every record of `tree` in menu order, appends the blank line and
     // selects the first line.
     void Fill(const MenuTree& tree);
+    // Just the blank line: for a selection whose tree cannot be reached.
+    void Reset();
     // When the page is shown: warns once per fill about negative IDs in the
     // stored tree. Returns whether it warned.
     bool WarnNegativeIds();
@@ -115,6 +118,8 @@ private:
 
     template <typename Change>
     void Edit(Change change);
+    // Appends the blank line and makes the lines the filled state.
+    void Finish();
     MenuEditorLine NewLine() const;
     std::int16_t NewId() const;
     std::size_t RealLineCount() const { return lines_.size() - 1; }

@@ -79,6 +79,16 @@ TEST_F(MenuEditorModelTest, FillListsTheTreeInMenuOrderWithDotPrefixesAndABlankL
     EXPECT_FALSE(model.Dirty());
 }
 
+TEST_F(MenuEditorModelTest, UnfilledModelHoldsJustTheBlankLineAndAppliesAnEmptyTree) {
+    MenuEditorModel fresh{box};
+    ASSERT_EQ(fresh.LineCount(), 1u);
+    EXPECT_FALSE(fresh.Delete());
+    EXPECT_EQ(fresh.Current().id, 0);
+    tree.AddItem(9, kTopLevel);
+    EXPECT_TRUE(fresh.Apply(tree));
+    EXPECT_EQ(tree.CountAll(), 0u) << "the page's list is the whole tree";
+}
+
 TEST_F(MenuEditorModelTest, NegativeIdShowsEmptyAndWarnsOnceWhenShown) {
     auto stored = std::make_unique<MenuItemRecord>(std::int16_t{-5});
     tree.AppendLoaded(std::move(stored));

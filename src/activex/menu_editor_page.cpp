@@ -188,7 +188,11 @@ bool MenuEditorPage::OnPageCommand(int id, int code) {
             }
             return true;
         default:
-            if (!showing_) ItemFieldChanged(id);
+            // Only changes count: focus and other notices must not turn the
+            // blank line into an item or mark the page dirty.
+            if (!showing_ && (code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED)) {
+                ItemFieldChanged(id);
+            }
             return false;
     }
 }

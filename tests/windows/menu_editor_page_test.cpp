@@ -165,6 +165,10 @@ TEST_F(MenuEditorPageTest, ShowsTheTreeWithDotPrefixesAndTheFirstLinesFields) {
     EXPECT_EQ(ComboBox_GetCount(Item(IDC_MENU_ITEM_SHORTCUT)), 80);
     SelectLine(2);
     EXPECT_EQ(Text(IDC_MENU_ITEM_CAPTION), L"Recent");
+    SelectLine(4);
+    ::SetFocus(Item(IDC_MENU_ITEM_CAPTION));  // visiting the blank line is not editing it
+    Pump();
+    EXPECT_EQ(Lines().size(), 5u);
     EXPECT_EQ(page_->IsPageDirty(), S_FALSE);
 }
 

@@ -20,7 +20,7 @@ Pixel PixelPicture::ColourAt(int x, int y) const {
 }
 
 bool PixelPicture::Transparent(int x, int y) const {
-    if (kind != PictureKind::Icon || !Inside(*this, x, y)) return false;
+    if (kind == PictureKind::Bitmap || !Inside(*this, x, y)) return false;
     const std::size_t i = Index(*this, x, y);
     return i < mask.size() && mask[i] != 0;
 }

@@ -17,7 +17,7 @@ struct PixelPicture {
     PictureKind kind = PictureKind::None;
     Size size{};
     std::vector<Pixel> colour;        // row after row; empty for a monochrome icon
-    std::vector<std::uint8_t> mask;   // icons only: 1 where the destination shows
+    std::vector<std::uint8_t> mask;   // icons and metafiles: 1 where the destination shows
     // A monochrome icon keeps its XOR bits here as 0 or 0xFFFFFF pixels.
     bool HasColour() const { return kind != PictureKind::Icon || !colour.empty(); }
     Pixel ColourAt(int x, int y) const;

@@ -387,4 +387,16 @@ void PixelCanvas::DrawIcon(const PictureRef& picture, const Rect& dest, PictureF
         }
 }
 
+void PixelCanvas::PlayMetafile(const PictureRef& picture, const Rect& dest) {
+    const PixelPicture* p = env_.pictures != nullptr ? env_.pictures->Find(picture) : nullptr;
+    if (p == nullptr || p->kind != PictureKind::Metafile || dest.IsEmpty()) return;
+    const std::vector<int> xs = StretchMap(dest.Width(), p->size.width, Shrink::KeepLast);
+    const std::vector<int> ys = StretchMap(dest.Height(), p->size.height, Shrink::KeepFirst);
+    for (int y = dest.top; y < dest.bottom; ++y)
+        for (int x = dest.left; x < dest.right; ++x) {
+            const int sx = xs[x - dest.left], sy = ys[y - dest.top];
+            if (!p->Transparent(sx, sy)) Plot(x, y, p->ColourAt(sx, sy));
+        }
+}
+
 }  // namespace brixel::pixel

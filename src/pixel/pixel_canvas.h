@@ -101,6 +101,9 @@ public:
     Size PicturePixelSize(const PictureRef& picture) const override;
     void CopyBitmap(const PictureRef& picture, const Rect& dest, const Rect& source) override;
     void DrawIcon(const PictureRef& picture, const Rect& dest, PictureForm form, ColourMap recolour) override;
+    // A metafile is registered as the image it plays into, its mask marking
+    // what it leaves alone; it is stretched to `dest`.
+    void PlayMetafile(const PictureRef& picture, const Rect& dest) override;
 
 private:
     Rect Clip() const { return clips_.back(); }

@@ -319,6 +319,15 @@ TEST_F(PixelPictures, DisabledIconIsEmbossedInHighlightThenShadow) {
     EXPECT_EQ(c.GetPixel({2, 1}), kWhite) << "highlight one right and down";
 }
 
+TEST_F(PixelPictures, MetafilePlaysStretchedAndLeavesItsMaskedPixels) {
+    registry.Register(9, {PictureKind::Metafile, {2, 1}, {ToPixel(kRed), ToPixel(kBlue)}, {1, 0}});
+    PixelCanvas c({4, 1}, env);
+    c.FillRect({0, 0, 4, 1}, Brush::Solid(kGrey));
+    c.PlayMetafile({PictureKind::Metafile, 9, {}}, {0, 0, 4, 1});
+    EXPECT_EQ(Art(c, {0, 0, 4, 1}, kBlue), "..##\n");
+    EXPECT_EQ(Art(c, {0, 0, 4, 1}, kGrey), "##..\n");
+}
+
 TEST_F(PixelPictures, HimetricSizeRoundsToThePixel) {
     PixelCanvas c({1, 1}, env);
     EXPECT_EQ(c.PicturePixelSize({PictureKind::Bitmap, kBitmap, {847, 846}}), (Size{32, 32}));

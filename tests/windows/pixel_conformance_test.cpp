@@ -4,6 +4,7 @@
 // of differing pixels per scene is printed so a regression shows where.
 #include "gdi_test_support.h"
 #include "native/pixel/scenes.h"
+#include "render/menu_entry.h"
 #include "pixel/pixel_canvas.h"
 
 #include <cstdio>
@@ -104,7 +105,25 @@ void Lines(Canvas& c, PenStyle style) {
     c.DrawLine({84, 23}, {84, 2}, Pen{kInk, style});
 }
 
+// Menu entries without texts (the backends rasterise text differently).
+void MenuEntries(Canvas& c) {
+    MenuEntryModel m;
+    m.colours = {{255, 255, 240}, {90, 110, 160}, {128, 128, 128}, kBlack, {49, 106, 197}, kWhite,
+                 {128, 128, 128}, {212, 208, 200}, kWhite, {128, 128, 128}};
+    m.sidebar = true;
+    DrawMenuEntry(c, {0, 0, 87, 8}, m, true, false);
+    DrawMenuEntry(c, {0, 8, 87, 16}, m, true, true);
+    m.separator = true;
+    DrawMenuEntry(c, {0, 16, 87, 21}, m, true, false);
+    m.separator = false;
+    m.sidebar = false;
+    m.right_to_left = true;
+    m.enabled = false;
+    DrawMenuEntry(c, {0, 21, 87, 25}, m, true, true);
+}
+
 const Operation kOperations[] = {
+    {"MenuEntries", MenuEntries},
     {"SolidLines", [](Canvas& c) { Lines(c, PenStyle::Solid); }},
     {"DottedLines", [](Canvas& c) { Lines(c, PenStyle::Dotted); }},
     {"DashedLines", [](Canvas& c) { Lines(c, PenStyle::Dashed); }},

@@ -209,6 +209,8 @@ int EmPixels(FT_Face probe, int height) {
 
 }  // namespace
 
+namespace {
+
 struct Layout {
     FT_Face face = nullptr;
     FontMetrics metrics;
@@ -216,7 +218,7 @@ struct Layout {
     std::vector<Line> lines;
 };
 
-static Layout LayOut(FreeTypeTextService::Engine& engine, const FontDescription& d, std::u16string_view text,
+Layout LayOut(FreeTypeTextService::Engine& engine, const FontDescription& d, std::u16string_view text,
                      const Rect& bounds, std::uint32_t format) {
     Layout out;
     FT_Face probe = engine.Open(FileFor(d), -kDefaultHeight);
@@ -235,6 +237,8 @@ static Layout LayOut(FreeTypeTextService::Engine& engine, const FontDescription&
     }
     return out;
 }
+
+}  // namespace
 
 Rect FreeTypeTextService::Measure(std::u16string_view text, FontRef font, const Rect& bounds,
                                   std::uint32_t format) const {

@@ -498,6 +498,11 @@ TEST_F(ControlPictures, BitmapPictureObjectIsPaintedWithWhiteKeyedOut) {
     v.pdispVal = picture.get();
     ASSERT_HRESULT_SUCCEEDED(Put(dispid::kPicture, v));
     ASSERT_HRESULT_SUCCEEDED(PutShort(dispid::kAppearance, kvnFlat));
+    win::UniqueBstr empty(L"");
+    VARIANT caption{};
+    caption.vt = VT_BSTR;
+    caption.bstrVal = empty.get();
+    ASSERT_HRESULT_SUCCEEDED(Put(DISPID_CAPTION, caption));  // no text over the picture
     VARIANT back{};
     back.vt = VT_I4;
     back.lVal = RGB(10, 200, 30);

@@ -128,24 +128,6 @@ TEST_F(ButtonImage, DisabledWithoutItsPictureIsEmbossedInSystemColours) {
     EXPECT_EQ(InkAt(kNormalInk), (Point{-1, -1}));
 }
 
-TEST_F(ButtonImage, StretchedFillsThePictureArea) {
-    m.props.PictureStyle = kvnStretched;
-    Draw();
-    EXPECT_EQ(face.At(37, 17), kNormalInk);
-    EXPECT_EQ(face.At(38, 18), kUntouched);
-    EXPECT_EQ(face.At(2, 2), kUntouched);  // the keyed column, stretched
-}
-
-TEST_F(ButtonImage, OversizedBitmapAlignedAsTheAreaAndDrawnWhole) {
-    log->bitmaps[9] = FakeImage{{50, 30}, std::vector<Rgb>(1500, kNormalInk)};
-    SetPicture(StateVariant::Normal, {PictureKind::Bitmap, 9, {HimetricOf(50), HimetricOf(30)}});
-    m.props.PictureHAlignment = kvnRightJustify;
-    m.props.PictureVAlignment = kvnBottomJustify;
-    Draw();
-    EXPECT_EQ(InkAt(kNormalInk), (Point{2, 2}));
-    EXPECT_EQ(face.At(39, 19), kNormalInk);  // past the area: the whole bitmap
-}
-
 TEST_F(ButtonImage, IconsDrawAtTheClippedSizeInTheirStateForm) {
     SetPicture(StateVariant::Normal, {PictureKind::Icon, kIconHandle, {HimetricOf(32), HimetricOf(32)}});
     m.props.PictureEffectWhenMouseOver = kvnDarker;

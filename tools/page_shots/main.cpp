@@ -107,7 +107,7 @@ bool ShootPage(HMODULE library, IUnknown* control, const PageShot& shot, const s
     if (FAILED(page->SetPageSite(&site)) || FAILED(page->GetPageInfo(&info))) return false;
     RECT frame_rect{0, 0, info.size.cx + 16, info.size.cy + 16};
     ::AdjustWindowRect(&frame_rect, WS_OVERLAPPEDWINDOW, FALSE);
-    brixel::win::UniqueWindow frame(::CreateWindowExW(0, L"Static", info.pszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+    brixel::win::UniqueWindow frame(::CreateWindowExW(0, L"Static", L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                                       20, 20, frame_rect.right - frame_rect.left,
                                                       frame_rect.bottom - frame_rect.top, nullptr, nullptr, nullptr,
                                                       nullptr));

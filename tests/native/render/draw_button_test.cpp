@@ -3,6 +3,7 @@
 #include "paint_model_support.h"
 #include "text_canvas.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -40,19 +41,34 @@ struct LayerCase {
     std::function<void(PaintModel&)> setup;
     Ops memory;  // what is composed off screen, in order
     Ops target;  // what reaches the target, in order
+    // The bevelled and XP faces draw many strokes of their own (their tests
+    // check them): for those only the layers named here must come in order.
+    bool exact = true;
 };
+
+// `expected` appears in `actual` in the same order, other calls between.
+bool InOrder(const Ops& expected, const Ops& actual) {
+    auto at = actual.begin();
+    for (const std::string& op : expected) {
+        at = std::find(at, actual.end(), op);
+        if (at == actual.end()) return false;
+        ++at;
+    }
+    return true;
+}
 
 TEST(DrawTheButton, ComposesTheLayersInOrder) {
     const LayerCase cases[] = {
         {"flat face at rest", [](PaintModel&) {}, {"FillRect", "FrameRect", "DrawText"}, {"Transfer"}},
-        {"focused: the frame goes on the target after the copy", [](PaintModel& m) { m.has_focus = true; },
-         {"FillRect", "FrameRect", "DrawText"}, {"Transfer", "FrameRect"}},
-        {"focused at design time: no frame",
+        {"focused: the default frame inside, the focus frame on the target after the copy",
+         [](PaintModel& m) { m.has_focus = true; }, {"FillRect", "FrameRect", "FrameRect", "DrawText"},
+         {"Transfer", "FrameRect"}},
+        {"focused at design time: no focus frame",
          [](PaintModel& m) {
              m.has_focus = true;
              m.user_mode = false;
          },
-         {"FillRect", "FrameRect", "DrawText"}, {"Transfer"}},
+         {"FillRect", "FrameRect", "FrameRect", "DrawText"}, {"Transfer"}},
         {"gradient replaces the plain background",
          [](PaintModel& m) {
              m.props.Gradient = true;
@@ -71,26 +87,26 @@ TEST(DrawTheButton, ComposesTheLayersInOrder) {
              m.state.menu_open = true;
              m.has_focus = true;
          },
-         Join({{"FillRect", "FillRect"}, kArrow, {"DrawLine", "FrameRect", "DrawText"}}), {"Transfer"}},
+         Join({{"FillRect", "FillRect"}, kArrow, {"DrawLine", "FrameRect", "FrameRect", "DrawText"}}), {"Transfer"}},
         {"3D split button, menu closed: etched separator",
          [](PaintModel& m) {
              Split(m);
              m.props.Appearance = kvn3D;
          },
-         Join({{"FillRect"}, kArrow, {"DrawLine", "DrawLine", "FrameRect", "DrawText"}}), {"Transfer"}},
+         Join({{"FillRect"}, kArrow, {"DrawLine", "DrawLine", "DrawText"}}), {"Transfer"}, false},
         {"3D split button, menu open: no separator",
          [](PaintModel& m) {
              Split(m);
              m.props.Appearance = kvn3D;
              m.state.menu_open = true;
          },
-         Join({{"FillRect", "FillRect"}, kArrow, {"FrameRect", "DrawText"}}), {"Transfer"}},
+         Join({{"FillRect", "FillRect"}, kArrow, {"DrawText"}}), {"Transfer"}, false},
         {"XP split button: the XP separator",
          [](PaintModel& m) {
              Split(m);
              m.props.Appearance = kvnXPStyleAPB;
          },
-         Join({{"FillRect"}, kArrow, {"DrawLine", "DrawLine", "FrameRect", "DrawText"}}), {"Transfer"}},
+         Join({{"FillRect"}, kArrow, {"DrawLine", "DrawLine", "DrawText"}}), {"Transfer"}, false},
         {"translucent background: blended before the border and caption",
          [](PaintModel& m) {
              m.props.TranslucentStyle = kvnBackground;
@@ -124,7 +140,11 @@ TEST(DrawTheButton, ComposesTheLayersInOrder) {
         ComposingCanvas<TextCanvas> target(true, true);
         const PaintResult result = DrawTheButton(target, kClient, false, m);
         EXPECT_TRUE(result.painted) << c.name;
-        EXPECT_EQ(target.memory.Ops(), c.memory) << c.name << "\n" << target.memory.Transcript();
+        if (c.exact) {
+            EXPECT_EQ(target.memory.Ops(), c.memory) << c.name << "\n" << target.memory.Transcript();
+        } else {
+            EXPECT_TRUE(InOrder(c.memory, target.memory.Ops())) << c.name << "\n" << target.memory.Transcript();
+        }
         EXPECT_EQ(target.Ops(), c.target) << c.name << "\n" << target.Transcript();
         EXPECT_EQ(target.last_image_size, (Size{87, 25})) << c.name;
     }
@@ -239,7 +259,12 @@ TEST(DrawTheButton, MouseOverLooksPaintFlatAtDesignTime) {
         m.user_mode = c.user_mode;
         ComposingCanvas<TextCanvas> target;
         DrawTheButton(target, kClient, false, m);
-        EXPECT_EQ(target.memory.CallsNamed("DrawLine").size(), c.separator_lines) << c.name;
+        // The separator's lines run down the menu part's left edge (x 70)
+        // and the pixel after it; the main part's bevel ends at x 69.
+        std::size_t separators = 0;
+        for (const CanvasCall& line : target.memory.CallsNamed("DrawLine"))
+            separators += line.rect.left == line.rect.right && (line.rect.left == 70 || line.rect.left == 71) ? 1 : 0;
+        EXPECT_EQ(separators, c.separator_lines) << c.name << "\n" << target.memory.Transcript();
     }
 }
 

@@ -45,6 +45,48 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageByClsid,
                                            PageCase{"Picture", &CLSID_PropPagePicture, L"Picture"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Each page is an in-process class of the same module and apartment as the
+// control, and unregistration takes it away again.
+TEST_F(PropertyPages, PagesAreRegisteredBesideTheControlAndRemoved) {
+    using Entry = HRESULT(WINAPI*)();
+    auto reg = library_.Export<Entry>("DllRegisterServer");
+    auto unreg = library_.Export<Entry>("DllUnregisterServer");
+    ASSERT_NE(reg, nullptr);
+    ASSERT_NE(unreg, nullptr);
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(library_.get(), path, MAX_PATH);
+    const auto value = [](const std::wstring& key, const wchar_t* name) {
+        wchar_t buffer[1024] = {};
+        DWORD bytes = sizeof(buffer);
+        const LSTATUS s =
+            ::RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &bytes);
+        return s == ERROR_SUCCESS ? std::wstring(buffer) : std::wstring(L"<missing>");
+    };
+    const struct {
+        const CLSID* clsid;
+        const wchar_t* prog_id;
+    } pages[] = {{&CLSID_TavloPropPage, L"BrixelDemo.TavloPropPage.1"},
+                 {&CLSID_PropPageMore, L"BrixelDemo.CPropPageMore"},
+                 {&CLSID_PropPageGradientFill, L"BrixelDemo.CPropPageGradientFill"},
+                 {&CLSID_PropPagePicture, L"BrixelDemo.CPropPagePicture"}};
+    ASSERT_HRESULT_SUCCEEDED(reg());
+    for (const auto& page : pages) {
+        wchar_t guid[40] = {};
+        ::StringFromGUID2(*page.clsid, guid, 40);
+        const std::wstring key = std::wstring(L"CLSID\\") + guid;
+        EXPECT_EQ(value(key + L"\\InprocServer32", nullptr), path) << page.prog_id;
+        EXPECT_EQ(value(key + L"\\InprocServer32", L"ThreadingModel"), L"Apartment") << page.prog_id;
+        EXPECT_EQ(value(std::wstring(page.prog_id) + L"\\CLSID", nullptr), guid);
+    }
+    ASSERT_HRESULT_SUCCEEDED(unreg());
+    for (const auto& page : pages) {
+        wchar_t guid[40] = {};
+        ::StringFromGUID2(*page.clsid, guid, 40);
+        EXPECT_EQ(value(std::wstring(L"CLSID\\") + guid + L"\\InprocServer32", nullptr), L"<missing>");
+        EXPECT_EQ(value(std::wstring(page.prog_id) + L"\\CLSID", nullptr), L"<missing>");
+    }
+}
+
 // --- Showing the control's values --------------------------------------------------
 
 TEST_F(PropertyPages, AppearancePageShowsTheControlsValues) {

@@ -241,6 +241,8 @@ void BasicGdiCanvas<Base>::RoundRect(const Rect& r, Size corner, const Pen& pen,
     if (fill != nullptr) brush.emplace(dc_, *fill);
     SelectScope select_pen(dc_, gdi_pen ? static_cast<HGDIOBJ>(gdi_pen.get()) : ::GetStockObject(NULL_PEN));
     SelectScope select_brush(dc_, brush ? static_cast<HGDIOBJ>(brush->get()) : ::GetStockObject(NULL_BRUSH));
+    // The gaps of dotted and dashed outlines keep what is under them.
+    BackModeScope transparent(dc_, TRANSPARENT);
     // A null pen leaves the right and bottom edges to the brush, one pixel
     // short; widen by one so a filled shape keeps the rectangle's size.
     const int grow = gdi_pen ? 0 : 1;

@@ -139,9 +139,7 @@ const Operation kOperations[] = {
      [](Canvas& c) {
          const Brush fill = Brush::Solid(kPaper);
          c.RoundRect({42, 1, 62, 24}, {9, 9}, Pen{kInk, PenStyle::Dotted}, &fill);
-     },
-     "the canvas leaves the gaps of dotted and dashed pens untouched; the GDI backend's rounded rectangle "
-     "keeps the DC's opaque background mode and paints them in the background colour"},
+     }},
     {"RoundRectsWithoutPen",
      [](Canvas& c) {
          const Brush fill = Brush::Solid(kPaper);

@@ -72,7 +72,7 @@ PaintModel CTavloCtrl::BuildPaintModel(bool has_focus) const {
         const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
         m.parent_back_colour = ResolveOleColor(parent_back, host_);
     }
-    m.detected_xp_scheme = model_->EffectiveXPScheme();
+    m.detected_xp_scheme = host_.DetectDesktopXPScheme();
     m.system_colours = &host_;
     const SharedPicture* pictures[4] = {&m.props.Picture, &m.props.MouseInPicture, &m.props.DownPicture,
                                         &m.props.DisabledPicture};

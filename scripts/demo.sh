@@ -5,9 +5,13 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/setup-deps.sh
+# The page screenshots need a display: without one, run under a virtual one.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
 echo "== building BRIXELDEMO.ocx (x64)"
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target brixeldemo gallery -j"${JOBS:-2}" >build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
+cmake --build --preset win64 --target brixeldemo gallery page_shots -j"${JOBS:-2}" >build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
 . scripts/wine-env.sh
 scripts/wine-prefix.sh up
 trap 'scripts/wine-prefix.sh down >/dev/null' EXIT
@@ -19,3 +23,6 @@ echo "== cscript samples/demo.vbs"
 echo "== gallery of the faces"
 "$BRIXEL_WINE64" build/win64/bin/gallery.exe "$(winepath -w build/gallery.png)" "$(winepath -w build/faces.png)" 2>/dev/null | tr -d '\r'
 echo "galleries written to $root/build/gallery.png and $root/build/faces.png"
+echo "== property pages"
+"$BRIXEL_WINE64" build/win64/bin/page_shots.exe "$(winepath -w build)" 2>/dev/null | tr -d '\r'
+echo "page screenshots written to $root/build/page_*.png"

@@ -103,19 +103,28 @@ HRESULT CTavloCtrl::GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) no
     return E_INVALIDARG;
 }
 
+// A property frame gives up on the whole set when one page cannot be made:
+// the system's colour page is named only where the system has one.
+bool StockColorPageAvailable() noexcept {
+    win::ComPtr<IClassFactory> factory;
+    return SUCCEEDED(::CoGetClassObject(kStockColorPage, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                                        factory.put_void()));
+}
+
 HRESULT CTavloCtrl::GetPages(CAUUID* pages) noexcept {
     if (pages == nullptr) return E_POINTER;
     static const GUID* const kPages[] = {&CLSID_TavloPropPage, &CLSID_PropPageMore, &kStockColorPage,
                                          &CLSID_PropPageGradientFill, &CLSID_PropPagePicture,
                                          &CLSID_PropPageDropMenu};
-    constexpr ULONG count = sizeof(kPages) / sizeof(kPages[0]);
-    pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(count * sizeof(GUID)));
-    if (pages->pElems == nullptr) {
-        pages->cElems = 0;
-        return E_OUTOFMEMORY;
+    constexpr ULONG most = sizeof(kPages) / sizeof(kPages[0]);
+    pages->cElems = 0;
+    pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(most * sizeof(GUID)));
+    if (pages->pElems == nullptr) return E_OUTOFMEMORY;
+    const bool stock_colours = StockColorPageAvailable();
+    for (const GUID* page : kPages) {
+        if (page == &kStockColorPage && !stock_colours) continue;
+        pages->pElems[pages->cElems++] = *page;
     }
-    for (ULONG i = 0; i < count; ++i) pages->pElems[i] = *kPages[i];
-    pages->cElems = count;
     return S_OK;
 }
 

@@ -2,10 +2,7 @@
 
 #include "activex/brixeldemo.h"
 
-#if __has_include("activex/menu_editor_page.h")
 #include "activex/menu_editor_page.h"
-#define BRIXEL_HAS_MENU_EDITOR_PAGE 1
-#endif
 
 namespace brixel::activex {
 
@@ -16,9 +13,7 @@ std::span<const PageClass> PageClasses() {
         {{&CLSID_PropPageGradientFill, &CreateGradientPage}, L"BrixelDemo.CPropPageGradientFill",
          L"BrixelDemo Gradient Page"},
         {{&CLSID_PropPagePicture, &CreatePicturePage}, L"BrixelDemo.CPropPagePicture", L"BrixelDemo Picture Page"},
-#ifdef BRIXEL_HAS_MENU_EDITOR_PAGE
         {{&CLSID_PropPageDropMenu, &CreateMenuEditorPage}, L"BrixelDemo.CPropPageDropMenu", L"BrixelDemo Menu Page"},
-#endif
     };
     return classes;
 }

@@ -278,6 +278,7 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             if (tracking_popup_) OnMenuLoopEnd();
             return 0;
         case kUmAutoDropProbe: OnAutoDropProbe(lparam); return 0;
+        case kUmAutoDropNow: OnAutoDropNow(); return 0;
         case kUmShortcutInvoke: OnShortcutInvoke(wparam, lparam); return 0;
         case WM_SETCURSOR:
             if (OnSetCursor(lparam)) return TRUE;

@@ -20,6 +20,9 @@ inline constexpr DISPID kDispidMenuDropped = 5;
 inline constexpr DISPID kDispidMenuItemClicked = 6;
 inline constexpr DISPID kDispidMenuButtonPressed = 7;
 
+// Posted by a control to itself: an auto-drop decided in the message hook.
+inline constexpr UINT kUmAutoDropNow = WM_APP + 0x0BD0;
+
 class ControlWindow final : public BehaviorHost {
 public:
     explicit ControlWindow(CTavloCtrl& control) noexcept : control_(control), behavior_(*this) {}
@@ -102,6 +105,8 @@ private:
     void OnMenuLoopStart();
     void OnMenuLoopEnd();
     void OnAutoDropProbe(LPARAM lparam);
+    void OnAutoDropNow();
+    bool AutoDropAllowed(POINT screen) const;
     void OnShortcutInvoke(WPARAM wparam, LPARAM lparam);
     void ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u16string& address, bool enabled);
     bool InDropPart(POINT client_point) const;
@@ -119,6 +124,7 @@ private:
     bool drop_suppressed_ = false;
     bool tracking_popup_ = false;  // inside TrackPopupMenu of our popup
     bool counted_in_hook_ = false;
+    bool auto_drop_pending_ = false;  // a drop decided by the hook is queued
     // The message being handled, for the default window procedure.
     UINT message_ = 0;
     WPARAM wparam_ = 0;

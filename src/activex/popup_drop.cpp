@@ -158,10 +158,8 @@ bool ControlWindow::ActiveWindowIsOwnTopLevel() const {
     return active != nullptr && active == ::GetAncestor(hwnd_, GA_ROOT);
 }
 
-void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
-    if (hwnd_ == nullptr || tracking_popup_) return;
-    const MenuPoint screen = UnpackProbePoint(static_cast<std::uint32_t>(lparam));
-    POINT client{screen.x, screen.y};
+bool ControlWindow::AutoDropAllowed(POINT screen) const {
+    POINT client = screen;
     ::ScreenToClient(hwnd_, &client);
     const ButtonProperties& p = control_.model_->Props();
     AutoDropContext c;
@@ -176,7 +174,13 @@ void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
     c.has_items = !control_.menu_.Items().empty();
     c.any_visible = control_.menu_.AnyVisible();
     c.point_in_drop_part = InDropPart(client);
-    if (!ShouldAutoDrop(c)) return;
+    return ShouldAutoDrop(c);
+}
+
+void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
+    if (hwnd_ == nullptr || tracking_popup_ || auto_drop_pending_) return;
+    const MenuPoint screen = UnpackProbePoint(static_cast<std::uint32_t>(lparam));
+    if (!AutoDropAllowed(POINT{screen.x, screen.y})) return;
     const HWND window = hwnd_;
     const bool was_hot = behavior_.Flags().mouse_in;
     behavior_.MenuAutoDropped();
@@ -186,7 +190,19 @@ void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
         FireMouseEnter();
         if (hwnd_ != window) return;
     }
-    DropPopup();
+    // The probe arrives inside the message hook, where the system calls no
+    // hook again: a popup tracked from there would see no hand-over and no
+    // shortcut. It drops from the window's own queue instead, once, and only
+    // if the pointer is still where it asked for it.
+    auto_drop_pending_ = true;
+    ::PostMessageW(hwnd_, kUmAutoDropNow, 0, 0);
+}
+
+void ControlWindow::OnAutoDropNow() {
+    auto_drop_pending_ = false;
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    if (hwnd_ != nullptr && !tracking_popup_ && AutoDropAllowed(cursor)) DropPopup();
 }
 
 void ControlWindow::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {

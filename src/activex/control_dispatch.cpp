@@ -204,13 +204,9 @@ HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* r
         case dispid::kPerformHyperlink:
             if (behavior != nullptr) behavior->PerformHyperlink();
             return S_OK;
-        case dispid::kDropMenu: {
-            const ButtonProperties& p = model_->Props();
-            if (window != nullptr && p.Menu && p.Active && p.Enabled && ::IsWindowVisible(window->hwnd())) {
-                window->DropMenu();
-            }
+        case dispid::kDropMenu:
+            if (window != nullptr) window->DropMenuMethod();
             return S_OK;
-        }
         default: return DISP_E_MEMBERNOTFOUND;
     }
 }

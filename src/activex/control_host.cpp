@@ -73,6 +73,10 @@ std::optional<bool> ControlModelHost::AmbientDisplayAsDefault() const {
     return Ambient(control_.site_.get()).DisplayAsDefault();
 }
 
+void ControlModelHost::ApplyMenuReadingDirection() {
+    if (control_.window_) control_.window_->MenuRightToLeftChanged();
+}
+
 void ControlModelHost::RebuildRegion() { control_.ApplyRegion(); }
 
 // The shape depends on the size: a new region at the size the window has.

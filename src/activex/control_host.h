@@ -31,7 +31,7 @@ public:
     void SetTooltip(std::u16string_view text, bool active) override;
     void EnableWindow(bool enable) override;
     void RefreshTranslucency() override;
-    void ApplyMenuReadingDirection() override {}
+    void ApplyMenuReadingDirection() override;
     int ClientHeight() const override;
     CaptionMetrics CaptionTextMetrics(const FontDesc& font) const override;
     std::int16_t DetectDesktopXPScheme() const override;

@@ -219,6 +219,7 @@ void PutFlat(IDispatch* control) {
 }
 
 TEST_F(InPlace, ScreenShowsTheBackColour) {
+    ::SetCursorPos(1000, 900);  // a pointer left over the button would show the mouse-in look
     PutFlat(dispatch_.get());
     PutColour(DISPID_BACKCOLOR, RGB(200, 30, 40));
     HWND window = Activate();

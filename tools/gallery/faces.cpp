@@ -1,12 +1,11 @@
 // The face gallery: every appearance in every state a user meets, the split
 // and drop-down menu buttons, and the focus and default frames, each drawn by
 // DrawTheButton exactly as the control's window draws it.
-// <windows.h> first: it renames DrawText, and the canvas must see the same name.
-#include <windows.h>
-
 #include "faces.h"
 
 #include "core/property_table.h"
+#include "pixel/classic_colours.h"
+#include "render/caption.h"
 #include "render/draw_button.h"
 
 namespace brixel::tools {
@@ -19,15 +18,6 @@ constexpr int kHeaderHeight = 22;
 constexpr Rect kFace{0, 0, 87, 25};
 constexpr Rgb kPaper{236, 236, 236};
 constexpr Rgb kInk{30, 30, 30};
-
-class DesktopColours final : public SystemColours {
-public:
-    Rgb SystemColour(int index) const override {
-        const COLORREF c = ::GetSysColor(index);
-        return {GetRValue(c), GetGValue(c), GetBValue(c)};
-    }
-};
-const DesktopColours kDesktopColours;
 
 // What a row changes on a new control.
 struct Row {
@@ -96,6 +86,38 @@ void Label(Canvas& canvas, const char* text, const Rect& r) {
     canvas.DrawText(wide, {}, kInk, r, kTextSingleLine | kTextVCenter | kTextNoPrefix);
 }
 
+// The model of the face in `row`, `column`, exactly as it is drawn.
+PaintModel FaceModel(const Row& row, const Column& column, FontRef font, bool fast_primitives) {
+    PaintModel m;
+    m.props = NewControlProperties(u"Command1", SystemColourRef(kColourBtnFace));
+    m.props.Caption = u"&Print";
+    Configure(m.props, row);
+    m.system_colours = &pixel::kClassicColours;
+    m.fonts = {font, font, font, font};
+    m.fast_primitives = fast_primitives;
+    m.parent_back_colour = kPaper;
+    column.apply(m);
+    return m;
+}
+
+Rect FaceRect(std::size_t row, std::size_t column) {
+    const int x = kLabelWidth + static_cast<int>(column) * kCellWidth;
+    const int y = kHeaderHeight + static_cast<int>(row) * kCellHeight;
+    return kFace.Offset(x, y + (kCellHeight - kFace.Height()) / 2);
+}
+
+// The caption's placement box as DrawTheButton places it, in page
+// coordinates, with room for the embossed form's highlight one pixel right
+// and down.
+Rect CaptionBox(const Canvas& canvas, const Rect& face_on_page, const PaintModel& m) {
+    const Rect face{0, 0, face_on_page.Width(), face_on_page.Height()};
+    const Rect given = IsSplitButton(m) ? GetMenuButtonBounds(face, m.props).main : face;
+    const CaptionPlan plan = PlanCaption(canvas, given, m);
+    if (!plan.draw) return {};
+    const Rect box{plan.box.left, plan.box.top, plan.box.right + 1, plan.box.bottom + 1};
+    return box.Offset(face_on_page.left, face_on_page.top);
+}
+
 }  // namespace
 
 Size FaceGallerySize() {
@@ -110,25 +132,23 @@ void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives) {
         const int x = kLabelWidth + static_cast<int>(c) * kCellWidth;
         Label(canvas, kColumns[c].title, {x, 0, x + kCellWidth, kHeaderHeight});
     }
-    int y = kHeaderHeight;
-    for (const Row& row : kRows) {
-        Label(canvas, row.title, {8, y, kLabelWidth, y + kCellHeight});
-        for (std::size_t c = 0; c < std::size(kColumns); ++c) {
-            PaintModel m;
-            m.props = NewControlProperties(u"Command1", SystemColourRef(COLOR_BTNFACE));
-            m.props.Caption = u"&Print";
-            Configure(m.props, row);
-            m.system_colours = &kDesktopColours;
-            m.fonts = {font, font, font, font};
-            m.fast_primitives = fast_primitives;
-            m.parent_back_colour = kPaper;
-            kColumns[c].apply(m);
-            const int x = kLabelWidth + static_cast<int>(c) * kCellWidth;
-            const Rect face = kFace.Offset(x, y + (kCellHeight - kFace.Height()) / 2);
-            DrawTheButton(canvas, face, false, m);
-        }
-        y += kCellHeight;
+    for (std::size_t r = 0; r < std::size(kRows); ++r) {
+        const int y = kHeaderHeight + static_cast<int>(r) * kCellHeight;
+        Label(canvas, kRows[r].title, {8, y, kLabelWidth, y + kCellHeight});
+        for (std::size_t c = 0; c < std::size(kColumns); ++c)
+            DrawTheButton(canvas, FaceRect(r, c), false, FaceModel(kRows[r], kColumns[c], font, fast_primitives));
     }
+}
+
+std::vector<GalleryFace> FaceGalleryLayout(const Canvas& canvas, FontRef font) {
+    std::vector<GalleryFace> faces;
+    for (std::size_t r = 0; r < std::size(kRows); ++r)
+        for (std::size_t c = 0; c < std::size(kColumns); ++c) {
+            const Rect face = FaceRect(r, c);
+            const PaintModel m = FaceModel(kRows[r], kColumns[c], font, true);
+            faces.push_back({std::string(kRows[r].title) + " / " + kColumns[c].title, face, CaptionBox(canvas, face, m)});
+        }
+    return faces;
 }
 
 }  // namespace brixel::tools

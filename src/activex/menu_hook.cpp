@@ -4,6 +4,8 @@
 #include "menu/popup_layout.h"
 
 #include <mutex>
+#include <optional>
+#include <utility>
 
 namespace brixel::activex {
 namespace {
@@ -41,11 +43,13 @@ void OnKeyDown(const MSG& msg) {
     const auto same_top_level = [top](WindowHandle window) {
         return top != nullptr && ::GetAncestor(reinterpret_cast<HWND>(window), GA_ROOT) == top;
     };
-    const ShortcutRegistration* chosen =
-        ChooseShortcut(ProcessShortcutRegistry(), press, PopupTracked(), same_top_level);
-    if (chosen == nullptr) return;
-    // A copy: the handler's events may change the tree and the registry.
-    const ShortcutInvocation block = MakeInvocation(*chosen->record);
+    // Choose hands back a copy, taken under the registry's lock; the message
+    // is sent after the lock is gone, as the handler's events may change the
+    // tree and so the registry.
+    const std::optional<ShortcutRegistry::Chosen> chosen =
+        ProcessShortcutRegistry().Choose(press, PopupTracked(), same_top_level);
+    if (!chosen) return;
+    const ShortcutInvocation& block = chosen->invocation;
     const auto target = reinterpret_cast<HWND>(chosen->window);
     const ShortcutInvocation* outer = std::exchange(t_pending_invocation, &block);
     ::SendMessageW(target, kUmShortcutInvoke, reinterpret_cast<WPARAM>(&block), alt ? 1 : 0);

@@ -9,33 +9,47 @@
 namespace brixel {
 
 ShortcutRegistry::~ShortcutRegistry() {
-    for (MenuTree* tree : bound_) tree->registry_ = nullptr;
+    for (Binding& binding : bindings_) binding.tree->registry_ = nullptr;
 }
 
 void ShortcutRegistry::RegisterShortcuts(WindowHandle window, MenuTree& tree) {
+    // Another registry's lock is taken before ours, never inside it.
     if (tree.registry_ != nullptr && tree.registry_ != this) tree.registry_->ForgetTree(tree);
-    RemoveEntriesOf(tree);
+    std::lock_guard lock(mutex_);
+    Binding* binding = BindingOf(tree);
+    if (binding == nullptr) binding = &bindings_.emplace_back(Binding{&tree, {}});
+    binding->entries.clear();
     tree.registry_ = this;
     tree.window_ = window;
-    if (std::find(bound_.begin(), bound_.end(), &tree) == bound_.end()) bound_.push_back(&tree);
-    for (const MenuItemRecord& record : tree.Items()) AppendSubtree(tree, record);
+    for (const MenuItemRecord& record : tree.Items()) ListSubtree(*binding, record);
 }
 
-void ShortcutRegistry::AppendSubtree(const MenuTree& tree, const MenuItemRecord& root) {
+ShortcutRegistry::Binding* ShortcutRegistry::BindingOf(const MenuTree& tree) {
+    const auto it = std::find_if(bindings_.begin(), bindings_.end(), [&](const Binding& b) { return b.tree == &tree; });
+    return it != bindings_.end() ? &*it : nullptr;
+}
+
+void ShortcutRegistry::ListSubtree(Binding& binding, const MenuItemRecord& root) const {
+    const MenuTree& tree = *binding.tree;
     auto add = [&](const MenuItemRecord& record) {
         if (IsNoShortcut(record.shortcut) || record.shortcut.empty()) return;
         const ParsedShortcut parsed = ParseShortcut(record.shortcut);
-        entries_.push_back({tree.window_, parsed.key, parsed.ctrl, parsed.shift, parsed.alt, &record, &tree});
+        binding.entries.push_back({tree.window_, parsed.key, parsed.ctrl, parsed.shift, parsed.alt, &record, &tree});
     };
     add(root);
     ForEachPreOrder(root.SubItems(), add);
 }
 
+void ShortcutRegistry::AppendSubtree(const MenuTree& tree, const MenuItemRecord& root) {
+    std::lock_guard lock(mutex_);
+    if (Binding* binding = BindingOf(tree)) ListSubtree(*binding, root);
+}
+
 void ShortcutRegistry::UnregisterShortcuts(WindowHandle window) {
-    std::erase_if(entries_, [window](const ShortcutRegistration& e) { return e.window == window; });
-    std::erase_if(bound_, [window](MenuTree* tree) {
-        if (tree->window_ != window) return false;
-        tree->registry_ = nullptr;
+    std::lock_guard lock(mutex_);
+    std::erase_if(bindings_, [window](const Binding& b) {
+        if (b.tree->window_ != window) return false;
+        b.tree->registry_ = nullptr;
         return true;
     });
 }
@@ -43,19 +57,29 @@ void ShortcutRegistry::UnregisterShortcuts(WindowHandle window) {
 void ShortcutRegistry::WithdrawSubtree(const MenuTree& tree, const MenuItemRecord& root) {
     std::unordered_set<const MenuItemRecord*> leaving{&root};
     ForEachPreOrder(root.SubItems(), [&leaving](const MenuItemRecord& r) { leaving.insert(&r); });
-    std::erase_if(entries_, [&](const ShortcutRegistration& e) {
-        return e.owner == &tree && leaving.contains(e.record);
-    });
+    std::lock_guard lock(mutex_);
+    if (Binding* binding = BindingOf(tree)) {
+        std::erase_if(binding->entries, [&](const ShortcutRegistration& e) { return leaving.contains(e.record); });
+    }
 }
 
+// The tree stays bound and keeps its place; only its entries go.
 void ShortcutRegistry::RemoveEntriesOf(const MenuTree& tree) {
-    std::erase_if(entries_, [&tree](const ShortcutRegistration& e) { return e.owner == &tree; });
+    std::lock_guard lock(mutex_);
+    if (Binding* binding = BindingOf(tree)) binding->entries.clear();
 }
 
 void ShortcutRegistry::ForgetTree(MenuTree& tree) {
-    RemoveEntriesOf(tree);
-    std::erase(bound_, &tree);
+    std::lock_guard lock(mutex_);
+    std::erase_if(bindings_, [&tree](const Binding& b) { return b.tree == &tree; });
     tree.registry_ = nullptr;
+}
+
+std::vector<ShortcutRegistration> ShortcutRegistry::Entries() const {
+    std::lock_guard lock(mutex_);
+    std::vector<ShortcutRegistration> all;
+    for (const Binding& binding : bindings_) all.insert(all.end(), binding.entries.begin(), binding.entries.end());
+    return all;
 }
 
 ShortcutRegistry& ProcessShortcutRegistry() {
@@ -86,16 +110,20 @@ bool IsInvocable(const MenuTree& tree, const MenuItemRecord& record) {
     return true;
 }
 
-const ShortcutRegistration* ChooseShortcut(const ShortcutRegistry& registry, const ShortcutKeyPress& press,
-                                           bool popup_tracked, const SameTopLevelTest& same_top_level) {
-    if (popup_tracked || press.key == 0) return nullptr;
-    if (!press.ctrl && !press.shift && !press.alt && !MayFireUnmodified(press.key)) return nullptr;
-    for (const ShortcutRegistration& e : registry.Entries()) {
-        if (e.key != press.key || e.ctrl != press.ctrl || e.shift != press.shift || e.alt != press.alt) continue;
-        if (same_top_level && !same_top_level(e.window)) continue;
-        return IsInvocable(*e.owner, *e.record) ? &e : nullptr;
+std::optional<ShortcutRegistry::Chosen> ShortcutRegistry::Choose(const ShortcutKeyPress& press, bool popup_tracked,
+                                                                  const SameTopLevelTest& same_top_level) const {
+    if (popup_tracked || press.key == 0) return std::nullopt;
+    if (!press.ctrl && !press.shift && !press.alt && !MayFireUnmodified(press.key)) return std::nullopt;
+    std::lock_guard lock(mutex_);
+    for (const Binding& binding : bindings_) {
+        for (const ShortcutRegistration& e : binding.entries) {
+            if (e.key != press.key || e.ctrl != press.ctrl || e.shift != press.shift || e.alt != press.alt) continue;
+            if (same_top_level && !same_top_level(e.window)) continue;
+            if (!IsInvocable(*e.owner, *e.record)) return std::nullopt;
+            return Chosen{e.window, MakeInvocation(*e.record)};
+        }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 ShortcutInvocation MakeInvocation(const MenuItemRecord& record) {

@@ -393,7 +393,7 @@ TEST_F(MenuEditorModelTest, ApplyRefreshesShortcutRegistrationsAndDropsDeletedIt
     model.Delete();  // Recent and its F5 go
     ASSERT_TRUE(model.Apply(tree));
     ASSERT_EQ(registry.Entries().size(), 1u);
-    const ShortcutRegistration& entry = registry.Entries()[0];
+    const ShortcutRegistration entry = registry.Entries()[0];
     EXPECT_EQ(entry.record, tree.FindItem(5));
     EXPECT_EQ(entry.key, 0x41);
     EXPECT_TRUE(entry.ctrl);

@@ -87,9 +87,10 @@ void CheckRegistry(const ShortcutRegistry& registry, const Snapshot& s) {
     for (const MenuItemRecord* r : s.records) {
         if (!IsNoShortcut(r->shortcut)) expected.push_back(r);
     }
-    ASSERT_EQ(registry.Entries().size(), expected.size());
+    const std::vector<ShortcutRegistration> entries = registry.Entries();
+    ASSERT_EQ(entries.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const ShortcutRegistration& e = registry.Entries()[i];
+        const ShortcutRegistration& e = entries[i];
         ASSERT_EQ(e.record, expected[i]);
         ASSERT_EQ(ParseShortcut(e.record->shortcut).key, e.key);  // reads the record: ASan sees a dangling one
         ASSERT_EQ(e.window, kWindow);

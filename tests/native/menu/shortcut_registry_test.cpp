@@ -1,9 +1,14 @@
 #include "menu/shortcut_registry.h"
 
 #include "menu/menu_automation.h"
+#include "menu/shortcut_table.h"
 #include "native/menu/menu_fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
 
 namespace brixel {
 namespace {
@@ -25,13 +30,13 @@ protected:
         tree.SetShortcut(3, u"Ctrl+A");
         registry.RegisterShortcuts(kWindowA, tree);
     }
-    const ShortcutRegistration* Press(std::uint16_t key, bool ctrl = false, bool shift = false, bool alt = false,
-                                      bool tracking = false) {
-        return ChooseShortcut(registry, {key, ctrl, shift, alt}, tracking, [](WindowHandle) { return true; });
+    std::optional<ShortcutRegistry::Chosen> Press(std::uint16_t key, bool ctrl = false, bool shift = false,
+                                                  bool alt = false, bool tracking = false) {
+        return registry.Choose({key, ctrl, shift, alt}, tracking, [](WindowHandle) { return true; });
     }
     std::int16_t PressedId(std::uint16_t key, bool ctrl = false, bool shift = false, bool alt = false) {
-        const ShortcutRegistration* r = Press(key, ctrl, shift, alt);
-        return r != nullptr ? r->record->id : kNoSuchItem;
+        const auto r = Press(key, ctrl, shift, alt);
+        return r ? r->invocation.item_id : kNoSuchItem;
     }
 
     testing::RecordingMessageBox box;
@@ -76,11 +81,11 @@ TEST_F(ShortcutRegistryTest, UnmodifiedLettersNeverFireEvenWhenRegistered) {
     odd->shortcut = u"Q";  // stored data may name a bare letter
     tree.AppendLoaded(std::move(odd));
     ASSERT_EQ(registry.Entries().back().key, 'Q');
-    EXPECT_EQ(Press('Q'), nullptr);
+    EXPECT_FALSE(Press('Q'));
 }
 
 TEST_F(ShortcutRegistryTest, NothingFiresWhileAPopupIsTracked) {
-    EXPECT_EQ(Press('A', true, false, false, true), nullptr);
+    EXPECT_FALSE(Press('A', true, false, false, true));
 }
 
 TEST_F(ShortcutRegistryTest, HiddenDisabledOrSeparatorItemsAndAncestorsBlock) {
@@ -103,9 +108,9 @@ TEST_F(ShortcutRegistryTest, HiddenDisabledOrSeparatorItemsAndAncestorsBlock) {
         local.SetShortcut(10, u"Ctrl+S");
         ShortcutRegistry local_registry;
         local_registry.RegisterShortcuts(kWindowA, local);
-        ASSERT_NE(ChooseShortcut(local_registry, {'S', true, false, false}, false, nullptr), nullptr);
+        ASSERT_TRUE(local_registry.Choose({'S', true, false, false}, false, nullptr));
         row.change(local);
-        EXPECT_EQ(ChooseShortcut(local_registry, {'S', true, false, false}, false, nullptr), nullptr);
+        EXPECT_FALSE(local_registry.Choose({'S', true, false, false}, false, nullptr));
     }
 }
 
@@ -117,7 +122,85 @@ TEST_F(ShortcutRegistryTest, FirstMatchDecidesEvenWhenItIsBlocked) {
     registry.RegisterShortcuts(kWindowB, other);
     EXPECT_EQ(PressedId(0x74), 2) << "the earlier control wins";
     tree.SetEnabled(2, false);
-    EXPECT_EQ(Press(0x74), nullptr) << "a blocked first match is not passed over";
+    EXPECT_FALSE(Press(0x74)) << "a blocked first match is not passed over";
+}
+
+// Two controls carry Ctrl+A; whatever refreshes the first one's registrations,
+// it must stay first and keep winning.
+TEST_F(ShortcutRegistryTest, ARefreshKeepsTheControlsPlaceInTheOrder) {
+    struct Row {
+        const char* name;
+        void (*refresh)(ShortcutRegistry&, MenuTree&);
+    } rows[] = {
+        {"registered again", [](ShortcutRegistry& r, MenuTree& t) { r.RegisterShortcuts(kWindowA, t); }},
+        {"shortcut write", [](ShortcutRegistry&, MenuTree& t) { SetMenuItemShortcut(t, 2, 28); }},
+        {"editor apply",
+         [](ShortcutRegistry&, MenuTree& t) {
+             MenuItemList::Slots flat = t.DetachAll();
+             MenuItemList rebuilt;
+             for (auto& record : flat) rebuilt.Append(std::move(record));
+             t.ReplaceAll(std::move(rebuilt));
+         }},
+        {"emptied and loaded again",
+         [](ShortcutRegistry&, MenuTree& t) {
+             t.DeleteAll();
+             auto loaded = std::make_unique<MenuItemRecord>(std::int16_t{3});
+             loaded->shortcut = u"Ctrl+A";
+             t.AppendLoaded(std::move(loaded));
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testing::RecordingMessageBox local_box;
+        MenuTree first{local_box};
+        first.AddItem(2, kTopLevel);
+        first.AddItem(3, kTopLevel);
+        first.SetShortcut(3, u"Ctrl+A");
+        MenuTree second{local_box};
+        second.AddItem(1, kTopLevel);
+        second.SetShortcut(1, u"Ctrl+A");
+        ShortcutRegistry local_registry;
+        local_registry.RegisterShortcuts(kWindowA, first);
+        local_registry.RegisterShortcuts(kWindowB, second);
+        row.refresh(local_registry, first);
+        const auto hit = local_registry.Choose({'A', true, false, false}, false, nullptr);
+        ASSERT_TRUE(hit);
+        EXPECT_EQ(hit->window, kWindowA);
+        EXPECT_EQ(hit->invocation.item_id, 3);
+    }
+}
+
+TEST_F(ShortcutRegistryTest, AWindowRegisteredAfreshComesLast) {
+    testing::RecordingMessageBox other_box;
+    MenuTree other{other_box};
+    other.AddItem(1, kTopLevel);
+    other.SetShortcut(1, u"Ctrl+A");
+    registry.RegisterShortcuts(kWindowB, other);
+    registry.UnregisterShortcuts(kWindowA);  // the first control's window is recreated
+    registry.RegisterShortcuts(kWindowA, tree);
+    EXPECT_EQ(Press('A', true)->window, kWindowB);
+}
+
+// Controls on two threads: one keeps refreshing its registrations while the
+// other's hook chooses. Unguarded, the chooser walks a vector being rebuilt.
+TEST_F(ShortcutRegistryTest, ChoosingWhileAnotherThreadRefreshes) {
+    testing::RecordingMessageBox other_box;
+    MenuTree other{other_box};
+    for (std::int16_t id = 1; id <= 40; ++id) {
+        other.AddItem(id, kTopLevel);
+        other.SetShortcut(id, ShortcutText(static_cast<int>(id) + 26));
+    }
+    registry.RegisterShortcuts(kWindowB, other);
+    std::atomic<bool> done{false};
+    std::thread refresher([&] {
+        for (int i = 0; i < 3000; ++i) registry.RegisterShortcuts(kWindowB, other);
+        done = true;
+    });
+    int chosen = 0;
+    // Shift+Ctrl+F4, the last of the other control's keys: every press walks all of its entries.
+    while (!done) chosen += PressedId(0x73, true, true) == 40 ? 1 : 0;
+    refresher.join();
+    EXPECT_GT(chosen, 0);
 }
 
 TEST_F(ShortcutRegistryTest, OtherTopLevelWindowsDoNotInterfere) {
@@ -127,18 +210,19 @@ TEST_F(ShortcutRegistryTest, OtherTopLevelWindowsDoNotInterfere) {
     other.SetShortcut(1, u"F5");
     registry.RegisterShortcuts(kWindowB, other);
     const auto only_b = [](WindowHandle w) { return w == kWindowB; };
-    const ShortcutRegistration* hit = ChooseShortcut(registry, {0x74, false, false, false}, false, only_b);
-    ASSERT_NE(hit, nullptr);
-    EXPECT_EQ(hit->owner, &other);
+    const auto hit = registry.Choose({0x74, false, false, false}, false, only_b);
+    ASSERT_TRUE(hit);
+    EXPECT_EQ(hit->window, kWindowB);
+    EXPECT_EQ(hit->invocation.item_id, 1);
 }
 
 TEST_F(ShortcutRegistryTest, ShortcutWritesReRegisterAndCodeZeroWithdrawsAtOnce) {
     SetMenuItemShortcut(tree, 3, 0);
-    EXPECT_EQ(Press('A', true), nullptr);
+    EXPECT_FALSE(Press('A', true));
     EXPECT_EQ(registry.Entries().size(), 3u);
     SetMenuItemShortcut(tree, 2, 28);  // F2
     EXPECT_EQ(PressedId(0x71), 2);
-    EXPECT_EQ(Press(0x74), nullptr);
+    EXPECT_FALSE(Press(0x74));
 }
 
 TEST_F(ShortcutRegistryTest, RemovedRecordsTakeTheirRegistrations) {
@@ -159,7 +243,7 @@ TEST_F(ShortcutRegistryTest, DetachingAndReplacingTheTreeFollowsTheRecords) {
     tree.ReplaceAll(std::move(rebuilt));
     ASSERT_EQ(registry.Entries().size(), 3u);
     EXPECT_EQ(PressedId('S', true), 10);
-    EXPECT_EQ(Press(0x2E), nullptr);
+    EXPECT_FALSE(Press(0x2E));
 }
 
 TEST_F(ShortcutRegistryTest, UnregisterStopsLaterWritesFromRegistering) {
@@ -214,7 +298,7 @@ TEST_F(ShortcutRegistryTest, AncestorWalkEndsOnParentIdLoops) {
     EXPECT_EQ(PressedId(0x70, true), 20);
     EXPECT_EQ(PressedId(0x71, true), 22);
     tree.SetEnabled(21, false);
-    EXPECT_EQ(Press(0x70, true), nullptr) << "the ParentID walk still sees the named parent";
+    EXPECT_FALSE(Press(0x70, true)) << "the ParentID walk still sees the named parent";
 }
 
 TEST_F(ShortcutRegistryTest, UnparsableTextRegistersButNeverMatches) {
@@ -222,7 +306,7 @@ TEST_F(ShortcutRegistryTest, UnparsableTextRegistersButNeverMatches) {
     odd->shortcut = u"Ctrl+Space";
     tree.AppendLoaded(std::move(odd));
     EXPECT_EQ(registry.Entries().back().key, 0);
-    EXPECT_EQ(Press(0, true), nullptr);
+    EXPECT_FALSE(Press(0, true));
 }
 
 TEST(ShortcutInvocation, CopiesTheFourFields) {

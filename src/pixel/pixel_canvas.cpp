@@ -47,14 +47,23 @@ bool UsesSource(std::uint8_t code) { return ((code >> 2) ^ code) & 0x33; }
 
 const PixelCanvas* PixelSource(const Canvas* canvas) { return dynamic_cast<const PixelCanvas*>(canvas); }
 
-// A source pixel of any canvas, with whether it lies inside the source.
-std::pair<bool, Pixel> SourcePixel(const Canvas& source, int x, int y) {
-    if (const PixelCanvas* pc = PixelSource(&source)) {
-        if (!pc->pixels().Contains(x, y)) return {false, 0};
-        return {true, pc->pixels().At(x, y)};
+// The source pixels of one transfer: a pixel canvas read directly, any
+// other canvas through GetPixel. The source's kind is found once per
+// transfer, not once per pixel: a face's final copy reads every pixel.
+class SourceReader {
+public:
+    explicit SourceReader(const Canvas& source) : source_(source), pixels_(PixelSource(&source)) {}
+    // The pixel, with whether it lies inside the source.
+    std::pair<bool, Pixel> At(int x, int y) const {
+        if (pixels_ == nullptr) return {true, ToPixel(source_.GetPixel({x, y}))};
+        if (!pixels_->pixels().Contains(x, y)) return {false, 0};
+        return {true, pixels_->pixels().At(x, y)};
     }
-    return {true, ToPixel(source.GetPixel({x, y}))};
-}
+
+private:
+    const Canvas& source_;
+    const PixelCanvas* pixels_;
+};
 
 bool SourceIsMonochrome(const Canvas* source) {
     const PixelCanvas* pc = PixelSource(source);
@@ -186,12 +195,14 @@ void PixelCanvas::RoundRectOutline(const Rect& r, Size corner, const Pen& pen, c
 void PixelCanvas::GradientFillRect(const Rect& r, Rgb start, Rgb end, bool vertical) {
     if (!HasGradientFill() || r.IsEmpty()) return;
     const Rect area = r.Intersected(Clip());
+    if (area.IsEmpty()) return;
+    // One colour per step along the gradient, reused across it.
+    const int length = vertical ? r.Height() : r.Width();
+    std::vector<Pixel> steps(static_cast<std::size_t>(length));
+    for (int i = 0; i < length; ++i) steps[static_cast<std::size_t>(i)] = Stored(ToPixel(GradientAt(start, end, i, length)));
     for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) {
-            const Rgb c = vertical ? GradientAt(start, end, y - r.top, r.Height())
-                                   : GradientAt(start, end, x - r.left, r.Width());
-            pixels_.Put(x, y, Stored(ToPixel(c)));
-        }
+        for (int x = area.left; x < area.right; ++x)
+            pixels_.Put(x, y, steps[static_cast<std::size_t>(vertical ? y - r.top : x - r.left)]);
 }
 
 void PixelCanvas::GradientFillTriangle(const Point (&vertices)[3], Rgb first, Rgb rest) {
@@ -212,8 +223,26 @@ std::unique_ptr<Surface> PixelCanvas::CreateSurface(Size size, SurfaceFormat for
     return std::make_unique<PixelCanvas>(size, format, env_);
 }
 
+// A colour pixel canvas copied one to one: every face's final copy. The
+// pixels go across as they are, which is what the general path computes
+// for this case, without its per-pixel operation and stretch lookups.
+bool PixelCanvas::CopiedPlainly(const TransferRequest& t) {
+    const PixelCanvas* source = PixelSource(t.source);
+    if (t.op != RasterOp::SourceCopy || source == nullptr || source->format_ != SurfaceFormat::Colour ||
+        format_ != SurfaceFormat::Colour || t.dest.Width() != t.source_rect.Width() ||
+        t.dest.Height() != t.source_rect.Height())
+        return false;
+    const int dx = t.source_rect.left - t.dest.left, dy = t.source_rect.top - t.dest.top;
+    // The system clips the source to its bitmap.
+    const Rect from{0, 0, source->size().width, source->size().height};
+    const Rect area = t.dest.Intersected(Clip()).Intersected(from.Offset(-dx, -dy));
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) pixels_.Put(x, y, source->pixels_.At(x + dx, y + dy));
+    return true;
+}
+
 void PixelCanvas::Transfer(const TransferRequest& t) {
-    if (t.dest.IsEmpty()) return;
+    if (t.dest.IsEmpty() || CopiedPlainly(t)) return;
     const std::uint8_t code = RopCode(t.op);
     const bool needs_source = UsesSource(code);
     if (needs_source && (t.source == nullptr || t.source_rect.IsEmpty())) return;
@@ -223,12 +252,14 @@ void PixelCanvas::Transfer(const TransferRequest& t) {
     const std::vector<int> ys = StretchMap(t.dest.Height(), t.source_rect.Height(), Shrink::KeepFirst);
     const Pixel brush = Stored(ToPixel(t.brush));
     const Rect area = t.dest.Intersected(Clip());
+    // Without a source the reader is never asked; it reads the destination.
+    const SourceReader source(needs_source ? *t.source : *this);
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
             Pixel s = 0;
             if (needs_source) {
-                const auto [inside, value] = SourcePixel(*t.source, t.source_rect.left + xs[x - t.dest.left],
-                                                         t.source_rect.top + ys[y - t.dest.top]);
+                const auto [inside, value] =
+                    source.At(t.source_rect.left + xs[x - t.dest.left], t.source_rect.top + ys[y - t.dest.top]);
                 if (!inside) continue;  // the system clips the source to its bitmap
                 s = value;
                 if (mono_in && !mono_out) s = ToPixel(s == kWhitePixel ? t.mono_one : t.mono_zero);
@@ -247,9 +278,10 @@ void PixelCanvas::BlendConstant(const Rect& dest, const Canvas& source, Point or
             return;
     }
     const Rect area = dest.Intersected(Clip());
+    const SourceReader reader(source);
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x) {
-            const Pixel s = SourcePixel(source, origin.x + x - dest.left, origin.y + y - dest.top).second;
+            const Pixel s = reader.At(origin.x + x - dest.left, origin.y + y - dest.top).second;
             pixels_.Put(x, y, Stored(ToPixel(Blend(ToRgb(pixels_.At(x, y)), ToRgb(s), alpha))));
         }
 }

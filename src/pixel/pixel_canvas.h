@@ -112,6 +112,7 @@ private:
     void Plot(int x, int y, Pixel p);
     Pixel Stored(Pixel p) const;
     Pixel BrushAt(const Brush& brush, int x, int y) const;
+    bool CopiedPlainly(const TransferRequest& t);
     void FillSpans(const std::vector<Span>& spans, const Brush& brush);
     void Polyline(std::span<const Point> points, bool closed, const Pen& pen);
     void RoundRectOutline(const Rect& r, Size ellipse, const Pen& pen, const Brush* fill);

@@ -241,6 +241,28 @@ TEST(PixelTransfer, StretchDoublesAndSourceOutsideItsBitmapLeavesDest) {
     EXPECT_EQ(dst.GetPixel({5, 0}), kWhite);
 }
 
+// The copy every face ends with: one to one, here offset, with the source
+// rectangle hanging off the source's top left and the clip cutting the right.
+TEST(PixelTransfer, OneToOneCopyKeepsItsOffsetAndLeavesWhatNeitherSourceNorClipCovers) {
+    PixelCanvas src({3, 3});
+    src.FillRect({0, 0, 3, 3}, Brush::Solid(kGrey));
+    src.SetPixel({0, 0}, kRed);
+    src.SetPixel({2, 2}, kBlue);
+    PixelCanvas dst = White({6, 6});
+    dst.PushClip({0, 0, 4, 6});
+    TransferRequest r;
+    r.source = &src;
+    r.dest = {1, 1, 5, 5};
+    r.source_rect = {-1, -1, 3, 3};
+    dst.Transfer(r);
+    EXPECT_EQ(Art(dst, {0, 0, 6, 6}, kWhite), "######\n######\n##..##\n##..##\n##..##\n######\n");
+    EXPECT_EQ(dst.GetPixel({2, 2}), kRed);
+    EXPECT_EQ(dst.GetPixel({3, 3}), kGrey);
+    dst.PopClip();
+    dst.Transfer(r);
+    EXPECT_EQ(dst.GetPixel({4, 4}), kBlue) << "the clip no longer cuts it";
+}
+
 TEST(PixelBlend, ConstantAlphaRoundsAndAnOversizedSourceDrawsNothing) {
     PixelCanvas src({2, 2});
     src.FillRect({0, 0, 2, 2}, Brush::Solid(kWhite));

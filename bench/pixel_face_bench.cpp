@@ -1,0 +1,106 @@
+// The cost of painting one 87 x 25 XP face with its caption through the
+// pixel canvas and the FreeType text service, against the floor of a plain
+// fill of the same surface in the same run; the ratio is printed at the end
+// so runs on machines of different speed compare.
+#include "core/property_table.h"
+#include "pixel/classic_colours.h"
+#include "pixel/freetype/freetype_text_service.h"
+#include "pixel/pixel_canvas.h"
+#include "render/draw_button.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <unistd.h>
+#include <map>
+#include <string>
+
+namespace brixel {
+namespace {
+
+constexpr Rect kFace{0, 0, 87, 25};
+constexpr FontRef kCaptionFont{1};
+
+struct Host {
+    Host() : text(pixel::FreeTypeTextService::Create()) {
+        if (text != nullptr) text->DefineFont(kCaptionFont, {u"Arial", -11, 400, false, false});
+        env.text = text.get();
+        env.system_colours = &pixel::kClassicColours;
+    }
+    std::unique_ptr<pixel::FreeTypeTextService> text;
+    pixel::PixelEnvironment env;
+};
+
+PaintModel XpFace() {
+    PaintModel m;
+    m.props = NewControlProperties(u"Command1", SystemColourRef(kColourBtnFace));
+    m.props.Caption = u"&Print";
+    m.props.Appearance = kvnXPStyleAPB;
+    m.props.XPColorScheme = kvnXPBlueScheme;
+    m.user_mode = true;
+    m.system_colours = &pixel::kClassicColours;
+    m.fonts = {kCaptionFont, kCaptionFont, kCaptionFont, kCaptionFont};
+    m.fast_primitives = true;
+    m.parent_back_colour = {236, 233, 216};
+    return m;
+}
+
+void BM_PlainFill(benchmark::State& state) {
+    Host host;
+    pixel::PixelCanvas canvas({kFace.Width(), kFace.Height()}, host.env);
+    std::uint8_t shade = 0;
+    for (auto _ : state) {
+        canvas.FillRect(kFace, Brush::Solid({shade, 128, 200}));
+        ++shade;
+        benchmark::DoNotOptimize(canvas.GetPixel({43, 12}));
+    }
+}
+BENCHMARK(BM_PlainFill);
+
+void BM_XpFaceWithCaption(benchmark::State& state) {
+    Host host;
+    if (host.text == nullptr) {
+        state.SkipWithError("Liberation fonts are not installed");
+        return;
+    }
+    pixel::PixelCanvas canvas({kFace.Width(), kFace.Height()}, host.env);
+    const PaintModel m = XpFace();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(DrawTheButton(canvas, kFace, false, m).painted);
+        benchmark::DoNotOptimize(canvas.GetPixel({43, 12}));
+    }
+}
+BENCHMARK(BM_XpFaceWithCaption);
+
+// Keeps each benchmark's CPU time per iteration (the median when runs are
+// repeated) while printing as usual, in colour only on a terminal.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    RatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (median || (run.run_type == Run::RT_Iteration && run.iterations > 0))
+                cpu_ns[run.run_name.function_name] = run.GetAdjustedCPUTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> cpu_ns;  // in the reporter's time unit (ns)
+};
+
+}  // namespace
+}  // namespace brixel
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    brixel::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const auto floor = reporter.cpu_ns.find("BM_PlainFill");
+    const auto face = reporter.cpu_ns.find("BM_XpFaceWithCaption");
+    if (floor == reporter.cpu_ns.end() || face == reporter.cpu_ns.end() || floor->second <= 0) return 0;
+    std::printf("XP face with caption / plain fill of the same surface: %.1f (CPU time)\n",
+                face->second / floor->second);
+    return 0;
+}

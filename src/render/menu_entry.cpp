@@ -1,5 +1,7 @@
 #include "render/menu_entry.h"
 
+#include "render/picture_effects.h"
+
 namespace brixel {
 
 MenuEntryGeometry LayoutMenuEntry(const Rect& r, bool sidebar, bool right_to_left) {
@@ -18,67 +20,26 @@ MenuEntryGeometry LayoutMenuEntry(const Rect& r, bool sidebar, bool right_to_lef
 
 namespace {
 
-struct Picture {
-    const PictureRef& ref;
-    Size size;
-    Rect all() const { return {0, 0, size.width, size.height}; }
-};
-
-// The bitmap's pixels with `key` made transparent: a mask keeps the canvas
-// where the key was, the keyed pixels of the copy are blackened and the two
-// are combined.
-void DrawBitmapTransparent(Canvas& canvas, const Picture& pic, const Rect& dest, Rgb key) {
-    auto colour = canvas.CreateSurface(pic.size, SurfaceFormat::Colour);
-    auto mask = canvas.CreateSurface(pic.size, SurfaceFormat::Monochrome);
-    if (!colour || !mask) return;
-    colour->CopyBitmap(pic.ref, pic.all(), pic.all());
-    TransferRequest to_mask{pic.all(), colour.get(), pic.all(), RasterOp::SourceCopy};
-    to_mask.mono_key = key;
-    mask->Transfer(to_mask);
-    TransferRequest blacken{pic.all(), mask.get(), pic.all(), RasterOp::SourceAnd};
-    blacken.mono_zero = kWhite;
-    blacken.mono_one = kBlack;
-    colour->Transfer(blacken);
-    TransferRequest hole{dest, mask.get(), pic.all(), RasterOp::SourceAnd};
-    hole.mono_zero = kBlack;
-    hole.mono_one = kWhite;
-    canvas.Transfer(hole);
-    canvas.Transfer(TransferRequest{dest, colour.get(), pic.all(), RasterOp::SourceOr});
-}
-
-// The disabled form: the bitmap's non-white pixels in the highlight colour
-// one pixel down and right, then in the shadow colour in place.
-void DrawBitmapEmbossed(Canvas& canvas, const Picture& pic, const Rect& dest, const Rect& cell,
-                        const MenuEntryColours& c) {
-    auto colour = canvas.CreateSurface(pic.size, SurfaceFormat::Colour);
-    auto mask = canvas.CreateSurface(pic.size, SurfaceFormat::Monochrome);
-    if (!colour || !mask) return;
-    colour->CopyBitmap(pic.ref, pic.all(), pic.all());
-    TransferRequest to_mask{pic.all(), colour.get(), pic.all(), RasterOp::SourceCopy};
-    to_mask.mono_key = kWhite;
-    mask->Transfer(to_mask);
-    canvas.FillRect(cell, Brush::Solid(c.button_face));
-    TransferRequest light{dest.Offset(1, 1), mask.get(), pic.all(), RasterOp::BrushWhereSourceZero};
-    light.brush = c.button_highlight;
-    canvas.Transfer(light);
-    TransferRequest dark{dest, mask.get(), pic.all(), RasterOp::BrushWhereSourceZero};
-    dark.brush = c.button_shadow;
-    canvas.Transfer(dark);
-}
-
 // At its natural size, centred in the cell and clipped to it.
 void DrawEntryPicture(Canvas& canvas, const Rect& cell, const MenuEntryModel& m) {
     if (!m.sidebar || m.separator || m.picture.kind == PictureKind::None || cell.IsEmpty()) return;
-    const Picture pic{m.picture, canvas.PicturePixelSize(m.picture)};
-    if (pic.size.width <= 0 || pic.size.height <= 0) return;
-    const int left = cell.left + (cell.Width() - pic.size.width) / 2;
-    const int top = cell.top + (cell.Height() - pic.size.height) / 2;
-    const Rect dest{left, top, left + pic.size.width, top + pic.size.height};
+    const Size size = canvas.PicturePixelSize(m.picture);
+    if (size.width <= 0 || size.height <= 0) return;
+    const int left = cell.left + (cell.Width() - size.width) / 2;
+    const int top = cell.top + (cell.Height() - size.height) / 2;
+    const Rect dest{left, top, left + size.width, top + size.height};
+    const ImageSource source{&m.picture, nullptr, {0, 0, size.width, size.height}};
     ClipScope clip(canvas, cell);
     switch (m.picture.kind) {
         case PictureKind::Bitmap:
-            if (m.enabled) DrawBitmapTransparent(canvas, pic, dest, m.picture_transparent);
-            else DrawBitmapEmbossed(canvas, pic, dest, cell, m.colours);
+            if (m.enabled) {
+                TransparentBlt(canvas, dest, source, m.picture_transparent);
+            } else {
+                // The whole cell takes the face colour, not only the picture's patch.
+                canvas.FillRect(cell, Brush::Solid(m.colours.button_face));
+                DitherBlt(canvas, dest, source,
+                          {m.colours.button_face, m.colours.button_highlight, m.colours.button_shadow});
+            }
             break;
         case PictureKind::Icon:
         case PictureKind::Metafile:

@@ -104,7 +104,8 @@ HRESULT CTavloCtrl::GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) no
 }
 
 // A property frame gives up on the whole set when one page cannot be made:
-// the system's colour page is named only where the system has one.
+// the system's colour page is named only where the system has one, and our
+// own colour page takes its place elsewhere.
 bool StockColorPageAvailable() noexcept {
     win::ComPtr<IClassFactory> factory;
     return SUCCEEDED(::CoGetClassObject(kStockColorPage, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
@@ -113,18 +114,14 @@ bool StockColorPageAvailable() noexcept {
 
 HRESULT CTavloCtrl::GetPages(CAUUID* pages) noexcept {
     if (pages == nullptr) return E_POINTER;
-    static const GUID* const kPages[] = {&CLSID_TavloPropPage, &CLSID_PropPageMore, &kStockColorPage,
-                                         &CLSID_PropPageGradientFill, &CLSID_PropPagePicture,
-                                         &CLSID_PropPageDropMenu};
-    constexpr ULONG most = sizeof(kPages) / sizeof(kPages[0]);
+    const GUID* const colours = StockColorPageAvailable() ? &kStockColorPage : &CLSID_PropPageColors;
+    const GUID* const list[] = {&CLSID_TavloPropPage, &CLSID_PropPageMore, colours,
+                                &CLSID_PropPageGradientFill, &CLSID_PropPagePicture, &CLSID_PropPageDropMenu};
+    constexpr ULONG count = sizeof(list) / sizeof(list[0]);
     pages->cElems = 0;
-    pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(most * sizeof(GUID)));
+    pages->pElems = static_cast<GUID*>(::CoTaskMemAlloc(count * sizeof(GUID)));
     if (pages->pElems == nullptr) return E_OUTOFMEMORY;
-    const bool stock_colours = StockColorPageAvailable();
-    for (const GUID* page : kPages) {
-        if (page == &kStockColorPage && !stock_colours) continue;
-        pages->pElems[pages->cElems++] = *page;
-    }
+    for (const GUID* page : list) pages->pElems[pages->cElems++] = *page;
     return S_OK;
 }
 

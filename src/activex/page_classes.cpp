@@ -14,6 +14,7 @@ std::span<const PageClass> PageClasses() {
          L"BrixelDemo Gradient Page"},
         {{&CLSID_PropPagePicture, &CreatePicturePage}, L"BrixelDemo.CPropPagePicture", L"BrixelDemo Picture Page"},
         {{&CLSID_PropPageDropMenu, &CreateMenuEditorPage}, L"BrixelDemo.CPropPageDropMenu", L"BrixelDemo Menu Page"},
+        {{&CLSID_PropPageColors, &CreateColoursPage}, L"BrixelDemo.PropPageColors", L"BrixelDemo Colors Page"},
     };
     return classes;
 }

@@ -20,5 +20,6 @@ HRESULT CreateAppearancePage(REFIID iid, void** out) noexcept;
 HRESULT CreateBehaviorPage(REFIID iid, void** out) noexcept;
 HRESULT CreateGradientPage(REFIID iid, void** out) noexcept;
 HRESULT CreatePicturePage(REFIID iid, void** out) noexcept;
+HRESULT CreateColoursPage(REFIID iid, void** out) noexcept;
 
 }  // namespace brixel::activex

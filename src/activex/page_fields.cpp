@@ -70,7 +70,7 @@ void ShowColour(HWND dialog, const FieldBinding& b, FieldState&, const VARIANT& 
 FieldRead ReadColour(HWND dialog, const FieldBinding& b, const FieldState&, VARIANT* out, std::wstring* problem) {
     const auto value = ParseColourField(U16Text(dialog, b.id));
     if (!value) {
-        *problem = L"Please enter a color as an unsigned number from 0 to 4294967295.";
+        *problem = kColourFieldProblem;
         return FieldRead::Invalid;
     }
     out->vt = VT_I4;

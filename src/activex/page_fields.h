@@ -28,6 +28,9 @@ struct KindRoutines {
 
 const KindRoutines& RoutinesFor(FieldKind kind);
 
+// What the user is told when a colour field does not read.
+inline constexpr wchar_t kColourFieldProblem[] = L"Please enter a color as an unsigned number from 0 to 4294967295.";
+
 // Fills a list with its rows; sets a spin's range so its arrows always report.
 void InitialiseField(HWND dialog, const FieldBinding& binding, FieldState& state);
 

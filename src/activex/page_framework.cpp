@@ -173,24 +173,27 @@ HRESULT PropertyPage::Apply() noexcept {
     // is shown once, and the rest of the values are still written.
     HRESULT first_error = S_OK;
     for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
-        if (skip[i]) continue;
-        for (const auto& object : objects_) {
-            EXCEPINFO error = {};
-            const HRESULT hr = PutPropertyByName(object.get(), definition_.bindings[i].property, *values[i].get(), &error);
-            if (FAILED(hr) && SUCCEEDED(first_error)) {
-                first_error = hr;
-                ReportError(ErrorText(hr, error));
-            }
-            ::SysFreeString(error.bstrSource);
-            ::SysFreeString(error.bstrDescription);
-            ::SysFreeString(error.bstrHelpFile);
-        }
+        if (!skip[i]) WriteToEveryObject(definition_.bindings[i].property, *values[i].get(), &first_error);
     }
     if (FAILED(first_error)) return first_error;
     const HRESULT extra = ApplyExtra();
     if (FAILED(extra)) return extra;
     dirty_ = false;
     return S_OK;
+}
+
+void PropertyPage::WriteToEveryObject(const wchar_t* property, const VARIANT& value, HRESULT* first_error) {
+    for (const auto& object : objects_) {
+        EXCEPINFO error = {};
+        const HRESULT hr = PutPropertyByName(object.get(), property, value, &error);
+        if (FAILED(hr) && SUCCEEDED(*first_error)) {
+            *first_error = hr;
+            ReportError(ErrorText(hr, error));
+        }
+        ::SysFreeString(error.bstrSource);
+        ::SysFreeString(error.bstrDescription);
+        ::SysFreeString(error.bstrHelpFile);
+    }
 }
 
 void PropertyPage::MarkDirty() {

@@ -158,6 +158,10 @@ protected:
     void MarkDirty();
     // While loading, field changes are not user changes.
     bool Loading() const noexcept { return loading_ != 0; }
+    // Writes `value` to `property` of every selected object. The first error
+    // a control raises is shown and kept in `first_error` (when that holds
+    // none yet), so one apply reports one error however many writes fail.
+    void WriteToEveryObject(const wchar_t* property, const VARIANT& value, HRESULT* first_error);
     // A modal message box owned by the page: how errors reach the user.
     void ReportError(std::wstring_view text);
     std::wstring FieldText(int id) const;
@@ -167,6 +171,11 @@ protected:
     void SetColour(int id, std::uint32_t colour);
     // Resolves an OLE colour (system colours included) to a GDI colour.
     static COLORREF ScreenColour(std::uint32_t ole_colour);
+    // The system colour dialog (any colour), started from the number the
+    // field text starts with; nothing when the user cancels.
+    std::optional<std::uint32_t> ChooseColour(std::wstring_view field_text);
+    // A swatch filled with `colour`; without one it shows no colour of its own.
+    static void DrawSwatch(const DRAWITEMSTRUCT& item, std::optional<std::uint32_t> colour);
     const FieldBinding* BindingFor(int id) const noexcept;
     std::wstring Title() const;
 

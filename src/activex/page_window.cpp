@@ -153,16 +153,27 @@ bool PropertyPage::HandleNotify(const NMHDR& header, LRESULT* result) {
 }
 
 void PropertyPage::PickColour(const FieldBinding& b) {
-    const std::wstring text = FieldText(b.id);
+    if (const auto chosen = ChooseColour(FieldText(b.id))) {
+        SetColour(b.id, *chosen);  // the edit's change notification does the rest
+    }
+}
+
+std::optional<std::uint32_t> PropertyPage::ChooseColour(std::wstring_view field_text) {
     CHOOSECOLORW dialog = {};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = window_;
     // A system colour starts the dialog on the colour it shows now.
-    dialog.rgbResult = ScreenColour(ColourDialogStart(std::u16string(text.begin(), text.end())));
+    dialog.rgbResult = ScreenColour(ColourDialogStart(std::u16string(field_text.begin(), field_text.end())));
     dialog.lpCustColors = custom_colours_;
     dialog.Flags = CC_ANYCOLOR | CC_RGBINIT;
-    if (!::ChooseColorW(&dialog)) return;
-    SetColour(b.id, dialog.rgbResult);  // the edit's change notification does the rest
+    if (!::ChooseColorW(&dialog)) return std::nullopt;
+    return static_cast<std::uint32_t>(dialog.rgbResult);
+}
+
+void PropertyPage::DrawSwatch(const DRAWITEMSTRUCT& item, std::optional<std::uint32_t> colour) {
+    const win::UniqueBrush fill(::CreateSolidBrush(colour ? ScreenColour(*colour) : ::GetSysColor(COLOR_BTNFACE)));
+    ::FillRect(item.hDC, &item.rcItem, fill.get());
+    ::FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
 }
 
 void PropertyPage::PickPicture(const FieldBinding& b, FieldState& state) {
@@ -192,11 +203,7 @@ bool PropertyPage::HandleDrawItem(const DRAWITEMSTRUCT& item) {
         const FieldBinding& b = definition_.bindings[i];
         const int id = static_cast<int>(item.CtlID);
         if (b.kind == FieldKind::Colour && b.swatch == id) {
-            // A field that does not read shows no colour of its own.
-            const auto colour = ColourOf(b.id);
-            const win::UniqueBrush fill(::CreateSolidBrush(colour ? ScreenColour(*colour) : ::GetSysColor(COLOR_BTNFACE)));
-            ::FillRect(item.hDC, &item.rcItem, fill.get());
-            ::FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+            DrawSwatch(item, ColourOf(b.id));
             return true;
         }
         if (b.kind == FieldKind::Picture && b.id == id) {

@@ -9,6 +9,7 @@
 #define IDD_PAGE_GRADIENT 105
 #define IDD_PAGE_PICTURE 205
 #define IDD_PAGE_MENU 207
+#define IDD_PAGE_COLORS 206  // served only where the system has no colour page
 
 // Page titles.
 #define IDS_PAGE_APPEARANCE 200
@@ -19,7 +20,7 @@
 #define IDS_PAGE_GRADIENT 208
 
 // Control IDs: Appearance 1000-1199, Behavior 1200-1399, Gradient 1400-1599,
-// Picture 1600-1799. 2000-2199 belong to the menu editor page.
+// Picture 1600-1799, Colors 1800-1899. 2000-2199 belong to the menu editor page.
 #define IDC_APPEARANCE                               1000
 #define IDC_APPEARANCE_STYLE                         1001
 #define IDC_XP_COLOR_SCHEME                          1002
@@ -185,3 +186,8 @@
 #define IDC_PICTURE_MARGINS                          1636
 #define IDC_PICTURE_EFFECT_WHEN_MOUSE_DOWN           1637
 #define IDC_PICTURE_EFFECT_WHEN_MOUSE_OVER           1638
+#define IDC_COLOR_PROPERTIES                         1800
+#define IDC_COLOR_VALUE                              1801
+#define IDC_COLOR_VALUE_SWATCH                       1802
+#define IDC_COLOR_VALUE_PICK                         1803
+#define IDC_SYSTEM_COLORS                            1804

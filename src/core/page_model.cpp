@@ -110,4 +110,89 @@ GradientGroupState GradientGroupRules(std::int16_t style, std::uint32_t colour2)
     return {xp2 ? kWhiteColour : colour2, !xp2, !xp_style};
 }
 
+std::span<const SystemColourName> SystemColourNames() {
+    static constexpr SystemColourName kNames[] = {
+        {0, "Scroll Bars"},
+        {1, "Desktop"},
+        {2, "Active Title Bar"},
+        {3, "Inactive Title Bar"},
+        {4, "Menu Bar"},
+        {5, "Window Background"},
+        {6, "Window Frame"},
+        {7, "Menu Text"},
+        {8, "Window Text"},
+        {9, "Active Title Bar Text"},
+        {10, "Active Border"},
+        {11, "Inactive Border"},
+        {12, "Application Workspace"},
+        {13, "Highlight"},
+        {14, "Highlight Text"},
+        {15, "Button Face"},
+        {16, "Button Shadow"},
+        {17, "Disabled Text"},
+        {18, "Button Text"},
+        {19, "Inactive Title Bar Text"},
+        {20, "Button Highlight"},
+        {21, "Button Dark Shadow"},
+        {22, "Button Light Shadow"},
+        {23, "ToolTip Text"},
+        {24, "ToolTip"},
+    };
+    return kNames;
+}
+
+void ColourPageModel::Load(std::vector<std::pair<std::u16string, std::uint32_t>> colours) {
+    std::sort(colours.begin(), colours.end());
+    rows_.clear();
+    for (auto& [name, value] : colours) {
+        std::u16string text = FormatColourField(value);
+        rows_.push_back({std::move(name), text, text});
+    }
+    selected_ = rows_.empty() ? -1 : 0;
+}
+
+void ColourPageModel::Select(int row) {
+    selected_ = row >= 0 && row < static_cast<int>(rows_.size()) ? row : -1;
+}
+
+std::u16string ColourPageModel::SelectedText() const {
+    return selected_ < 0 ? std::u16string() : rows_[static_cast<std::size_t>(selected_)].text;
+}
+
+bool ColourPageModel::Edit(std::u16string_view text) {
+    if (selected_ < 0) return false;
+    std::u16string& current = rows_[static_cast<std::size_t>(selected_)].text;
+    if (current == text) return false;
+    current.assign(text);
+    return true;
+}
+
+bool ColourPageModel::Dirty() const {
+    return std::any_of(rows_.begin(), rows_.end(), [](const Row& r) { return r.text != r.loaded; });
+}
+
+std::optional<int> ColourPageModel::FirstInvalid() const {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].text != rows_[i].loaded && !ParseColourField(rows_[i].text)) return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+std::vector<ColourPageModel::Write> ColourPageModel::Writes() const {
+    std::vector<Write> writes;
+    for (const Row& row : rows_) {
+        if (row.text == row.loaded) continue;
+        if (const auto value = ParseColourField(row.text)) writes.push_back({row.name, *value});
+    }
+    return writes;
+}
+
+void ColourPageModel::Applied() {
+    for (Row& row : rows_) {
+        // A value typed with blanks is shown as the control now holds it.
+        if (const auto value = ParseColourField(row.text)) row.text = FormatColourField(*value);
+        row.loaded = row.text;
+    }
+}
+
 }  // namespace brixel

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -63,5 +65,54 @@ struct GradientGroupState {
 };
 inline constexpr std::uint32_t kWhiteColour = 0xFFFFFF;
 GradientGroupState GradientGroupRules(std::int16_t style, std::uint32_t colour2);
+
+// The system colours a colour page offers by name, in index order.
+struct SystemColourName {
+    int index;               // the COLOR_... index; the OLE colour is SystemColourRef(index)
+    std::string_view name;
+};
+std::span<const SystemColourName> SystemColourNames();
+
+// The colour page: every colour property of the selected controls in one
+// list, one value field for the selected row. Each row keeps the text its
+// field holds, so a half-typed value survives a look at another row and is
+// reported on apply rather than lost.
+class ColourPageModel {
+public:
+    struct Row {
+        std::u16string name;
+        std::u16string loaded;  // the value as the control had it
+        std::u16string text;    // the value as the field holds it now
+    };
+    struct Write {
+        std::u16string name;
+        std::uint32_t value;
+    };
+
+    // Rows sorted by name; the first row selected (none when empty).
+    void Load(std::vector<std::pair<std::u16string, std::uint32_t>> colours);
+    const std::vector<Row>& rows() const noexcept { return rows_; }
+    int selected() const noexcept { return selected_; }
+    // Rows outside the list select nothing.
+    void Select(int row);
+    // The text the value field shows for the selected row; empty for none.
+    std::u16string SelectedText() const;
+    // The user edited the value field; false when nothing changed (no row,
+    // or the same text).
+    bool Edit(std::u16string_view text);
+    bool Dirty() const;
+    // The first changed row whose text is not a colour, if any: apply must
+    // report it and write nothing.
+    std::optional<int> FirstInvalid() const;
+    // Only the rows the user changed, so a multiple selection keeps every
+    // other colour each control has of its own.
+    std::vector<Write> Writes() const;
+    // After a successful apply the written values are the loaded ones.
+    void Applied();
+
+private:
+    std::vector<Row> rows_;
+    int selected_ = -1;
+};
 
 }  // namespace brixel

@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageByClsid,
                          ::testing::Values(PageCase{"Appearance", &CLSID_TavloPropPage, L"Appearance"},
                                            PageCase{"Behavior", &CLSID_PropPageMore, L"Behavior"},
                                            PageCase{"Gradient", &CLSID_PropPageGradientFill, L"Gradient"},
-                                           PageCase{"Picture", &CLSID_PropPagePicture, L"Picture"}),
+                                           PageCase{"Picture", &CLSID_PropPagePicture, L"Picture"},
+                                           PageCase{"Colors", &CLSID_PropPageColors, L"Colors"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Each page is an in-process class of the same module and apartment as the
@@ -68,7 +69,8 @@ TEST_F(PropertyPages, PagesAreRegisteredBesideTheControlAndRemoved) {
     } pages[] = {{&CLSID_TavloPropPage, L"BrixelDemo.TavloPropPage.1"},
                  {&CLSID_PropPageMore, L"BrixelDemo.CPropPageMore"},
                  {&CLSID_PropPageGradientFill, L"BrixelDemo.CPropPageGradientFill"},
-                 {&CLSID_PropPagePicture, L"BrixelDemo.CPropPagePicture"}};
+                 {&CLSID_PropPagePicture, L"BrixelDemo.CPropPagePicture"},
+                 {&CLSID_PropPageColors, L"BrixelDemo.PropPageColors"}};
     ASSERT_HRESULT_SUCCEEDED(reg());
     for (const auto& page : pages) {
         wchar_t guid[40] = {};

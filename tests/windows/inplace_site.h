@@ -2,7 +2,7 @@
 // the in-place site protocol and the control site's accelerator path.
 #pragma once
 
-#include "gdi/raii.h"
+#include "test_site.h"
 
 #include <gtest/gtest.h>
 #include <ocidl.h>
@@ -10,42 +10,23 @@
 
 namespace brixel::testing {
 
-class InPlaceSite final : public IOleClientSite, public IOleInPlaceSite, public IOleControlSite, public IDispatch {
+class InPlaceSite final : public AmbientSite, public IOleInPlaceSite, public IOleControlSite {
 public:
     explicit InPlaceSite(HWND parent) : parent_(parent) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = nullptr;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite)) {
-            *out = static_cast<IOleClientSite*>(this);
-        } else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite)) {
+        *out = AmbientInterface(iid);
+        if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceSite)) {
             *out = static_cast<IOleInPlaceSite*>(this);
         } else if (IsEqualIID(iid, IID_IOleControlSite)) {
             *out = static_cast<IOleControlSite*>(this);
-        } else if (IsEqualIID(iid, IID_IDispatch)) {
-            *out = static_cast<IDispatch*>(this);
-        } else {
-            return E_NOINTERFACE;
         }
+        if (*out == nullptr) return E_NOINTERFACE;
         AddRef();
         return S_OK;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-
-    // IOleClientSite
-    HRESULT STDMETHODCALLTYPE SaveObject() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker** out) override {
-        *out = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer** out) override {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return AmbientSite::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return AmbientSite::Release(); }
 
     // IOleWindow / IOleInPlaceSite
     HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) override {
@@ -101,32 +82,7 @@ public:
     HRESULT STDMETHODCALLTYPE OnFocus(BOOL) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE ShowPropertyFrame() override { return E_NOTIMPL; }
 
-    // Ambient properties: run time.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
-                                     UINT*) override {
-        if (result == nullptr) return E_POINTER;
-        ::VariantInit(result);
-        if (id == DISPID_AMBIENT_USERMODE) {
-            result->vt = VT_BOOL;
-            result->boolVal = VARIANT_TRUE;
-            return S_OK;
-        }
-        if (id == DISPID_AMBIENT_DISPLAYNAME) {
-            result->vt = VT_BSTR;
-            result->bstrVal = ::SysAllocString(L"Command1");
-            return S_OK;
-        }
-        return DISP_E_MEMBERNOTFOUND;
-    }
-
     RECT position{20, 20, 107, 45};  // 87 x 25, the size of a new control
-    ULONG refs = 1;
     int in_place_activations = 0;
     int in_place_deactivations = 0;
     int ui_activations = 0;

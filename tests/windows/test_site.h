@@ -1,5 +1,5 @@
-// A minimal container site for tests: it answers the ambient properties the
-// control reads on demand, with values a test can change.
+// Container sites for tests: they answer the ambient properties the control
+// reads on demand, with values a test can change.
 #pragma once
 
 #include "gdi/raii.h"
@@ -13,25 +13,15 @@
 
 namespace brixel::testing {
 
-class TestSite final : public IOleClientSite, public IDispatch {
+// The client site and ambient properties every test container shares. The
+// site lives on the test's stack, so the reference count is only recorded.
+class AmbientSite : public IOleClientSite, public IDispatch {
 public:
     std::optional<bool> user_mode = true;
     std::optional<std::wstring> display_name = L"Command1";
     std::optional<bool> display_as_default;
     std::optional<OLE_COLOR> back_color;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite)) {
-            *out = static_cast<IOleClientSite*>(this);
-        } else if (IsEqualIID(iid, IID_IDispatch)) {
-            *out = static_cast<IDispatch*>(this);
-        } else {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
     ULONG STDMETHODCALLTYPE Release() override { return --refs; }
 
@@ -79,11 +69,31 @@ public:
     ULONG refs = 1;
     int ambient_reads = 0;
 
+protected:
+    // The interfaces of this half; a derived site answers its own first.
+    void* AmbientInterface(REFIID iid) {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite)) {
+            return static_cast<IOleClientSite*>(this);
+        }
+        if (IsEqualIID(iid, IID_IDispatch)) return static_cast<IDispatch*>(this);
+        return nullptr;
+    }
+
 private:
     static HRESULT Bool(const std::optional<bool>& value, VARIANT* out) {
         if (!value) return DISP_E_MEMBERNOTFOUND;
         out->vt = VT_BOOL;
         out->boolVal = *value ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+};
+
+class TestSite final : public AmbientSite {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = AmbientInterface(iid);
+        if (*out == nullptr) return E_NOINTERFACE;
+        AddRef();
         return S_OK;
     }
 };

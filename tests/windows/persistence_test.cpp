@@ -2,6 +2,7 @@
 // it back into a new control: everything comes back, the menu included.
 #include "activex/brixeldemo.h"
 #include "control_library.h"
+#include "dispatch_call.h"
 #include "test_site.h"
 
 #include <algorithm>
@@ -57,38 +58,35 @@ protected:
         object->SetClientSite(&site_);
         return control;
     }
-    static HRESULT Call(IDispatch* d, const wchar_t* name, WORD flags, std::initializer_list<VARIANT> args,
-                        VARIANT* result = nullptr) {
-        DISPID id = 0;
-        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-        if (HRESULT hr = d->GetIDsOfNames(IID_NULL, names, 1, 0, &id); FAILED(hr)) return hr;
-        std::vector<VARIANT> reversed(args.begin(), args.end());
-        std::reverse(reversed.begin(), reversed.end());
-        DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-        if (flags == DISPATCH_PROPERTYPUT) {
-            params.rgdispidNamedArgs = &named;
-            params.cNamedArgs = 1;
+    static HRESULT IsDirty(IDispatch* control) {
+        ComPtr<IPersistStreamInit> persist;
+        control->QueryInterface(IID_IPersistStreamInit, persist.put_void());
+        return persist ? persist->IsDirty() : E_NOINTERFACE;
+    }
+    // What a container writes into its stream, rewound for reading back.
+    static ComPtr<IStream> SaveToStream(IDispatch* control) {
+        ComPtr<IPersistStreamInit> saver;
+        ComPtr<IStream> stream;
+        EXPECT_HRESULT_SUCCEEDED(control->QueryInterface(IID_IPersistStreamInit, saver.put_void()));
+        EXPECT_HRESULT_SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
+        if (saver && stream) {
+            EXPECT_HRESULT_SUCCEEDED(saver->Save(stream.get(), TRUE));
         }
-        return d->Invoke(id, IID_NULL, 0, flags, &params, result, nullptr, nullptr);
+        if (stream) stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+        return stream;
     }
-    static VARIANT I2(short v) {
-        VARIANT x{};
-        x.vt = VT_I2;
-        x.iVal = v;
-        return x;
-    }
-    static VARIANT I4(long v) {
-        VARIANT x{};
-        x.vt = VT_I4;
-        x.lVal = v;
-        return x;
-    }
-    static VARIANT Bool(bool v) {
-        VARIANT x{};
-        x.vt = VT_BOOL;
-        x.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE;
-        return x;
+    // A new control loaded from the stream, as a container opens its document.
+    ComPtr<IDispatch> LoadFromStream(IStream* stream, HRESULT* load_result = nullptr) {
+        ComPtr<IDispatch> control = NewControl();
+        ComPtr<IPersistStreamInit> loader;
+        EXPECT_HRESULT_SUCCEEDED(control.As(&loader));
+        const HRESULT hr = loader && stream ? loader->Load(stream) : E_FAIL;
+        if (load_result != nullptr) {
+            *load_result = hr;
+        } else {
+            EXPECT_HRESULT_SUCCEEDED(hr);
+        }
+        return control;
     }
     VARIANT Text(const wchar_t* text) {
         strings_.emplace_back(text);
@@ -100,39 +98,39 @@ protected:
 
     // A control with properties of every kind changed and a two-level menu.
     void Configure(IDispatch* c) {
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Caption", DISPATCH_PROPERTYPUT, {Text(L"&Print")}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"BackColor", DISPATCH_PROPERTYPUT, {I4(0x123456)}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Appearance", DISPATCH_PROPERTYPUT, {I2(0)}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"CaptionMargins", DISPATCH_PROPERTYPUT, {Text(L"1;2;3;4")}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Menu", DISPATCH_PROPERTYPUT, {Bool(true)}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"TranslucentLevel", DISPATCH_PROPERTYPUT, {I2(77)}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"AddMenuItem", DISPATCH_METHOD, {I2(10), I2(-1)}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"AddMenuItem", DISPATCH_METHOD, {I2(11), I2(10)}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemCaption", DISPATCH_PROPERTYPUT, {I2(11), Text(L"Preview")}));
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemShortcut", DISPATCH_PROPERTYPUT, {I2(11), I2(16)}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"Caption", DISPATCH_PROPERTYPUT, {Text(L"&Print")}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"BackColor", DISPATCH_PROPERTYPUT, {I4(0x123456)}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"Appearance", DISPATCH_PROPERTYPUT, {I2(0)}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"CaptionMargins", DISPATCH_PROPERTYPUT, {Text(L"1;2;3;4")}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"Menu", DISPATCH_PROPERTYPUT, {Bool(true)}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"TranslucentLevel", DISPATCH_PROPERTYPUT, {I2(77)}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"AddMenuItem", DISPATCH_METHOD, {I2(10), I2(-1)}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"AddMenuItem", DISPATCH_METHOD, {I2(11), I2(10)}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"MenuItemCaption", DISPATCH_PROPERTYPUT, {I2(11), Text(L"Preview")}));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"MenuItemShortcut", DISPATCH_PROPERTYPUT, {I2(11), I2(16)}));
     }
 
     void ExpectConfigured(IDispatch* c) {
         win::UniqueVariant v;
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Caption", DISPATCH_PROPERTYGET, {}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"Caption", DISPATCH_PROPERTYGET, {}, v.put()));
         EXPECT_STREQ(v->bstrVal, L"&Print");
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"BackColor", DISPATCH_PROPERTYGET, {}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"BackColor", DISPATCH_PROPERTYGET, {}, v.put()));
         EXPECT_EQ(v->lVal, 0x123456);
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Appearance", DISPATCH_PROPERTYGET, {}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"Appearance", DISPATCH_PROPERTYGET, {}, v.put()));
         EXPECT_EQ(v->iVal, 0);
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"CaptionMargins", DISPATCH_PROPERTYGET, {}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"CaptionMargins", DISPATCH_PROPERTYGET, {}, v.put()));
         EXPECT_STREQ(v->bstrVal, L"1;2;3;4");
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"Menu", DISPATCH_PROPERTYGET, {}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"Menu", DISPATCH_PROPERTYGET, {}, v.put()));
         EXPECT_EQ(v->boolVal, VARIANT_TRUE);
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"TranslucentLevel", DISPATCH_PROPERTYGET, {}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"TranslucentLevel", DISPATCH_PROPERTYGET, {}, v.put()));
         EXPECT_EQ(v->iVal, 77);
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"GetTotalMenuItemCount", DISPATCH_METHOD, {}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"GetTotalMenuItemCount", DISPATCH_METHOD, {}, v.put()));
         EXPECT_EQ(v->iVal, 2);
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"GetMenuItemParentID", DISPATCH_METHOD, {I2(11)}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"GetMenuItemParentID", DISPATCH_METHOD, {I2(11)}, v.put()));
         EXPECT_EQ(v->iVal, 10);
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemCaption", DISPATCH_PROPERTYGET, {I2(11)}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"MenuItemCaption", DISPATCH_PROPERTYGET, {I2(11)}, v.put()));
         EXPECT_STREQ(v->bstrVal, L"Preview");
-        ASSERT_HRESULT_SUCCEEDED(Call(c, L"MenuItemShortcut", DISPATCH_PROPERTYGET, {I2(11)}, v.put()));
+        ASSERT_HRESULT_SUCCEEDED(CallControl(c, L"MenuItemShortcut", DISPATCH_PROPERTYGET, {I2(11)}, v.put()));
         EXPECT_EQ(v->iVal, 16);
     }
 
@@ -145,20 +143,10 @@ protected:
 TEST_F(Persistence, StreamRoundTripKeepsPropertiesAndMenu) {
     ComPtr<IDispatch> first = NewControl();
     Configure(first.get());
-    ComPtr<IPersistStreamInit> saver;
-    ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
-    EXPECT_EQ(saver->IsDirty(), S_OK);
-    ComPtr<IStream> stream;
-    ASSERT_HRESULT_SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
-    ASSERT_HRESULT_SUCCEEDED(saver->Save(stream.get(), TRUE));
-    EXPECT_EQ(saver->IsDirty(), S_FALSE);
-
-    const LARGE_INTEGER start{};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ComPtr<IDispatch> second = NewControl();
-    ComPtr<IPersistStreamInit> loader;
-    ASSERT_HRESULT_SUCCEEDED(second.As(&loader));
-    ASSERT_HRESULT_SUCCEEDED(loader->Load(stream.get()));
+    EXPECT_EQ(IsDirty(first.get()), S_OK);
+    ComPtr<IStream> stream = SaveToStream(first.get());
+    EXPECT_EQ(IsDirty(first.get()), S_FALSE);
+    ComPtr<IDispatch> second = LoadFromStream(stream.get());
     ExpectConfigured(second.get());
 }
 
@@ -211,32 +199,22 @@ TEST_F(Persistence, CompoundDocumentStorageRoundTrip) {
 TEST_F(Persistence, FontChangedThroughItsObjectIsKeptAndSaved) {
     ComPtr<IDispatch> first = NewControl();
     win::UniqueVariant font;
-    ASSERT_HRESULT_SUCCEEDED(Call(first.get(), L"Font", DISPATCH_PROPERTYGET, {}, font.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(first.get(), L"Font", DISPATCH_PROPERTYGET, {}, font.put()));
     ASSERT_EQ(font->vt, VT_DISPATCH);
     // As a script does: Button.Font.Bold = True, then Button.Font.Size = 12.
-    ASSERT_HRESULT_SUCCEEDED(Call(font->pdispVal, L"Bold", DISPATCH_PROPERTYPUT, {Bool(true)}));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(font->pdispVal, L"Bold", DISPATCH_PROPERTYPUT, {Bool(true)}));
     win::UniqueVariant again;
-    ASSERT_HRESULT_SUCCEEDED(Call(first.get(), L"Font", DISPATCH_PROPERTYGET, {}, again.put()));
-    ASSERT_HRESULT_SUCCEEDED(Call(again->pdispVal, L"Size", DISPATCH_PROPERTYPUT, {I4(12)}));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(first.get(), L"Font", DISPATCH_PROPERTYGET, {}, again.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(again->pdispVal, L"Size", DISPATCH_PROPERTYPUT, {I4(12)}));
     EXPECT_EQ(again->pdispVal, font->pdispVal) << "every read hands out the same font object";
 
-    ComPtr<IPersistStreamInit> saver;
-    ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
-    EXPECT_EQ(saver->IsDirty(), S_OK) << "changing the font object modifies the control";
-    ComPtr<IStream> stream;
-    ASSERT_HRESULT_SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
-    ASSERT_HRESULT_SUCCEEDED(saver->Save(stream.get(), TRUE));
-    const LARGE_INTEGER start{};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ComPtr<IDispatch> second = NewControl();
-    ComPtr<IPersistStreamInit> loader;
-    ASSERT_HRESULT_SUCCEEDED(second.As(&loader));
-    ASSERT_HRESULT_SUCCEEDED(loader->Load(stream.get()));
+    EXPECT_EQ(IsDirty(first.get()), S_OK) << "changing the font object modifies the control";
+    ComPtr<IDispatch> second = LoadFromStream(SaveToStream(first.get()).get());
 
     win::UniqueVariant loaded, bold, size;
-    ASSERT_HRESULT_SUCCEEDED(Call(second.get(), L"Font", DISPATCH_PROPERTYGET, {}, loaded.put()));
-    ASSERT_HRESULT_SUCCEEDED(Call(loaded->pdispVal, L"Bold", DISPATCH_PROPERTYGET, {}, bold.put()));
-    ASSERT_HRESULT_SUCCEEDED(Call(loaded->pdispVal, L"Size", DISPATCH_PROPERTYGET, {}, size.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(second.get(), L"Font", DISPATCH_PROPERTYGET, {}, loaded.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(loaded->pdispVal, L"Bold", DISPATCH_PROPERTYGET, {}, bold.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(loaded->pdispVal, L"Size", DISPATCH_PROPERTYGET, {}, size.put()));
     EXPECT_EQ(bold->boolVal, VARIANT_TRUE);
     ASSERT_HRESULT_SUCCEEDED(::VariantChangeType(size.get(), size.get(), 0, VT_R8));
     // Wine's font object reports the size it realised (12 points come back
@@ -247,24 +225,17 @@ TEST_F(Persistence, FontChangedThroughItsObjectIsKeptAndSaved) {
 TEST_F(Persistence, TruncatedStreamLoadsWithoutHarm) {
     ComPtr<IDispatch> first = NewControl();
     Configure(first.get());
-    ComPtr<IPersistStreamInit> saver;
-    ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
-    ComPtr<IStream> stream;
-    ASSERT_HRESULT_SUCCEEDED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put()));
-    ASSERT_HRESULT_SUCCEEDED(saver->Save(stream.get(), TRUE));
-    ULARGE_INTEGER half{};
+    ComPtr<IStream> stream = SaveToStream(first.get());
     STATSTG stat{};
-    stream->Stat(&stat, STATFLAG_NONAME);
+    ASSERT_HRESULT_SUCCEEDED(stream->Stat(&stat, STATFLAG_NONAME));
+    ULARGE_INTEGER half{};
     half.QuadPart = stat.cbSize.QuadPart / 2;
-    stream->SetSize(half);
-    const LARGE_INTEGER start{};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ComPtr<IDispatch> second = NewControl();
-    ComPtr<IPersistStreamInit> loader;
-    ASSERT_HRESULT_SUCCEEDED(second.As(&loader));
-    EXPECT_HRESULT_SUCCEEDED(loader->Load(stream.get()));
+    ASSERT_HRESULT_SUCCEEDED(stream->SetSize(half));
+    HRESULT loaded = E_FAIL;
+    ComPtr<IDispatch> second = LoadFromStream(stream.get(), &loaded);
+    EXPECT_HRESULT_SUCCEEDED(loaded);
     win::UniqueVariant v;
-    ASSERT_HRESULT_SUCCEEDED(Call(second.get(), L"Caption", DISPATCH_PROPERTYGET, {}, v.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(second.get(), L"Caption", DISPATCH_PROPERTYGET, {}, v.put()));
     EXPECT_STREQ(v->bstrVal, L"&Print") << "what came before the cut is kept";
 }
 
@@ -275,9 +246,9 @@ TEST_F(Persistence, InitNewGivesTheDefaults) {
     ASSERT_HRESULT_SUCCEEDED(control.As(&persist));
     ASSERT_HRESULT_SUCCEEDED(persist->InitNew());
     win::UniqueVariant v;
-    ASSERT_HRESULT_SUCCEEDED(Call(control.get(), L"GetTotalMenuItemCount", DISPATCH_METHOD, {}, v.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(control.get(), L"GetTotalMenuItemCount", DISPATCH_METHOD, {}, v.put()));
     EXPECT_EQ(v->iVal, 0);
-    ASSERT_HRESULT_SUCCEEDED(Call(control.get(), L"CaptionMargins", DISPATCH_PROPERTYGET, {}, v.put()));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(control.get(), L"CaptionMargins", DISPATCH_PROPERTYGET, {}, v.put()));
     EXPECT_STREQ(v->bstrVal, L"6;6;6;6");
 }
 

@@ -1,5 +1,6 @@
 #include "activex/brixeldemo.h"
 #include "control_library.h"
+#include "dispatch_stub.h"
 #include "core/enums.h"
 
 #include <olectl.h>
@@ -14,38 +15,18 @@ namespace {
 using win::ComPtr;
 
 // An event sink that records the DISPIDs it receives.
-class RecordingSink final : public IDispatch {
+class RecordingSink final : public EventSink {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, DIID__DBrixelDemoEvents)) {
-            *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
-    ULONG STDMETHODCALLTYPE Release() override { return --refs; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT*,
-                                     EXCEPINFO*, UINT*) override {
-        events.push_back(id);
-        last_flags = flags;
-        last_arg_count = params ? params->cArgs : 0;
-        return S_OK;
-    }
-
-    ULONG refs = 1;
     std::vector<DISPID> events;
     WORD last_flags = 0;
     UINT last_arg_count = 0;
+
+private:
+    void OnEvent(DISPID id, WORD flags, const DISPPARAMS& params) override {
+        events.push_back(id);
+        last_flags = flags;
+        last_arg_count = params.cArgs;
+    }
 };
 
 class Automation : public ::testing::Test {

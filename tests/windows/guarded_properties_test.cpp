@@ -2,6 +2,7 @@
 #include "control_library.h"
 #include "message_box_watcher.h"
 #include "activex/categorize.h"
+#include "sited_control_test.h"
 #include "test_site.h"
 
 #include <objsafe.h>
@@ -17,42 +18,14 @@ constexpr DISPID kToggleButton = 20;
 constexpr DISPID kMenu = 83;
 constexpr DISPID kAppearance = 18;
 
-class Browsing : public ::testing::Test {
+class Browsing : public SitedControlTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(&site_));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
-    }
-    void TearDown() override {
-        if (object_) object_->SetClientSite(nullptr);
-    }
-
-    HRESULT PutBool(DISPID id, bool value) {
-        VARIANT v{};
-        v.vt = VT_BOOL;
-        v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-        return Put(id, v);
-    }
-    HRESULT Put(DISPID id, VARIANT v) {
-        DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS params{&v, &named, 1, 1};
-        return dispatch_->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
-    }
+    HRESULT PutBool(DISPID id, bool value) { return Put(id, Bool(value)); }
     bool GetBool(DISPID id) {
         win::UniqueVariant v;
-        DISPPARAMS none{};
-        EXPECT_HRESULT_SUCCEEDED(
-            dispatch_->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, v.put(), nullptr, nullptr));
+        EXPECT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), id, DISPATCH_PROPERTYGET, {}, v.put()));
         return v->vt == VT_BOOL && v->boolVal != VARIANT_FALSE;
     }
-
-    ComApartment apartment_;
-    ControlLibrary library_;
-    TestSite site_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
 };
 
 TEST_F(Browsing, NewControlTakesItsNameFromTheContainer) {

@@ -2,7 +2,10 @@
 // the system's input queue, events, and what the screen shows.
 #include "activex/brixeldemo.h"
 #include "control_library.h"
+#include "dispatch_call.h"
+#include "dispatch_stub.h"
 #include "inplace_site.h"
+#include "input_support.h"
 
 #include <commctrl.h>
 #include <olectl.h>
@@ -16,60 +19,28 @@ namespace {
 
 using win::ComPtr;
 
-class EventLog final : public IDispatch {
+class EventLog final : public EventSink {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, DIID__DBrixelDemoEvents)) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        if (id == DISPID_MOUSEMOVE) return S_OK;  // too many to list
-        events.push_back(id);
-        if (id == DISPID_MOUSEDOWN && params->cArgs == 4) {
-            down_button = params->rgvarg[3].iVal;
-            down_x = params->rgvarg[1].lVal;
-            down_y = params->rgvarg[0].lVal;
-        }
-        return S_OK;
-    }
     std::vector<DISPID> events;
     short down_button = 0;
     long down_x = -1, down_y = -1;
+
+private:
+    void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
+        if (id == DISPID_MOUSEMOVE) return;  // too many to list
+        events.push_back(id);
+        if (id == DISPID_MOUSEDOWN && params.cArgs == 4) {
+            down_button = params.rgvarg[3].iVal;
+            down_x = params.rgvarg[1].lVal;
+            down_y = params.rgvarg[0].lVal;
+        }
+    }
 };
 
 // The container's extended control, answering only "ToolTipText".
-class ExtendedControl final : public IDispatch {
+class ExtendedControl final : public DispatchStub {
 public:
     explicit ExtendedControl(const wchar_t* tip) : tip_(tip) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
         if (::lstrcmpiW(names[0], L"ToolTipText") != 0) return DISP_E_UNKNOWNNAME;
         ids[0] = 7;
@@ -86,33 +57,6 @@ public:
 private:
     const wchar_t* tip_;
 };
-
-void Pump(int milliseconds) {
-    const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
-    while (::GetTickCount() < end) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
-    }
-}
-
-void SendMouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(input));
-}
-
-void SendKey(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof(input));
-}
 
 class InPlace : public ::testing::Test {
 protected:
@@ -151,20 +95,14 @@ protected:
     }
 
     void PutColour(DISPID id, COLORREF colour) {
-        VARIANT v{};
-        v.vt = VT_I4;
-        v.lVal = static_cast<LONG>(colour);
-        DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS params{&v, &named, 1, 1};
         ASSERT_HRESULT_SUCCEEDED(
-            dispatch_->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+            CallControl(dispatch_.get(), id, DISPATCH_PROPERTYPUT, {I4(static_cast<LONG>(colour))}));
     }
 
     HRESULT Call(DISPID id, WORD flags, VARIANT* arg = nullptr, VARIANT* result = nullptr) {
-        DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS params{arg, flags == DISPATCH_PROPERTYPUT ? &named : nullptr, arg ? 1u : 0u,
-                          flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
-        return dispatch_->Invoke(id, IID_NULL, 0, flags, &params, result, nullptr, nullptr);
+        std::vector<VARIANT> args;
+        if (arg != nullptr) args.push_back(*arg);
+        return CallControl(dispatch_.get(), id, flags, std::move(args), result);
     }
     bool ToggleState() {
         win::UniqueVariant state;
@@ -209,13 +147,8 @@ TEST_F(InPlace, ActivatesIntoAChildWindowAndDeactivates) {
 
 // The flat face shows its back colour right up to the one-pixel border.
 void PutFlat(IDispatch* control) {
-    VARIANT flat{};
-    flat.vt = VT_I2;
-    flat.iVal = 0;
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&flat, &named, 1, 1};
-    ASSERT_HRESULT_SUCCEEDED(control->Invoke(18, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
-                                             nullptr));  // Appearance
+    constexpr DISPID kAppearance = 18;
+    ASSERT_HRESULT_SUCCEEDED(CallControl(control, kAppearance, DISPATCH_PROPERTYPUT, {I2(0)}));
 }
 
 TEST_F(InPlace, ScreenShowsTheBackColour) {

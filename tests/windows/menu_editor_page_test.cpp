@@ -6,6 +6,7 @@
 #include "activex/menu_editor_page.h"
 #include "control_library.h"
 #include "core/dispids.h"
+#include "dispatch_stub.h"
 #include "message_box_watcher.h"
 
 #include <windowsx.h>
@@ -277,32 +278,15 @@ TEST_F(MenuEditorPageTest, SeparatorLineLeavesOnlyItsIdEditable) {
 }
 
 // Records the items MenuItemClicked reports.
-class ClickedItems final : public IDispatch {
+class ClickedItems final : public EventSink {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = nullptr;
-        if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IDispatch) &&
-            !IsEqualIID(iid, DIID__DBrixelDemoEvents)) {
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IDispatch*>(this);
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        constexpr DISPID kMenuItemClicked = 6;
-        if (id == kMenuItemClicked && params != nullptr && params->cArgs == 1) items.push_back(params->rgvarg[0].lVal);
-        return S_OK;
-    }
     std::vector<LONG> items;
+
+private:
+    void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
+        constexpr DISPID kMenuItemClicked = 6;
+        if (id == kMenuItemClicked && params.cArgs == 1) items.push_back(params.rgvarg[0].lVal);
+    }
 };
 
 // The control sits in place in its own container window, in user mode, so

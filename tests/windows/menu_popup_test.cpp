@@ -4,8 +4,10 @@
 // waits for the popup window and plays the user's input.
 #include "activex/brixeldemo.h"
 #include "control_library.h"
+#include "dispatch_stub.h"
 #include "gdi/gdi_canvas.h"
 #include "inplace_site.h"
+#include "input_support.h"
 #include "render/menu_entry.h"
 
 #include <atomic>
@@ -40,66 +42,22 @@ struct Event {
     friend bool operator==(const Event&, const Event&) = default;
 };
 
-class MenuEvents final : public IDispatch {
+class MenuEvents final : public EventSink {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, DIID__DBrixelDemoEvents)) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-        *n = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
-                                     UINT*) override {
-        if (id == kMenuDropped && params->cArgs == 1) events.push_back({id, params->rgvarg[0].boolVal ? 1 : 0});
-        else if (id == kMenuItemClicked && params->cArgs == 1) events.push_back({id, params->rgvarg[0].lVal});
-        else if (id == kMenuButtonPressed || id == DISPID_CLICK) events.push_back({id, 0});
-        return S_OK;
-    }
     std::vector<Event> events;
-};
 
-void Pump(int milliseconds) {
-    const DWORD end = ::GetTickCount() + static_cast<DWORD>(milliseconds);
-    while (::GetTickCount() < end) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(5);
+private:
+    void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
+        if (id == kMenuDropped && params.cArgs == 1) events.push_back({id, params.rgvarg[0].boolVal ? 1 : 0});
+        else if (id == kMenuItemClicked && params.cArgs == 1) events.push_back({id, params.rgvarg[0].lVal});
+        else if (id == kMenuButtonPressed || id == DISPID_CLICK) events.push_back({id, 0});
     }
-}
-
-void SendMouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(input));
-}
+};
 
 void Click() {
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     ::Sleep(30);
     SendMouse(MOUSEEVENTF_LEFTUP);
-}
-
-void SendKey(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof(input));
 }
 
 void Press(WORD key) {

@@ -1,5 +1,7 @@
 #include "activex/brixeldemo.h"
 #include "control_library.h"
+#include "dispatch_stub.h"
+#include "sited_control_test.h"
 #include "test_site.h"
 
 #include <objsafe.h>
@@ -34,34 +36,15 @@ public:
     std::vector<DISPID> changed;
 };
 
-class OleControl : public ::testing::Test {
+class OleControl : public SitedControlTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(&site_));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
-    }
-    void TearDown() override {
-        if (object_) object_->SetClientSite(nullptr);
-    }
-
     HRESULT PutCaption(const wchar_t* text) {
         win::UniqueBstr value(text);
         VARIANT v{};
         v.vt = VT_BSTR;
         v.bstrVal = value.get();
-        DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS params{&v, &named, 1, 1};
-        return dispatch_->Invoke(DISPID_CAPTION, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
-                                 nullptr);
+        return Put(DISPID_CAPTION, v);
     }
-
-    ComApartment apartment_;
-    ControlLibrary library_;
-    TestSite site_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
 };
 
 TEST_F(OleControl, PropertyChangesNotifySinksOnlyAtDesignTime) {
@@ -157,24 +140,8 @@ TEST_F(OleControl, MiscStatusAndExtent) {
 }
 
 TEST_F(OleControl, FrozenContainerGetsNoEvents) {
-    class ClickCounter final : public IDispatch {
+    class ClickCounter final : public DispatchStub {
     public:
-        HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-            if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch)) {
-                *out = this;
-                return S_OK;
-            }
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-        ULONG STDMETHODCALLTYPE Release() override { return 1; }
-        HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
-            *n = 0;
-            return S_OK;
-        }
-        HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-        HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
         HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
             ++clicks;
             return S_OK;

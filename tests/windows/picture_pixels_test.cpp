@@ -14,6 +14,7 @@
 #include "gdi_test_support.h"
 #include "render/button_image.h"
 #include "render/picture_effects.h"
+#include "sited_control_test.h"
 #include "test_site.h"
 
 #include <gtest/gtest.h>
@@ -454,34 +455,9 @@ TEST_F(PicturePixels, Gallery) {
 
 // --- A picture object set on the control --------------------------------------------
 
-class ControlPictures : public ::testing::Test {
+class ControlPictures : public SitedControlTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(&site_));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
-    }
-    void TearDown() override {
-        if (object_) object_->SetClientSite(nullptr);
-    }
-    HRESULT Put(DISPID id, VARIANT v) {
-        DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS params{&v, &named, 1, 1};
-        return dispatch_->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
-    }
-    HRESULT PutShort(DISPID id, short value) {
-        VARIANT v{};
-        v.vt = VT_I2;
-        v.iVal = value;
-        return Put(id, v);
-    }
-
-    ComApartment apartment_;
-    ControlLibrary library_;
-    TestSite site_;
-    win::ComPtr<IOleObject> object_;
-    win::ComPtr<IDispatch> dispatch_;
+    HRESULT PutShort(DISPID id, short value) { return Put(id, I2(value)); }
 };
 
 TEST_F(ControlPictures, BitmapPictureObjectIsPaintedWithWhiteKeyedOut) {

@@ -1,12 +1,15 @@
 // The scenes of the shared table painted through the GDI backend and the
-// pixel backend side by side (captions left out: the two backends rasterise
-// text with different engines). Both must agree pixel for pixel; the count
-// of differing pixels per scene is printed so a regression shows where.
+// pixel backend side by side. Without captions both must agree pixel for
+// pixel; with captions, the pixel canvas takes its text from GDI (the
+// engines differ otherwise) and the captions must land in the same boxes.
+// The count of differing pixels per scene is printed so a regression shows
+// where.
 #include "gdi_test_support.h"
 #include "native/pixel/scenes.h"
 #include "render/menu_entry.h"
 #include "pixel/pixel_canvas.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -81,6 +84,114 @@ TEST_P(PixelConformance, BothBackendsPaintTheSameFace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faces, PixelConformance, ::testing::ValuesIn(kScenes),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- Captions placed by both backends ----------------------------------------------------
+
+// Text for the pixel canvas measured and laid out by the GDI backend itself:
+// its glyphs drawn black on white on a GDI surface, each pixel's darkness
+// taken as the coverage. With the same measurements, whatever still differs
+// in where a caption lands is the pixel backend's own doing.
+class GdiTextService final : public pixel::TextService {
+public:
+    GdiTextService(HDC dc, const win::Msimg32* msimg32) : canvas_(dc, msimg32) {}
+
+    Rect Measure(std::u16string_view text, FontRef font, const Rect& bounds, std::uint32_t format) const override {
+        return canvas_.MeasureText(text, font, bounds, format);
+    }
+    void Render(std::u16string_view text, FontRef font, const Rect& bounds, std::uint32_t format,
+                const pixel::CoverageSink& sink) const override {
+        // The glyphs may reach past the bounds (the service does not clip).
+        constexpr int kMargin = 16;
+        if (bounds.IsEmpty() || bounds.Width() > 4096 || bounds.Height() > 4096) return;
+        const Size size{bounds.Width() + 2 * kMargin, bounds.Height() + 2 * kMargin};
+        std::unique_ptr<Surface> page = canvas_.CreateSurface(size, SurfaceFormat::Colour);
+        if (!page) return;
+        page->FillRect({0, 0, size.width, size.height}, Brush::Solid(kWhite));
+        page->DrawText(text, font, kBlack, {kMargin, kMargin, kMargin + bounds.Width(), kMargin + bounds.Height()},
+                       format);
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x) {
+                const Rgb v = page->GetPixel({x, y});
+                const int darkness = 255 - (v.r + v.g + v.b) / 3;
+                if (darkness > 0)
+                    sink(bounds.left + x - kMargin, bounds.top + y - kMargin, static_cast<std::uint8_t>(darkness));
+            }
+    }
+    FontDescription Describe(FontRef font) const override { return canvas_.DescribeFont(font); }
+    std::unique_ptr<OwnedFont> CreateUnderlined(FontRef font) override { return canvas_.CreateUnderlinedFont(font); }
+
+private:
+    win::GdiCanvas canvas_;
+};
+
+// The smallest rectangle holding every pixel that differs between the two.
+Rect InkBox(const Canvas& with, const Canvas& without) {
+    Rect ink{kSceneClient.right, kSceneClient.bottom, 0, 0};
+    for (int y = 0; y < kSceneClient.bottom; ++y)
+        for (int x = 0; x < kSceneClient.right; ++x) {
+            if (with.GetPixel({x, y}) == without.GetPixel({x, y})) continue;
+            ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                   std::max(ink.bottom, y + 1)};
+        }
+    return ink;
+}
+
+std::string Describe(const Rect& r) {
+    return "{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
+           std::to_string(r.bottom) + "}";
+}
+
+class CaptionConformance : public PixelConformance {
+protected:
+    void SetUp() override {
+        font_.reset(::CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
+        ASSERT_NE(font_.get(), nullptr);
+    }
+    PaintModel CaptionModel(bool caption) const {
+        PaintModel m = SceneModel(GetParam(), caption);
+        const FontRef font = win::ToFontRef(font_.get());
+        m.fonts = {font, font, font, font};
+        return m;
+    }
+    // The scene with and without its caption on a fresh canvas of each kind.
+    std::unique_ptr<Surface> Gdi(bool caption) {
+        std::unique_ptr<Surface> s = MakeSurface({kSceneClient.Width(), kSceneClient.Height()}, true, {255, 0, 255});
+        if (s) DrawTheButton(*s, kSceneClient, false, CaptionModel(caption));
+        return s;
+    }
+    pixel::PixelCanvas Pixel(bool caption, const Surface& like) {
+        pixel::PixelEnvironment env;
+        env.text = &text_;
+        env.system_colours = &kWin32Colours;
+        env.gradient_fill = like.HasGradientFill();
+        env.alpha_blend = like.HasAlphaBlend();
+        pixel::PixelCanvas c({kSceneClient.Width(), kSceneClient.Height()}, env);
+        c.FillRect(kSceneClient, Brush::Solid({255, 0, 255}));
+        DrawTheButton(c, kSceneClient, false, CaptionModel(caption));
+        return c;
+    }
+
+    win::UniqueFont font_;
+    GdiTextService text_{root_dc_.get(), &msimg32_};
+};
+
+// Both backends put the caption's ink in the same box, and with the same
+// measurements and glyphs, on the same pixels.
+TEST_P(CaptionConformance, CaptionsLandInTheSameBox) {
+    const std::unique_ptr<Surface> gdi_with = Gdi(true), gdi_without = Gdi(false);
+    ASSERT_TRUE(gdi_with && gdi_without);
+    const pixel::PixelCanvas pixel_with = Pixel(true, *gdi_with), pixel_without = Pixel(false, *gdi_with);
+    const Rect gdi_box = InkBox(*gdi_with, *gdi_without), pixel_box = InkBox(pixel_with, pixel_without);
+    ASSERT_FALSE(gdi_box.IsEmpty()) << "GDI drew no caption";
+    EXPECT_EQ(Describe(gdi_box), Describe(pixel_box));
+    std::string where;
+    const int differing = Compare(*gdi_with, pixel_with, where);
+    Report(GetParam().name, differing, where);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, CaptionConformance, ::testing::ValuesIn(kScenes),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // --- Single operations through both backends ------------------------------------------

@@ -1,32 +1,15 @@
 #include "activex/class_factory.h"
 
+#include "activex/com_object.h"
 #include "activex/module.h"
-
-#include <atomic>
 
 namespace brixel::activex {
 namespace {
 
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ComObject<IClassFactory, IID_IClassFactory> {
 public:
     explicit ClassFactory(CreateInstanceFn create) noexcept : create_(create) { LockModule(); }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *out = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() noexcept override {
-        const ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
-    }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) noexcept override {
         if (out == nullptr) return E_POINTER;
         *out = nullptr;
@@ -43,9 +26,8 @@ public:
     }
 
 private:
-    ~ClassFactory() { UnlockModule(); }
+    ~ClassFactory() override { UnlockModule(); }
 
-    std::atomic<ULONG> refs_{1};
     CreateInstanceFn create_;
 };
 

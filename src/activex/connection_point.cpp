@@ -1,7 +1,8 @@
 #include "activex/connection_point.h"
 
+#include "activex/com_object.h"
+
 #include <algorithm>
-#include <atomic>
 #include <new>
 
 namespace brixel::activex {
@@ -75,27 +76,11 @@ void ConnectionPoint::Fire(DISPID id, DISPPARAMS* params) noexcept {
 
 namespace {
 
-class PointEnumerator final : public IEnumConnectionPoints {
+class PointEnumerator final : public ComObject<IEnumConnectionPoints, IID_IEnumConnectionPoints> {
 public:
     PointEnumerator(IConnectionPointContainer* owner, std::vector<IConnectionPoint*> points, ULONG position)
         : owner_(owner), points_(std::move(points)), position_(position) {
         owner_->AddRef();
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IEnumConnectionPoints)) {
-            *out = static_cast<IEnumConnectionPoints*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() noexcept override {
-        const ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
     }
     HRESULT STDMETHODCALLTYPE Next(ULONG wanted, IConnectionPoint** out, ULONG* fetched) noexcept override {
         if (out == nullptr || (wanted > 1 && fetched == nullptr)) return E_POINTER;
@@ -123,8 +108,7 @@ public:
     }
 
 private:
-    ~PointEnumerator() { owner_->Release(); }
-    std::atomic<ULONG> refs_{1};
+    ~PointEnumerator() override { owner_->Release(); }
     IConnectionPointContainer* owner_;
     std::vector<IConnectionPoint*> points_;  // alive as long as their owner
     ULONG position_;

@@ -1,37 +1,21 @@
 #include "activex/live_fonts.h"
 
+#include "activex/com_object.h"
 #include "activex/ole_values.h"
 
 #include <algorithm>
-#include <atomic>
 
 namespace brixel::activex {
 
 // Hears the font object's property changes. The font holds the sink, the
 // sink points back without a reference (the control owns both ends), and the
 // pointer is cleared before the control goes.
-class LiveFonts::Sink final : public IPropertyNotifySink {
+class LiveFonts::Sink final : public ComObject<IPropertyNotifySink, IID_IPropertyNotifySink> {
 public:
     Sink(LiveFonts* owner, DISPID property) noexcept : owner_(owner), property_(property) {}
 
     void Detach() noexcept { owner_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyNotifySink)) {
-            *out = static_cast<IPropertyNotifySink*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() noexcept override {
-        const ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
-    }
     HRESULT STDMETHODCALLTYPE OnChanged(DISPID) noexcept override {
         if (owner_ != nullptr) owner_->Changed(property_);
         return S_OK;
@@ -39,8 +23,7 @@ public:
     HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) noexcept override { return S_OK; }
 
 private:
-    ~Sink() = default;
-    std::atomic<ULONG> refs_{1};
+    ~Sink() override = default;
     LiveFonts* owner_;
     DISPID property_;
 };

@@ -7,6 +7,8 @@
 #include "control_library.h"
 #include "core/dispids.h"
 #include "dispatch_stub.h"
+#include "file_dialog_watcher.h"
+#include "memory_bag.h"
 #include "message_box_watcher.h"
 
 #include <windowsx.h>
@@ -375,6 +377,120 @@ TEST_F(MenuEditorShortcutTest, AfterApplyMovedShortcutsRunTheirNewItemAndDeleted
     Close();
     EXPECT_EQ(Press(VK_F5), (std::vector<LONG>{3}));
     EXPECT_EQ(Press(VK_F6), (std::vector<LONG>{}));
+}
+
+// --- The item picture ----------------------------------------------------------------
+
+// A 4 x 4 red bitmap in the temporary folder, removed again by the test.
+std::wstring WriteRedBitmap() {
+    wchar_t folder[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"menu_item_picture.bmp";
+    constexpr int kSide = 4;
+    BITMAPINFOHEADER info{sizeof(info), kSide, kSide, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const std::vector<BYTE> pixels(kSide * kSide * 3, 0);
+    std::vector<BYTE> rows = pixels;
+    for (std::size_t i = 2; i < rows.size(); i += 3) rows[i] = 0xFF;  // blue, green, red
+    BITMAPFILEHEADER head{};
+    head.bfType = 0x4D42;  // "BM"
+    head.bfOffBits = sizeof(head) + sizeof(info);
+    head.bfSize = head.bfOffBits + static_cast<DWORD>(rows.size());
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return {};
+    DWORD written = 0;
+    ::WriteFile(file, &head, sizeof(head), &written, nullptr);
+    ::WriteFile(file, &info, sizeof(info), &written, nullptr);
+    ::WriteFile(file, rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr);
+    ::CloseHandle(file);
+    return path;
+}
+
+TEST_F(MenuEditorPageTest, CancellingThePictureDialogChangesNothing) {
+    Open();
+    SelectLine(1);
+    {
+        FileDialogWatcher files;
+        Click(IDC_MENU_ITEM_PICTURE_PICK);
+        EXPECT_EQ(files.seen(), 1) << "the system's file dialog opens";
+    }
+    EXPECT_EQ(page_->IsPageDirty(), S_FALSE);
+    ASSERT_HRESULT_SUCCEEDED(page_->Apply());
+    win::UniqueVariant picture;
+    ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemPicture, DISPATCH_PROPERTYGET, {Short(2)}, picture.put()));
+    EXPECT_TRUE(picture.get()->vt != VT_DISPATCH || picture.get()->pdispVal == nullptr) << "no picture appeared";
+}
+
+TEST_F(MenuEditorPageTest, APictureChosenInTheDialogIsLoadedAndApplied) {
+    const std::wstring path = WriteRedBitmap();
+    ASSERT_FALSE(path.empty());
+    Open();
+    SelectLine(1);
+    {
+        FileDialogWatcher files(path);
+        Click(IDC_MENU_ITEM_PICTURE_PICK);
+        EXPECT_EQ(files.seen(), 1);
+    }
+    EXPECT_EQ(page_->IsPageDirty(), S_OK);
+    ASSERT_HRESULT_SUCCEEDED(page_->Apply());
+    ::DeleteFileW(path.c_str());
+    win::UniqueVariant picture;
+    ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemPicture, DISPATCH_PROPERTYGET, {Short(2)}, picture.put()));
+    ASSERT_EQ(picture.get()->vt, VT_DISPATCH);
+    ASSERT_NE(picture.get()->pdispVal, nullptr);
+    ComPtr<IPicture> image;
+    ASSERT_HRESULT_SUCCEEDED(picture.get()->pdispVal->QueryInterface(IID_IPicture, image.put_void()));
+    OLE_XSIZE_HIMETRIC width = 0;
+    ASSERT_HRESULT_SUCCEEDED(image->get_Width(&width));
+    EXPECT_GT(width, 0);
+    EXPECT_EQ(Tree(), kStartTree) << "only the picture changed";
+}
+
+// --- A stored tree with a negative ID --------------------------------------------------
+
+// Sets every stored item ID equal to `from` to `to`; how many it changed.
+int ReplaceStoredItemId(MemoryPropertyBag& bag, std::int16_t from, std::int16_t to) {
+    int changed = 0;
+    for (auto& [name, value] : bag.values) {
+        const bool id_key = name.size() > 2 && name.ends_with(L"ID") && !name.ends_with(L"ParentID") &&
+                            name.starts_with(L"MenuItem");
+        win::UniqueVariant number;
+        if (!id_key || FAILED(::VariantChangeType(number.put(), value.get(), 0, VT_I2))) continue;
+        if (number.get()->iVal != from) continue;
+        ::VariantClear(value.get());
+        value.get()->vt = VT_I2;
+        value.get()->iVal = to;
+        ++changed;
+    }
+    return changed;
+}
+
+TEST_F(MenuEditorPageTest, AStoredNegativeIdIsAnnouncedWhenShownAndBlocksApply) {
+    ComPtr<IPersistPropertyBag> saver;
+    ASSERT_HRESULT_SUCCEEDED(control_.As(&saver));
+    MemoryPropertyBag bag;
+    ASSERT_HRESULT_SUCCEEDED(saver->Save(&bag, TRUE, TRUE));
+    ASSERT_EQ(ReplaceStoredItemId(bag, 4, -5), 1) << "the stored Edit item";
+    ComPtr<IDispatch> stored;
+    ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IDispatch, stored.put_void()));
+    ComPtr<IPersistPropertyBag> loader;
+    ASSERT_HRESULT_SUCCEEDED(stored.As(&loader));
+    ASSERT_HRESULT_SUCCEEDED(loader->Load(&bag, nullptr));
+    control_ = stored;
+
+    MessageBoxWatcher boxes;
+    Open();
+    EXPECT_EQ(boxes.Texts(), (std::vector<std::wstring>{
+                                 L"Negative menu item IDs were detected and deleted. \nCheck your data and enter new values."}));
+    EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"File", L"....Open", L"........Recent", L"Edit", L""}));
+    SelectLine(3);
+    EXPECT_EQ(Text(IDC_MENU_ITEM_ID), L"") << "a negative ID shows empty";
+    Type(IDC_MENU_ITEM_CAPTION, L"Edit it");  // any change: the frame applies a changed page only
+    EXPECT_TRUE(FAILED(page_->Apply()));
+    EXPECT_EQ(boxes.Texts().back(), L"Empty menu item ID exists");
+    Type(IDC_MENU_ITEM_ID, L"9");
+    ASSERT_HRESULT_SUCCEEDED(page_->Apply());
+    EXPECT_EQ(Tree(), (std::vector<std::wstring>{L"File(1)", L".Open(2)", L"..Recent(3)", L"Edit it(9)"}));
+    EXPECT_EQ(boxes.Texts().size(), 2u) << "announced once";
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+// The container's side of a property bag: named variants in memory, open to
+// the test so it can look at or alter what a control stored.
+#pragma once
+
+#include "gdi/raii.h"
+
+#include <ocidl.h>
+
+#include <map>
+#include <string>
+
+namespace brixel::testing {
+
+class MemoryPropertyBag final : public IPropertyBag {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag) ? this : nullptr;
+        return *out != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+        const auto it = values.find(name);
+        if (it == values.end()) return E_INVALIDARG;
+        const VARTYPE wanted = value->vt;
+        ::VariantInit(value);
+        if (wanted == VT_EMPTY || wanted == VT_DISPATCH || wanted == (VT_ARRAY | VT_UI1)) {
+            return ::VariantCopy(value, it->second.get());
+        }
+        return ::VariantChangeType(value, it->second.get(), 0, wanted);
+    }
+    HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
+        return ::VariantCopy(values[name].put(), value);
+    }
+
+    std::map<std::wstring, win::UniqueVariant> values;
+};
+
+}  // namespace brixel::testing

@@ -45,6 +45,8 @@ constexpr PageShot kPages[] = {
     {&CLSID_TavloPropPage, L"page_appearance.png"}, {&CLSID_PropPageMore, L"page_behavior.png"},
     {&CLSID_PropPageGradientFill, L"page_gradient.png"}, {&CLSID_PropPagePicture, L"page_picture.png"},
     {&CLSID_PropPageDropMenu, L"page_menu.png"},
+    // Ours, listed where the system has no colour page of its own.
+    {&CLSID_PropPageColors, L"page_colour.png"},
 };
 
 HRESULT CreateFromLibrary(HMODULE library, REFCLSID clsid, REFIID iid, void** out) {

@@ -4,6 +4,7 @@
 // A drop, and what may interrupt it:
 //
 //   state        input                              next         fires
+//   closed       any drop request                   (as below)   - (a press under way ends, no click)
 //   closed       drop request, suppression set      closed       - (flag cleared)
 //   closed       drop request                       built        MenuButtonPressed
 //   built        menu loop starts                   open         MenuDropped(TRUE), menu-open look
@@ -67,6 +68,7 @@ UINT TrackFlags(const PopupPlacement& place) {
 }  // namespace
 
 void ControlWindow::DropPopup() {
+    behavior_.MenuDropping();
     if (drop_suppressed_) {
         drop_suppressed_ = false;
         return;

@@ -1,5 +1,7 @@
 #include "core/button_behavior.h"
 
+#include <utility>
+
 namespace brixel {
 
 // Transitions of the press (left button or Space), M = mouse-in, P = pressed,
@@ -16,6 +18,7 @@ namespace brixel {
 //   Space down (not repeat)       any             P T K, capture    KeyDown
 //   Space up                      K               -                 KeyUp [ButtonToggled] Click
 //   focus lost                    any             M?                -
+//   menu starts to drop           P T or K        M?                - (its later left up clicks nothing)
 //   timer while disabled          any             -                 -
 //
 // A toggle button flips `toggled` on every completed click.
@@ -47,8 +50,9 @@ void ButtonBehavior::BeginPress() {
 
 // A handler that took the mouse capture away would leave the press hanging:
 // end it with a real button-up so every listener sees the press finish.
+// A press that has already ended (a drop, a lost focus) has nothing to end.
 void ButtonBehavior::EndPressIfCaptureLost(MouseButton button, Point p) {
-    if (host_.WindowAlive() && !host_.HoldsCapture()) host_.SendButtonUp(button, p);
+    if (tracking_ && host_.WindowAlive() && !host_.HoldsCapture()) host_.SendButtonUp(button, p);
 }
 
 void ButtonBehavior::ClickStep() {
@@ -65,6 +69,7 @@ void ButtonBehavior::ShowHandCursorIfHyperlink(const BehaviorSettings& s, Point 
 void ButtonBehavior::LeftButtonDown(Point p, std::int16_t shift) {
     const BehaviorSettings s = host_.Settings();
     if (!s.active) return;
+    cancel_next_up_ = false;
     ShowHandCursorIfHyperlink(s, p);
     host_.RelayToTooltip(TooltipRelay::LeftDown, p);
     host_.HideContainerTooltip();
@@ -92,7 +97,8 @@ void ButtonBehavior::LeftButtonUp(Point p, std::int16_t shift) {
     pressed_ = false;
     tracking_ = false;
 
-    const bool inside = host_.ClientContains(p);
+    // A press that a drop ended completes nothing, as if released outside.
+    const bool inside = host_.ClientContains(p) && !std::exchange(cancel_next_up_, false);
     const bool toggles = s.toggle_button && inside;
     if (toggles) toggled_ = !toggled_;
     host_.RelayToTooltip(TooltipRelay::LeftUp, p);
@@ -129,6 +135,7 @@ void ButtonBehavior::LeftDoubleClick(Point p, std::int16_t shift) {
     (void)shift;
     const BehaviorSettings s = host_.Settings();
     if (!s.active) return;
+    cancel_next_up_ = false;
     host_.TakeFocus();
     if (InDropDownArea(s, p)) {
         host_.DropMenu();
@@ -388,6 +395,21 @@ void ButtonBehavior::SetValue(bool value) {
 
 void ButtonBehavior::ActiveChanged(bool active) {
     if (!active) toggled_ = false;
+}
+
+// A press left standing under a popup would keep the face drawn down after
+// the menu closes, and its button-up, should one still arrive, would click.
+void ButtonBehavior::MenuDropping() {
+    if (!pressed_ && !tracking_ && !keyboard_press_) return;
+    cancel_next_up_ = tracking_ && !keyboard_press_;
+    pressed_ = false;
+    tracking_ = false;
+    keyboard_press_ = false;
+    repeat_ms_ = 0;
+    capture_owner_ = 0;
+    host_.StopTimer(kRepeatTimer);
+    if (host_.HoldsCapture()) host_.ReleaseCapture();
+    host_.Redraw(false);
 }
 
 void ButtonBehavior::MenuAutoDropped() {

@@ -170,6 +170,9 @@ public:
     // and the next mouse move (caused by the popup) is not a real one.
     void MenuAutoDropped();
     void MenuLoopEnded() { swallow_next_move_ = false; }
+    // A drop is starting: the press, whether by mouse or Space, ends without a
+    // click (the popup's loop takes the button-up and the keys).
+    void MenuDropping();
 
     InteractionFlags Flags() const { return {mouse_in_, pressed_, toggled_, menu_open_}; }
     bool Tracking() const { return tracking_; }
@@ -196,6 +199,7 @@ private:
     bool menu_open_ = false;
     bool value_ = false;
     bool swallow_next_move_ = false;
+    bool cancel_next_up_ = false;  // a mouse press that a drop ended
     bool inactive_focus_passed_ = false;
     int repeat_ms_ = 0;
     WindowId capture_owner_ = 0;

@@ -450,6 +450,78 @@ TEST_F(Behavior, AutoDropSwallowsTheNextMove) {
     EXPECT_EQ(Count("MouseMove"), 1);
 }
 
+// Something drops the menu while the button is held down (a MouseDown
+// handler calling DropMenu, auto-drop over the strip during a press, a
+// mnemonic during Space): the press ends there and never clicks afterwards.
+TEST_F(Behavior, ADropEndsThePressWithoutAClick) {
+    struct Row {
+        const char* name;
+        void (*press)(ButtonBehavior&);
+        void (*release)(ButtonBehavior&);
+    } rows[] = {
+        {"mouse press, released on the push part", [](ButtonBehavior& b) { b.LeftButtonDown({10, 10}, 0); },
+         [](ButtonBehavior& b) { b.LeftButtonUp({10, 10}, 0); }},
+        {"double click, released on the push part", [](ButtonBehavior& b) { b.LeftDoubleClick({10, 10}, 0); },
+         [](ButtonBehavior& b) { b.LeftButtonUp({10, 10}, 0); }},
+        {"Space press, released", [](ButtonBehavior& b) { b.KeyDown(kKeySpace, false, 0); },
+         [](ButtonBehavior& b) { b.KeyUp(kKeySpace, 0); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        ButtonBehavior behavior{window};
+        window.behavior = &behavior;
+        window.settings.menu = true;
+        window.settings.toggle_button = true;
+        row.press(behavior);
+        ASSERT_TRUE(behavior.Flags().pressed);
+        const int redraws = window.redraws;
+        behavior.MenuDropping();
+        EXPECT_FALSE(behavior.Flags().pressed);
+        EXPECT_FALSE(behavior.Tracking());
+        EXPECT_FALSE(behavior.KeyboardPress());
+        EXPECT_FALSE(window.timers[kRepeatTimer]);
+        EXPECT_FALSE(window.HoldsCapture());
+        EXPECT_GT(window.redraws, redraws) << "the face must come up at once";
+        row.release(behavior);
+        for (const char* name : {"MouseUp", "Click", "ButtonToggled"}) {
+            for (const std::string& e : window.log) EXPECT_NE(e.rfind(name, 0), 0u) << e;
+        }
+        EXPECT_FALSE(behavior.Flags().toggled);
+    }
+}
+
+// The handler's drop runs inside the button-down: the press it ended must not
+// be finished again with a made-up button-up, nor clicked by the real one.
+TEST_F(Behavior, AMouseDownHandlerThatDropsTheMenu) {
+    host.settings.menu = true;
+    host.on_event = [this](const std::string& e) {
+        if (e.rfind("MouseDown", 0) == 0) button.MenuDropping();
+    };
+    button.LeftButtonDown({10, 10}, 0);
+    EXPECT_EQ(host.button_ups_sent, 0);
+    button.LeftButtonUp({10, 10}, 0);
+    EXPECT_EQ(Count("Click"), 0);
+    EXPECT_EQ(Count("MouseUp"), 0);
+}
+
+TEST_F(Behavior, TheNextPressAfterADropClicksAgain) {
+    host.settings.menu = true;
+    button.LeftButtonDown({10, 10}, 0);
+    button.MenuDropping();  // the popup's loop took the button-up
+    Click();
+    EXPECT_EQ(Count("Click"), 1);
+}
+
+TEST_F(Behavior, ADropWithoutAPressChangesNothing) {
+    host.settings.menu = true;
+    const int redraws = host.redraws;
+    button.MenuDropping();
+    EXPECT_EQ(host.redraws, redraws);
+    button.LeftButtonUp({10, 10}, 0);  // a split button's release on the push part clicks, as before
+    EXPECT_EQ(Count("Click"), 1);
+}
+
 TEST_F(Behavior, ActiveOffClearsTheLatchedState) {
     host.settings.toggle_button = true;
     button.SetToggleState(true);

@@ -26,6 +26,8 @@ constexpr DISPID kMenuItemClicked = 6;
 constexpr DISPID kMenuButtonPressed = 7;
 
 constexpr DISPID kMenu = 83;
+constexpr DISPID kDropMenu = 115;
+constexpr DISPID kMenuAutoDrop = 131;
 constexpr DISPID kMenuBackColor = 89;
 constexpr DISPID kMenuButtonStyle = 92;
 constexpr DISPID kMenuButtonWidth = 93;
@@ -45,12 +47,14 @@ struct Event {
 class MenuEvents final : public EventSink {
 public:
     std::vector<Event> events;
+    std::function<void()> on_mouse_down;  // plays a handler that reacts to the press
 
 private:
     void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
         if (id == kMenuDropped && params.cArgs == 1) events.push_back({id, params.rgvarg[0].boolVal ? 1 : 0});
         else if (id == kMenuItemClicked && params.cArgs == 1) events.push_back({id, params.rgvarg[0].lVal});
         else if (id == kMenuButtonPressed || id == DISPID_CLICK) events.push_back({id, 0});
+        if (id == DISPID_MOUSEDOWN && on_mouse_down) on_mouse_down();
     }
 };
 
@@ -442,6 +446,219 @@ TEST_F(MenuPopup, ShortcutsDoNothingWhileThePopupIsOpen) {
     Click();
     driver.PumpUntilDone();
     EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse}));
+}
+
+// A MouseDown handler drops the menu while the button is held: the press ends
+// there, so the button-up that follows the closed popup clicks nothing.
+TEST_F(MenuPopup, ADropDuringAPressLeavesNoClickBehind) {
+    HWND window = ActivateWithMenu();
+    ASSERT_NE(window, nullptr);
+    events_.on_mouse_down = [this] { Call(kDropMenu, DISPATCH_METHOD, {}); };
+    MoveTo(Screen(window, 30, 12));  // the push part
+    std::atomic<bool> seen{false};
+    Driver driver([&] {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        seen = WaitForPopup(true) != nullptr;
+        Press(VK_ESCAPE);
+        WaitForPopup(false);
+        ::Sleep(100);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        ::Sleep(100);
+    });
+    driver.PumpUntilDone();
+    events_.on_mouse_down = nullptr;
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse}));
+    EXPECT_EQ(Count(DISPID_CLICK), 0);
+}
+
+RECT WorkAreaOf(HWND window) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+    return info.rcWork;
+}
+
+std::string Describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+// Where the popup lands when the form stands at each edge of the screen. The
+// menu is 3 rows high counting the hidden one (60 pixels) and at least 112
+// wide, so near the right edge it is right-aligned at the screen's edge and
+// near the bottom it opens upwards from the control's top.
+TEST_F(MenuPopup, PlacementAtTheScreenEdges) {
+    HWND window = ActivateWithMenu();
+    ASSERT_NE(window, nullptr);
+    const RECT area = WorkAreaOf(window);
+    struct Row {
+        const char* name;
+        POINT form;  // the form's top-left corner
+        bool (*placed)(const RECT& popup, const RECT& control, const RECT& area);
+    } rows[] = {
+        {"in the middle: below the control, left edges together",
+         {area.left + 300, area.top + 300},
+         [](const RECT& p, const RECT& c, const RECT&) { return p.left == c.left && p.top == c.bottom; }},
+        {"at the right edge: right-aligned at the screen's edge",
+         {area.right - 150, area.top + 300},
+         [](const RECT& p, const RECT& c, const RECT& a) { return p.right == a.right && p.top == c.bottom; }},
+        {"at the bottom edge: upwards from the control's top",
+         {area.left + 300, area.bottom - 100},
+         [](const RECT& p, const RECT& c, const RECT&) { return p.left == c.left && p.bottom == c.top; }},
+        {"in the bottom right corner",
+         {area.right - 150, area.bottom - 100},
+         [](const RECT& p, const RECT& c, const RECT& a) { return p.right == a.right && p.bottom == c.top; }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ::SetWindowPos(host_.get(), nullptr, row.form.x, row.form.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Pump(50);
+        RECT control{};
+        ::GetWindowRect(window, &control);
+        RECT popup{};
+        Driver driver([&] {
+            HWND shown = WaitForPopup(true);
+            if (shown != nullptr) {
+                ::Sleep(100);
+                ::GetWindowRect(shown, &popup);
+            }
+            Press(VK_ESCAPE);
+            WaitForPopup(false);
+        });
+        Call(kDropMenu, DISPATCH_METHOD, {});
+        driver.PumpUntilDone();
+        ASSERT_GT(popup.right, popup.left) << "no popup appeared";
+        EXPECT_TRUE(popup.left >= area.left && popup.top >= area.top && popup.right <= area.right &&
+                    popup.bottom <= area.bottom)
+            << "popup " << Describe(popup) << " outside the work area " << Describe(area);
+        EXPECT_TRUE(row.placed(popup, control, area)) << "popup " << Describe(popup) << ", control " << Describe(control);
+    }
+}
+
+// Moves the pointer in small steps, each one a real mouse move.
+void GlideTo(POINT to) {
+    POINT from{};
+    ::GetCursorPos(&from);
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i) {
+        ::SetCursorPos(from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps);
+        ::Sleep(30);
+    }
+}
+
+// Waits for a visible popup whose left edge is `left`, nudging the pointer by
+// a pixel meanwhile: auto-drop answers mouse moves only.
+RECT WaitForPopupAt(int left, POINT around, int milliseconds = 3000) {
+    for (int waited = 0; waited < milliseconds; waited += 60) {
+        if (HWND popup = VisiblePopup()) {
+            RECT r{};
+            ::GetWindowRect(popup, &r);
+            if (r.left == left) return r;
+        }
+        ::SetCursorPos(around.x + (waited / 60) % 2, around.y);
+        ::Sleep(60);
+    }
+    return RECT{};
+}
+
+// Leaves no popup open whatever happened, so a failing test cannot hang.
+void CloseEveryPopup(POINT away) {
+    GlideTo(away);
+    for (int tries = 0; tries < 20 && VisiblePopup() != nullptr; ++tries) {
+        Press(VK_ESCAPE);
+        ::Sleep(100);
+    }
+}
+
+// Closes any popup left open longer than `limit_ms`, from its own thread, so
+// that a menu dropped where no script expected it cannot hang the test.
+class PopupWatchdog {
+public:
+    explicit PopupWatchdog(int limit_ms)
+        : thread_([this, limit_ms] {
+              int open_for = 0;
+              while (!stop_) {
+                  ::Sleep(50);
+                  open_for = VisiblePopup() != nullptr ? open_for + 50 : 0;
+                  if (open_for < limit_ms) continue;
+                  ::SetCursorPos(0, 0);
+                  Press(VK_ESCAPE);
+                  ++closed;
+                  open_for = 0;
+              }
+          }) {}
+    ~PopupWatchdog() {
+        stop_ = true;
+        thread_.join();
+    }
+    std::atomic<int> closed{0};
+
+private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+// One or more drops, each reported whole: pressed, dropped, closed.
+::testing::AssertionResult WholeDrops(const std::vector<Event>& events) {
+    if (events.empty()) return ::testing::AssertionFailure() << "no drop";
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const Event& expected = i % 3 == 0 ? kPressed : i % 3 == 1 ? kDroppedTrue : kDroppedFalse;
+        if (!(events[i] == expected)) return ::testing::AssertionFailure() << "event " << i << " is " << events[i].id;
+    }
+    if (events.size() % 3 != 0) return ::testing::AssertionFailure() << "a drop was left open";
+    return ::testing::AssertionSuccess();
+}
+
+// Two auto-drop buttons side by side: with the first one's menu open, moving
+// onto the second closes that menu, and the next move drops the second's.
+// Under Wine a button may drop more than once on the way: right after a menu
+// loop the thread's cursor position still reads where the last move it took
+// from its queue was, so the check before dropping sees the pointer where it
+// has just left. Each drop must still be whole.
+TEST_F(MenuPopup, AutoDropHandsTheOpenMenuOverAsThePointerMoves) {
+    PopupWatchdog watchdog(6000);
+    ::SetCursorPos(0, 0);  // off both buttons, or the first drops on activation
+    Put(kMenuAutoDrop, Bool(true));
+    Put(kMenuButtonStyle, I2(1));  // drop-down: the whole control drops
+    HWND first = ActivateWithMenu();
+    ASSERT_NE(first, nullptr);
+    OtherControl second(library_, host_.get(), RECT{150, 20, 237, 45});
+    ASSERT_TRUE(second.dispatch);
+    IDispatch* other = second.dispatch.get();
+    Invoke(other, kMenu, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
+    Invoke(other, kMenuButtonStyle, DISPATCH_PROPERTYPUT, {I2(1)}, true);
+    Invoke(other, kMenuAutoDrop, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
+    Invoke(other, kAddMenuItem, DISPATCH_METHOD, {I2(-1), I2(7)});
+    HWND second_window = second.Activate(host_.get());
+    ASSERT_NE(second_window, nullptr);
+    ::SetForegroundWindow(host_.get());
+    ::SetActiveWindow(host_.get());
+    const POINT away = Screen(first, 40, 110);  // on the form, below both buttons
+    MoveTo(away);
+    RECT first_rect{}, second_rect{};
+    ::GetWindowRect(first, &first_rect);
+    ::GetWindowRect(second_window, &second_rect);
+    const POINT over_first = Screen(first, 40, 12), over_second = Screen(second_window, 40, 12);
+
+    RECT first_popup{}, second_popup{};
+    Driver driver([&] {
+        GlideTo(over_first);
+        first_popup = WaitForPopupAt(first_rect.left, over_first);
+        if (first_popup.right != 0) {
+            ::Sleep(150);
+            GlideTo(over_second);
+            second_popup = WaitForPopupAt(second_rect.left, over_second);
+        }
+        CloseEveryPopup(away);
+    });
+    driver.PumpUntilDone(20000);
+    EXPECT_NE(first_popup.right, 0) << "the first button's menu dropped by itself";
+    EXPECT_NE(second_popup.right, 0) << "the second button took the open menu over";
+    EXPECT_TRUE(WholeDrops(MenuEventsOnly()));
+    EXPECT_TRUE(WholeDrops(second.events.events));
+    EXPECT_EQ(VisiblePopup(), nullptr);
+    EXPECT_EQ(watchdog.closed, 0) << "a popup stayed open";
 }
 
 // Our windows hear the auto-drop probe on every mouse move while the hook is

@@ -106,6 +106,24 @@ TEST(PixelGradient, RectangleRunsFromStartTowardEnd) {
     EXPECT_EQ(c.GetPixel({3, 0}), (Rgb{63, 0, 191}));
 }
 
+// A clip cuts the gradient without moving it: each pixel keeps the colour
+// of its place in the whole rectangle, which may reach off the surface.
+TEST(PixelGradient, ClippedOrOffTheSurfaceKeepsEachPixelsColour) {
+    for (const bool vertical : {true, false}) {
+        PixelCanvas whole({6, 6}), clipped = White({6, 6});
+        whole.GradientFillRect({-2, -2, 6, 6}, kRed, kBlue, vertical);
+        clipped.PushClip({1, 2, 4, 5});
+        clipped.GradientFillRect({-2, -2, 6, 6}, kRed, kBlue, vertical);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 6; ++x) {
+                const bool inside = x >= 1 && x < 4 && y >= 2 && y < 5;
+                EXPECT_EQ(clipped.GetPixel({x, y}), inside ? whole.GetPixel({x, y}) : kWhite)
+                    << (vertical ? "vertical " : "horizontal ") << x << "," << y;
+            }
+        EXPECT_EQ(whole.GetPixel({0, 0}).b, 63) << "two steps of eight from red toward blue";
+    }
+}
+
 TEST(PixelGradient, WithoutTheFastPrimitiveNothingIsDrawn) {
     PixelEnvironment env;
     env.gradient_fill = false;

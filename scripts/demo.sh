@@ -11,7 +11,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 echo "== building BRIXELDEMO.ocx (x64)"
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target brixeldemo gallery page_shots -j"${JOBS:-2}" >build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
+cmake --build --preset win64 --target brixeldemo gallery page_shots menu_shot -j"${JOBS:-2}" >build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
 . scripts/wine-env.sh
 scripts/wine-prefix.sh up
 trap 'scripts/wine-prefix.sh down >/dev/null' EXIT
@@ -23,6 +23,15 @@ echo "== cscript samples/demo.vbs"
 echo "== gallery of the faces"
 "$BRIXEL_WINE64" build/win64/bin/gallery.exe "$(winepath -w build/gallery.png)" "$(winepath -w build/faces.png)" 2>/dev/null | tr -d '\r'
 echo "galleries written to $root/build/gallery.png and $root/build/faces.png"
+echo "== the face gallery through the pixel backend"
+cmake --preset native >/dev/null
+cmake --build --preset native --target gallery_pixel gallery_diff -j"${JOBS:-2}" >>build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
+build/native/tools/gallery/gallery_pixel build/faces-pixel.png
+echo "== faces differing between the GDI and the pixel gallery"
+build/native/tools/gallery_diff/gallery_diff build/faces.png build/faces-pixel.png || echo "some faces differ outside their captions"
 echo "== property pages"
 "$BRIXEL_WINE64" build/win64/bin/page_shots.exe "$(winepath -w build)" 2>/dev/null | tr -d '\r'
 echo "page screenshots written to $root/build/page_*.png"
+echo "== the drop-down menu"
+"$BRIXEL_WINE64" build/win64/bin/menu_shot.exe "$(winepath -w build/menu.png)" 2>/dev/null | tr -d '\r'
+echo "menu screenshot written to $root/build/menu.png"

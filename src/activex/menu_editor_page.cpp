@@ -5,10 +5,8 @@
 #include "menu/menu_tree.h"
 #include "menu/shortcut_table.h"
 
-#include <commdlg.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -45,12 +43,6 @@ constexpr int kItemFieldsButId[] = {
     IDC_MENU_ITEM_CAPTION,   IDC_MENU_ITEM_SHORTCUT,      IDC_MENU_ITEM_HYPERLINK,   IDC_MENU_ITEM_HYPERLINK_ADDRESS,
     IDC_MENU_ITEM_ENABLED,   IDC_MENU_ITEM_VISIBLE,       IDC_MENU_ITEM_PICTURE_PICK, IDC_MENU_ITEM_PICTURE_CLEAR,
 };
-
-// Picture files the item's "..." offers, the same set as the picture pages.
-constexpr wchar_t kPictureFilter[] =
-    L"All Picture Files |*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf;*.ico;*.cur|Bitmaps (*.bmp, *.dib)|*.bmp;*.dib|"
-    L"GIF Images (*.gif)|*.gif|JPEG Images (*.jpg)|*.jpg|Meta Files (*.wmf, *.emf)|*.wmf;*.emf|"
-    L"Icons (*.ico, *.cur)|*.ico;*.cur|All Files (*.*)|*.*||";
 
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 std::u16string Narrow16(std::wstring_view text) { return std::u16string(text.begin(), text.end()); }
@@ -239,20 +231,9 @@ void MenuEditorPage::RefreshLine(std::size_t line) {
 }
 
 void MenuEditorPage::PickItemPicture() {
-    std::wstring filter = kPictureFilter;
-    std::replace(filter.begin(), filter.end(), L'|', L'\0');
-    wchar_t path[MAX_PATH] = {};
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = Window();
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = path;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (!::GetOpenFileNameW(&dialog)) return;
-    win::ComPtr<IPictureDisp> picture;
-    if (FAILED(::OleLoadPicturePath(path, nullptr, 0, 0, IID_IPictureDisp, picture.put_void()))) return;
-    model_.SetPicture(std::make_shared<OlePicture>(std::move(picture)));
+    auto chosen = ChoosePicture(PictureFiles::Pictures);
+    if (!chosen || !*chosen) return;  // cancelled, or a file the loader cannot read: the item keeps its picture
+    model_.SetPicture(std::make_shared<OlePicture>(std::move(*chosen)));
     AfterEdit();
     ShowItemFields();
 }

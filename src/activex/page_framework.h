@@ -174,6 +174,10 @@ protected:
     // The system colour dialog (any colour), started from the number the
     // field text starts with; nothing when the user cancels.
     std::optional<std::uint32_t> ChooseColour(std::wstring_view field_text);
+    // The open-file dialog with the filter of `files`, and the chosen file
+    // loaded by the system picture loader: nothing when the user cancels, a
+    // null picture when the loader cannot read the file.
+    std::optional<win::ComPtr<IPictureDisp>> ChoosePicture(PictureFiles files);
     // A swatch filled with `colour`; without one it shows no colour of its own.
     static void DrawSwatch(const DRAWITEMSTRUCT& item, std::optional<std::uint32_t> colour);
     const FieldBinding* BindingFor(int id) const noexcept;

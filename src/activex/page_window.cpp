@@ -177,14 +177,22 @@ void PropertyPage::DrawSwatch(const DRAWITEMSTRUCT& item, std::optional<std::uin
 }
 
 void PropertyPage::PickPicture(const FieldBinding& b, FieldState& state) {
-    const std::wstring path = ChooseFile(window_, b.files == PictureFiles::Icons ? kIconFilter : kPictureFilter);
-    if (path.empty()) return;
-    state.picture.reset();
-    // A file the loader cannot read leaves the field empty.
-    ::OleLoadPicturePath(const_cast<LPOLESTR>(path.c_str()), nullptr, 0, 0, IID_IPictureDisp,
-                         state.picture.put_void());
+    auto chosen = ChoosePicture(b.files);
+    if (!chosen) return;
+    state.picture = std::move(*chosen);  // a file the loader cannot read leaves the field empty
     ::InvalidateRect(::GetDlgItem(window_, b.id), nullptr, TRUE);
     FieldChanged(b.id);
+}
+
+std::optional<win::ComPtr<IPictureDisp>> PropertyPage::ChoosePicture(PictureFiles files) {
+    const std::wstring path = ChooseFile(window_, files == PictureFiles::Icons ? kIconFilter : kPictureFilter);
+    if (path.empty()) return std::nullopt;
+    win::ComPtr<IPictureDisp> picture;
+    if (FAILED(::OleLoadPicturePath(const_cast<LPOLESTR>(path.c_str()), nullptr, 0, 0, IID_IPictureDisp,
+                                    picture.put_void()))) {
+        picture.reset();
+    }
+    return picture;
 }
 
 void PropertyPage::PickSoundFile(const FieldBinding& b) {

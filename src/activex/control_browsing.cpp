@@ -104,12 +104,12 @@ HRESULT CTavloCtrl::GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) no
 }
 
 // A property frame gives up on the whole set when one page cannot be made:
-// the system's colour page is named only where the system has one, and our
-// own colour page takes its place elsewhere.
+// the system's colour page is named only where the system can make one, and
+// our own colour page takes its place elsewhere.
 bool StockColorPageAvailable() noexcept {
-    win::ComPtr<IClassFactory> factory;
-    return SUCCEEDED(::CoGetClassObject(kStockColorPage, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
-                                        factory.put_void()));
+    win::ComPtr<IPropertyPage> page;
+    return SUCCEEDED(::CoCreateInstance(kStockColorPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+                                        page.put_void()));
 }
 
 HRESULT CTavloCtrl::GetPages(CAUUID* pages) noexcept {

@@ -46,25 +46,48 @@ bool Listed(const PageFrame& frame, const wchar_t* text) {
 
 // --- The page list ---------------------------------------------------------------
 
-// Stands in for a system that has a colour page: its class object is all
-// the control asks for.
-class StockPageFactory final : public IClassFactory {
+// A page that does nothing: all a frame needs to believe it exists.
+class StubPage final : public IPropertyPage {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
-            *out = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPage) ? this : nullptr;
+        return *out != nullptr ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, void** out) override {
+    HRESULT STDMETHODCALLTYPE SetPageSite(IPropertyPageSite*) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Activate(HWND, LPCRECT, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Deactivate() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetPageInfo(PROPPAGEINFO*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetObjects(ULONG, IUnknown**) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Show(UINT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Move(LPCRECT) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE IsPageDirty() override { return S_FALSE; }
+    HRESULT STDMETHODCALLTYPE Apply() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Help(LPCOLESTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*) override { return S_FALSE; }
+};
+
+// Stands in for a system's colour page class: one that makes pages, or one
+// that is registered but fails to make any.
+class StockPageFactory final : public IClassFactory {
+public:
+    explicit StockPageFactory(bool makes_pages) : makes_pages_(makes_pages) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory) ? this : nullptr;
+        return *out != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** out) override {
         *out = nullptr;
-        return E_NOINTERFACE;
+        return makes_pages_ ? page_.QueryInterface(iid, out) : E_OUTOFMEMORY;
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+private:
+    bool makes_pages_;
+    StubPage page_;
 };
 
 CLSID ThirdPage(const ControlLibrary& library) {
@@ -79,24 +102,31 @@ CLSID ThirdPage(const ControlLibrary& library) {
 }
 
 bool SystemHasAColourPage() {
-    win::ComPtr<IClassFactory> factory;
-    return SUCCEEDED(::CoGetClassObject(kStockColorPage, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
-                                        factory.put_void()));
+    win::ComPtr<IPropertyPage> page;
+    return SUCCEEDED(::CoCreateInstance(kStockColorPage, nullptr, CLSCTX_INPROC_SERVER, IID_IPropertyPage,
+                                        page.put_void()));
 }
 
-TEST_F(ColourPage, TakesTheSystemPagesPlaceOnlyWhereThereIsNone) {
+// The third page while `factory` serves the system's colour page class.
+CLSID ThirdPageWith(const ControlLibrary& library, StockPageFactory& factory) {
+    DWORD cookie = 0;
+    EXPECT_HRESULT_SUCCEEDED(
+        ::CoRegisterClassObject(kStockColorPage, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie));
+    const CLSID third = ThirdPage(library);
+    ::CoRevokeClassObject(cookie);
+    return third;
+}
+
+TEST_F(ColourPage, TakesTheSystemPagesPlaceOnlyWhereTheSystemCannotMakeOne) {
     if (!SystemHasAColourPage()) {
         EXPECT_TRUE(IsEqualCLSID(ThirdPage(library_), CLSID_PropPageColors));
     }
-    StockPageFactory factory;
-    DWORD cookie = 0;
-    ASSERT_HRESULT_SUCCEEDED(::CoRegisterClassObject(kStockColorPage, &factory, CLSCTX_INPROC_SERVER,
-                                                     REGCLS_MULTIPLEUSE, &cookie));
-    EXPECT_TRUE(IsEqualCLSID(ThirdPage(library_), kStockColorPage)) << "the system's page where there is one";
-    ::CoRevokeClassObject(cookie);
-    if (!SystemHasAColourPage()) {
-        EXPECT_TRUE(IsEqualCLSID(ThirdPage(library_), CLSID_PropPageColors)) << "decided at each request";
-    }
+    StockPageFactory working(true);
+    EXPECT_TRUE(IsEqualCLSID(ThirdPageWith(library_, working), kStockColorPage))
+        << "the system's page where there is one";
+    StockPageFactory broken(false);
+    EXPECT_TRUE(IsEqualCLSID(ThirdPageWith(library_, broken), CLSID_PropPageColors))
+        << "a registered class that makes no page would stop the frame";
 }
 
 // --- Showing -----------------------------------------------------------------------

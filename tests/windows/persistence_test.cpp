@@ -3,10 +3,10 @@
 #include "activex/brixeldemo.h"
 #include "control_library.h"
 #include "dispatch_call.h"
+#include "memory_bag.h"
 #include "test_site.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 #include <string>
 
@@ -14,39 +14,6 @@ namespace brixel::testing {
 namespace {
 
 using win::ComPtr;
-
-// The container side of a property bag: named variants in memory.
-class MemoryBag final : public IPropertyBag {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag)) {
-            *out = this;
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
-        const auto it = values_.find(name);
-        if (it == values_.end()) return E_INVALIDARG;
-        const VARTYPE wanted = value->vt;
-        ::VariantInit(value);
-        if (wanted == VT_EMPTY || wanted == VT_DISPATCH || wanted == (VT_ARRAY | VT_UI1)) {
-            return ::VariantCopy(value, it->second.get());
-        }
-        return ::VariantChangeType(value, it->second.get(), 0, wanted);
-    }
-    HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
-        return ::VariantCopy(values_[name].put(), value);
-    }
-    std::size_t size() const { return values_.size(); }
-    bool Has(const wchar_t* name) const { return values_.count(name) != 0; }
-
-private:
-    std::map<std::wstring, win::UniqueVariant> values_;
-};
 
 class Persistence : public ::testing::Test {
 protected:
@@ -155,10 +122,10 @@ TEST_F(Persistence, BagRoundTripKeepsPropertiesAndMenu) {
     Configure(first.get());
     ComPtr<IPersistPropertyBag> saver;
     ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
-    MemoryBag bag;
+    MemoryPropertyBag bag;
     ASSERT_HRESULT_SUCCEEDED(saver->Save(&bag, TRUE, TRUE));
-    EXPECT_TRUE(bag.Has(L"_Version"));
-    EXPECT_TRUE(bag.Has(L"EnableDisbaledProperties")) << "the stored key keeps its historic spelling";
+    EXPECT_TRUE(bag.values.count(L"_Version"));
+    EXPECT_TRUE(bag.values.count(L"EnableDisbaledProperties")) << "the stored key keeps its historic spelling";
 
     ComPtr<IDispatch> second = NewControl();
     ComPtr<IPersistPropertyBag> loader;

@@ -3,25 +3,17 @@
 // name and presses OK. Without it a modal dialog would hang the test run.
 #pragma once
 
-#include <windows.h>
+#include "dialog_watcher.h"
 
 #include <atomic>
-#include <chrono>
 #include <string>
-#include <thread>
 
 namespace brixel::testing {
 
 class FileDialogWatcher {
 public:
     // An empty `answer` cancels every dialog; otherwise it is the file chosen.
-    explicit FileDialogWatcher(std::wstring answer = {}) : answer_(std::move(answer)), thread_([this] { Watch(); }) {}
-    FileDialogWatcher(const FileDialogWatcher&) = delete;
-    FileDialogWatcher& operator=(const FileDialogWatcher&) = delete;
-    ~FileDialogWatcher() {
-        stop_ = true;
-        thread_.join();
-    }
+    explicit FileDialogWatcher(std::wstring answer = {}) : answer_(std::move(answer)) {}
 
     int seen() const { return seen_; }
 
@@ -31,41 +23,24 @@ private:
     static constexpr int kFileNameCombo = 0x47C;
     static constexpr int kFileNameEdit = 0x480;
 
-    void Watch() {
-        while (!stop_) {
-            ::EnumWindows(&FileDialogWatcher::Visit, reinterpret_cast<LPARAM>(this));
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-    }
-
-    static BOOL CALLBACK Visit(HWND window, LPARAM self) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        wchar_t cls[32] = {};
-        ::GetClassNameW(window, cls, 32);
-        if (process != ::GetCurrentProcessId() || std::wstring(cls) != L"#32770" || !::IsWindowVisible(window)) {
-            return TRUE;
-        }
-        HWND name = ::GetDlgItem(window, kFileNameCombo);
-        if (name == nullptr) name = ::GetDlgItem(window, kFileNameEdit);
-        if (name == nullptr) return TRUE;  // not a file dialog
-        auto* watcher = reinterpret_cast<FileDialogWatcher*>(self);
-        ++watcher->seen_;
-        if (watcher->answer_.empty()) {
-            ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    bool Answer(HWND dialog) {
+        HWND name = ::GetDlgItem(dialog, kFileNameCombo);
+        if (name == nullptr) name = ::GetDlgItem(dialog, kFileNameEdit);
+        if (name == nullptr) return false;  // not a file dialog
+        ++seen_;
+        if (answer_.empty()) {
+            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         } else {
-            ::SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(watcher->answer_.c_str()),
-                                  SMTO_ABORTIFHUNG, 2000, nullptr);
-            ::PostMessageW(window, WM_COMMAND, IDOK, 0);
+            ::SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer_.c_str()), SMTO_ABORTIFHUNG,
+                                  2000, nullptr);
+            ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         }
-        ::ShowWindow(window, SW_HIDE);  // answered once, even before it closes
-        return TRUE;
+        return true;
     }
 
     std::wstring answer_;
-    std::atomic<bool> stop_{false};
     std::atomic<int> seen_{0};
-    std::thread thread_;
+    DialogWatcher watcher_{[this](HWND dialog) { return Answer(dialog); }, 50};
 };
 
 }  // namespace brixel::testing

@@ -6,11 +6,26 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace brixel::testing {
 
 class ControlLibrary {
 public:
     ControlLibrary() : module_(::LoadLibraryW(L"BRIXELDEMO.ocx")) {}
+    // A library unloaded under a live object leaves its window procedure and
+    // message hook pointing at nothing, and a later test crashes somewhere
+    // else. As COM would, keep it loaded while it says it is in use, and say so.
+    ~ControlLibrary() {
+        using CanUnloadNow = HRESULT(WINAPI*)();
+        auto can_unload = Export<CanUnloadNow>("DllCanUnloadNow");
+        if (module_ && can_unload != nullptr && can_unload() != S_OK) {
+            std::fputs("BRIXELDEMO.ocx is still in use at unload: kept loaded\n", stderr);
+            static_cast<void>(module_.release());
+        }
+    }
+    ControlLibrary(const ControlLibrary&) = delete;
+    ControlLibrary& operator=(const ControlLibrary&) = delete;
     bool loaded() const { return static_cast<bool>(module_); }
     HMODULE get() const { return module_.get(); }
 

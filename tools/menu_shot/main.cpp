@@ -12,6 +12,7 @@
 #include "inplace_site.h"
 #include "input_support.h"
 #include "png_writer.h"
+#include "screen_capture.h"
 
 #include <atomic>
 #include <cstdio>
@@ -110,27 +111,9 @@ void PressKey(WORD key) {
 
 // The screen inside `area`.
 brixel::tools::RgbImage CaptureScreen(RECT area) {
-    brixel::tools::RgbImage image;
-    image.width = area.right - area.left;
-    image.height = area.bottom - area.top;
     brixel::win::WindowDc screen(nullptr);
-    brixel::win::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    brixel::win::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr) return {};
-    {
-        brixel::win::SelectScope selected(memory.get(), bitmap.get());
-        ::BitBlt(memory.get(), 0, 0, image.width, image.height, screen.get(), area.left, area.top, SRCCOPY);
-    }
-    const auto* quads = static_cast<const RGBQUAD*>(bits);
-    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    image.pixels.reserve(count * 3);
-    for (std::size_t i = 0; i < count; ++i) {
-        image.pixels.insert(image.pixels.end(), {quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue});
-    }
-    return image;
+    return brixel::tools::CaptureDc(screen.get(), {area.left, area.top},
+                                    {area.right - area.left, area.bottom - area.top});
 }
 
 // Opens File's sub-menu, photographs the button and both popups, closes all.

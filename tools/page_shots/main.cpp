@@ -4,6 +4,7 @@
 #include "activex/brixeldemo.h"
 #include "gdi/raii.h"
 #include "png_writer.h"
+#include "screen_capture.h"
 
 #include <ocidl.h>
 #include <olectl.h>
@@ -74,27 +75,8 @@ void Pump(DWORD milliseconds) {
 brixel::tools::RgbImage Capture(HWND window) {
     RECT client{};
     ::GetClientRect(window, &client);
-    brixel::tools::RgbImage image;
-    image.width = client.right;
-    image.height = client.bottom;
     brixel::win::WindowDc screen(window);
-    brixel::win::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    brixel::win::UniqueBitmap bitmap(::CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr) return {};
-    {
-        brixel::win::SelectScope selected(memory.get(), bitmap.get());
-        ::BitBlt(memory.get(), 0, 0, image.width, image.height, screen.get(), 0, 0, SRCCOPY);
-    }
-    const auto* quads = static_cast<const RGBQUAD*>(bits);
-    const std::size_t count = static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height);
-    image.pixels.reserve(count * 3);
-    for (std::size_t i = 0; i < count; ++i) {
-        image.pixels.insert(image.pixels.end(), {quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue});
-    }
-    return image;
+    return brixel::tools::CaptureDc(screen.get(), {0, 0}, {client.right, client.bottom});
 }
 
 bool ShootPage(HMODULE library, IUnknown* control, const PageShot& shot, const std::wstring& folder) {

@@ -5,6 +5,7 @@
 #include "activex/module.h"
 #include "core/enums.h"
 #include "activex/ole_values.h"
+#include "activex/sound_player.h"
 #include "core/click_sounds.h"
 #include "core/dispids.h"
 #include "core/hyperlink.h"
@@ -13,7 +14,6 @@
 #include "render/draw_button.h"
 
 #include <commctrl.h>
-#include <mmsystem.h>
 #include <olectl.h>
 #include <shellapi.h>
 #include <windowsx.h>
@@ -395,10 +395,9 @@ void ControlWindow::PlayButtonSound(SoundSlot slot) {
     const auto& block = control_.model_->SoundMemory(id);
     const SoundChoice choice = ChooseSound(slot == SoundSlot::Click ? p.ClickSound : p.MouseInSound, block.has_value());
     if (choice.kind == SoundChoice::Kind::Memory) {
-        const auto data = SoundBlockData(*block);
-        if (!data.empty()) ::PlaySoundW(reinterpret_cast<LPCWSTR>(data.data()), nullptr, SND_MEMORY | SND_ASYNC);
+        PlayWaveAsync(SoundBlockData(*block));
     } else if (choice.kind == SoundChoice::Kind::Resource) {
-        ::PlaySoundW(MAKEINTRESOURCEW(choice.resource_id), ModuleHandle(), SND_RESOURCE | SND_ASYNC);
+        PlayWaveAsync(WaveResource(ModuleHandle(), choice.resource_id));
     }
 }
 

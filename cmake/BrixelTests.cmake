@@ -22,8 +22,9 @@ endmacro()
 # One test executable built from every .cpp of a folder. Natively each case is
 # its own CTest entry; under Wine the whole executable is one entry, because
 # starting a Windows process per case would dominate the run.
+# OWN_MAIN: the folder brings its own main() instead of GoogleTest's.
 function(brixel_test_folder name folder)
-  cmake_parse_arguments(ARG "" "" "LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "LIBS;LABELS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
   if(NOT sources)
     return()
@@ -31,7 +32,11 @@ function(brixel_test_folder name folder)
   add_executable(${name} ${sources})
   brixel_warnings(${name})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${BRIXEL_GTEST_MAIN} GTest::gmock)
+  if(ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${BRIXEL_GTEST_MAIN} GTest::gmock)
+  endif()
   if(WIN32)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine LABELS "${ARG_LABELS}")

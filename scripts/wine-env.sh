@@ -4,8 +4,8 @@
 export WINEPREFIX
 export WINEARCH=win64
 # No Mono or Gecko installer dialogs, and quiet logs.
-# The audio driver stays: without one, Wine's PlaySound faults. With no sound
-# card ALSA only complains on stderr.
+# The audio drivers stay loadable (overriding them away makes PlaySound
+# fault); the prefix is set to use none of them instead.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # Debian's `wine` starts the 32-bit loader for built-in programs (cscript,

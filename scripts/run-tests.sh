@@ -37,6 +37,8 @@ run_ctest() {  # <preset> [wrapper...]
   echo "== test $preset"
   "$@" ctest --preset "$preset" --timeout 600 -j"$parallel" >"build/$preset.test.log" 2>&1
   grep -E '\*\*\*|tests passed' "build/$preset.test.log"
+  # A Windows case that faulted or hung names itself; failed cases list theirs.
+  grep -E '^(FAULT|HUNG): |^\[  FAILED  \] [^0-9]' "build/$preset.test.log" | head -20
   grep -q 'tests passed' "build/$preset.test.log" || tail -40 "build/$preset.test.log"
   count "build/$preset.test.log" "$preset"
 }

@@ -10,7 +10,6 @@
 namespace brixel::testing {
 namespace {
 
-constexpr Rgb kUntouched{1, 2, 3};
 constexpr Rgb kUpper{250, 250, 250};
 constexpr Rgb kLower{128, 128, 128};
 

@@ -12,7 +12,6 @@
 namespace brixel::testing {
 namespace {
 
-constexpr Rgb kUntouched{1, 2, 3};
 constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kGreen{0, 255, 0};
 

@@ -10,6 +10,9 @@
 
 namespace brixel::testing {
 
+// What a surface is filled with first: a pixel still this colour was not painted.
+inline constexpr Rgb kUntouched{1, 2, 3};
+
 class GdiFixture : public ::testing::Test {
 protected:
     win::Msimg32 msimg32_ = win::Msimg32::Load();
@@ -17,7 +20,7 @@ protected:
     win::UniqueMemoryDc root_dc_{::CreateCompatibleDC(nullptr)};
 
     // A colour surface filled with `background`.
-    std::unique_ptr<Surface> MakeSurface(Size size, bool fast = true, Rgb background = {1, 2, 3}) {
+    std::unique_ptr<Surface> MakeSurface(Size size, bool fast = true, Rgb background = kUntouched) {
         win::GdiCanvas root(root_dc_.get(), fast ? &msimg32_ : &without_);
         auto surface = root.CreateSurface(size, SurfaceFormat::Colour);
         if (surface) surface->FillRect({0, 0, size.width, size.height}, Brush::Solid(background));

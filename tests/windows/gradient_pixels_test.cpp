@@ -11,7 +11,6 @@
 namespace brixel::testing {
 namespace {
 
-constexpr Rgb kUntouched{1, 2, 3};
 
 class GradientPixels : public GdiFixture, public ::testing::WithParamInterface<bool> {
 protected:

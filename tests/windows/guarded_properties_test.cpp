@@ -15,7 +15,7 @@ namespace {
 using win::ComPtr;
 
 constexpr DISPID kToggleButton = 20;
-constexpr DISPID kMenu = 83;
+constexpr DISPID kMenuProperty = 83;
 constexpr DISPID kAppearance = 18;
 
 class Browsing : public SitedControlTest {
@@ -38,10 +38,10 @@ TEST_F(Browsing, NewControlTakesItsNameFromTheContainer) {
 
 TEST_F(Browsing, ToggleButtonIsRefusedWhileMenuIsOn) {
     MessageBoxWatcher boxes;
-    ASSERT_HRESULT_SUCCEEDED(PutBool(kMenu, true));
+    ASSERT_HRESULT_SUCCEEDED(PutBool(kMenuProperty, true));
     ASSERT_HRESULT_SUCCEEDED(PutBool(kToggleButton, true)) << "the refusal is not an automation error";
     EXPECT_FALSE(GetBool(kToggleButton));
-    EXPECT_TRUE(GetBool(kMenu));
+    EXPECT_TRUE(GetBool(kMenuProperty));
     const auto texts = boxes.Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], L"This property is invalid if Menu property is set to True");
@@ -50,8 +50,8 @@ TEST_F(Browsing, ToggleButtonIsRefusedWhileMenuIsOn) {
 TEST_F(Browsing, MenuIsRefusedOnAToggleButton) {
     MessageBoxWatcher boxes;
     ASSERT_HRESULT_SUCCEEDED(PutBool(kToggleButton, true));
-    ASSERT_HRESULT_SUCCEEDED(PutBool(kMenu, true));
-    EXPECT_FALSE(GetBool(kMenu));
+    ASSERT_HRESULT_SUCCEEDED(PutBool(kMenuProperty, true));
+    EXPECT_FALSE(GetBool(kMenuProperty));
     const auto texts = boxes.Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], L"This property is invalid if ToggleButton property is set to True");

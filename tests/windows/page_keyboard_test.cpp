@@ -13,7 +13,7 @@
 namespace brixel::testing {
 namespace {
 
-struct PageCase {
+struct KeyboardPage {
     const char* name;
     const CLSID* clsid;
 };
@@ -114,7 +114,7 @@ std::vector<Label> LabelsOf(const std::vector<HWND>& children) {
     return labels;
 }
 
-class PageKeyboard : public ::testing::TestWithParam<PageCase> {
+class PageKeyboard : public ::testing::TestWithParam<KeyboardPage> {
 protected:
     void SetUp() override { ASSERT_TRUE(library_.loaded()); }
 
@@ -209,12 +209,12 @@ TEST_P(PageKeyboard, EveryListIsWideEnoughForItsLongestRow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageKeyboard,
-                         ::testing::Values(PageCase{"Appearance", &CLSID_TavloPropPage},
-                                           PageCase{"Behavior", &CLSID_PropPageMore},
-                                           PageCase{"Colors", &CLSID_PropPageColors},
-                                           PageCase{"Gradient", &CLSID_PropPageGradientFill},
-                                           PageCase{"Picture", &CLSID_PropPagePicture},
-                                           PageCase{"Menu", &CLSID_PropPageDropMenu}),
+                         ::testing::Values(KeyboardPage{"Appearance", &CLSID_TavloPropPage},
+                                           KeyboardPage{"Behavior", &CLSID_PropPageMore},
+                                           KeyboardPage{"Colors", &CLSID_PropPageColors},
+                                           KeyboardPage{"Gradient", &CLSID_PropPageGradientFill},
+                                           KeyboardPage{"Picture", &CLSID_PropPagePicture},
+                                           KeyboardPage{"Menu", &CLSID_PropPageDropMenu}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

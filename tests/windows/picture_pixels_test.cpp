@@ -37,7 +37,6 @@ using PixelFn = std::function<Rgb(int x, int y)>;
 using UniqueEnhMetafile = win::UniqueHandle<HENHMETAFILE, +[](HENHMETAFILE h) noexcept { ::DeleteEnhMetaFile(h); }>;
 using UniqueMetafile = win::UniqueHandle<HMETAFILE, +[](HMETAFILE h) noexcept { ::DeleteMetaFile(h); }>;
 
-constexpr Rgb kUntouched{1, 2, 3};
 constexpr Rgb kKey{255, 0, 255};
 constexpr Rgb kNearKey{254, 0, 255};
 constexpr Rgb kRed{220, 20, 20};

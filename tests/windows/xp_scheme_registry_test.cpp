@@ -150,8 +150,8 @@ TEST(ParentBackColour, TheContainerDcsBackgroundColour) {
 class XPFaceGdi : public testing::GdiFixture {
 protected:
     static constexpr Rgb kContainer{9, 8, 7};
-    static constexpr Rgb kUntouched{1, 2, 3};
     static constexpr Rect kButton{0, 0, 87, 25};
+    static constexpr Rgb kUntouched = testing::kUntouched;
 
     static XPFaceInput Input(std::int16_t scheme) {
         XPFaceInput in;

@@ -1,6 +1,7 @@
 // Recording fakes of the property model's host and behaviour link.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -14,6 +15,7 @@ namespace brixel::testing {
 struct ShownMessage {
     std::u16string text;
     MessageBoxIcon icon;
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
 };
 
 class FakeFile final : public ReadableFile {

@@ -9,14 +9,14 @@
 namespace brixel {
 namespace {
 
-ColourPageModel Loaded() {
+ColourPageModel LoadedPage() {
     ColourPageModel model;
     model.Load({{u"ForeColor", 0x80000012u}, {u"BackColor", 0x123456u}, {u"MenuBackColor", 255u}});
     return model;
 }
 
 TEST(ColourPageModel, ListsTheColoursByNameAndShowsTheFirstUnsigned) {
-    const ColourPageModel model = Loaded();
+    const ColourPageModel model = LoadedPage();
     ASSERT_EQ(model.rows().size(), 3u);
     EXPECT_EQ(model.rows()[0].name, u"BackColor");
     EXPECT_EQ(model.rows()[1].name, u"ForeColor");
@@ -37,7 +37,7 @@ TEST(ColourPageModel, AnEmptyListSelectsNothingAndIgnoresEdits) {
 }
 
 TEST(ColourPageModel, OnlyChangedRowsAreWrittenAndEachKeepsItsOwnText) {
-    ColourPageModel model = Loaded();
+    ColourPageModel model = LoadedPage();
     model.Select(2);
     EXPECT_TRUE(model.Edit(u"65280"));
     EXPECT_FALSE(model.Edit(u"65280")) << "the same text is no change";
@@ -56,14 +56,14 @@ TEST(ColourPageModel, OnlyChangedRowsAreWrittenAndEachKeepsItsOwnText) {
 }
 
 TEST(ColourPageModel, EditingBackToTheLoadedValueIsNoChange) {
-    ColourPageModel model = Loaded();
+    ColourPageModel model = LoadedPage();
     model.Edit(u"1");
     model.Edit(u"1193046");
     EXPECT_FALSE(model.Dirty());
 }
 
 TEST(ColourPageModel, AChangedTextThatIsNoColourIsFoundBeforeAnythingIsWritten) {
-    ColourPageModel model = Loaded();
+    ColourPageModel model = LoadedPage();
     model.Select(1);
     model.Edit(u"blue");
     model.Select(2);
@@ -77,7 +77,7 @@ TEST(ColourPageModel, AChangedTextThatIsNoColourIsFoundBeforeAnythingIsWritten) 
 }
 
 TEST(ColourPageModel, SelectingOutsideTheListSelectsNothing) {
-    ColourPageModel model = Loaded();
+    ColourPageModel model = LoadedPage();
     model.Select(3);
     EXPECT_EQ(model.selected(), -1);
     EXPECT_FALSE(model.Edit(u"5"));
@@ -86,7 +86,7 @@ TEST(ColourPageModel, SelectingOutsideTheListSelectsNothing) {
 }
 
 TEST(ColourPageModel, ApplyShowsATypedValueAsTheControlHoldsIt) {
-    ColourPageModel model = Loaded();
+    ColourPageModel model = LoadedPage();
     model.Edit(u" 42 ");
     ASSERT_EQ(model.Writes().size(), 1u);
     model.Applied();

@@ -76,7 +76,7 @@ TEST_P(VariantSelection, PicksThePrecedenceRow) {
     EXPECT_EQ(GetBorderStyle(p, c.x.s), c.border_style);
 }
 
-constexpr InteractionState kIn{true, false, false, false, false};
+constexpr InteractionState kMouseIn{true, false, false, false, false};
 constexpr InteractionState kPressedIn{true, true, false, false, false};
 constexpr InteractionState kToggled{false, false, true, false, false};
 constexpr InteractionState kMenuOpen{false, false, false, true, false};
@@ -85,9 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, VariantSelection,
     ::testing::Values(
         VariantCase{"Normal", {}, StateVariant::Normal, 0x10, 0x20, 0x30, kvnSolid},
-        VariantCase{"MouseIn", {.s = kIn}, StateVariant::MouseIn, 0x11, 0x21, 0x31, kvnDots},
+        VariantCase{"MouseIn", {.s = kMouseIn}, StateVariant::MouseIn, 0x11, 0x21, 0x31, kvnDots},
         VariantCase{"MouseInSwitchedOff",
-                    {.enable_mouse_in = false, .s = kIn},
+                    {.enable_mouse_in = false, .s = kMouseIn},
                     StateVariant::Normal,
                     0x10,
                     0x20,
@@ -179,7 +179,7 @@ TEST(CustomBorderFlagOfTheState, FollowsTheBorderColourRowAndIsSetWhileDisabled)
     ButtonProperties p = Distinct();
     p.CustomMouseInBorderColor = true;
     EXPECT_FALSE(StateBorderColourIsCustom(p, {}));
-    EXPECT_TRUE(StateBorderColourIsCustom(p, kIn));
+    EXPECT_TRUE(StateBorderColourIsCustom(p, kMouseIn));
     EXPECT_FALSE(StateBorderColourIsCustom(p, kPressedIn));
     p.Enabled = false;
     p.EnableDisabledProperties = false;
@@ -215,15 +215,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PictureCase{"Nothing", false, false, false, false, 0, 0, true, {}, kPictureNone},
         PictureCase{"Plain", true, false, false, false, 0, 0, true, {}, kPicturePlain},
-        PictureCase{"MouseInPicture", true, true, false, false, 1, 0, true, kIn, kPictureMouseIn},
-        PictureCase{"OverEffect", true, false, false, false, 2, 0, true, kIn, 2},
+        PictureCase{"MouseInPicture", true, true, false, false, 1, 0, true, kMouseIn, kPictureMouseIn},
+        PictureCase{"OverEffect", true, false, false, false, 2, 0, true, kMouseIn, 2},
         PictureCase{"DownPicture", true, true, true, false, 0, 3, true, kPressedIn, kPictureDown},
         PictureCase{"DownEffect", true, true, false, false, 0, 3, true, kPressedIn, 3},
         PictureCase{"PressedNoEffectMouseInPicture", true, true, false, false, 0, 0, true, kPressedIn,
                     kPictureMouseIn},
         PictureCase{"DisabledPicture", true, false, false, true, 0, 0, false, {}, kPictureDisabled},
         PictureCase{"DisabledWithoutItsPicture", true, false, false, false, 0, 0, false, {}, kPicturePlain},
-        PictureCase{"EffectOutsideTheListDrawsPlain", true, false, false, false, 7, 0, true, kIn,
+        PictureCase{"EffectOutsideTheListDrawsPlain", true, false, false, false, 7, 0, true, kMouseIn,
                     kPicturePlain}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -231,12 +231,12 @@ TEST(GradientChoice, FollowsTheStateRules) {
     ButtonProperties p = Distinct();
     p.Gradient = true;
     EXPECT_EQ(SelectGradient(p, {}, true).face, StateVariant::Normal);
-    EXPECT_EQ(SelectGradient(p, kIn, true).face, std::nullopt) << "mouse-in set on, its gradient off";
+    EXPECT_EQ(SelectGradient(p, kMouseIn, true).face, std::nullopt) << "mouse-in set on, its gradient off";
     p.EnableMouseInProperties = false;
     p.Appearance = kvnFlat;
-    EXPECT_EQ(SelectGradient(p, kIn, true).face, StateVariant::Normal);
+    EXPECT_EQ(SelectGradient(p, kMouseIn, true).face, StateVariant::Normal);
     p.Appearance = kvnXPStyleAPB;
-    EXPECT_EQ(SelectGradient(p, kIn, true).face, std::nullopt);
+    EXPECT_EQ(SelectGradient(p, kMouseIn, true).face, std::nullopt);
     p.GradientStyle = kvnGradientStyleXPStyle2;
     EXPECT_EQ(SelectGradient(p, kPressedIn, true).face, StateVariant::Normal) << "XP styles on the XP face";
     p.Enabled = false;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "menu/menu_host.h"
+#include "native/core/model_fakes.h"
 
 #include <ostream>
 #include <string>
@@ -9,26 +10,12 @@
 
 namespace brixel::testing {
 
-struct ShownMessage {
-    std::u16string text;
-    MessageBoxIcon icon;
-    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
-};
-
 class RecordingMessageBox final : public MessageBoxHost {
 public:
     void ShowMessage(std::u16string_view text, MessageBoxIcon icon) override {
         shown.push_back({std::u16string(text), icon});
     }
     std::vector<ShownMessage> shown;
-};
-
-class FakePicture final : public PictureObject {
-public:
-    explicit FakePicture(bool image) : image_(image) {}
-    bool HasImage() const override { return image_; }
-private:
-    bool image_;
 };
 
 inline std::string Narrow(std::u16string_view text) {

@@ -9,19 +9,15 @@
 #include "core/dispids.h"
 #include "native/core/model_fakes.h"
 #include "native/core/persist_fakes.h"
+#include "native/menu/menu_fakes.h"
 
 namespace brixel {
 namespace {
 
 using testing::FakePictureCodec;
 using testing::MakeBytesPicture;
+using testing::Narrow;
 using testing::PictureBytesOf;
-
-std::string Narrow(std::u16string_view text) {
-    std::string out;
-    for (char16_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
-    return out;
-}
 
 // One member of two records, pictures by their bytes.
 bool SameField(const ButtonProperties& a, const ButtonProperties& b, const RecordField& field) {

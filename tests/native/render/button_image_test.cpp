@@ -22,7 +22,7 @@ public:
     bool HasImage() const override { return true; }
 };
 
-constexpr Rgb kUntouched{1, 2, 3};
+constexpr Rgb kUnpainted{1, 2, 3};
 constexpr Rgb kKey{0, 255, 0};
 constexpr Rgb kNormalInk{200, 10, 10}, kDownInk{10, 10, 200};
 constexpr std::uintptr_t kNormalBitmap = 1, kDownBitmap = 2, kIconHandle = 3, kMetafileHandle = 4;
@@ -38,7 +38,7 @@ FakeImage Bitmap(Rgb ink) {
 class ButtonImage : public ::testing::Test {
 protected:
     std::shared_ptr<PictureLog> log = std::make_shared<PictureLog>();
-    PictureCanvas face{{40, 20}, SurfaceFormat::Colour, log, kUntouched};
+    PictureCanvas face{{40, 20}, SurfaceFormat::Colour, log, kUnpainted};
     PaintModel m = testing::DefaultModel();
 
     void SetUp() override {
@@ -74,9 +74,9 @@ protected:
 TEST_F(ButtonImage, PlainPictureAtTheMarginWithItsTransparentColumnLeftOut) {
     Draw();
     EXPECT_EQ(InkAt(kNormalInk), (Point{3, 2}));  // x 2 is the keyed column
-    EXPECT_EQ(face.At(2, 2), kUntouched);
+    EXPECT_EQ(face.At(2, 2), kUnpainted);
     EXPECT_EQ(face.At(7, 5), kNormalInk);
-    EXPECT_EQ(face.At(8, 5), kUntouched);
+    EXPECT_EQ(face.At(8, 5), kUnpainted);
 }
 
 TEST_F(ButtonImage, PopupWhilePressedWithoutDownPictureMovesTwoUpAndLeft) {
@@ -84,7 +84,7 @@ TEST_F(ButtonImage, PopupWhilePressedWithoutDownPictureMovesTwoUpAndLeft) {
     m.props.PictureVAlignment = kvnVCenter;
     Draw();
     const Point rest = InkAt(kNormalInk);
-    face.FillRect({0, 0, 40, 20}, Brush::Solid(kUntouched));
+    face.FillRect({0, 0, 40, 20}, Brush::Solid(kUnpainted));
     m.props.PictureEffectWhenMouseDown = kvnPopup;
     m.state.mouse_in = m.state.pressed = true;
     Draw();
@@ -124,7 +124,7 @@ TEST_F(ButtonImage, DisabledWithoutItsPictureIsEmbossedInSystemColours) {
     EXPECT_EQ(face.At(3, 3), SystemColour(m, kColourBtnHighlight));
     EXPECT_EQ(face.At(4, 4), SystemColour(m, kColourBtnFace));
     EXPECT_EQ(face.At(7, 5), SystemColour(m, kColourBtnFace));
-    EXPECT_EQ(face.At(8, 6), kUntouched);
+    EXPECT_EQ(face.At(8, 6), kUnpainted);
     EXPECT_EQ(InkAt(kNormalInk), (Point{-1, -1}));
 }
 
@@ -150,9 +150,9 @@ TEST_F(ButtonImage, MetafileIsPlayedAndItsGroundLeftOut) {
     SetPicture(StateVariant::Normal, {PictureKind::Metafile, kMetafileHandle, {HimetricOf(10), HimetricOf(8)}});
     Draw();
     EXPECT_EQ(InkAt(kDownInk), (Point{3, 3}));  // the fake leaves a one-pixel rim
-    EXPECT_EQ(face.At(2, 2), kUntouched);
+    EXPECT_EQ(face.At(2, 2), kUnpainted);
     EXPECT_EQ(face.At(10, 8), kDownInk);
-    EXPECT_EQ(face.At(11, 9), kUntouched);
+    EXPECT_EQ(face.At(11, 9), kUnpainted);
 }
 
 TEST_F(ButtonImage, NothingWithoutAPictureAndNoSurfacesLeftBehind) {

@@ -9,22 +9,13 @@
 namespace brixel::testing {
 namespace {
 
-using Art = std::vector<std::string>;
-
 constexpr Rgb kUpper{250, 250, 250};
 constexpr Rgb kLower{128, 128, 128};
-constexpr Rgb kUntouched{1, 2, 3};
 constexpr Rgb kBack{200, 200, 190};
 constexpr Rgb kDownBack{90, 180, 90};
 
-Art Picture(const LineCanvas& canvas) {
+Art BevelArt(const LineCanvas& canvas) {
     return canvas.Art({{kUpper, 'U'}, {kLower, 'L'}, {kBlack, 'K'}, {kUntouched, '.'}, {kBack, 'B'}, {kDownBack, 'D'}});
-}
-
-std::string Show(const Art& art) {
-    std::string s;
-    for (const auto& row : art) s += row + "\n";
-    return s;
 }
 
 struct BevelCase {
@@ -65,7 +56,7 @@ TEST(Bevel, RaisedAndPressedPixels) {
         } else {
             DrawRaisedButton(canvas, r, c.look);
         }
-        EXPECT_EQ(Picture(canvas), c.expected) << c.name << "\n" << Show(Picture(canvas));
+        EXPECT_EQ(BevelArt(canvas), c.expected) << c.name << "\n" << Show(BevelArt(canvas));
     }
 }
 
@@ -82,7 +73,7 @@ TEST(Bevel, WidthWiderThanThePartStaysInsideIt) {
             } else {
                 DrawRaisedButton(canvas, part, look);
             }
-            const Art art = Picture(canvas);
+            const Art art = BevelArt(canvas);
             for (int y = 0; y < 30; ++y)
                 for (int x = 0; x < 20; ++x) {
                     const bool inside = x >= part.left && x < part.right && y >= part.top && y < part.bottom;
@@ -115,9 +106,9 @@ TEST(Bevel, EachLookIsWipedByItsRemoval) {
                     DrawPressedButton(canvas, r, look);
                 }
                 Remove3DBorder(canvas, r, form, m);
-                EXPECT_EQ(Picture(canvas), Art(8, std::string(10, 'B')))
+                EXPECT_EQ(BevelArt(canvas), Art(8, std::string(10, 'B')))
                     << "cool " << cool << " width " << width << " form " << int(form) << "\n"
-                    << Show(Picture(canvas));
+                    << Show(BevelArt(canvas));
             }
         }
     }
@@ -197,8 +188,8 @@ TEST(FillTheBackground, PressedLookShowsTheSunkenBevelOnTheStateColour) {
     m.state.pressed = true;
     LineCanvas canvas(7, 6);
     FillTheBackground(canvas, {0, 0, 7, 6}, false, m);
-    EXPECT_EQ(Picture(canvas), (Art{"KKKKKKK", "KLLLLLU", "KLDDDDU", "KLDDDDU", "KLDDDDU", "KUUUUUU"}))
-        << Show(Picture(canvas));
+    EXPECT_EQ(BevelArt(canvas), (Art{"KKKKKKK", "KLLLLLU", "KLDDDDU", "KLDDDDU", "KLDDDDU", "KUUUUUU"}))
+        << Show(BevelArt(canvas));
 }
 
 TEST(FillTheBackground, CoolPressedLookLeavesTheNormalColourInsideTheBevel) {
@@ -208,16 +199,16 @@ TEST(FillTheBackground, CoolPressedLookLeavesTheNormalColourInsideTheBevel) {
     m.state.pressed = true;
     LineCanvas canvas(7, 6);
     FillTheBackground(canvas, {0, 0, 7, 6}, false, m);
-    EXPECT_EQ(Picture(canvas), (Art{"LLLLLLL", "LBBBBBU", "LBDDDDU", "LBDDDDU", "LBDDDDU", "LUUUUUU"}))
-        << Show(Picture(canvas));
+    EXPECT_EQ(BevelArt(canvas), (Art{"LLLLLLL", "LBBBBBU", "LBDDDDU", "LBDDDDU", "LBDDDDU", "LUUUUUU"}))
+        << Show(BevelArt(canvas));
 }
 
 TEST(FillTheBackground, ReleasedLookRaisesTheFaceAgain) {
     PaintModel m = ThreeD();
     LineCanvas canvas(7, 6);
     FillTheBackground(canvas, {0, 0, 7, 6}, true, m);
-    EXPECT_EQ(Picture(canvas), (Art{"UUUUUUK", "UBBBBLK", "UBBBBLK", "UBBBBLK", "ULLLLLK", "KKKKKKK"}))
-        << Show(Picture(canvas));
+    EXPECT_EQ(BevelArt(canvas), (Art{"UUUUUUK", "UBBBBLK", "UBBBBLK", "UBBBBLK", "ULLLLLK", "KKKKKKK"}))
+        << Show(BevelArt(canvas));
 }
 
 TEST(FillTheBackground, OpenSplitMenuSinksOnlyTheMenuPart) {
@@ -228,9 +219,9 @@ TEST(FillTheBackground, OpenSplitMenuSinksOnlyTheMenuPart) {
     LineCanvas canvas(12, 6);
     FillTheBackground(canvas, {0, 0, 12, 6}, false, m);
     // Main part 0..6 raised on the normal colour, menu part 7..11 sunk on the down colour.
-    EXPECT_EQ(Picture(canvas), (Art{"UUUUUUUKKKKK", "UBBBBBBKLLLU", "UBBBBBBKLDDU", "UBBBBBBKLDDU",
+    EXPECT_EQ(BevelArt(canvas), (Art{"UUUUUUUKKKKK", "UBBBBBBKLLLU", "UBBBBBBKLDDU", "UBBBBBBKLDDU",
                                     "ULLLLLLKLDDU", "KKKKKKKKUUUU"}))
-        << Show(Picture(canvas));
+        << Show(BevelArt(canvas));
 }
 
 TEST(FillTheBackground, OpenSplitMenuPartTakesTheDownThenTheHotThenTheNormalColour) {
@@ -283,8 +274,8 @@ TEST(Draw3DState, PicksRaisedOrPressedForTheWholeFaceOrItsParts) {
         c.setup(m);
         LineCanvas canvas(12, 6);
         Draw3DState(canvas, {0, 0, 12, 6}, m);
-        EXPECT_EQ(canvas.At(c.black_corner.x, c.black_corner.y), kBlack) << c.name << "\n" << Show(Picture(canvas));
-        EXPECT_NE(canvas.At(c.not_black.x, c.not_black.y), kBlack) << c.name << "\n" << Show(Picture(canvas));
+        EXPECT_EQ(canvas.At(c.black_corner.x, c.black_corner.y), kBlack) << c.name << "\n" << Show(BevelArt(canvas));
+        EXPECT_NE(canvas.At(c.not_black.x, c.not_black.y), kBlack) << c.name << "\n" << Show(BevelArt(canvas));
     }
     // The open split menu's pressed part starts at the menu part's edge.
     PaintModel m = ThreeD();
@@ -303,9 +294,9 @@ TEST(Draw3DState, DefaultButtonGetsTheBlackFrame) {
     m.display_as_default = true;
     LineCanvas canvas(8, 7);
     Draw3DState(canvas, {0, 0, 8, 7}, m);
-    EXPECT_EQ(Picture(canvas), (Art{"KKKKKKKK", "KUUUUUKK", "KU...LKK", "KU...LKK", "KULLLLKK", "KKKKKKKK",
+    EXPECT_EQ(BevelArt(canvas), (Art{"KKKKKKKK", "KUUUUUKK", "KU...LKK", "KU...LKK", "KULLLLKK", "KKKKKKKK",
                                     "KKKKKKKK"}))
-        << Show(Picture(canvas));
+        << Show(BevelArt(canvas));
 }
 
 }  // namespace

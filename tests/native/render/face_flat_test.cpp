@@ -9,20 +9,11 @@
 namespace brixel::testing {
 namespace {
 
-using Art = std::vector<std::string>;
-
 constexpr Rgb kBorder{0, 60, 116};  // the default BorderColor
-constexpr Rgb kUntouched{1, 2, 3};
 
-Art Picture(const LineCanvas& canvas) { return canvas.Art({{kBorder, 'o'}, {kBlack, 'K'}, {kUntouched, '.'}}); }
+Art FlatArt(const LineCanvas& canvas) { return canvas.Art({{kBorder, 'o'}, {kBlack, 'K'}, {kUntouched, '.'}}); }
 
-std::string Show(const Art& art) {
-    std::string s;
-    for (const auto& row : art) s += row + "\n";
-    return s;
-}
-
-PaintModel Flat() {
+PaintModel FlatFaceModel() {
     PaintModel m = DefaultModel();
     m.props.Appearance = kvnFlat;
     return m;
@@ -51,7 +42,7 @@ TEST(Corners, ReadsEachFieldInTopLeftBottomLeftTopRightBottomRightOrder) {
         {"non-numbers read as 0", u"x;y;z;w", u"a;b;c;d", AllCorners({false, false}), false},
     };
     for (const auto& c : cases) {
-        ButtonProperties p = Flat().props;
+        ButtonProperties p = FlatFaceModel().props;
         p.CornerStyle = c.style;
         p.CornerRoundingLevel = c.level;
         EXPECT_EQ(ReadCornerShapes(p), c.expected) << c.name;
@@ -122,7 +113,7 @@ TEST(DrawBorderStyle, DrawsEachStyleAlongTheEdges) {
     DrawBorderStyle(solid, r, kBorder, kvnSolid, AllCorners({true, true}));
     Art frame(12, "o............o");
     frame.front() = frame.back() = std::string(14, 'o');
-    EXPECT_EQ(Picture(solid), frame) << Show(Picture(solid));
+    EXPECT_EQ(FlatArt(solid), frame) << Show(FlatArt(solid));
 }
 
 TEST(DrawBorderStyle, DoubleLineClosesEachCornerByItsShape) {
@@ -147,7 +138,7 @@ TEST(DrawBorderStyle, DoubleLineClosesEachCornerByItsShape) {
         "o............o",  //
         "oooooooooooooo",
     };
-    EXPECT_EQ(Picture(canvas), expected) << Show(Picture(canvas));
+    EXPECT_EQ(FlatArt(canvas), expected) << Show(FlatArt(canvas));
 }
 
 TEST(DrawBorderStyle, DoubleLineOnATinyButtonKeepsToTheOutline) {
@@ -202,18 +193,18 @@ TEST(DrawFlatBorderAndRoundedCorners, FramesRoundsAndMovesTheBorder) {
          {"KKKKKKKK", "KooooooK", "Ko....oK", "Ko....oK", "Ko....oK", "Ko...ooK", "KoooooKK", "KKKKKKKK"}},
     };
     for (const auto& c : cases) {
-        PaintModel m = Flat();
+        PaintModel m = FlatFaceModel();
         m.props.ShowDefaultBorder = true;
         m.props.Active = true;
         c.setup(m);
         LineCanvas canvas(8, 8);
         DrawFlatBorderAndRoundedCorners(canvas, {0, 0, 8, 8}, m);
-        EXPECT_EQ(Picture(canvas), c.expected) << c.name << "\n" << Show(Picture(canvas));
+        EXPECT_EQ(FlatArt(canvas), c.expected) << c.name << "\n" << Show(FlatArt(canvas));
     }
 }
 
 TEST(DrawFlatBorderAndRoundedCorners, UsesTheStateBorderStyleAndColour) {
-    PaintModel m = Flat();
+    PaintModel m = FlatFaceModel();
     m.props.EnableMouseInProperties = true;
     m.props.MouseInBorderStyle = kvnDots;
     m.props.MouseInBorderColor = 0x0000FF;

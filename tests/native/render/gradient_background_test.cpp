@@ -34,13 +34,13 @@ struct RuleCase {
     std::optional<Expect> expected;
 };
 
-const Rect kFace{0, 0, 80, 24};
+const Rect kFaceRect{0, 0, 80, 24};
 
 void CheckWhole(const RuleCase& c) {
     SCOPED_TRACE(c.name);
     GradientBackgroundInput in = BaseInput();
     c.setup(in);
-    const GradientPlan plan = PlanGradientBackground(kFace, in);
+    const GradientPlan plan = PlanGradientBackground(kFaceRect, in);
     ASSERT_FALSE(plan.split);
     ASSERT_EQ(plan.whole.has_value(), c.expected.has_value());
     if (!c.expected) return;
@@ -137,24 +137,24 @@ GradientBackgroundInput SplitInput(bool menu_on_right) {
 }
 
 TEST(SplitGradient, MainPartReachesThreePixelsUnderTheMenuPart) {
-    const GradientPlan right = PlanGradientBackground(kFace, SplitInput(true));
+    const GradientPlan right = PlanGradientBackground(kFaceRect, SplitInput(true));
     ASSERT_TRUE(right.split);
     EXPECT_EQ(right.main_part, (Rect{0, 0, 67, 24}));
     EXPECT_EQ(right.menu_part, (Rect{64, 0, 80, 24}));
-    const GradientPlan left = PlanGradientBackground(kFace, SplitInput(false));
+    const GradientPlan left = PlanGradientBackground(kFaceRect, SplitInput(false));
     EXPECT_EQ(left.main_part, (Rect{13, 0, 80, 24}));
 
     // A menu part narrower than the overlap: the main part stops at the face.
     auto narrow = SplitInput(true);
     narrow.main_part = {0, 0, 79, 24};
     narrow.menu_part = {79, 0, 80, 24};
-    EXPECT_EQ(PlanGradientBackground(kFace, narrow).main_part, (Rect{0, 0, 80, 24}));
+    EXPECT_EQ(PlanGradientBackground(kFaceRect, narrow).main_part, (Rect{0, 0, 80, 24}));
 }
 
 TEST(SplitGradient, MainPartTakesTheNormalRuleAndTheMenuPartTheDownRule) {
     auto in = SplitInput(true);
     in.mouse_inside = true;
-    const GradientPlan plan = PlanGradientBackground(kFace, in);
+    const GradientPlan plan = PlanGradientBackground(kFaceRect, in);
     ASSERT_TRUE(plan.main && plan.menu);
     EXPECT_EQ(plan.main->style, kvnGradientStyleHorizontal);
     EXPECT_EQ(plan.main->xp_state, 0);
@@ -167,7 +167,7 @@ TEST(SplitGradient, XPStylesUseTheNormalValuesInTheMenuPartWhenTheDownGradientIs
     in.xp_face = true;
     in.normal.style = kvnGradientStyleXPStyle2;
     in.down.on = false;
-    const GradientPlan plan = PlanGradientBackground(kFace, in);
+    const GradientPlan plan = PlanGradientBackground(kFaceRect, in);
     ASSERT_TRUE(plan.split && plan.main && plan.menu);
     EXPECT_EQ(plan.main->xp_state, 0);
     EXPECT_EQ(plan.menu->style, kvnGradientStyleXPStyle2);
@@ -185,7 +185,7 @@ TEST(GradientBackground, PaintsThePartWithoutAGradientPlainly) {
     in.normal.on = false;  // main part: no gradient
     RecordingCanvas canvas(true);
     std::vector<PlainCall> plain;
-    const bool filled = GradientBackground(canvas, kFace, in, FastPrimitives::Allowed,
+    const bool filled = GradientBackground(canvas, kFaceRect, in, FastPrimitives::Allowed,
                                            [&](Canvas& c, const Rect& r, bool menu) {
                                                plain.push_back({r, menu});
                                                c.FillRect(r, Brush::Solid(kWhite));
@@ -213,7 +213,7 @@ TEST(GradientBackground, NoGradientAnywhereDrawsNothingAndSaysSo) {
         setup(in);
         RecordingCanvas canvas(true);
         bool painter_called = false;
-        EXPECT_FALSE(GradientBackground(canvas, kFace, in, FastPrimitives::Allowed,
+        EXPECT_FALSE(GradientBackground(canvas, kFaceRect, in, FastPrimitives::Allowed,
                                         [&](Canvas&, const Rect&, bool) { painter_called = true; }));
         EXPECT_TRUE(canvas.calls.empty());
         EXPECT_FALSE(painter_called);
@@ -222,10 +222,10 @@ TEST(GradientBackground, NoGradientAnywhereDrawsNothingAndSaysSo) {
 
 TEST(GradientBackground, FillsTheWholeFaceWithTheChosenGradient) {
     RecordingCanvas canvas(true);
-    EXPECT_TRUE(GradientBackground(canvas, kFace, BaseInput(), FastPrimitives::Allowed, nullptr));
+    EXPECT_TRUE(GradientBackground(canvas, kFaceRect, BaseInput(), FastPrimitives::Allowed, nullptr));
     ASSERT_EQ(canvas.calls.size(), 1u);
     EXPECT_EQ(canvas.calls[0].op, "GradientFillRect");
-    EXPECT_EQ(canvas.calls[0].rect, kFace);
+    EXPECT_EQ(canvas.calls[0].rect, kFaceRect);
     EXPECT_EQ(canvas.calls[0].colour, (Rgb{10, 10, 10}));
 }
 

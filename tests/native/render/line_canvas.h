@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace brixel::testing {
 
@@ -66,5 +67,19 @@ private:
         calls.resize(logged);
     }
 };
+
+// The colour a test fills its canvas with first: what is still this colour
+// was not painted.
+inline constexpr Rgb kUntouched{1, 2, 3};
+
+// A picture as rows of letters (see LineCanvas::Art).
+using Art = std::vector<std::string>;
+
+// One row per line, so that a failed comparison prints the picture.
+inline std::string Show(const Art& art) {
+    std::string s;
+    for (const auto& row : art) s += row + "\n";
+    return s;
+}
 
 }  // namespace brixel::testing

@@ -30,6 +30,9 @@ function(brixel_test_folder name folder)
     return()
   endif()
   add_executable(${name} ${sources})
+  # The cases of a folder share their headers (GoogleTest, the doubles, the
+  # Windows headers): compiling them in batches parses those once per batch.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   brixel_warnings(${name})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   if(ARG_OWN_MAIN)

@@ -23,8 +23,7 @@ case "${1:-up}" in
     "$BRIXEL_WINE64" wineboot >/dev/null 2>&1 </dev/null || true
     if [ ! -f "$WINEPREFIX/.brixel-settings-1" ]; then
       # No sound card here, so no audio driver: Wine then plays nothing and
-      # reports no device. A driver that fails to start can leave a thread
-      # running in its unloaded code, which faults the test process at random.
+      # reports no device, instead of filling the logs with ALSA's complaints.
       "$BRIXEL_WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1 </dev/null
       # The virtual display runs no window manager: a managed window would make
       # Wine wait seconds for a state change that never comes each time a

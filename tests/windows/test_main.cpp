@@ -10,18 +10,17 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 // Written by the test thread, read by the watchdog and the fault filter.
-char g_current_test[512] = "(between tests)";
+char g_current_test[512] = "(no case yet)";
 std::atomic<ULONGLONG> g_test_started{0};
 std::atomic<bool> g_in_test{false};
 DWORD g_test_thread = 0;
 
-constexpr ULONGLONG kDefaultLimitMs = 120'000;
+constexpr ULONGLONG kCaseLimitMs = 120'000;
 constexpr UINT kHungExitCode = 124;
 constexpr UINT kFaultExitCode = 125;
 
@@ -31,56 +30,31 @@ class CaseTracker final : public ::testing::EmptyTestEventListener {
         g_test_started = ::GetTickCount64();
         g_in_test = true;
     }
-    void OnTestEnd(const ::testing::TestInfo&) override {
-        g_in_test = false;
-        char finished[sizeof g_current_test];
-        std::memcpy(finished, g_current_test, sizeof finished);
-        std::snprintf(g_current_test, sizeof g_current_test, "(after %s)", finished);
-    }
+    void OnTestEnd(const ::testing::TestInfo&) override { g_in_test = false; }
 };
 
-// The loader's record of the modules it has unloaded: a fault in one of them
-// names the library that left a thread, hook or callback behind.
-struct UnloadEvent {
-    void* base;
-    SIZE_T size;
-    ULONG sequence;
-    ULONG time_stamp;
-    ULONG check_sum;
-    WCHAR name[32];
-    ULONG version[2];
-};
-
-const wchar_t* UnloadedModuleAt(const void* address) {
-    using GetTrace = UnloadEvent*(WINAPI*)();
-    const auto get_trace = reinterpret_cast<GetTrace>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetUnloadEventTrace")));
-    if (get_trace == nullptr) return nullptr;
-    UnloadEvent* events = get_trace();
-    for (int i = 0; events != nullptr && i < 64; ++i) {  // the loader keeps the last 64
-        const char* base = static_cast<const char*>(events[i].base);
-        if (base == nullptr) break;
-        if (address >= base && address < base + events[i].size) return events[i].name;
-    }
-    return nullptr;
+// The module holding `address`; none for the low addresses that are only
+// small numbers or null pointers (asked about null, the loader would answer
+// with the executable).
+HMODULE ModuleAt(const void* address) {
+    if (reinterpret_cast<ULONG_PTR>(address) < 0x10000) return nullptr;
+    HMODULE module = nullptr;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         static_cast<LPCSTR>(address), &module);
+    return module;
 }
 
 // Names an address as module+offset, which a map file or objdump can place.
 void DescribeAddress(const void* address, char* out, size_t size) {
-    HMODULE module = nullptr;
-    if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                             static_cast<LPCSTR>(address), &module) &&
-        module != nullptr) {
+    if (HMODULE module = ModuleAt(address)) {
         char path[MAX_PATH] = {};
         ::GetModuleFileNameA(module, path, MAX_PATH);
         const char* name = std::strrchr(path, '\\');
         std::snprintf(out, size, "%s+0x%llx", name ? name + 1 : path,
                       static_cast<unsigned long long>(reinterpret_cast<const char*>(address) -
                                                       reinterpret_cast<const char*>(module)));
-    } else if (const wchar_t* gone = UnloadedModuleAt(address)) {
-        std::snprintf(out, size, "%p (in %ls, since unloaded)", address, gone);
     } else {
-        std::snprintf(out, size, "%p (no module)", address);
+        std::snprintf(out, size, "%p (outside every loaded module)", address);
     }
 }
 
@@ -101,10 +75,10 @@ LONG WINAPI ReportFault(EXCEPTION_POINTERS* info) {
     const EXCEPTION_RECORD& record = *info->ExceptionRecord;
     char where[MAX_PATH + 64];
     DescribeAddress(record.ExceptionAddress, where, sizeof where);
-    std::fprintf(stderr, "\nFAULT: exception 0x%08lx at %s on %s thread %lu during %s\n",
+    std::fprintf(stderr, "\nFAULT: exception 0x%08lx at %s on %s thread %lu %s %s\n",
                  static_cast<unsigned long>(record.ExceptionCode), where,
                  ::GetCurrentThreadId() == g_test_thread ? "the test" : "another", ::GetCurrentThreadId(),
-                 g_current_test);
+                 g_in_test ? "during" : "after", g_current_test);
     if (record.ExceptionCode == EXCEPTION_ACCESS_VIOLATION && record.NumberParameters >= 2) {
         DescribeAddress(reinterpret_cast<void*>(record.ExceptionInformation[1]), where, sizeof where);
         std::fprintf(stderr, "  %s of %s\n",
@@ -125,13 +99,8 @@ LONG WINAPI ReportFault(EXCEPTION_POINTERS* info) {
     for (int i = 0; i < 512 && listed < 24; ++i) {
         MEMORY_BASIC_INFORMATION page{};
         if (::VirtualQuery(stack + i, &page, sizeof page) == 0 || page.State != MEM_COMMIT) break;
-        if (stack[i] < 0x10000) continue;  // small numbers, not addresses
         const void* word = reinterpret_cast<const void*>(stack[i]);
-        HMODULE module = nullptr;
-        if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                  static_cast<LPCSTR>(word), &module)) {
-            continue;
-        }
+        if (ModuleAt(word) == nullptr) continue;
         DescribeAddress(word, where, sizeof where);
         std::fprintf(stderr, "  stack+%03x %s\n", i * static_cast<int>(sizeof(ULONG_PTR)), where);
         ++listed;
@@ -142,13 +111,12 @@ LONG WINAPI ReportFault(EXCEPTION_POINTERS* info) {
     return EXCEPTION_EXECUTE_HANDLER;
 }
 
-DWORD WINAPI Watchdog(void* limit) {
-    const ULONGLONG limit_ms = reinterpret_cast<ULONGLONG>(limit);
+DWORD WINAPI Watchdog(void*) {
     for (;;) {
         ::Sleep(1000);
-        if (!g_in_test || ::GetTickCount64() - g_test_started < limit_ms) continue;
+        if (!g_in_test || ::GetTickCount64() - g_test_started < kCaseLimitMs) continue;
         std::fprintf(stderr, "\nHUNG: %s has run for over %llu s; top-level windows of this process:\n",
-                     g_current_test, limit_ms / 1000);
+                     g_current_test, kCaseLimitMs / 1000);
         ::EnumWindows(&ListWindow, 0);
         std::fflush(stderr);
         std::fflush(stdout);
@@ -164,12 +132,8 @@ int main(int argc, char** argv) {
     ::SetUnhandledExceptionFilter(&ReportFault);
     // No "the program has stopped working" box for a fault we report ourselves.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    ULONGLONG limit_ms = kDefaultLimitMs;
-    if (const char* text = std::getenv("BRIXEL_TEST_CASE_LIMIT_S"); text != nullptr && std::atoi(text) > 0) {
-        limit_ms = static_cast<ULONGLONG>(std::atoi(text)) * 1000;
-    }
     ::testing::UnitTest::GetInstance()->listeners().Append(new CaseTracker);
-    if (HANDLE thread = ::CreateThread(nullptr, 0, &Watchdog, reinterpret_cast<void*>(limit_ms), 0, nullptr)) {
+    if (HANDLE thread = ::CreateThread(nullptr, 0, &Watchdog, nullptr, 0, nullptr)) {
         ::CloseHandle(thread);
     }
     return RUN_ALL_TESTS();

@@ -554,10 +554,11 @@ private:
         Line();
         Line("## Errors and messages");
         Line();
-        Line("Errors raised to the caller (a script sees them in `Err.Number` and `Err.Description`):");
+        Line("Errors raised to the caller. VBA, VB6 and VBScript show the low word of the code in `Err.Number` "
+             "and the text in `Err.Description`.");
         Line();
-        Line("| Error | Text | Raised by |");
-        Line("|---|---|---|");
+        Line("| Error | `Err.Number` | Text | Raised by |");
+        Line("|---|---|---|---|");
         const std::string sound_files = "setting ClickSoundFile or MouseInSoundFile; the property is left empty";
         Error(kErrFileNotFound, sound_files + " (no such file)");
         Error(kErrPathNotFound, sound_files + " (no such folder)");
@@ -588,7 +589,8 @@ private:
 
     void Error(const AutomationError& e, const std::string& raised_by) {
         const std::string text = e.text.empty() ? "the system's text" : "\"" + Utf8(e.text) + "\"";
-        Line("| `&H" + Hex(e.code) + "` | " + text + " | " + raised_by + " |");
+        Line("| `&H" + Hex(e.code) + "` | " + std::to_string(e.code & 0xFFFF) + " | " + text + " | " + raised_by +
+             " |");
     }
 
     void Message(std::u16string_view text, std::string_view shown_by) {

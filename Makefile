@@ -13,6 +13,11 @@ reference:
 	cmake --preset native >/dev/null && cmake --build --preset native --target reference_manual -j2
 	build/native/tools/reference/reference_manual src/activex/brixeldemo.idl docs/reference
 
+# dist/brixeldemo-<version>.zip: both controls, the registration scripts,
+# the documentation and the samples.
+package:
+	scripts/package.sh
+
 native:
 	cmake --preset native && cmake --build --preset native -j2 && ctest --preset native
 

@@ -50,8 +50,22 @@ build native && run_ctest native
 build native-asan && run_ctest native-asan
 # Windows tests share one prefix and wineserver, so they run one at a time,
 # on one virtual display.
-build win64 && run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
-build win32 && run_ctest win32 xvfb-run -a -s "-screen 0 1280x1024x24"
+windows_built=0
+build win64 && run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24" && windows_built=$((windows_built + 1))
+build win32 && run_ctest win32 xvfb-run -a -s "-screen 0 1280x1024x24" && windows_built=$((windows_built + 1))
+
+# The package as a user installs it, in a fresh prefix: one test.
+if [ "$windows_built" -eq 2 ]; then
+  echo "== test package"
+  if scripts/package.sh --no-build >build/package.test.log 2>&1 &&
+     scripts/test-package.sh dist/brixeldemo-*.zip >>build/package.test.log 2>&1; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    broken+=("package: see build/package.test.log")
+  fi
+  grep -E '^(FAIL|SKIP) ' build/package.test.log
+fi
 
 # The loaders read documents nobody here wrote: each fuzzer counts as one test.
 if JOBS=$jobs scripts/run-fuzzers.sh; then

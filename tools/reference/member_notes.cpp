@@ -11,7 +11,7 @@ namespace {
 
 constexpr MemberNote kMembers[] = {
     {"_Caption", "The default member: the same text as Caption.",
-     "A script that assigns the object itself (`Button1 = \"OK\"`) sets the caption."},
+     "In VB6 and VBA, assigning to the control itself (`BrixelDemo1 = \"OK\"`) sets the caption."},
     {"Caption", "Returns/sets the text shown on the button.",
      "The character after an \"&\" is the mnemonic: Alt with that key clicks the button."},
     {"Bevel", "Returns/sets the width in pixels of the 3D bevel.",

@@ -373,30 +373,34 @@ private:
         Line("|---|---|---|");
         const std::string def = m.read_only ? "read-only" : Describe(m, m.def);
         Line("| " + std::string(VbType(m.type)) + " | " + def + " | " + std::to_string(m.dispid) + " |");
-        Line();
+        std::vector<std::string> facts;
         if (m.variant != StateVariant::Normal) {
-            Line("- Belongs to the " + std::string(StateName(m.variant)) + " state set.");
+            facts.push_back("Belongs to the " + std::string(StateName(m.variant)) + " state set.");
         }
-        if (!m.read_only) Line("- When it changes: " + std::string(WhenItChanges(m.rule)));
+        if (!m.read_only) facts.push_back("When it changes: " + std::string(WhenItChanges(m.rule)));
         if (!m.enum_type.empty()) {
-            Line("- Values: [`" + std::string(m.enum_type) + "`](#" + Anchor(m.enum_type) + ")");
+            facts.push_back("Values: [`" + std::string(m.enum_type) + "`](#" + Anchor(m.enum_type) + ")");
         }
         if (const BrowserList* list = BrowserListFor(m.dispid)) {
             std::string texts;
-            for (const BrowserEntry& e : list->entries) texts += (texts.empty() ? "\"" : ", \"") + std::string(e.text) + "\"";
-            Line("- The property browser offers " + texts + ".");
+            for (const BrowserEntry& e : list->entries) {
+                texts += (texts.empty() ? "\"" : ", \"") + std::string(e.text) + "\"";
+            }
+            facts.push_back("The property browser offers " + texts + ".");
         }
         if (m.old_def.source != DefaultSource::None) {
-            Line("- Data saved before version 2.0 without this value loads " + Describe(m, m.old_def) + ".");
+            facts.push_back("Data saved before version 2.0 without this value loads " + Describe(m, m.old_def) + ".");
         }
         if (m.since_version != 0) {
-            Line("- Stored since data version " + std::to_string(m.since_version >> 16) + "." +
-                 std::to_string(m.since_version & 0xFFFF) + "; older data loads the default.");
+            facts.push_back("Stored since data version " + std::to_string(m.since_version >> 16) + "." +
+                            std::to_string(m.since_version & 0xFFFF) + "; older data loads the default.");
         }
-        if (!m.read_only && m.persist_key.empty()) Line("- Not stored under a key of its own.");
+        if (!m.read_only && m.persist_key.empty()) facts.push_back("Not stored under a key of its own.");
         if (!m.persist_key.empty() && m.persist_key != m.name) {
-            Line("- Stored under the key \"" + std::string(m.persist_key) + "\".");
+            facts.push_back("Stored under the key \"" + std::string(m.persist_key) + "\".");
         }
+        if (!facts.empty()) Line();
+        for (const std::string& fact : facts) Line("- " + fact);
     }
 
     std::string Signature(const MemberInfo& m) const {

@@ -30,6 +30,7 @@ function(brixel_test_folder name folder)
     return()
   endif()
   add_executable(${name} ${sources})
+  brixel_version_resource(${name} DESCRIPTION "BrixelDemo tests: ${name}")
   # The cases of a folder share their headers (GoogleTest, the doubles, the
   # Windows headers): compiling them in batches parses those once per batch.
   set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)

@@ -15,3 +15,4 @@ WScript.Echo "BackColor is now: &H" & Hex(button.BackColor)
 
 button.PerformClick
 WScript.Echo "PerformClick ran: Click went to every connected event sink"
+WScript.Echo "Done."

@@ -51,16 +51,31 @@ build native && run_ctest native
 build native-asan && run_ctest native-asan
 # Windows tests share one prefix and wineserver, so they run one at a time,
 # on one virtual display.
-build win64 && run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24"
+windows_built=0
+build win64 && run_ctest win64 xvfb-run -a -s "-screen 0 1280x1024x24" && windows_built=$((windows_built + 1))
 # Some kernels (and sandboxes) cannot start 32-bit programs at all: the x86
 # tree is then built, but its tests cannot run here, and the summary says so.
 if build win32; then
-  if (. scripts/wine-env.sh && "$BRIXEL_WINE32" --version) >/dev/null 2>&1; then
+  windows_built=$((windows_built + 1))
+  if (. scripts/wine-env.sh && wine32_runs); then
     run_ctest win32 xvfb-run -a -s "-screen 0 1280x1024x24"
   else
     echo "== test win32: not run, this machine cannot start 32-bit programs (the x86 tree was built)"
     skipped+=("win32 tests: this machine cannot start 32-bit programs")
   fi
+fi
+
+# The package as a user installs it, in a fresh prefix: one test.
+if [ "$windows_built" -eq 2 ]; then
+  echo "== test package"
+  if scripts/package.sh --no-build >build/package.test.log 2>&1 &&
+     scripts/test-package.sh dist/brixeldemo-*.zip >>build/package.test.log 2>&1; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    broken+=("package: see build/package.test.log")
+  fi
+  grep -E '^(FAIL|SKIP) ' build/package.test.log
 fi
 
 # The loaders read documents nobody here wrote: each fuzzer counts as one test.

@@ -14,3 +14,8 @@ BRIXEL_WINE64=/usr/lib/wine/wine64
 BRIXEL_WINE32=/usr/lib/wine/wine
 # wine_for <bits>: the loader for 64 or 32 bit programs.
 wine_for() { if [ "$1" = 32 ]; then echo "$BRIXEL_WINE32"; else echo "$BRIXEL_WINE64"; fi; }
+# winepath through wine64: the wrapper would start the 32-bit loader, which a
+# kernel without 32-bit support cannot run.
+winepath() { "$BRIXEL_WINE64" winepath "$@"; }
+# Whether this machine can start 32-bit Windows programs at all.
+wine32_runs() { "$BRIXEL_WINE32" --version >/dev/null 2>&1; }

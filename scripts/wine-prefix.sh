@@ -11,7 +11,9 @@ case "${1:-up}" in
       rm -rf "$WINEPREFIX"
       mkdir -p "$(dirname "$WINEPREFIX")"
       echo "creating Wine prefix $WINEPREFIX"
-      wineboot --init >/dev/null 2>&1 || true
+      # wine64 itself: the wineboot wrapper picks the 32-bit loader when wine32 is
+      # installed, and a kernel without 32-bit support cannot start that one.
+      "$BRIXEL_WINE64" wineboot --init >/dev/null 2>&1 || true
       wineserver -w
       [ -f "$WINEPREFIX/system.reg" ] || { echo "Wine prefix creation failed"; exit 1; }
       touch "$WINEPREFIX/.brixel-ready"

@@ -71,20 +71,9 @@ struct Declared {
     std::vector<std::string> param_types;
 };
 
-std::string StripComments(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, 2) == "//") {
-            i = text.find('\n', i);
-            if (i == std::string_view::npos) break;
-        }
-        out += text[i];
-    }
-    return out;
-}
 
 std::optional<std::string> InterfaceBody(std::string_view idl, std::string_view name) {
-    const std::string text = StripComments(idl);
+    const std::string text = StripIdlComments(idl);
     const std::string key = "dispinterface " + std::string(name);
     std::size_t at = text.find(key);
     while (at != std::string::npos) {
@@ -170,6 +159,18 @@ std::vector<std::string> Compare(const Declared& d, const MemberInfo& m) {
 bool IsInterfaceMember(const MemberInfo& m) { return m.kind != MemberKind::PersistedFlag; }
 
 }  // namespace
+
+std::string StripIdlComments(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == "//") {
+            i = text.find('\n', i);
+            if (i == std::string_view::npos) break;
+        }
+        out += text[i];
+    }
+    return out;
+}
 
 std::vector<std::string> IdlDeclarations(const MemberInfo& m) {
     const std::string type(IdlType(m.type));

@@ -22,6 +22,9 @@ struct IdlCheck {
     std::vector<std::string_view> undeclared;  // table members the interface lacks
 };
 
+// The IDL text with its // comments removed.
+std::string StripIdlComments(std::string_view idl);
+
 // Checks the dispinterface `interface_name` found in `idl`.
 IdlCheck CheckDispinterface(std::string_view idl, std::string_view interface_name);
 

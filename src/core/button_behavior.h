@@ -182,7 +182,6 @@ public:
     InteractionFlags Flags() const { return {mouse_in_, pressed_, toggled_, menu_open_}; }
     bool Tracking() const { return tracking_; }
     bool KeyboardPress() const { return keyboard_press_; }
-    int RepeatCounterMs() const { return repeat_ms_; }
 
 private:
     bool InDropDownArea(const BehaviorSettings& s, Point p) const;

@@ -4,7 +4,7 @@
 // the test can still read after the image is gone.
 #pragma once
 
-#include "pixel_canvas.h"
+#include "traced_pixel_canvas.h"
 #include "recording_canvas.h"
 
 #include <map>
@@ -106,9 +106,9 @@ public:
 };
 
 // A pixel canvas that also copies and blends pixels (same-size transfers).
-class BlendingPixelCanvas : public PixelCanvas {
+class BlendingPixelCanvas : public TracedPixelCanvas {
 public:
-    using PixelCanvas::PixelCanvas;
+    using TracedPixelCanvas::TracedPixelCanvas;
 
     void Transfer(const TransferRequest& t) override {
         RecordingCanvas::Transfer(t);
@@ -133,7 +133,7 @@ public:
 
 private:
     void Put(int x, int y, Rgb c) {
-        if (x >= 0 && y >= 0 && x < width() && y < height()) PixelCanvas::SetPixel({x, y}, c);
+        if (x >= 0 && y >= 0 && x < width() && y < height()) TracedPixelCanvas::SetPixel({x, y}, c);
     }
 };
 

@@ -23,9 +23,7 @@ inline constexpr Rgb kUntouched{1, 2, 3};
 class TracedPixelCanvas : public RecordingCanvas {
 public:
     TracedPixelCanvas(int width, int height, Rgb background = kUntouched)
-        : real_(Size{width, height}, pixel::PixelEnvironment{.gradient_fill = false, .alpha_blend = false}) {
-        real_.FillRect({0, 0, width, height}, Brush::Solid(background));
-    }
+        : TracedPixelCanvas(width, height, background, false) {}
 
     int width() const { return real_.size().width; }
     int height() const { return real_.size().height; }
@@ -82,6 +80,15 @@ public:
         }
         return rows;
     }
+
+protected:
+    // `alpha_blend`: offer AlphaBlend, and let the real canvas copy and blend.
+    TracedPixelCanvas(int width, int height, Rgb background, bool alpha_blend)
+        : RecordingCanvas(false, alpha_blend),
+          real_(Size{width, height}, pixel::PixelEnvironment{.gradient_fill = false, .alpha_blend = alpha_blend}) {
+        real_.FillRect({0, 0, width, height}, Brush::Solid(background));
+    }
+    pixel::PixelCanvas& real() { return real_; }
 
 private:
     pixel::PixelCanvas real_;

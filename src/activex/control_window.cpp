@@ -301,20 +301,9 @@ bool ControlWindow::OnKey(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 BehaviorSettings ControlWindow::Settings() const {
-    const ButtonProperties& p = control_.model_->Props();
-    BehaviorSettings s;
-    s.active = p.Active;
-    s.enabled = p.Enabled;
-    s.window_enabled = hwnd_ != nullptr && ::IsWindowEnabled(hwnd_);
-    s.window_visible = hwnd_ != nullptr && (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-    s.user_mode = control_.model_->UserMode();
-    s.toggle_button = p.ToggleButton;
-    s.menu = p.Menu;
-    s.drop_down_only = p.Menu && p.MenuButtonStyle == kvnMenuButtonStyleDropDown;
-    s.hyperlink = p.Hyperlink;
-    s.has_hyperlink_address = !p.HyperlinkAddress.empty();
-    s.redraw_on_focus = p.Appearance == kvnXPStyleAPB;
-    return s;
+    const bool window_enabled = hwnd_ != nullptr && ::IsWindowEnabled(hwnd_);
+    const bool window_visible = hwnd_ != nullptr && (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    return SettingsFor(control_.model_->Props(), control_.model_->UserMode(), window_enabled, window_visible);
 }
 
 bool ControlWindow::ClientContains(Point p) const {

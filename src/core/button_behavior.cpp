@@ -1,5 +1,8 @@
 #include "core/button_behavior.h"
 
+#include "core/enums.h"
+#include "core/property_record.h"
+
 #include <utility>
 
 namespace brixel {
@@ -30,6 +33,22 @@ std::int16_t ButtonCode(MouseButton button) {
         case MouseButton::Right: return kButtonRight;
     }
     return 0;
+}
+
+BehaviorSettings SettingsFor(const ButtonProperties& p, bool user_mode, bool window_enabled, bool window_visible) {
+    BehaviorSettings s;
+    s.active = p.Active;
+    s.enabled = p.Enabled;
+    s.window_enabled = window_enabled;
+    s.window_visible = window_visible;
+    s.user_mode = user_mode;
+    s.toggle_button = p.ToggleButton;
+    s.menu = p.Menu;
+    s.drop_down_only = p.Menu && p.MenuButtonStyle == kvnMenuButtonStyleDropDown;
+    s.hyperlink = p.Hyperlink;
+    s.has_hyperlink_address = !p.HyperlinkAddress.empty();
+    s.redraw_on_focus = p.Appearance == kvnXPStyleAPB;
+    return s;
 }
 
 bool ButtonBehavior::InDropDownArea(const BehaviorSettings& s, Point p) const {

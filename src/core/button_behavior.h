@@ -55,6 +55,11 @@ struct BehaviorSettings {
     bool redraw_on_focus = false;
 };
 
+struct ButtonProperties;
+
+// The settings as the properties and the window's state give them.
+BehaviorSettings SettingsFor(const ButtonProperties& p, bool user_mode, bool window_enabled, bool window_visible);
+
 enum class SoundSlot : std::uint8_t { Click, MouseIn };
 
 // Tooltip relay: the messages the tooltip wants to see.
@@ -177,7 +182,6 @@ public:
     InteractionFlags Flags() const { return {mouse_in_, pressed_, toggled_, menu_open_}; }
     bool Tracking() const { return tracking_; }
     bool KeyboardPress() const { return keyboard_press_; }
-    int RepeatCounterMs() const { return repeat_ms_; }
 
 private:
     bool InDropDownArea(const BehaviorSettings& s, Point p) const;

@@ -43,7 +43,8 @@ struct OpenedFile {
     std::unique_ptr<ReadableFile> file;  // set exactly when error is None
 };
 
-class ModelHost : public SystemColours {
+// The questions the model asks of its surroundings, each answered on demand.
+class ModelContext : public SystemColours {
 public:
     // Ambient properties; nullopt when the container gives no answer.
     virtual std::optional<bool> AmbientUserMode() const = 0;
@@ -51,6 +52,17 @@ public:
     virtual std::optional<OleColor> AmbientBackColor() const = 0;
     virtual std::optional<bool> AmbientDisplayAsDefault() const = 0;
 
+    virtual int ClientHeight() const = 0;
+    virtual CaptionMetrics CaptionTextMetrics(const FontDesc& font) const = 0;
+    virtual std::int16_t DetectDesktopXPScheme() const = 0;  // 0, 1 or 2
+    virtual bool ParentIsWindowsForms() const = 0;
+
+    virtual OpenedFile OpenFile(std::u16string_view path) = 0;
+};
+
+// The questions, and what the model does to its surroundings.
+class ModelHost : public ModelContext {
+public:
     // The common tail of a change.
     virtual void MarkModified() = 0;
     virtual void NotifyPropertyChanged(std::int32_t dispid) = 0;
@@ -63,13 +75,6 @@ public:
     virtual void EnableWindow(bool enable) = 0;
     virtual void RefreshTranslucency() = 0;  // recapture the container and redraw
     virtual void ApplyMenuReadingDirection() = 0;
-
-    virtual int ClientHeight() const = 0;
-    virtual CaptionMetrics CaptionTextMetrics(const FontDesc& font) const = 0;
-    virtual std::int16_t DetectDesktopXPScheme() const = 0;  // 0, 1 or 2
-    virtual bool ParentIsWindowsForms() const = 0;
-
-    virtual OpenedFile OpenFile(std::u16string_view path) = 0;
 };
 
 // The behaviour layer owns the interaction state; the model reads it and

@@ -1,5 +1,7 @@
 #include "core/persist_bag.h"
 
+#include "core/ascii.h"
+
 #include <limits>
 
 namespace brixel {
@@ -11,17 +13,8 @@ std::optional<std::int64_t> ParseNumber(std::u16string_view text) {
     auto is_blank = [](char16_t c) { return c == u' ' || c == u'\t'; };
     while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-    auto equals_word = [&](std::u16string_view word) {
-        if (text.size() != word.size()) return false;
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            const char16_t c =
-                text[i] >= u'A' && text[i] <= u'Z' ? static_cast<char16_t>(text[i] + 32) : text[i];
-            if (c != word[i]) return false;
-        }
-        return true;
-    };
-    if (equals_word(u"true")) return -1;
-    if (equals_word(u"false")) return 0;
+    if (EqualsIgnoringAsciiCase(text, u"true")) return -1;
+    if (EqualsIgnoringAsciiCase(text, u"false")) return 0;
     bool negative = false;
     if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) {
         negative = text.front() == u'-';

@@ -16,7 +16,9 @@ enum class FaceKind : std::uint8_t { Flat, ThreeD, XP };
 // its switch is on.
 StateVariant SelectStateSet(const ButtonProperties& p, const InteractionState& s);
 
-// Split button: Menu with the push-button-and-drop-down style.
+// Split button: Menu with the push-button-and-drop-down style. "Bush" stands
+// for "Push": the routine has long been known by this name, so it keeps it;
+// IsSplitButton (render/paint_model.h) is the reading-friendly alias.
 bool IsMenuStyleBushDropEnabled(const ButtonProperties& p);
 bool IsDropDownOnlyMenu(const ButtonProperties& p);
 

@@ -57,7 +57,7 @@ void MenuEditorModel::Finish() {
 bool MenuEditorModel::WarnNegativeIds() {
     if (!negative_ids_) return false;
     negative_ids_ = false;
-    host_.ShowMessage(menu_editor_messages::kNegativeIdsFound, MessageBoxIcon::Exclamation);
+    host_.ShowMessage(menu_messages::kEditorNegativeIdsFound, MessageBoxIcon::Exclamation);
     return true;
 }
 
@@ -239,7 +239,7 @@ bool MenuEditorModel::Check() {
 // The blank line too: it would carry a negative ID into the next new line.
 MenuEditorModel::CheckResult MenuEditorModel::CheckNegativeIds() {
     for (const MenuEditorLine& line : lines_) {
-        if (line.fields.id < 0) return menu_editor_messages::kEmptyId;
+        if (line.fields.id < 0) return menu_messages::kEditorEmptyId;
     }
     return std::nullopt;
 }
@@ -264,7 +264,7 @@ MenuEditorModel::CheckResult MenuEditorModel::CheckDuplicateIds() {
 MenuEditorModel::CheckResult MenuEditorModel::CheckSkippedLevels() {
     for (std::size_t i = 0; i < RealLineCount(); ++i) {
         if (lines_[i].fields.level > 0 && lines_[i].parent_line == kNoParentLine) {
-            return menu_editor_messages::kSkippedLevel;
+            return menu_messages::kEditorSkippedLevel;
         }
     }
     return std::nullopt;
@@ -281,8 +281,8 @@ MenuEditorModel::CheckResult MenuEditorModel::CheckParentShortcuts() {
     for (std::size_t i = 0; i < RealLineCount(); ++i) {
         const MenuItemFields& f = lines_[i].fields;
         if (!f.has_sub_items) continue;
-        if (HasShortcut(f)) return menu_editor_messages::kShortcutOnParent;
-        if (f.hyperlink) return menu_editor_messages::kHyperlinkOnParent;
+        if (HasShortcut(f)) return menu_messages::kEditorShortcutOnParent;
+        if (f.hyperlink) return menu_messages::kEditorHyperlinkOnParent;
     }
     return std::nullopt;
 }

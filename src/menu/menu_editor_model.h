@@ -24,16 +24,6 @@ namespace brixel {
 
 class MenuTree;
 
-namespace menu_editor_messages {
-inline constexpr std::u16string_view kNegativeIdsFound =
-    u"Negative menu item IDs were detected and deleted. \nCheck your data and enter new values.";
-inline constexpr std::u16string_view kEmptyId = u"Empty menu item ID exists";
-inline constexpr std::u16string_view kSkippedLevel = u"Menu item skipped a level";
-inline constexpr std::u16string_view kShortcutOnParent = u"You cannot assign a shortcut key to a top level menu";
-inline constexpr std::u16string_view kHyperlinkOnParent =
-    u"You cannot assign a Hyperlink address to a top level menu";
-}  // namespace menu_editor_messages
-
 inline constexpr std::u16string_view kLevelPrefix = u"....";
 inline constexpr std::u16string_view kSeparatorLineText = u"----------";
 

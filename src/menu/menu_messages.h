@@ -1,5 +1,7 @@
-// The texts of the messages that refuse a change to the menu item tree. The
-// editor page shows some of the same texts, so they live in one place.
+// The texts of the messages that refuse a change to the menu: the tree's own
+// rules, and the menu editor page's checks on apply. The page shows some of
+// the tree's texts and words others its own way (its shortcut and hyperlink
+// texts differ from the tree's), so all of them live here, side by side.
 #pragma once
 
 #include <string_view>
@@ -16,5 +18,14 @@ inline constexpr std::u16string_view kShortcutTaken = u"Shortcut key already ass
 inline constexpr std::u16string_view kHyperlinkOnParent = u"Cannot assign Hyperlink address to a top level menu";
 inline constexpr std::u16string_view kSeparatorOnParent =
     u"This menu item cannot be converted to a separator because it contains sub menu items";
+
+// Only the menu editor page shows these.
+inline constexpr std::u16string_view kEditorNegativeIdsFound =
+    u"Negative menu item IDs were detected and deleted. \nCheck your data and enter new values.";
+inline constexpr std::u16string_view kEditorEmptyId = u"Empty menu item ID exists";
+inline constexpr std::u16string_view kEditorSkippedLevel = u"Menu item skipped a level";
+inline constexpr std::u16string_view kEditorShortcutOnParent = u"You cannot assign a shortcut key to a top level menu";
+inline constexpr std::u16string_view kEditorHyperlinkOnParent =
+    u"You cannot assign a Hyperlink address to a top level menu";
 
 }  // namespace brixel::menu_messages

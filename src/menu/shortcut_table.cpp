@@ -1,5 +1,7 @@
 #include "menu/shortcut_table.h"
 
+#include "core/ascii.h"
+
 #include <array>
 
 namespace brixel {
@@ -30,16 +32,6 @@ std::array<std::u16string, kShortcutCodeCount> BuildTexts() {
 const std::array<std::u16string, kShortcutCodeCount>& Texts() {
     static const auto texts = BuildTexts();
     return texts;
-}
-
-char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c; }
-
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    }
-    return true;
 }
 
 std::uint16_t KeyFromName(std::u16string_view name) {
@@ -73,7 +65,7 @@ std::u16string_view ShortcutText(std::int32_t code) {
 
 std::int16_t ShortcutCode(std::u16string_view text) {
     for (std::int16_t code = 1; code < kShortcutCodeCount; ++code) {
-        if (EqualsIgnoringCase(text, Texts()[static_cast<std::size_t>(code)])) return code;
+        if (EqualsIgnoringAsciiCase(text, Texts()[static_cast<std::size_t>(code)])) return code;
     }
     return kShortcutNone;
 }

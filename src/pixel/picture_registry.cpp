@@ -29,8 +29,6 @@ void PictureRegistry::Register(std::uintptr_t value, PixelPicture picture) {
     pictures_[value] = std::move(picture);
 }
 
-void PictureRegistry::Unregister(std::uintptr_t value) { pictures_.erase(value); }
-
 const PixelPicture* PictureRegistry::Find(const PictureRef& picture) const {
     const auto it = pictures_.find(picture.value);
     if (it == pictures_.end() || it->second.kind != picture.kind) return nullptr;

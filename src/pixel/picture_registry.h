@@ -28,7 +28,6 @@ class PictureRegistry {
 public:
     // Replaces any picture registered under the same value.
     void Register(std::uintptr_t value, PixelPicture picture);
-    void Unregister(std::uintptr_t value);
     // Null when nothing is registered under the picture's value or its kind
     // differs from the registered one.
     const PixelPicture* Find(const PictureRef& picture) const;

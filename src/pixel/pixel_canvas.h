@@ -68,7 +68,6 @@ public:
     Size size() const override { return pixels_.size(); }
     SurfaceFormat format() const { return format_; }
     const PixelBuffer& pixels() const { return pixels_; }
-    const PixelEnvironment& environment() const { return env_; }
 
     void FillRect(const Rect& r, const Brush& brush) override;
     void FrameRect(const Rect& r, const Brush& brush) override;

@@ -1,5 +1,6 @@
 #include "render/caption.h"
 
+#include "core/ascii.h"
 #include "core/text_fields.h"
 
 #include <array>
@@ -29,14 +30,6 @@ std::uint32_t FlagFor(const std::array<AlignmentFlag, N>& table, std::int16_t va
     for (const AlignmentFlag& entry : table)
         if (entry.value == value) return entry.flag;
     return table[0].flag;
-}
-
-bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (fold(a[i]) != fold(b[i])) return false;
-    return true;
 }
 
 // HyperlinkAddress replaces the caption when the hyperlink is shown.
@@ -72,7 +65,7 @@ void DrawEmbossedLine(Canvas& canvas, const CaptionPlan& plan, FontRef font) {
 }  // namespace
 
 bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment) {
-    if (!EqualsIgnoringCase(font.face, u"Arial") || font.italic) return false;
+    if (!EqualsIgnoringAsciiCase(font.face, u"Arial") || font.italic) return false;
     if (text.empty() || text.front() != u'W' || h_alignment != kvnLeftJustify) return false;
     return font.height == -11 || (font.height == -12 && font.weight == 700);
 }

@@ -8,6 +8,9 @@
 #include "render/face_xp.h"
 #include "render/translucency.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace brixel {
 namespace {
 
@@ -16,6 +19,49 @@ StateGradient StateGradientOf(const PaintModel& m, bool on, std::int16_t style, 
     return {on, style, variant, Resolve(m, c1), Resolve(m, c2)};
 }
 
+// --- The face families ----------------------------------------------------------------
+
+// What differs between the flat, 3D and XP faces. The family is decided once
+// per paint; every step that depends on it looks it up here.
+struct FaceRoutines {
+    // The face under everything when no gradient covers it.
+    void (*background)(Canvas& memory, const Rect& face, bool after_click, const PaintModel& m);
+    // The line between the main and the menu part of a split button.
+    void (*separator)(Canvas& memory, const Rect& menu_part, const PaintModel& m);
+    // The border, and for XP the focus rectangles inside it.
+    void (*border)(Canvas& memory, const Rect& face, const PaintModel& m);
+    // A latched toggle button shows its caption pressed in with the face.
+    bool caption_follows_toggle;
+    // The main part of an open split face that no gradient covers keeps the
+    // face's own look instead of the plain back colour.
+    bool plain_main_part_drawn_as_face;
+};
+
+void XPBackground(Canvas& memory, const Rect& face, bool, const PaintModel& m) { DrawXPAppearance(memory, face, m); }
+
+void XPSeparator(Canvas& memory, const Rect& menu_part, const PaintModel& m) {
+    DrawXPMenuSeparatorLine(memory, menu_part, EffectiveXPScheme(m), StateBorderColourIsCustom(m.props, m.state),
+                            StateBorderColour(m), m.props.MenuButtonAlignment, m.props.Enabled);
+}
+
+void ThreeDSeparator(Canvas& memory, const Rect& menu_part, const PaintModel& m) {
+    // The open menu part is drawn pressed in: no etched line beside it.
+    if (!m.state.menu_open) Draw3DMenuSeparatorLine(memory, menu_part, m);
+}
+
+// Indexed by FaceKind.
+constexpr FaceRoutines kFaceRoutines[] = {
+    /* Flat   */ {FillTheBackground, DrawFlatMenuSeparatorLine, DrawFlatBorderAndRoundedCorners, false, false},
+    /* ThreeD */ {FillTheBackground, ThreeDSeparator, Draw3DState, true, false},
+    /* XP     */ {XPBackground, XPSeparator, DrawXPBorderAndFocusRects, false, true},
+};
+static_assert(std::size(kFaceRoutines) == static_cast<std::size_t>(FaceKind::XP) + 1);
+
+const FaceRoutines& RoutinesOf(FaceKind kind) { return kFaceRoutines[static_cast<std::size_t>(kind)]; }
+
+GradientBackgroundInput GradientInput(const PaintModel& m, const MenuSplit& split, FaceKind kind);
+void PlainSplitPart(Canvas& canvas, const Rect& part, bool is_menu_part, FaceKind kind, const PaintModel& m);
+
 // --- The steps, in the order they run ------------------------------------------------
 
 std::unique_ptr<Surface> CreateMemoryImage(const Canvas& target, const Rect& rect) {
@@ -23,20 +69,12 @@ std::unique_ptr<Surface> CreateMemoryImage(const Canvas& target, const Rect& rec
     return target.CreateSurface({rect.Width(), rect.Height()}, SurfaceFormat::Colour);
 }
 
-bool GradientBackgroundStep(Canvas& memory, const Rect& face, const PaintModel& m) {
-    const GradientBackgroundInput in = GradientInputFor(m, GetMenuButtonBounds(face, m.props));
-    const PlainPartPainter plain = [&m](Canvas& canvas, const Rect& part, bool is_menu_part) {
-        PaintPlainSplitPart(canvas, part, is_menu_part, m);
+bool GradientBackgroundStep(Canvas& memory, const Rect& face, FaceKind kind, const PaintModel& m) {
+    const GradientBackgroundInput in = GradientInput(m, GetMenuButtonBounds(face, m.props), kind);
+    const PlainPartPainter plain = [&m, kind](Canvas& canvas, const Rect& part, bool is_menu_part) {
+        PlainSplitPart(canvas, part, is_menu_part, kind, m);
     };
     return GradientBackground(memory, face, in, Fast(m), plain);
-}
-
-void FaceBackgroundStep(Canvas& memory, const Rect& face, bool after_click, const PaintModel& m) {
-    if (Face(m) == FaceKind::XP) {
-        DrawXPAppearance(memory, face, m);
-    } else {
-        FillTheBackground(memory, face, after_click, m);
-    }
 }
 
 // Blending under everything that follows keeps the picture, the triangle,
@@ -53,37 +91,17 @@ void ArrowStep(Canvas& memory, const Rect& face, const MenuSplit& split, const P
     if (m.props.Menu) DrawMenuArrow(memory, IsSplitButton(m) ? split.menu : face, m);
 }
 
-void SeparatorStep(Canvas& memory, const MenuSplit& split, const PaintModel& m) {
-    if (!IsSplitButton(m)) return;
-    switch (Face(m)) {
-        case FaceKind::XP:
-            DrawXPMenuSeparatorLine(memory, split.menu, EffectiveXPScheme(m),
-                                    StateBorderColourIsCustom(m.props, m.state), StateBorderColour(m),
-                                    m.props.MenuButtonAlignment, m.props.Enabled);
-            break;
-        case FaceKind::ThreeD:
-            // The open menu part is drawn pressed in: no etched line beside it.
-            if (!m.state.menu_open) Draw3DMenuSeparatorLine(memory, split.menu, m);
-            break;
-        case FaceKind::Flat: DrawFlatMenuSeparatorLine(memory, split.menu, m); break;
-    }
+void SeparatorStep(Canvas& memory, const MenuSplit& split, const FaceRoutines& look, const PaintModel& m) {
+    if (IsSplitButton(m)) look.separator(memory, split.menu, m);
 }
 
-void BorderStep(Canvas& memory, const Rect& face, const PaintModel& m) {
-    switch (Face(m)) {
-        case FaceKind::ThreeD: Draw3DState(memory, face, m); break;
-        case FaceKind::XP: DrawXPBorderAndFocusRects(memory, face, m); break;
-        case FaceKind::Flat: DrawFlatBorderAndRoundedCorners(memory, face, m); break;
-    }
-}
-
-void CaptionStep(Canvas& memory, const Rect& face, const MenuSplit& split, const PaintModel& m) {
+void CaptionStep(Canvas& memory, const Rect& face, const MenuSplit& split, const FaceRoutines& look,
+                 const PaintModel& m) {
     if (IsSplitButton(m)) {
         DrawButtonCaption(memory, split.main, m);
         return;
     }
-    // A latched 3D toggle button shows its caption pressed in with the face.
-    const bool shifted = ToggledDown(m) && Face(m) == FaceKind::ThreeD;
+    const bool shifted = ToggledDown(m) && look.caption_follows_toggle;
     DrawButtonCaption(memory, shifted ? face.Offset(1, 1) : face, m);
 }
 
@@ -111,21 +129,33 @@ PaintResult DrawTheButton(Canvas& target, const Rect& rect, bool after_click, co
     std::unique_ptr<Surface> memory = CreateMemoryImage(target, rect);    //  2
     if (memory == nullptr) return {};
     const Rect face{0, 0, rect.Width(), rect.Height()};
-    const bool gradient = GradientBackgroundStep(*memory, face, m);        //  3
-    if (!gradient) FaceBackgroundStep(*memory, face, after_click, m);      //  4
+    const FaceKind kind = Face(m);
+    const FaceRoutines& look = RoutinesOf(kind);
+    const bool gradient = GradientBackgroundStep(*memory, face, kind, m);  //  3
+    if (!gradient) look.background(*memory, face, after_click, m);        //  4
     BlendBackgroundStep(target, *memory, rect, m);                         //  5
     const MenuSplit split = GetMenuButtonBounds(face, m.props);            //  6
     PictureStep(*memory, face, split, m);                                  //  7
     ArrowStep(*memory, face, split, m);                                    //  8
-    SeparatorStep(*memory, split, m);                                      //  9
-    BorderStep(*memory, face, m);                                          // 10
-    CaptionStep(*memory, face, split, m);                                  // 11
+    SeparatorStep(*memory, split, look, m);                                //  9
+    look.border(*memory, face, m);                                         // 10
+    CaptionStep(*memory, face, split, look, m);                            // 11
     OutputStep(target, *memory, rect, m);                                  // 12
     memory.reset();                                                        // 13
     return {true, FocusStep(target, rect, m)};                             // 14
 }
 
 GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& split) {
+    return GradientInput(m, split, Face(m));
+}
+
+void PaintPlainSplitPart(Canvas& canvas, const Rect& part, bool is_menu_part, const PaintModel& m) {
+    PlainSplitPart(canvas, part, is_menu_part, Face(m), m);
+}
+
+namespace {
+
+GradientBackgroundInput GradientInput(const PaintModel& m, const MenuSplit& split, FaceKind kind) {
     const ButtonProperties& p = m.props;
     GradientBackgroundInput in;
     in.normal = StateGradientOf(m, p.Gradient, p.GradientStyle, p.GradientStyleVariant, p.GradientColor1,
@@ -142,7 +172,7 @@ GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& s
     in.enabled = p.Enabled;
     in.user_mode = m.user_mode;
     in.appearance = p.Appearance;
-    in.xp_face = Face(m) == FaceKind::XP;
+    in.xp_face = kind == FaceKind::XP;
     in.mouse_inside = m.state.mouse_in;
     in.pressed = m.state.pressed;
     in.toggled = m.state.toggled;
@@ -155,8 +185,8 @@ GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& s
     return in;
 }
 
-void PaintPlainSplitPart(Canvas& canvas, const Rect& part, bool is_menu_part, const PaintModel& m) {
-    if (!is_menu_part && Face(m) == FaceKind::XP) {
+void PlainSplitPart(Canvas& canvas, const Rect& part, bool is_menu_part, FaceKind kind, const PaintModel& m) {
+    if (!is_menu_part && RoutinesOf(kind).plain_main_part_drawn_as_face) {
         DrawXPButtonDefault(canvas, part, m);
         return;
     }
@@ -165,4 +195,5 @@ void PaintPlainSplitPart(Canvas& canvas, const Rect& part, bool is_menu_part, co
     canvas.FillRect(part, Brush::Solid(Resolve(m, back)));
 }
 
+}  // namespace
 }  // namespace brixel

@@ -1,5 +1,7 @@
 #include "pixel/freetype/freetype_text_service.h"
 
+#include "core/ascii.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -41,21 +43,12 @@ constexpr int kDefaultHeight = -11;  // 8 pt at 96 dpi
 constexpr int kBoldWeight = 600;
 constexpr std::uintptr_t kDerivedBase = std::uintptr_t{0xF0000000u};
 
-bool NameIs(std::u16string_view face, std::u16string_view want) {
-    if (face.size() != want.size()) return false;
-    for (std::size_t i = 0; i < face.size(); ++i) {
-        const auto fold = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
-        if (fold(face[i]) != fold(want[i])) return false;
-    }
-    return true;
-}
-
 // The Liberation file standing in for a face: serif and monospaced faces
 // by name, everything else sans.
 std::string FileFor(const FontDescription& d) {
     std::string family = "Sans";
-    if (NameIs(d.face, u"Times New Roman") || NameIs(d.face, u"Times")) family = "Serif";
-    if (NameIs(d.face, u"Courier New") || NameIs(d.face, u"Courier")) family = "Mono";
+    if (EqualsIgnoringAsciiCase(d.face, u"Times New Roman") || EqualsIgnoringAsciiCase(d.face, u"Times")) family = "Serif";
+    if (EqualsIgnoringAsciiCase(d.face, u"Courier New") || EqualsIgnoringAsciiCase(d.face, u"Courier")) family = "Mono";
     const bool bold = d.weight >= kBoldWeight;
     const char* style = bold ? (d.italic ? "BoldItalic" : "Bold") : (d.italic ? "Italic" : "Regular");
     return "Liberation" + family + "-" + style + ".ttf";

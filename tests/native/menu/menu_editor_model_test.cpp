@@ -18,7 +18,7 @@ using testing::Narrow;
 using testing::RecordingMessageBox;
 using testing::ShownMessage;
 namespace msg = menu_messages;
-namespace page_msg = menu_editor_messages;
+namespace page_msg = menu_messages;
 
 ShownMessage Exclaim(std::u16string_view text) { return {std::u16string(text), MessageBoxIcon::Exclamation}; }
 
@@ -99,7 +99,7 @@ TEST_F(MenuEditorModelTest, NegativeIdShowsEmptyAndWarnsOnceWhenShown) {
     EXPECT_EQ(box.shown, (std::vector<ShownMessage>{Exclaim(
                              u"Negative menu item IDs were detected and deleted. \nCheck your data and enter new values.")}));
     EXPECT_FALSE(model.Apply(tree));
-    EXPECT_EQ(box.shown.back(), Exclaim(page_msg::kEmptyId));
+    EXPECT_EQ(box.shown.back(), Exclaim(page_msg::kEditorEmptyId));
 }
 
 TEST_F(MenuEditorModelTest, NewIdIsOneAboveTheLargestOrTheLowestFreeOnceTheTopIsTaken) {
@@ -241,14 +241,14 @@ TEST_F(MenuEditorModelTest, ChecksRefuseInTheirOrderAndApplyNothing) {
     const Row rows[] = {
         {"empty ID, before a duplicate", seq({select(4), [](auto& m) { m.SetIdText(u"x"); },
                                               select(5), [](auto& m) { m.SetIdText(u"1"); }}),
-         page_msg::kEmptyId},
+         page_msg::kEditorEmptyId},
         {"duplicate ID, before a skipped level", seq({select(4), [](auto& m) { m.SetIdText(u"5"); },
                                                       [](auto& m) { m.Select(0); m.Indent(); }}),
          msg::kDuplicateId},
-        {"indenting the first line skips a level", [](auto& m) { m.Select(0); m.Indent(); }, page_msg::kSkippedLevel},
+        {"indenting the first line skips a level", [](auto& m) { m.Select(0); m.Indent(); }, page_msg::kEditorSkippedLevel},
         {"skipped level, before a separator parent",
          seq({select(1), [](auto& m) { m.SetSeparator(true); }, select(5), [](auto& m) { m.Indent(); m.Indent(); }}),
-         page_msg::kSkippedLevel},
+         page_msg::kEditorSkippedLevel},
         {"sub-item under a separator", seq({select(4), [](auto& m) { m.SetSeparator(true); }, select(5),
                                             [](auto& m) { m.Indent(); }}),
          msg::kSubMenuOnSeparator},
@@ -256,16 +256,16 @@ TEST_F(MenuEditorModelTest, ChecksRefuseInTheirOrderAndApplyNothing) {
          seq({select(1), [](auto& m) { m.SetSeparator(true); m.SetShortcutCode(kCtrlA); }}),
          msg::kSubMenuOnSeparator},
         {"parent with a shortcut", seq({select(2), [](auto& m) { m.SetShortcutCode(kCtrlA); }}),
-         page_msg::kShortcutOnParent},
+         page_msg::kEditorShortcutOnParent},
         {"parent with a hyperlink", seq({select(1), [](auto& m) { m.SetHyperlink(true); }}),
-         page_msg::kHyperlinkOnParent},
+         page_msg::kEditorHyperlinkOnParent},
         {"parent shortcut, before a parent hyperlink",
          seq({select(2), [](auto& m) { m.SetHyperlink(true); m.SetShortcutCode(kCtrlA); }}),
-         page_msg::kShortcutOnParent},
+         page_msg::kEditorShortcutOnParent},
         {"parent shortcut, before a duplicate shortcut",
          seq({select(2), [](auto& m) { m.SetShortcutCode(kCtrlB); }, select(4),
               [](auto& m) { m.SetShortcutCode(kCtrlB); }}),
-         page_msg::kShortcutOnParent},
+         page_msg::kEditorShortcutOnParent},
         {"duplicate shortcut", seq({select(4), [](auto& m) { m.SetShortcutCode(kCtrlA); }, select(5),
                                     [](auto& m) { m.SetShortcutCode(kCtrlA); }}),
          msg::kShortcutTaken},
@@ -320,7 +320,7 @@ TEST_F(MenuEditorModelTest, DeletingAParentLineReattachesItsSubItemsOrFailsTheLe
     SelectId(1);
     ASSERT_TRUE(model.Delete());
     EXPECT_FALSE(model.Apply(tree));
-    EXPECT_EQ(box.shown.back(), Exclaim(page_msg::kSkippedLevel));
+    EXPECT_EQ(box.shown.back(), Exclaim(page_msg::kEditorSkippedLevel));
 }
 
 // --- Apply and cancel -------------------------------------------------------------------------

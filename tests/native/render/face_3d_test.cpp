@@ -1,7 +1,7 @@
 #include "render/face_3d.h"
 #include "render/face_background.h"
 
-#include "line_canvas.h"
+#include "traced_pixel_canvas.h"
 #include "paint_model_support.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ constexpr Rgb kLower{128, 128, 128};
 constexpr Rgb kBack{200, 200, 190};
 constexpr Rgb kDownBack{90, 180, 90};
 
-Art BevelArt(const LineCanvas& canvas) {
+Art BevelArt(const TracedPixelCanvas& canvas) {
     return canvas.Art({{kUpper, 'U'}, {kLower, 'L'}, {kBlack, 'K'}, {kUntouched, '.'}, {kBack, 'B'}, {kDownBack, 'D'}});
 }
 
@@ -49,7 +49,7 @@ TEST(Bevel, RaisedAndPressedPixels) {
          {"KKKK", "K..K", "K..K", "KKKK"}},
     };
     for (const auto& c : cases) {
-        LineCanvas canvas(c.size.width, c.size.height);
+        TracedPixelCanvas canvas(c.size.width, c.size.height);
         const Rect r{0, 0, c.size.width, c.size.height};
         if (c.pressed) {
             DrawPressedButton(canvas, r, c.look);
@@ -65,7 +65,7 @@ TEST(Bevel, WidthWiderThanThePartStaysInsideIt) {
     // main part beside it, and a huge one costs no more than the part's size.
     for (const bool pressed : {false, true}) {
         for (const int width : {7, 12, 32767}) {
-            LineCanvas canvas(20, 30);
+            TracedPixelCanvas canvas(20, 30);
             const Rect part{5, 5, 14, 25};  // 9 x 20
             const BevelLook look{width, kUpper, kLower, false, true};
             if (pressed) {
@@ -96,7 +96,7 @@ TEST(Bevel, EachLookIsWipedByItsRemoval) {
                 m.props.BackColor = 0xBEC8C8;  // kBack
                 m.props.Bevel = static_cast<std::int16_t>(width);
                 m.props.CoolButton = cool;
-                LineCanvas canvas(10, 8);
+                TracedPixelCanvas canvas(10, 8);
                 const Rect r{0, 0, 10, 8};
                 canvas.FillRect(r, Brush::Solid(kBack));
                 const BevelLook look = BevelOf(m);
@@ -186,7 +186,7 @@ TEST(FillTheBackground, PressedLookShowsTheSunkenBevelOnTheStateColour) {
     PaintModel m = ThreeD();
     m.props.EnableDownProperties = true;
     m.state.pressed = true;
-    LineCanvas canvas(7, 6);
+    TracedPixelCanvas canvas(7, 6);
     FillTheBackground(canvas, {0, 0, 7, 6}, false, m);
     EXPECT_EQ(BevelArt(canvas), (Art{"KKKKKKK", "KLLLLLU", "KLDDDDU", "KLDDDDU", "KLDDDDU", "KUUUUUU"}))
         << Show(BevelArt(canvas));
@@ -197,7 +197,7 @@ TEST(FillTheBackground, CoolPressedLookLeavesTheNormalColourInsideTheBevel) {
     m.props.CoolButton = true;
     m.props.EnableDownProperties = true;
     m.state.pressed = true;
-    LineCanvas canvas(7, 6);
+    TracedPixelCanvas canvas(7, 6);
     FillTheBackground(canvas, {0, 0, 7, 6}, false, m);
     EXPECT_EQ(BevelArt(canvas), (Art{"LLLLLLL", "LBBBBBU", "LBDDDDU", "LBDDDDU", "LBDDDDU", "LUUUUUU"}))
         << Show(BevelArt(canvas));
@@ -205,7 +205,7 @@ TEST(FillTheBackground, CoolPressedLookLeavesTheNormalColourInsideTheBevel) {
 
 TEST(FillTheBackground, ReleasedLookRaisesTheFaceAgain) {
     PaintModel m = ThreeD();
-    LineCanvas canvas(7, 6);
+    TracedPixelCanvas canvas(7, 6);
     FillTheBackground(canvas, {0, 0, 7, 6}, true, m);
     EXPECT_EQ(BevelArt(canvas), (Art{"UUUUUUK", "UBBBBLK", "UBBBBLK", "UBBBBLK", "ULLLLLK", "KKKKKKK"}))
         << Show(BevelArt(canvas));
@@ -216,7 +216,7 @@ TEST(FillTheBackground, OpenSplitMenuSinksOnlyTheMenuPart) {
     SplitButton(m);
     m.props.EnableDownProperties = true;
     m.state.menu_open = true;
-    LineCanvas canvas(12, 6);
+    TracedPixelCanvas canvas(12, 6);
     FillTheBackground(canvas, {0, 0, 12, 6}, false, m);
     // Main part 0..6 raised on the normal colour, menu part 7..11 sunk on the down colour.
     EXPECT_EQ(BevelArt(canvas), (Art{"UUUUUUUKKKKK", "UBBBBBBKLLLU", "UBBBBBBKLDDU", "UBBBBBBKLDDU",
@@ -244,7 +244,7 @@ TEST(FillTheBackground, OpenSplitMenuPartTakesTheDownThenTheHotThenTheNormalColo
         m.props.EnableMouseInProperties = c.enable_mouse_in;
         m.state.mouse_in = c.mouse_in;
         m.state.menu_open = true;
-        LineCanvas canvas(12, 6);
+        TracedPixelCanvas canvas(12, 6);
         FillTheBackground(canvas, {0, 0, 12, 6}, false, m);
         EXPECT_EQ(canvas.At(9, 3), c.expected) << c.name;
         EXPECT_EQ(canvas.At(3, 3), kBack) << c.name << ": the main part keeps the normal colour";
@@ -272,7 +272,7 @@ TEST(Draw3DState, PicksRaisedOrPressedForTheWholeFaceOrItsParts) {
     for (const auto& c : cases) {
         PaintModel m = ThreeD();
         c.setup(m);
-        LineCanvas canvas(12, 6);
+        TracedPixelCanvas canvas(12, 6);
         Draw3DState(canvas, {0, 0, 12, 6}, m);
         EXPECT_EQ(canvas.At(c.black_corner.x, c.black_corner.y), kBlack) << c.name << "\n" << Show(BevelArt(canvas));
         EXPECT_NE(canvas.At(c.not_black.x, c.not_black.y), kBlack) << c.name << "\n" << Show(BevelArt(canvas));
@@ -281,7 +281,7 @@ TEST(Draw3DState, PicksRaisedOrPressedForTheWholeFaceOrItsParts) {
     PaintModel m = ThreeD();
     SplitButton(m);
     m.state.menu_open = true;
-    LineCanvas canvas(12, 6);
+    TracedPixelCanvas canvas(12, 6);
     Draw3DState(canvas, {0, 0, 12, 6}, m);
     EXPECT_EQ(canvas.At(7, 0), kBlack);
     EXPECT_EQ(canvas.At(8, 1), kLower);
@@ -292,7 +292,7 @@ TEST(Draw3DState, DefaultButtonGetsTheBlackFrame) {
     m.props.ShowDefaultBorder = true;
     m.props.Active = true;
     m.display_as_default = true;
-    LineCanvas canvas(8, 7);
+    TracedPixelCanvas canvas(8, 7);
     Draw3DState(canvas, {0, 0, 8, 7}, m);
     EXPECT_EQ(BevelArt(canvas), (Art{"KKKKKKKK", "KUUUUUKK", "KU...LKK", "KU...LKK", "KULLLLKK", "KKKKKKKK",
                                     "KKKKKKKK"}))

@@ -1,6 +1,6 @@
 #include "render/face_flat.h"
 
-#include "line_canvas.h"
+#include "traced_pixel_canvas.h"
 #include "paint_model_support.h"
 
 #include <algorithm>
@@ -11,7 +11,7 @@ namespace {
 
 constexpr Rgb kBorder{0, 60, 116};  // the default BorderColor
 
-Art FlatArt(const LineCanvas& canvas) { return canvas.Art({{kBorder, 'o'}, {kBlack, 'K'}, {kUntouched, '.'}}); }
+Art FlatArt(const TracedPixelCanvas& canvas) { return canvas.Art({{kBorder, 'o'}, {kBlack, 'K'}, {kUntouched, '.'}}); }
 
 PaintModel FlatFaceModel() {
     PaintModel m = DefaultModel();
@@ -93,12 +93,12 @@ TEST(Corners, PatternsLandOnTheSamePixelsAtEveryCorner) {
 TEST(DrawBorderStyle, DrawsEachStyleAlongTheEdges) {
     const Rect r{0, 0, 14, 12};
     {
-        LineCanvas canvas(14, 12);
+        TracedPixelCanvas canvas(14, 12);
         DrawBorderStyle(canvas, r, kBorder, kvnNone, AllCorners({true, true}));
         EXPECT_TRUE(canvas.calls.empty()) << canvas.Transcript();
     }
     for (const std::int16_t style : {kvnDots, kvnDashes}) {
-        LineCanvas canvas(14, 12);
+        TracedPixelCanvas canvas(14, 12);
         DrawBorderStyle(canvas, r, kBorder, style, {});
         const auto lines = canvas.CallsNamed("DrawLine");
         ASSERT_EQ(lines.size(), 4u) << canvas.Transcript();
@@ -109,7 +109,7 @@ TEST(DrawBorderStyle, DrawsEachStyleAlongTheEdges) {
             EXPECT_FALSE(lines[i].flag) << "a broken style draws with a broken pen";
         }
     }
-    LineCanvas solid(14, 12);
+    TracedPixelCanvas solid(14, 12);
     DrawBorderStyle(solid, r, kBorder, kvnSolid, AllCorners({true, true}));
     Art frame(12, "o............o");
     frame.front() = frame.back() = std::string(14, 'o');
@@ -120,7 +120,7 @@ TEST(DrawBorderStyle, DoubleLineClosesEachCornerByItsShape) {
     // Top-left square, bottom-left smaller radius, top-right larger,
     // bottom-right square: each corner's closing pattern on its own.
     const CornerShapes corners{{{false, false}, {true, false}, {true, true}, {false, true}}};
-    LineCanvas canvas(14, 12);
+    TracedPixelCanvas canvas(14, 12);
     DrawBorderStyle(canvas, {0, 0, 14, 12}, kBorder, kvnDoubleLine, corners);
     // Square: the gaps filled up to the inner corner. Smaller radius: a
     // bevel through the pixel three in on both axes. Larger: a deeper bevel.
@@ -142,7 +142,7 @@ TEST(DrawBorderStyle, DoubleLineClosesEachCornerByItsShape) {
 }
 
 TEST(DrawBorderStyle, DoubleLineOnATinyButtonKeepsToTheOutline) {
-    LineCanvas canvas(9, 20);
+    TracedPixelCanvas canvas(9, 20);
     DrawBorderStyle(canvas, {0, 0, 9, 20}, kBorder, kvnDoubleLine, AllCorners({false, false}));
     EXPECT_TRUE(canvas.CallsNamed("DrawLine").empty()) << canvas.Transcript();
     EXPECT_TRUE(canvas.CallsNamed("SetPixel").empty()) << canvas.Transcript();
@@ -197,7 +197,7 @@ TEST(DrawFlatBorderAndRoundedCorners, FramesRoundsAndMovesTheBorder) {
         m.props.ShowDefaultBorder = true;
         m.props.Active = true;
         c.setup(m);
-        LineCanvas canvas(8, 8);
+        TracedPixelCanvas canvas(8, 8);
         DrawFlatBorderAndRoundedCorners(canvas, {0, 0, 8, 8}, m);
         EXPECT_EQ(FlatArt(canvas), c.expected) << c.name << "\n" << Show(FlatArt(canvas));
     }
@@ -210,7 +210,7 @@ TEST(DrawFlatBorderAndRoundedCorners, UsesTheStateBorderStyleAndColour) {
     m.props.MouseInBorderColor = 0x0000FF;
     m.props.CornerStyle = u"1;0;0;0";
     m.state.mouse_in = true;
-    LineCanvas canvas(20, 20);
+    TracedPixelCanvas canvas(20, 20);
     DrawFlatBorderAndRoundedCorners(canvas, {0, 0, 20, 20}, m);
     const auto lines = canvas.CallsNamed("DrawLine");
     ASSERT_EQ(lines.size(), 4u) << canvas.Transcript();

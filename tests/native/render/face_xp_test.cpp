@@ -5,7 +5,7 @@
 #include "paint_model_support.h"
 #include "recording_canvas.h"
 #include "render/xp_colours.h"
-#include "xp_raster_canvas.h"
+#include "traced_pixel_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace brixel {
 namespace {
 
 using testing::RecordingCanvas;
-using testing::XPRasterCanvas;
+using testing::TracedPixelCanvas;
 
 constexpr Rect kButton{0, 0, 87, 25};  // the face rectangle deflated by 1 is (1, 1, 86, 24)
 constexpr Rgb kContainer{9, 8, 7};
@@ -224,7 +224,7 @@ struct PixelCheck {
     Rgb colour;
 };
 
-void ExpectPixels(const XPRasterCanvas& canvas, std::initializer_list<PixelCheck> checks, const char* name) {
+void ExpectPixels(const TracedPixelCanvas& canvas, std::initializer_list<PixelCheck> checks, const char* name) {
     for (const PixelCheck& c : checks) {
         const Rgb got = canvas.At(c.at.x, c.at.y);
         EXPECT_EQ(got, c.colour) << name << " at " << c.at.x << "," << c.at.y << ": got " << int(got.r) << ","
@@ -234,7 +234,7 @@ void ExpectPixels(const XPRasterCanvas& canvas, std::initializer_list<PixelCheck
 
 TEST(XPBorder, OutlinesRoundTheirCornersByTheirEllipse) {
     constexpr Rgb ink{50, 60, 70}, none{1, 2, 3};
-    XPRasterCanvas canvas(30, 20);
+    TracedPixelCanvas canvas(30, 20);
     DrawXPOutline(canvas, {2, 2, 12, 18}, ink);
     DrawXPSmallOutline(canvas, {16, 2, 26, 18}, ink);
     ExpectPixels(canvas,
@@ -260,7 +260,7 @@ TEST(XPBorder, SchemeOutlineCornersAndContainer) {
         {"silver", kvnXPSilverScheme, kBlueBorder, {120, 148, 167}, {37, 87, 131}},
     };
     for (const Case& c : cases) {
-        XPRasterCanvas canvas(87, 25);
+        TracedPixelCanvas canvas(87, 25);
         DrawXPButtonDefault(canvas, kButton, Input(c.scheme, FastPrimitives::Avoid));
         ExpectPixels(canvas,
                      {{{40, 1}, c.outline}, {{1, 12}, c.outline}, {{85, 12}, c.outline}, {{40, 23}, c.outline},
@@ -296,7 +296,7 @@ TEST(XPBorder, UserColourDrawsOutlineAndCornersAlike) {
         XPFaceInput in = Input(c.scheme, FastPrimitives::Avoid);
         in.border = c.state_border;
         in.scheme_border = c.desktop_border;
-        XPRasterCanvas canvas(87, 25);
+        TracedPixelCanvas canvas(87, 25);
         DrawXPButtonBorder(canvas, kButton, in, kXPBorderPlain);
         const XPLook& look = XPLookOf(c.scheme);
         ExpectPixels(canvas,
@@ -312,7 +312,7 @@ TEST(XPBorder, OuterShadowTellsTheFourModesApart) {
     for (std::int16_t scheme = kvnXPBlueScheme; scheme <= kvnXPSilverScheme; ++scheme) {
         std::vector<std::pair<Rgb, Rgb>> seen;
         for (int mode = kXPBorderPlain; mode <= kXPBorderPressed; ++mode) {
-            XPRasterCanvas canvas(87, 25);
+            TracedPixelCanvas canvas(87, 25);
             DrawXPButtonOuterShadow(canvas, kButton, scheme, mode);
             const XPShadowColours& s = XPLookOf(scheme).shadow[mode];
             // One pixel outside the outline on every side, clear of the corners.
@@ -350,7 +350,7 @@ TEST(XPFacePixels, CornerSofteningByScheme) {
         for (const bool custom : {false, true}) {
             XPFaceInput in = Input(c.scheme, FastPrimitives::Avoid);
             in.custom_border = custom;
-            XPRasterCanvas canvas(87, 25);
+            TracedPixelCanvas canvas(87, 25);
             c.draw(canvas, kButton, in);
             for (const Point p : top) {
                 if (custom || !c.top)
@@ -370,7 +370,7 @@ TEST(XPFacePixels, CornerSofteningByScheme) {
 }
 
 TEST(XPFacePixels, SilverPressedInnerWhiteOutline) {
-    XPRasterCanvas canvas(87, 25);
+    TracedPixelCanvas canvas(87, 25);
     DrawXPButtonPressed(canvas, kButton, Input(kvnXPSilverScheme, FastPrimitives::Avoid));
     ExpectPixels(canvas,
                  {{{3, 3}, kWhite}, {{83, 3}, kWhite}, {{40, 2}, kWhite}, {{2, 12}, kWhite}, {{84, 12}, kWhite},
@@ -399,7 +399,7 @@ TEST(XPFacePixels, FrameLines) {
          {{252, 197, 149}, {237, 190, 150}, {227, 145, 79}, {207, 114, 37}}, {235, 184, 139}},
     };
     for (const Case& c : cases) {
-        XPRasterCanvas canvas(87, 25);
+        TracedPixelCanvas canvas(87, 25);
         c.draw(canvas, kButton, Input(c.scheme, FastPrimitives::Avoid));
         ExpectPixels(canvas, {{{40, 2}, c.lines[0]}, {{40, 3}, c.lines[1]}, {{40, 21}, c.lines[2]},
                               {{40, 22}, c.lines[3]}},
@@ -411,7 +411,7 @@ TEST(XPFacePixels, FrameLines) {
 
 TEST(XPFacePixels, SilverFocusedFaceHasWhiteSideLines) {
     for (const bool focused : {true, false}) {
-        XPRasterCanvas canvas(87, 25);
+        TracedPixelCanvas canvas(87, 25);
         DrawXPButtonShrinked(canvas, kButton.Deflated(1), kvnXPSilverScheme, focused, FastPrimitives::Avoid);
         EXPECT_EQ(canvas.At(3, 10) == kWhite && canvas.At(83, 10) == kWhite, focused) << focused;
         EXPECT_EQ(canvas.At(3, 21), (Rgb{1, 2, 3})) << "the lines end at bottom - 3";
@@ -431,7 +431,7 @@ TEST(XPFacePixels, DisabledFaceAndBorderBlendIntoTheContainer) {
     };
     const Rgb border{201, 199, 186};
     for (const Case& c : cases) {
-        XPRasterCanvas canvas(87, 25);
+        TracedPixelCanvas canvas(87, 25);
         XPFaceInput in = Input(c.scheme, FastPrimitives::Avoid);
         DrawXPButtonDisabled(canvas, kButton, in);
         EXPECT_EQ(canvas.CallsNamed("GradientFillRect").size(), 0u) << c.name;
@@ -451,7 +451,7 @@ TEST(XPFacePixels, DisabledFaceAndBorderBlendIntoTheContainer) {
 TEST(XPFacePixels, TinyRectanglesDrawWithinBounds) {
     for (const Rect r : {Rect{0, 0, 0, 0}, Rect{0, 0, 1, 1}, Rect{0, 0, 4, 3}, Rect{0, 0, 7, 9}, Rect{5, 5, 2, 2}}) {
         for (std::int16_t scheme = 0; scheme < 3; ++scheme) {
-            XPRasterCanvas canvas(10, 10);
+            TracedPixelCanvas canvas(10, 10);
             const XPFaceInput in = Input(scheme, FastPrimitives::Avoid);
             DrawXPButtonDefault(canvas, r, in);
             DrawXPButtonPressed(canvas, r, in);

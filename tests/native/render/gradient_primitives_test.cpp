@@ -1,6 +1,6 @@
 #include "render/gradient_primitives.h"
 
-#include "pixel_canvas.h"
+#include "traced_pixel_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ TEST(RectangleFallback, HorizontalGradientTruncatesFractionalSteps) {
 }
 
 TEST(RectangleFallback, DescendingChannelsNeverWrap) {
-    PixelCanvas canvas(1, 200);
+    TracedPixelCanvas canvas(1, 200);
     VerticalGradient(canvas, {0, 0, 1, 200}, kWhite, kBlack);
     for (int y = 1; y < 200; ++y) EXPECT_LE(canvas.At(0, y).r, canvas.At(0, y - 1).r) << y;
     EXPECT_EQ(canvas.At(0, 0), kWhite);
@@ -178,7 +178,7 @@ TEST(TriangleFallback, FollowsTheLinearGradientWithinTwoBands) {
     const int step = 200 / 40;  // the largest channel change per band
     for (int a = 0; a < kTriangleTypeCount; a += 2) {
         SCOPED_TRACE(a);
-        PixelCanvas canvas(40, 20);
+        TracedPixelCanvas canvas(40, 20);
         DrawAppropriateTriangularGradient(canvas, bounds, a, first, rest);
         DrawAppropriateTriangularGradient(canvas, bounds, a + 1, first, rest);
         Triangle ta, tb;
@@ -205,7 +205,7 @@ TEST(TriangleFallback, OnASquareEveryPixelHasTheColourOfItsPosition) {
     const Rect bounds{0, 0, 32, 32};
     for (int type = 0; type < kTriangleTypeCount; ++type) {
         SCOPED_TRACE(type);
-        PixelCanvas canvas(32, 32);
+        TracedPixelCanvas canvas(32, 32);
         DrawAppropriateTriangularGradient(canvas, bounds, type, first, rest);
         Triangle t;
         ASSERT_TRUE(TriangleVertices(bounds, type, t));
@@ -224,7 +224,7 @@ TEST(TriangleFallback, TheCornerPixelOfVertexOneHasItsColourExactly) {
     // The corner style's two triangles meet in vertex 1: together they own it.
     for (const std::vector<int>& types : {std::vector<int>{0}, std::vector<int>{4, 5}}) {
         SCOPED_TRACE(types.front());
-        PixelCanvas canvas(40, 20);
+        TracedPixelCanvas canvas(40, 20);
         for (int type : types) DrawAppropriateTriangularGradient(canvas, {0, 0, 40, 20}, type, first, rest);
         EXPECT_EQ(canvas.At(0, 0), first);
     }
@@ -246,7 +246,7 @@ TEST(TriangleFallback, PairsCoverTheWholeRectangle) {
     const Rgb untouched{1, 2, 3};
     for (const auto& [a, b] : pairs) {
         SCOPED_TRACE(a);
-        PixelCanvas canvas(23, 17, untouched);
+        TracedPixelCanvas canvas(23, 17, untouched);
         DrawAppropriateTriangularGradient(canvas, {0, 0, 23, 17}, a, kBlack, kWhite);
         DrawAppropriateTriangularGradient(canvas, {0, 0, 23, 17}, b, kBlack, kWhite);
         for (int y = 0; y < 17; ++y)

@@ -1,6 +1,6 @@
 #include "render/gradient.h"
 
-#include "pixel_canvas.h"
+#include "traced_pixel_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ bool Between(Rgb c, Rgb a, Rgb b) {
 }
 
 TEST(HorizontalStyle, VariantThreeOnATwentyOnePixelFaceSplitsAtTopPlusTen) {
-    PixelCanvas canvas(12, 30);
+    TracedPixelCanvas canvas(12, 30);
     DrawHorizontalGradient(canvas, {1, 4, 11, 25}, Params(kvnGradientStyleHorizontal, kvnGradientStyleVariant3),
                            FastPrimitives::Avoid);
     EXPECT_EQ(canvas.At(5, 4), kRed);        // t: c1
@@ -58,7 +58,7 @@ TEST(LinearStyles, EachVariantRunsBetweenTheRightColours) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        PixelCanvas canvas(100, 100);
+        TracedPixelCanvas canvas(100, 100);
         FillGradient(canvas, {0, 0, 100, 100}, Params(c.style, c.variant), FastPrimitives::Avoid);
         const bool rows = c.style == kvnGradientStyleHorizontal;
         const auto at = [&](int i) { return rows ? canvas.At(50, i) : canvas.At(i, 50); };
@@ -77,7 +77,7 @@ TEST(LinearStyles, EachVariantRunsBetweenTheRightColours) {
 }
 
 TEST(DiagonalDownStyle, VariantOneFromBlackToWhiteIsGreyOnTheDiagonal) {
-    PixelCanvas canvas(64, 64);
+    TracedPixelCanvas canvas(64, 64);
     FillGradient(canvas, {0, 0, 64, 64}, Params(kvnGradientStyleDiagonalDown, kvnGradientStyleVariant1, kBlack, kWhite),
                  FastPrimitives::Avoid);
     EXPECT_EQ(canvas.At(0, 0), kBlack);
@@ -197,7 +197,7 @@ TEST(FillGradient, EveryStyleStaysInsideANarrowFace) {
         for (std::int16_t appearance : {kvnFlat, kvnXPStyleAPB})
             for (int state = 0; state < 3; ++state) {
                 SCOPED_TRACE(std::to_string(style) + "/" + std::to_string(appearance) + "/" + std::to_string(state));
-                PixelCanvas canvas(24, 24, untouched);
+                TracedPixelCanvas canvas(24, 24, untouched);
                 auto p = Params(style, kvnGradientStyleVariant2);
                 p.xp_state = state;
                 p.appearance = appearance;

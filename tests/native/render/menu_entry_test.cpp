@@ -1,6 +1,6 @@
 #include "render/menu_entry.h"
 
-#include "pixel_canvas.h"
+#include "traced_pixel_canvas.h"
 #include "text_canvas.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST(MenuEntryLayout, StripContentTextAndPictureCell) {
 TEST(MenuEntryPaint, WholeEntryFillsBackgroundAndSidebar) {
     MenuEntryModel m = Model();
     m.sidebar = true;
-    PixelCanvas canvas(120, 20);
+    TracedPixelCanvas canvas(120, 20);
     DrawMenuEntry(canvas, kEntry, m, true, false);
     EXPECT_EQ(canvas.At(0, 0), m.colours.sidebar);
     EXPECT_EQ(canvas.At(21, 19), m.colours.sidebar);
@@ -111,7 +111,7 @@ TEST(MenuEntryPaint, HighlightFramesInNavyAndFillsInside) {
 TEST(MenuEntryPaint, UnhighlightRestoresStripAndContent) {
     MenuEntryModel m = Model();
     m.sidebar = true;
-    PixelCanvas canvas(120, 20);
+    TracedPixelCanvas canvas(120, 20);
     DrawMenuEntry(canvas, kEntry, m, false, true);
     DrawMenuEntry(canvas, kEntry, m, false, false);
     for (int x : {0, 21}) EXPECT_EQ(canvas.At(x, 0), m.colours.sidebar) << x;

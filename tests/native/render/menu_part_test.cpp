@@ -1,7 +1,7 @@
 #include "render/menu_part.h"
 
 #include "paint_model_support.h"
-#include "pixel_canvas.h"
+#include "traced_pixel_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ TEST(MenuArrow, GlyphRowsHoldSevenFiveThreeAndOnePixels) {
     PaintModel m = DefaultModel();
     m.props.Menu = true;
     m.props.MenuButtonTriangleColor = 0x0000FF;  // red
-    PixelCanvas canvas(17, 25);
+    TracedPixelCanvas canvas(17, 25);
     DrawMenuArrow(canvas, {0, 0, 17, 25}, m);
     const Rgb red{255, 0, 0};
     for (int y = 9; y <= 15; ++y)
@@ -89,7 +89,7 @@ TEST(MenuArrow, DisabledGlyphIsEmbossedHighlightBelowRightShadowInPlace) {
     PaintModel m = DefaultModel();
     m.props.Menu = true;
     m.props.Enabled = false;
-    PixelCanvas canvas(17, 25);
+    TracedPixelCanvas canvas(17, 25);
     DrawMenuArrow(canvas, {0, 0, 17, 25}, m);
     const Rgb shadow{16, 16, 16}, highlight{20, 20, 20};
     EXPECT_EQ(canvas.At(5, 10), shadow);      // top row, first pixel

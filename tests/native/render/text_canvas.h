@@ -4,7 +4,7 @@
 // the test can still read after the image is gone.
 #pragma once
 
-#include "pixel_canvas.h"
+#include "traced_pixel_canvas.h"
 #include "recording_canvas.h"
 
 #include <map>
@@ -105,35 +105,20 @@ public:
     }
 };
 
-// A pixel canvas that also copies and blends pixels (same-size transfers).
-class BlendingPixelCanvas : public PixelCanvas {
+// A traced pixel canvas that also copies and blends pixels, through the real
+// canvas's transfer and AlphaBlend rules.
+class BlendingPixelCanvas : public TracedPixelCanvas {
 public:
-    using PixelCanvas::PixelCanvas;
+    BlendingPixelCanvas(int width, int height, Rgb background = kUntouched)
+        : TracedPixelCanvas(width, height, background, true) {}
 
     void Transfer(const TransferRequest& t) override {
         RecordingCanvas::Transfer(t);
-        for (int y = t.dest.top; y < t.dest.bottom; ++y)
-            for (int x = t.dest.left; x < t.dest.right; ++x)
-                Put(x, y,
-                    t.source->GetPixel({t.source_rect.left + x - t.dest.left, t.source_rect.top + y - t.dest.top}));
+        real().Transfer(t);
     }
-    bool HasAlphaBlend() const override { return true; }
     void BlendConstant(const Rect& dest, const Canvas& source, Point origin, std::uint8_t alpha) override {
         RecordingCanvas::BlendConstant(dest, source, origin, alpha);
-        for (int y = dest.top; y < dest.bottom; ++y)
-            for (int x = dest.left; x < dest.right; ++x) {
-                const Rgb s = source.GetPixel({origin.x + x - dest.left, origin.y + y - dest.top});
-                const Rgb d = At(x, y);
-                const auto mix = [alpha](int a, int b) {
-                    return static_cast<std::uint8_t>((a * alpha + b * (255 - alpha)) / 255);
-                };
-                Put(x, y, {mix(s.r, d.r), mix(s.g, d.g), mix(s.b, d.b)});
-            }
-    }
-
-private:
-    void Put(int x, int y, Rgb c) {
-        if (x >= 0 && y >= 0 && x < width() && y < height()) PixelCanvas::SetPixel({x, y}, c);
+        real().BlendConstant(dest, source, origin, alpha);
     }
 };
 

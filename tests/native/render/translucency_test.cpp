@@ -112,7 +112,8 @@ TEST(Translucency, WholeButtonLevelsBlendTheContainerOverTheFace) {
     const Case cases[] = {
         {"level 0 shows only the container", 0, true, kContainer},
         {"level 255 shows only the button", 255, true, kFace},
-        {"level 120 mixes them", 120, true, {120, 128 * 135 / 255, 0}},
+        // AlphaBlend rounds each channel to the nearest value.
+        {"level 120 mixes them", 120, true, {120, (128 * 135 + 127) / 255, 0}},
         {"without the fast primitives the container is copied opaquely", 255, false, kContainer},
     };
     for (const auto& c : cases) {

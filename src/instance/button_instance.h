@@ -1,0 +1,176 @@
+// One button, independent of its host: the property model, the menu tree and
+// its shortcut registration, the interaction state machine and what the face
+// is painted from. The ActiveX control and the Windows Forms control (through
+// a C interface) each wrap one and carry out what it asks.
+//
+// The instance talks outward in two ways only:
+//  - Every step returns its effects, in order (effects.h says how a host
+//    carries them out). The step takes what it needs of the window as a
+//    plain WindowFrame, so nothing is asked back while it decides.
+//  - InstanceHost answers what cannot be passed in beforehand: the
+//    container's ambient properties (the model reads them at many points),
+//    text metrics, the desktop theme, files, and the modal message box of a
+//    refused change, which blocks until the user closes it.
+//
+// Inside, the existing ButtonBehavior and ButtonModel decide, unchanged: a
+// recorder stands in for their host interfaces and turns each call into an
+// effect. Reshaping ButtonBehavior to return effects itself would have to
+// reach into the ActiveX window, which still drives it directly. The
+// recorder answers the behaviour's questions from the frame; the only ones it
+// cannot answer are those asked after an event has been recorded, since the
+// event has not run yet: whether the window is still alive (yes: the host
+// stops at a dead control) and whether it still holds the capture (no, with
+// the effects that follow marked to happen only if that is so).
+#pragma once
+
+#include "core/button_behavior.h"
+#include "core/button_model.h"
+#include "core/persist_control.h"
+#include "instance/effects.h"
+#include "menu/menu_host.h"
+#include "menu/menu_tree.h"
+#include "render/paint_model.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace brixel {
+
+class ShortcutRegistry;
+
+// What the host answers on demand. The action half of the property model's
+// host (repaint, modified flag, tooltip, ...) comes back as effects instead.
+class InstanceHost : public ModelContext, public MessageBoxHost {};
+
+// The window as the host sees it when a step begins. A default frame is a
+// control without a window.
+struct WindowFrame {
+    WindowId window = 0;  // 0: no window
+    Rect client{};        // from 0,0
+    WindowId capture = 0;  // the window holding the mouse capture, 0 for none
+    Point cursor{};        // the pointer now, in client pixels
+    bool window_enabled = false;
+    bool window_visible = false;
+
+    // A live, enabled, visible window of the given client size.
+    static WindowFrame Shown(WindowId window, int width, int height) {
+        return WindowFrame{window, Rect{0, 0, width, height}, 0, Point{-1, -1}, true, true};
+    }
+};
+
+// What only the host can provide for one paint: its handles for the fonts
+// and pictures the properties name, and the state of its window and system.
+struct FaceInputs {
+    bool has_focus = false;
+    bool fast_primitives = false;
+    Rgb parent_back_colour{};
+    const Surface* captured_background = nullptr;
+    PerState<FontRef> fonts{};
+    PerState<PictureRef> pictures{};
+};
+
+struct PutOutcome {
+    PutResult result;
+    Effects effects;
+};
+
+class ButtonInstance final : private BehaviorLink {
+public:
+    // The defaults of a new control, with the host's display name and colours.
+    explicit ButtonInstance(InstanceHost& host);
+    ~ButtonInstance() override;
+    ButtonInstance(const ButtonInstance&) = delete;
+    ButtonInstance& operator=(const ButtonInstance&) = delete;
+
+    // --- Properties ------------------------------------------------------------
+    const ButtonProperties& Props() const { return model_->Props(); }
+    std::optional<PropertyValue> Get(std::int32_t dispid) const { return model_->Get(dispid); }
+    PutOutcome Put(std::int32_t dispid, const PropertyValue& value, const WindowFrame& frame);
+    bool UserMode() const { return model_->UserMode(); }
+    // Value reads TRUE while a Click event runs.
+    bool Value() const override { return behavior_.Value() || click_events_ > 0; }
+
+    // Load, save or reset the whole property set, menu included.
+    Effects Exchange(PropertyExchange& px, const WindowFrame& frame);
+    ControlPersistState& PersistState() { return persist_; }
+    Effects ResetToNewControl(const WindowFrame& frame);
+    Effects AmbientPropertyChanged(std::int32_t ambient_dispid, const WindowFrame& frame);
+    Effects WindowCreated(const WindowFrame& frame);
+
+    // --- Menu --------------------------------------------------------------------
+    MenuTree& Menu() { return menu_; }
+    const MenuTree& Menu() const { return menu_; }
+    // Lists the tree's shortcuts for `window`; later changes to the tree keep
+    // the list current until UnregisterShortcuts or the instance's end.
+    void RegisterShortcuts(ShortcutRegistry& registry, WindowHandle window);
+    void UnregisterShortcuts();
+
+    // --- Input and automation methods: each one step ---------------------------
+    Effects LeftButtonDown(const WindowFrame& frame, Point p, std::int16_t shift);
+    Effects LeftButtonUp(const WindowFrame& frame, Point p, std::int16_t shift);
+    Effects LeftDoubleClick(const WindowFrame& frame, Point p, std::int16_t shift);
+    Effects OtherButtonDown(const WindowFrame& frame, MouseButton button, Point p, std::int16_t shift);
+    Effects OtherButtonUp(const WindowFrame& frame, MouseButton button, Point p, std::int16_t shift);
+    Effects OtherDoubleClick(const WindowFrame& frame, MouseButton button);
+    Effects MouseMove(const WindowFrame& frame, Point p, std::int16_t buttons, std::int16_t shift);
+    Effects Timer(const WindowFrame& frame, int id);
+    Effects KeyDown(const WindowFrame& frame, std::int16_t key, bool auto_repeat, std::int16_t shift);
+    Effects KeyUp(const WindowFrame& frame, std::int16_t key, std::int16_t shift);
+    Effects Character(const WindowFrame& frame, std::int16_t ascii);
+    Effects FocusGained(const WindowFrame& frame);
+    Effects FocusLost(const WindowFrame& frame);
+    Effects Mnemonic(const WindowFrame& frame, std::int16_t key);
+
+    Effects SetToggleState(const WindowFrame& frame, bool state);
+    bool GetToggleState() const { return behavior_.GetToggleState(); }
+    Effects PerformClick(const WindowFrame& frame);
+    Effects PerformClickActions(const WindowFrame& frame);
+    Effects PerformHyperlink(const WindowFrame& frame);
+
+    // The drop-down menu's life, as the host's popup reports it.
+    Effects MenuDropping(const WindowFrame& frame);
+    void MenuAutoDropped() { behavior_.MenuAutoDropped(); }
+    void SetMenuOpen(bool open) { behavior_.SetMenuOpen(open); }
+    void MenuLoopEnded() { behavior_.MenuLoopEnded(); }
+
+    // The host brackets each FireClick it carries out with these, so that a
+    // handler reading Value sees TRUE.
+    void ClickEventStarting() { ++click_events_; }
+    void ClickEventEnded() { --click_events_; }
+
+    InteractionState Interaction() const override;
+
+    // --- Painting ------------------------------------------------------------------
+    // Run before each paint: under AutoDetect, border colours the user did
+    // not choose follow a desktop scheme change.
+    Effects BeforePaint(const WindowFrame& frame);
+    PaintModel BuildPaintModel(const FaceInputs& inputs) const;
+
+private:
+    class Recorder;
+
+    // BehaviorLink: the model's view of the interaction state.
+    void ClearToggled() override { behavior_.ToggleButtonChanged(); }
+    void ClearMenuOpen() override { behavior_.SetMenuOpen(false); }
+    void SetAutoDropArmed(bool armed) override { auto_drop_armed_ = armed; }
+    void SetValue(bool value) override;
+    void PerformClickFromModel();
+    void PerformClick() override { PerformClickFromModel(); }
+
+    template <typename Step>
+    Effects Record(const WindowFrame& frame, Step&& step);
+
+    InstanceHost& host_;
+    std::unique_ptr<Recorder> recorder_;
+    ButtonBehavior behavior_;
+    std::unique_ptr<ButtonModel> model_;
+    MenuTree menu_;
+    ControlPersistState persist_;
+    ShortcutRegistry* registry_ = nullptr;
+    WindowHandle registered_window_ = 0;
+    bool auto_drop_armed_ = false;
+    int click_events_ = 0;
+};
+
+}  // namespace brixel

@@ -55,7 +55,7 @@ build win32 && run_ctest win32 xvfb-run -a -s "-screen 0 1280x1024x24"
 
 # The loaders read documents nobody here wrote: each fuzzer counts as one test.
 if JOBS=$jobs scripts/run-fuzzers.sh; then
-  passed=$((passed + 2))
+  passed=$((passed + $(grep -cE "^[A-Za-z]" fuzz/targets.txt)))
 else
   failed=$((failed + 1))
   broken+=("fuzzers: a finding or a failed build")

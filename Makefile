@@ -1,12 +1,21 @@
 # The two commands of this project. Both install what they need first
-# (scripts/setup-deps.sh, as root on Debian 12).
-.PHONY: demo test native clean
+# (scripts/setup-deps.sh, as root on Debian 12). `fuzz` and `soak` are the
+# long reliability runs, not part of `test`.
+.PHONY: demo test native fuzz soak clean
 
 demo:
 	scripts/demo.sh
 
 test:
 	scripts/run-tests.sh
+
+# Every fuzz target for FUZZ_SECONDS each (default 600); table in fuzz/results.txt.
+fuzz:
+	scripts/fuzz-campaign.sh
+
+# Reference-count cycles and the leak soak under Wine (SOAK_CYCLES, SOAK_CONTROLS).
+soak:
+	scripts/soak.sh
 
 native:
 	cmake --preset native && cmake --build --preset native -j2 && ctest --preset native

@@ -53,20 +53,23 @@ for target in "${fuzz_targets[@]}"; do
     k=$(echo "$status_line" | sed -nE 's/.* corp: ([0-9]+\/[0-9]+[a-zA-Z]*).*/\1/p')
     [ -n "$k" ] && corpus=$k
     [ "$rc" -eq 0 ] && break
-    # A finding: keep its input as a regression and go on.
-    found=0
+    # A finding: keep its input as a regression and go on. The same input
+    # again (a committed seed that fails) would only repeat itself: stop.
+    new=0
     for f in "$artifacts"*; do
       [ -f "$f" ] || continue
+      kept=fuzz/regressions/$target/$(basename "$f")
+      if [ -e "$kept" ]; then rm -f "$f"; continue; fi
       mkdir -p "fuzz/regressions/$target"
-      mv "$f" "fuzz/regressions/$target/"
-      echo "finding: fuzz/regressions/$target/$(basename "$f") (log $log)"
-      found=1
-      findings=$((findings + 1))
+      mv "$f" "$kept"
+      echo "finding: $kept (log $log)"
+      new=$((new + 1))
     done
-    if [ "$found" -eq 0 ]; then
+    findings=$((findings + new))
+    if [ "$new" -eq 0 ]; then
       tail -30 "$log"
-      echo "fuzz: $target stopped without an input to keep"
-      findings=$((findings + 1))
+      echo "fuzz: $target stopped on a finding it had already kept, or without an input to keep"
+      [ "$findings" -gt 0 ] || findings=1
       break
     fi
   done

@@ -18,6 +18,7 @@ seconds=${FUZZ_SECONDS:-600}
 results=${FUZZ_RESULTS:-fuzz/results.txt}
 
 fuzz_build_all || exit 1
+started=$(date -u '+%Y-%m-%d %H:%M UTC')
 
 # Figures of libFuzzer's last status line ("#N DONE cov: C ft: F corp: K/Sb").
 last_status() { grep -E '^#[0-9]+' "$1" | tail -1; }
@@ -87,7 +88,7 @@ for target in "${fuzz_targets[@]}"; do
 done
 
 {
-  echo "Fuzz campaign of $(date -u '+%Y-%m-%d %H:%M UTC'): ${seconds} s per target (the default is 600 s;"
+  echo "Fuzz campaign of $started: ${seconds} s per target (the default is 600 s;"
   echo "FUZZ_SECONDS sets it), from the committed corpora, ASAN_OPTIONS=$ASAN_OPTIONS."
   [ -n "${FUZZ_NOTE:-}" ] && echo "$FUZZ_NOTE"
   echo "inputs/s is wall-clock: on a shared machine it counts the share of the CPU the fuzzer got."

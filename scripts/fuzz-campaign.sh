@@ -36,15 +36,18 @@ for target in "${fuzz_targets[@]}"; do
   findings=0
   cov=0
   corpus="0/0b"
+  cpu=0
   run=0
   while :; do
     left=$((start + seconds - $(date +%s)))
     [ "$left" -gt 0 ] || break
     run=$((run + 1))
     log=$fuzz_build/$target.campaign.$run.log
-    "$binary" "$work" "fuzz/corpus/$target" $(fuzz_dict "$target") "${fuzz_options[@]}" \
+    /usr/bin/time -f '%U %S' -o "$log.cpu" \
+      "$binary" "$work" "fuzz/corpus/$target" $(fuzz_dict "$target") "${fuzz_options[@]}" \
       -max_total_time="$left" -print_final_stats=1 -artifact_prefix="$artifacts" >"$log" 2>&1
     rc=$?
+    cpu=$(awk -v sum="$cpu" 'END { print sum + $1 + $2 }' "$log.cpu")
     n=$(sed -nE 's/^stat::number_of_executed_units: *//p' "$log")
     [ -n "$n" ] || n=$(last_status "$log" | sed -nE 's/^#([0-9]+).*/\1/p')
     units=$((units + ${n:-0}))
@@ -83,18 +86,21 @@ for target in "${fuzz_targets[@]}"; do
     "$binary" -merge=1 "$merged" "fuzz/corpus/$target" "$work" "${fuzz_options[@]}" \
       >"$fuzz_build/$target.merge.log" 2>&1 && rm -rf "fuzz/corpus/$target" && mv "$merged" "fuzz/corpus/$target"
   fi
-  rows+=("$(printf '%-16s %7s %12s %9s %9s %14s %9s' "$target" "${elapsed}s" "$units" \
-    "$((units / elapsed))" "$cov" "$corpus" "$findings")")
+  per_cpu=$(awk -v n="$units" -v t="$cpu" 'BEGIN { printf "%d", (t > 0 ? n / t : 0) }')
+  rows+=("$(printf '%-16s %7s %12s %9s %12s %9s %14s %9s' "$target" "${elapsed}s" "$units" \
+    "$((units / elapsed))" "$per_cpu" "$cov" "$corpus" "$findings")")
 done
 
 {
   echo "Fuzz campaign of $started: ${seconds} s per target (the default is 600 s;"
   echo "FUZZ_SECONDS sets it), from the committed corpora, ASAN_OPTIONS=$ASAN_OPTIONS."
   [ -n "${FUZZ_NOTE:-}" ] && echo "$FUZZ_NOTE"
-  echo "inputs/s is wall-clock: on a shared machine it counts the share of the CPU the fuzzer got."
+  echo "inputs/s is wall-clock: on a shared machine it counts the share of the CPU the fuzzer got;"
+  echo "inputs/cpu-s divides by the CPU time the fuzzer used (start-up included)."
   echo "coverage: libFuzzer's covered edges; corpus: inputs/bytes at the end (committed and new)."
   echo
-  printf '%-16s %7s %12s %9s %9s %14s %9s\n' target time inputs inputs/s coverage corpus findings
+  printf '%-16s %7s %12s %9s %12s %9s %14s %9s\n' target time inputs inputs/s inputs/cpu-s coverage corpus \
+    findings
   printf '%s\n' "${rows[@]}"
 } >"$results"
 cat "$results"

@@ -1,6 +1,7 @@
 # The two commands of this project. Both install what they need first
-# (scripts/setup-deps.sh, as root on Debian 12).
-.PHONY: demo test native reference package clean
+# (scripts/setup-deps.sh, as root on Debian 12). `fuzz` and `soak` are the
+# long reliability runs, not part of `test`.
+.PHONY: demo test native reference package fuzz soak clean
 
 demo:
 	scripts/demo.sh
@@ -17,6 +18,14 @@ reference:
 # the documentation and the samples.
 package:
 	scripts/package.sh
+
+# Every fuzz target for FUZZ_SECONDS each (default 600); table in fuzz/results.txt.
+fuzz:
+	scripts/fuzz-campaign.sh
+
+# Reference-count cycles and the leak soak under Wine (SOAK_CYCLES, SOAK_CONTROLS).
+soak:
+	scripts/soak.sh
 
 native:
 	cmake --preset native && cmake --build --preset native -j2 && ctest --preset native

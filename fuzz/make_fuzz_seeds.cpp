@@ -1,6 +1,6 @@
 // Writes the seed corpus: saved controls as streams and as bags in the byte
 // form of fuzz_support.h. Run by hand when the stored format changes:
-//   make_fuzz_seeds <corpus folder>   (writes <folder>/stream and <folder>/bag)
+//   make_fuzz_seeds <corpus folder>   (writes <folder>/stream_loader and <folder>/bag_loader)
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -109,17 +109,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path root(argv[1]);
-    std::filesystem::create_directories(root / "stream");
-    std::filesystem::create_directories(root / "bag");
+    std::filesystem::create_directories(root / "stream_loader");
+    std::filesystem::create_directories(root / "bag_loader");
 
     Control plain;
     Control dressed;
     Dress(dressed);
-    Write(root / "stream" / "new-control", plain.SaveStream());
-    Write(root / "stream" / "menu-and-pictures", dressed.SaveStream());
-    Write(root / "bag" / "new-control", BagToBytes(plain.SaveBag()));
+    Write(root / "stream_loader" / "new-control", plain.SaveStream());
+    Write(root / "stream_loader" / "menu-and-pictures", dressed.SaveStream());
+    Write(root / "bag_loader" / "new-control", BagToBytes(plain.SaveBag()));
     MemoryPropertyBag bag = dressed.SaveBag();
-    Write(root / "bag" / "menu-and-pictures", BagToBytes(bag));
+    Write(root / "bag_loader" / "menu-and-pictures", BagToBytes(bag));
     // The same control as an older version wrote it: three-number keys, no
     // owner counts and no auto-drop switch.
     MemoryPropertyBag old;
@@ -131,9 +131,9 @@ int main(int argc, char** argv) {
     bag.Write("_Version", std::int32_t{0x00030001});
     bag.Erase("MenuAutoDrop");
     bag.Erase("MenuExchangeStyle");
-    Write(root / "bag" / "version-3-1", BagToBytes(bag));
+    Write(root / "bag_loader" / "version-3-1", BagToBytes(bag));
     bag.Write("_Version", std::int32_t{0x00010000});
     bag.Erase("Appearance");
-    Write(root / "bag" / "version-1-0", BagToBytes(bag));
+    Write(root / "bag_loader" / "version-1-0", BagToBytes(bag));
     return 0;
 }

@@ -1,52 +1,42 @@
 #!/usr/bin/env bash
-# Builds the loader fuzzers with clang (ASan and UBSan) in build/fuzz and runs
-# each for a bounded time from the checked-in seed corpus. Exits non-zero on
-# any finding (a crash, a sanitizer report, a timeout, a memory blow-up or a
-# failed round trip) or when the build fails. Leaks are left to the unit
-# tests under ASan: libFuzzer's per-input leak probe re-runs large inputs under
-# LeakSanitizer and would spend the time budget on that.
-#   FUZZ_SECONDS  seconds per harness (default 22; two harnesses, so under a
-#                 minute together with the slowest last input)
-#   JOBS          build parallelism (default 2)
+# What `make test` runs of the fuzzers: builds them with clang (ASan and UBSan)
+# in build/fuzz, replays every committed finding (fuzz/regressions/) and runs
+# each target of fuzz/targets.txt briefly from its committed corpus. Exits
+# non-zero on any finding (a crash, a sanitizer report, a timeout, a memory
+# blow-up or a failed check of the harness) or when the build fails.
+# scripts/fuzz-campaign.sh (`make fuzz`) runs the long campaigns.
+#   FUZZ_TOTAL_SECONDS  time shared by all targets (default 48, so that with
+#                       the slowest last inputs the whole stays under a minute)
+#   JOBS                build parallelism (default 2)
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-seconds=${FUZZ_SECONDS:-22}
-jobs=${JOBS:-2}
-build=build/fuzz
-harnesses=(stream_loader_fuzzer bag_loader_fuzzer)
-corpora=(stream bag)
+source scripts/fuzz-common.sh
+total=${FUZZ_TOTAL_SECONDS:-48}
+seconds=$((total / ${#fuzz_targets[@]}))
+[ "$seconds" -ge 1 ] || seconds=1
 
-mkdir -p build
-echo "== build fuzz"
-if ! { cmake --preset fuzz >/dev/null && cmake --build "$build" -j"$jobs" --target "${harnesses[@]}"; } \
-    >build/fuzz.build.log 2>&1; then
-  tail -40 build/fuzz.build.log
-  echo "fuzz: build failed"
-  exit 1
-fi
+fuzz_build_all || exit 1
 
 status=0
-for i in "${!harnesses[@]}"; do
-  harness=${harnesses[$i]}
-  seeds=fuzz/corpus/${corpora[$i]}
+for target in "${fuzz_targets[@]}"; do
+  fuzz_replay_regressions "$target" || { status=1; continue; }
   # New inputs go to a scratch folder, emptied first so that every run starts
-  # from the checked-in seeds and its start-up time stays bounded.
-  work=$build/work/${corpora[$i]}
-  artifacts=$build/artifacts/${corpora[$i]}/
+  # from the committed corpus and its start-up time stays bounded.
+  work=$fuzz_build/work/$target
+  artifacts=$fuzz_build/artifacts/$target/
   rm -rf "$work"
   mkdir -p "$work" "$artifacts"
-  dict=()
-  [ -f "fuzz/${corpora[$i]}.dict" ] && dict=(-dict="fuzz/${corpora[$i]}.dict")
-  echo "== fuzz $harness (${seconds}s)"
-  if ! "$build/fuzz/$harness" "$work" "$seeds" "${dict[@]}" -max_total_time="$seconds" -timeout=10 \
-      -rss_limit_mb=2048 -malloc_limit_mb=512 -max_len=65536 -detect_leaks=0 -print_final_stats=1 \
-      -artifact_prefix="$artifacts" >"$build/$harness.log" 2>&1; then
-    tail -60 "$build/$harness.log"
-    echo "fuzz: $harness found a problem (inputs in $artifacts)"
+  echo "== fuzz $target (${seconds}s)"
+  log=$fuzz_build/$target.log
+  if ! "$(fuzz_binary "$target")" "$work" "fuzz/corpus/$target" $(fuzz_dict "$target") "${fuzz_options[@]}" \
+      -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$artifacts" >"$log" 2>&1; then
+    tail -60 "$log"
+    echo "fuzz: $target found a problem (inputs in $artifacts)"
     status=1
   else
-    grep -E '^stat::number_of_executed_units' "$build/$harness.log" || true
+    units=$(sed -nE 's/^stat::number_of_executed_units: *//p' "$log")
+    echo "$target: $units inputs, $((units / seconds))/s"
   fi
 done
 [ "$status" -eq 0 ] && echo "fuzz: no findings"

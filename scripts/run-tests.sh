@@ -80,7 +80,7 @@ fi
 
 # The loaders read documents nobody here wrote: each fuzzer counts as one test.
 if JOBS=$jobs scripts/run-fuzzers.sh; then
-  passed=$((passed + 2))
+  passed=$((passed + $(grep -cE "^[A-Za-z]" fuzz/targets.txt)))
 else
   failed=$((failed + 1))
   broken+=("fuzzers: a finding or a failed build")

@@ -1,10 +1,12 @@
-// The four exports every in-process COM server has.
+// The four exports every in-process COM server has, and the count of live
+// GDI objects the soak test reads.
 #include "activex/brixeldemo.h"
 #include "activex/class_factory.h"
 #include "activex/control.h"
 #include "activex/module.h"
 #include "activex/page_classes.h"
 #include "activex/registration.h"
+#include "gdi/gdi_objects.h"
 
 #include <vector>
 
@@ -42,6 +44,10 @@ extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** o
 }
 
 extern "C" HRESULT WINAPI DllCanUnloadNow() { return ModuleInUse() ? S_FALSE : S_OK; }
+
+// GDI objects our drawing made and has not deleted yet: the system's own count
+// is not available under every Windows, and a soak run must see it stay level.
+extern "C" LONG WINAPI BrixelLiveGdiObjects() { return brixel::win::LiveGdiObjects(); }
 
 extern "C" HRESULT WINAPI DllRegisterServer() { return RegisterServer(); }
 

@@ -1,6 +1,8 @@
 #include "core/persist_control.h"
 
+#include <iterator>
 #include <type_traits>
+#include <vector>
 
 #include "core/dispids.h"
 
@@ -186,6 +188,18 @@ const MemberInfo* PersistedMember(const RecordField& field) {
     return nullptr;
 }
 
+// The persisting row of each step, looked up once: the table search per step
+// was most of the cost of a load or save.
+const std::vector<const MemberInfo*>& StepMembers() {
+    static const std::vector<const MemberInfo*> members = [] {
+        std::vector<const MemberInfo*> rows;
+        for (const Step& step : kSteps)
+            rows.push_back(step.special == Special::None ? PersistedMember(step.field) : nullptr);
+        return rows;
+    }();
+    return members;
+}
+
 void ExchangeMember(PropertyExchange& px, ButtonProperties& p, const MemberInfo& m,
                     const PropertyValue& def) {
     std::visit(
@@ -296,10 +310,11 @@ void ExchangeControl(PropertyExchange& px, ButtonModel& model, ModelHost& host, 
     ExchangeStockProperties(px, p, d);
 
     Target target{model, state, menu};
-    for (const Step& step : kSteps) {
-        if (step.special != Special::None) {
-            ExchangeSpecial(px, target, step.special);
-        } else if (const MemberInfo* m = PersistedMember(step.field)) {
+    const std::vector<const MemberInfo*>& members = StepMembers();
+    for (std::size_t i = 0; i < std::size(kSteps); ++i) {
+        if (kSteps[i].special != Special::None) {
+            ExchangeSpecial(px, target, kSteps[i].special);
+        } else if (const MemberInfo* m = members[i]) {
             ExchangeOrDefault(px, p, *m, d.For(*m), d.version >= m->since_version);
         }
     }

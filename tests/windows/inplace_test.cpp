@@ -245,6 +245,25 @@ TEST_F(InPlace, AltWithTheMnemonicClicks) {
     EXPECT_EQ(Count(DISPID_KEYDOWN), 1) << "after the control's KeyDown saw it";
 }
 
+// Forms hand the handle to SendMessage and SetWindowPos.
+TEST_F(InPlace, HWndIsTheWindowWhileItExists) {
+    const auto read_hwnd = [this] {
+        win::UniqueVariant value;
+        EXPECT_HRESULT_SUCCEEDED(Call(DISPID_HWND, DISPATCH_PROPERTYGET, nullptr, value.put()));
+        EXPECT_EQ(value->vt, VT_I4);
+        return value->lVal;
+    };
+    EXPECT_EQ(read_hwnd(), 0) << "before activation there is no window";
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(read_hwnd(), HandleToLong(window));
+    EXPECT_EQ(reinterpret_cast<HWND>(static_cast<LONG_PTR>(read_hwnd())), window) << "the handle survives the trip";
+    ComPtr<IOleInPlaceObject> inplace;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&inplace));
+    ASSERT_HRESULT_SUCCEEDED(inplace->InPlaceDeactivate());
+    EXPECT_EQ(read_hwnd(), 0) << "after deactivation";
+}
+
 struct CursorCase {
     short pointer;
     LPCWSTR expected;  // nullptr: no cursor at all

@@ -24,11 +24,13 @@ public:
     std::vector<DISPID> events;
     short down_button = 0;
     long down_x = -1, down_y = -1;
+    short key_down_shift = -1;
 
 private:
     void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
         if (id == DISPID_MOUSEMOVE) return;  // too many to list
         events.push_back(id);
+        if (id == DISPID_KEYDOWN && params.cArgs == 2) key_down_shift = params.rgvarg[0].iVal;
         if (id == DISPID_MOUSEDOWN && params.cArgs == 4) {
             down_button = params.rgvarg[3].iVal;
             down_x = params.rgvarg[1].lVal;
@@ -262,6 +264,28 @@ TEST_F(InPlace, HWndIsTheWindowWhileItExists) {
     ASSERT_HRESULT_SUCCEEDED(object_.As(&inplace));
     ASSERT_HRESULT_SUCCEEDED(inplace->InPlaceDeactivate());
     EXPECT_EQ(read_hwnd(), 0) << "after deactivation";
+}
+
+// VB-style forms pre-translate Tab and the arrows; KeyDown still sees the
+// modifiers the user holds.
+TEST_F(InPlace, PreTranslatedKeysReportTheHeldModifiers) {
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    ::SetFocus(window);
+    ComPtr<IOleInPlaceActiveObject> active;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&active));
+    SendKey(VK_SHIFT, false);
+    Pump(60);
+    log_.key_down_shift = -1;  // the Shift key's own KeyDown went by
+    MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    active->TranslateAccelerator(&tab);
+    SendKey(VK_SHIFT, true);
+    Pump(60);
+    EXPECT_EQ(log_.key_down_shift, 1) << "Shift+Tab";
+    log_.key_down_shift = -1;
+    MSG right{window, WM_KEYDOWN, VK_RIGHT, 0, 0, {}};
+    active->TranslateAccelerator(&right);
+    EXPECT_EQ(log_.key_down_shift, 0) << "the arrow alone";
 }
 
 struct CursorCase {

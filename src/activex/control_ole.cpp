@@ -161,7 +161,7 @@ HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
         if (window_ && window_->hwnd()) {
             window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));
         } else {
-            model_->PerformClick();
+            host_.MnemonicWithoutWindow();
         }
     } catch (...) {
         return E_FAIL;

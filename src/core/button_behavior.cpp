@@ -19,6 +19,7 @@ namespace brixel {
 //   Space up                      K               -                 KeyUp [ButtonToggled] Click
 //   focus lost                    any             M?                -
 //   menu starts to drop           P T or K        M?                - (its later left up clicks nothing)
+//   menu drops by itself          -               M                 MouseEnter
 //   timer while disabled          any             -                 -
 //
 // A toggle button flips `toggled` on every completed click.
@@ -413,8 +414,8 @@ void ButtonBehavior::MenuDropping() {
 }
 
 void ButtonBehavior::MenuAutoDropped() {
-    mouse_in_ = true;
     swallow_next_move_ = true;
+    if (!mouse_in_) EnterHover();
 }
 
 }  // namespace brixel

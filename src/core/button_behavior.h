@@ -166,8 +166,9 @@ public:
     void ToggleButtonChanged() { toggled_ = false; }
     void ActiveChanged(bool active);
     void SetMenuOpen(bool open) { menu_open_ = open; }
-    // The menu dropped by itself under the pointer: the pointer counts as in,
-    // and the next mouse move (caused by the popup) is not a real one.
+    // The menu drops by itself under the pointer: an entry like any other
+    // (sound, hot face, MouseEnter) unless the pointer was in already, and
+    // the next mouse move (caused by the popup) is not a real one.
     void MenuAutoDropped();
     void MenuLoopEnded() { swallow_next_move_ = false; }
     // A drop is starting: the press, whether by mouse or Space, ends without a

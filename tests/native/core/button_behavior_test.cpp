@@ -53,7 +53,10 @@ public:
     void PassFocusToNextControl() override { ++focus_passed; }
     void StartTimer(int id, int) override { timers[id] = true; }
     void StopTimer(int id) override { timers[id] = false; }
-    void Redraw(bool) override { ++redraws; }
+    void Redraw(bool) override {
+        ++redraws;
+        if (log_redraws) log.push_back(behavior->Flags().mouse_in ? "Redraw hot" : "Redraw");
+    }
     void ShowFocusBorder(bool) override {}
     void ShowHandCursor() override {}
     void RelayToTooltip(TooltipRelay, Point) override {}
@@ -88,6 +91,7 @@ public:
     void FireButtonToggled(bool t) override { Event(std::string("ButtonToggled ") + (t ? "1" : "0")); }
     void FireWhileMouseDown() override { Event("WhileMouseDown"); }
 
+    bool log_redraws = false;  // redraws join the event log, with the face they show
     bool zero_key_codes = false;
     bool value_during_click = false;
 
@@ -448,6 +452,19 @@ TEST_F(Behavior, AutoDropSwallowsTheNextMove) {
     EXPECT_EQ(Count("MouseMove"), 0);
     button.MouseMove({11, 10}, 0, 0);
     EXPECT_EQ(Count("MouseMove"), 1);
+}
+
+TEST_F(Behavior, AutoDropEntersLikeAnyOtherEntry) {
+    host.log_redraws = true;
+    button.MenuAutoDropped();
+    EXPECT_EQ(Events({"Redraw", "MouseEnter"}), (Strings{"Redraw hot", "MouseEnter"}));
+    EXPECT_EQ(host.sounds_mouse_in, 1) << "the mouse-in sound plays";
+    EXPECT_TRUE(host.timers[kHoverTimer]);
+    host.log.clear();
+    button.MenuLoopEnded();
+    button.MenuAutoDropped();  // dropped again with the pointer still in
+    EXPECT_EQ(Count("MouseEnter"), 0);
+    EXPECT_EQ(host.sounds_mouse_in, 1);
 }
 
 // Something drops the menu while the button is held down (a MouseDown

@@ -138,10 +138,7 @@ void ControlWindow::OnMenuLoopEnd() {
     if (!KeepDropSuppression(control_.model_->Props().MenuAutoDrop, key_closed, InDropPart(cursor))) {
         drop_suppressed_ = false;
     }
-    // The hover timer ends the hot state once the pointer is outside.
-    behavior_.SetMenuOpen(false);
     behavior_.MenuLoopEnded();
-    Repaint();
 }
 
 bool ControlWindow::InDropPart(POINT p) const {

@@ -467,6 +467,45 @@ TEST_F(Behavior, AutoDropEntersLikeAnyOtherEntry) {
     EXPECT_EQ(host.sounds_mouse_in, 1);
 }
 
+// The end of the popup's loop: one repaint, already without the menu-open
+// and (pointer outside) the hot look, and a MouseExit for the MouseEnter.
+TEST_F(Behavior, MenuLoopEndClearsTheHotLookBeforeItsRepaint) {
+    struct Row {
+        const char* name;
+        bool auto_dropped;
+        bool cursor_outside;
+        Strings expected;
+        bool hot_after;
+    } rows[] = {
+        {"hovered, closed outside", false, true, {"Redraw", "MouseExit"}, false},
+        {"auto-dropped, closed outside", true, true, {"Redraw", "MouseExit"}, false},
+        {"closed with the pointer inside", false, false, {"Redraw hot"}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ButtonBehavior fresh(host);
+        host.behavior = &fresh;
+        if (row.auto_dropped) {
+            fresh.MenuAutoDropped();
+        } else {
+            fresh.MouseMove({10, 10}, 0, 0);
+        }
+        fresh.SetMenuOpen(true);
+        host.cursor_outside = row.cursor_outside;
+        host.log.clear();
+        host.log_redraws = true;
+        fresh.MenuLoopEnded();
+        EXPECT_EQ(Events({"Redraw", "MouseExit"}), row.expected);
+        EXPECT_FALSE(fresh.Flags().menu_open);
+        EXPECT_EQ(fresh.Flags().mouse_in, row.hot_after);
+        EXPECT_EQ(host.timers[kHoverTimer], row.hot_after) << "the hover timer stops with the hot state";
+        host.log_redraws = false;
+        fresh.Timer(kHoverTimer);  // one already queued
+        EXPECT_EQ(Count("MouseExit"), row.hot_after ? 0 : 1) << "one MouseExit, not a second from the timer";
+        host.behavior = &button;
+    }
+}
+
 // Something drops the menu while the button is held down (a MouseDown
 // handler calling DropMenu, auto-drop over the strip during a press, a
 // mnemonic during Space): the press ends there and never clicks afterwards.

@@ -397,7 +397,7 @@ void ControlWindow::PlayButtonSound(SoundSlot slot) {
     if (choice.kind == SoundChoice::Kind::Memory) {
         PlayWaveAsync(SoundBlockData(*block));
     } else if (choice.kind == SoundChoice::Kind::Resource) {
-        PlayWaveAsync(WaveResource(ModuleHandle(), choice.resource_id));
+        PlayResourceSoundAsync(ModuleHandle(), choice.resource_id);
     }
 }
 

@@ -4,10 +4,12 @@
 #include "control_library.h"
 #include "dispatch_call.h"
 #include "dispatch_stub.h"
+#include "import_patch.h"
 #include "inplace_site.h"
 #include "input_support.h"
 
 #include <commctrl.h>
+#include <mmsystem.h>
 #include <olectl.h>
 
 #include <string>
@@ -286,6 +288,47 @@ TEST_F(InPlace, PreTranslatedKeysReportTheHeldModifiers) {
     MSG right{window, WM_KEYDOWN, VK_RIGHT, 0, 0, {}};
     active->TranslateAccelerator(&right);
     EXPECT_EQ(log_.key_down_shift, 0) << "the arrow alone";
+}
+
+// What the control last asked the system's sound player for.
+struct SoundRequest {
+    LPCWSTR sound = nullptr;
+    HMODULE module = nullptr;
+    DWORD flags = 0;
+    int calls = 0;
+} g_sound_request;
+
+BOOL WINAPI RecordPlaySound(LPCWSTR sound, HMODULE module, DWORD flags) {
+    g_sound_request = {sound, module, flags, g_sound_request.calls + 1};
+    return TRUE;
+}
+
+// Values 1 and 2 are the built-in sounds; another number has no sound of
+// ours, and the system's player is asked for it all the same, so that it
+// plays its default sound.
+TEST_F(InPlace, BuiltInSoundNumbersReachThePlayer) {
+    ImportPatch player(library_.get(), "winmm.dll", "PlaySoundW", reinterpret_cast<void*>(&RecordPlaySound));
+    ASSERT_TRUE(player.active()) << "the control plays through winmm's PlaySoundW";
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    for (const short value : {1, 5}) {
+        SCOPED_TRACE(value);
+        VARIANT sound = I2(value);
+        ASSERT_HRESULT_SUCCEEDED(Call(13, DISPATCH_PROPERTYPUT, &sound));  // ClickSound
+        g_sound_request = {};
+        ASSERT_HRESULT_SUCCEEDED(Call(116, DISPATCH_METHOD));  // PerformClick
+        ASSERT_EQ(g_sound_request.calls, 1);
+        EXPECT_NE(g_sound_request.flags & SND_ASYNC, 0u);
+        if (value == 1) {
+            EXPECT_NE(g_sound_request.flags & SND_MEMORY, 0u) << "our own wave, copied";
+        } else {
+            EXPECT_EQ(g_sound_request.flags & SND_RESOURCE, static_cast<DWORD>(SND_RESOURCE));
+            EXPECT_EQ(g_sound_request.flags & SND_NODEFAULT, 0u) << "the default sound may play";
+            EXPECT_EQ(g_sound_request.sound, MAKEINTRESOURCEW(105));
+            EXPECT_EQ(g_sound_request.module, library_.get());
+        }
+    }
+    EXPECT_EQ(Count(DISPID_CLICK), 2);
 }
 
 struct CursorCase {

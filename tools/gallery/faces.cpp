@@ -1,12 +1,21 @@
 // The face gallery: every appearance in every state a user meets, the split
 // and drop-down menu buttons, and the focus and default frames, each drawn by
-// DrawTheButton exactly as the control's window draws it.
+// DrawTheButton exactly as the control's window draws it: with the values the
+// control's own rules give (the Office 2003 preset) and cut to the window
+// region the control's window would have.
 #include "faces.h"
 
 #include "core/property_table.h"
+#include "core/xp_schemes.h"
 #include "pixel/classic_colours.h"
+#include "pixel/raster.h"
 #include "render/caption.h"
 #include "render/draw_button.h"
+#include "render/region_shape.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace brixel::tools {
 namespace {
@@ -57,6 +66,8 @@ void Configure(ButtonProperties& p, const Row& row) {
     p.Menu = row.menu;
     if (row.drop_down_only) p.MenuButtonStyle = kvnMenuButtonStyleDropDown;
     if (row.rounded) p.CornerStyle = u"1;1;1;1";
+    // Choosing the style runs its preset (borders, border styles, colours).
+    if (row.style == kvnAppearanceOffice2003Style) SetOffice2003LookDefaults(p, row.scheme);
     if (row.gradient) {
         p.Gradient = true;
         p.GradientColor1 = 0xFFFFFF;
@@ -100,6 +111,38 @@ PaintModel FaceModel(const Row& row, const Column& column, FontRef font, bool fa
     return m;
 }
 
+// Outside its window region a control shows nothing of its own: the page
+// shows through there, as the container does around the window.
+void ShowOnlyTheWindowRegion(Canvas& canvas, const Rect& at, const PaintModel& m) {
+    const Rect client{0, 0, at.Width(), at.Height()};
+    const RegionShape shape = ControlRegionShape(m.props, m.state, m.user_mode, client, false);
+    std::vector<std::vector<std::pair<int, int>>> covered(static_cast<std::size_t>(client.Height()));
+    const auto cover = [&](int y, int left, int right) {
+        if (y >= 0 && y < client.Height()) covered[static_cast<std::size_t>(y)].emplace_back(left, right);
+    };
+    for (const RegionPiece& piece : shape.pieces) {
+        if (piece.ellipse == Size{}) {
+            for (int y = piece.rect.top; y < piece.rect.bottom; ++y) cover(y, piece.rect.left, piece.rect.right);
+        } else {
+            for (const pixel::Span& span : pixel::RoundRectRegion(piece.rect, piece.ellipse)) {
+                cover(span.y, span.left, span.right);
+            }
+        }
+    }
+    for (int y = 0; y < client.Height(); ++y) {
+        auto& runs = covered[static_cast<std::size_t>(y)];
+        std::sort(runs.begin(), runs.end());
+        int x = 0;
+        for (const auto& [left, right] : runs) {
+            if (left > x) canvas.FillRect({at.left + x, at.top + y, at.left + left, at.top + y + 1}, Brush::Solid(kPaper));
+            x = std::max(x, right);
+        }
+        if (x < client.Width()) {
+            canvas.FillRect({at.left + x, at.top + y, at.right, at.top + y + 1}, Brush::Solid(kPaper));
+        }
+    }
+}
+
 Rect FaceRect(std::size_t row, std::size_t column) {
     const int x = kLabelWidth + static_cast<int>(column) * kCellWidth;
     const int y = kHeaderHeight + static_cast<int>(row) * kCellHeight;
@@ -135,8 +178,12 @@ void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives) {
     for (std::size_t r = 0; r < std::size(kRows); ++r) {
         const int y = kHeaderHeight + static_cast<int>(r) * kCellHeight;
         Label(canvas, kRows[r].title, {8, y, kLabelWidth, y + kCellHeight});
-        for (std::size_t c = 0; c < std::size(kColumns); ++c)
-            DrawTheButton(canvas, FaceRect(r, c), false, FaceModel(kRows[r], kColumns[c], font, fast_primitives));
+        for (std::size_t c = 0; c < std::size(kColumns); ++c) {
+            const Rect at = FaceRect(r, c);
+            const PaintModel m = FaceModel(kRows[r], kColumns[c], font, fast_primitives);
+            DrawTheButton(canvas, at, false, m);
+            ShowOnlyTheWindowRegion(canvas, at, m);
+        }
     }
 }
 

@@ -1,12 +1,14 @@
 // The face gallery: every appearance in every state a user meets, the split
 // and drop-down menu buttons, and the focus and default frames, each drawn by
 // DrawTheButton exactly as the control's window draws it: with the values the
-// control's own rules give (the Office 2003 preset) and cut to the window
-// region the control's window would have.
+// control's own property rules give when a user sets the row's properties
+// (the appearance's border colours, the Office 2003 preset), and cut to the
+// window region the control's window would have.
 #include "faces.h"
 
+#include "core/button_model.h"
+#include "core/dispids.h"
 #include "core/property_table.h"
-#include "core/xp_schemes.h"
 #include "pixel/classic_colours.h"
 #include "pixel/raster.h"
 #include "render/caption.h"
@@ -58,21 +60,59 @@ const Row kRows[] = {
     {.title = "Gradient, 3D", .appearance = kvn3D, .gradient = true},
 };
 
-void Configure(ButtonProperties& p, const Row& row) {
-    p.Appearance = row.appearance;
-    p.XPColorScheme = row.scheme;
-    p.AppearanceStyle = row.style;
-    p.CoolButton = row.cool;
-    p.Menu = row.menu;
-    if (row.drop_down_only) p.MenuButtonStyle = kvnMenuButtonStyleDropDown;
-    if (row.rounded) p.CornerStyle = u"1;1;1;1";
-    // Choosing the style runs its preset (borders, border styles, colours).
-    if (row.style == kvnAppearanceOffice2003Style) SetOffice2003LookDefaults(p, row.scheme);
+// A control at run time without a window, in the classic palette: the
+// property model runs its rules against it as it does inside the control.
+class GalleryHost final : public ModelHost, public BehaviorLink {
+public:
+    Rgb SystemColour(int index) const override { return pixel::kClassicColours.SystemColour(index); }
+    std::optional<bool> AmbientUserMode() const override { return true; }
+    std::u16string AmbientDisplayName() const override { return u"Command1"; }
+    std::optional<OleColor> AmbientBackColor() const override { return std::nullopt; }
+    std::optional<bool> AmbientDisplayAsDefault() const override { return std::nullopt; }
+    void MarkModified() override {}
+    void NotifyPropertyChanged(std::int32_t) override {}
+    void ShowMessage(std::u16string_view, MessageBoxIcon) override {}
+    void Repaint() override {}
+    void RebuildRegion() override {}
+    void ReapplyControlSize() override {}
+    void SetTooltip(std::u16string_view, bool) override {}
+    void EnableWindow(bool) override {}
+    void RefreshTranslucency() override {}
+    void ApplyMenuReadingDirection() override {}
+    int ClientHeight() const override { return kFace.Height(); }
+    CaptionMetrics CaptionTextMetrics(const FontDesc&) const override { return {13, 0}; }
+    std::int16_t DetectDesktopXPScheme() const override { return kvnXPBlueScheme; }
+    bool ParentIsWindowsForms() const override { return false; }
+    OpenedFile OpenFile(std::u16string_view) override { return {FileError::NotFound, nullptr}; }
+
+    InteractionState Interaction() const override { return {}; }
+    void ClearToggled() override {}
+    void ClearMenuOpen() override {}
+    void SetAutoDropArmed(bool) override {}
+    bool Value() const override { return false; }
+    void SetValue(bool) override {}
+    void PerformClick() override {}
+};
+
+// The row's properties set one by one, as a user or a script sets them.
+ButtonProperties Configure(const Row& row) {
+    GalleryHost host;
+    ButtonModel model(host, host);
+    const auto put = [&model](std::int32_t id, PropertyValue value) { model.Put(id, value); };
+    put(dispid::kCaption, std::u16string(u"&Print"));
+    put(dispid::kAppearance, row.appearance);
+    put(dispid::kXPColorScheme, row.scheme);
+    put(dispid::kAppearanceStyle, row.style);
+    put(dispid::kCoolButton, row.cool);
+    put(dispid::kMenu, row.menu);
+    if (row.drop_down_only) put(dispid::kMenuButtonStyle, std::int16_t{kvnMenuButtonStyleDropDown});
+    if (row.rounded) put(dispid::kCornerStyle, std::u16string(u"1;1;1;1"));
     if (row.gradient) {
-        p.Gradient = true;
-        p.GradientColor1 = 0xFFFFFF;
-        p.GradientColor2 = 0xC08040;
+        put(dispid::kGradient, true);
+        put(dispid::kGradientColor1, OleColor{0xFFFFFF});
+        put(dispid::kGradientColor2, OleColor{0xC08040});
     }
+    return model.Props();
 }
 
 // How a column changes the state.
@@ -100,9 +140,7 @@ void Label(Canvas& canvas, const char* text, const Rect& r) {
 // The model of the face in `row`, `column`, exactly as it is drawn.
 PaintModel FaceModel(const Row& row, const Column& column, FontRef font, bool fast_primitives) {
     PaintModel m;
-    m.props = NewControlProperties(u"Command1", SystemColourRef(kColourBtnFace));
-    m.props.Caption = u"&Print";
-    Configure(m.props, row);
+    m.props = Configure(row);
     m.system_colours = &pixel::kClassicColours;
     m.fonts = {font, font, font, font};
     m.fast_primitives = fast_primitives;

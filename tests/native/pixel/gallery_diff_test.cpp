@@ -193,9 +193,10 @@ Rgb PagePixel(const RgbImage& page, int x, int y) {
     return {page.pixels[at], page.pixels[at + 1], page.pixels[at + 2]};
 }
 
-// The page shows what a user sees: a style through the preset the control
-// runs when it is chosen, and a shaped window cut to its region.
-TEST_F(GalleryPages, FacesShowTheStylePresetAndTheWindowRegion) {
+// The page shows what a user sees: the values the control's rules give when
+// the row's properties are set (the flat border, the Office 2003 preset),
+// and a shaped window cut to its region.
+TEST_F(GalleryPages, FacesShowThePropertyRulesAndTheWindowRegion) {
     const RgbImage page = Page(false);
     const std::vector<GalleryFace> layout = Layout();
     const auto face = [&](const std::string& name) {
@@ -210,6 +211,8 @@ TEST_F(GalleryPages, FacesShowTheStylePresetAndTheWindowRegion) {
     EXPECT_EQ(PagePixel(page, rounded.right - 1, rounded.bottom - 1), kPage);
     EXPECT_NE(PagePixel(page, rounded.left, rounded.top + rounded.Height() / 2), kPage) << "the side stays";
     EXPECT_NE(PagePixel(page, square.left, square.top), kPage) << "a square face keeps its corner";
+    EXPECT_EQ(PagePixel(page, square.left, square.top + square.Height() / 2), (Rgb{0, 0, 0}))
+        << "switched to flat, the control takes the XP scheme's blue border back";
 
     const Rect office = face("Office 2003 / Normal");
     const Rect xp = face("XP, blue / Normal");

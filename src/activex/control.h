@@ -229,6 +229,10 @@ private:
     LONG freeze_count_ = 0;
     DWORD safety_ = 0;
     bool modified_ = false;
+    // Loaded, or given the container's defaults once it could ask for them:
+    // a later site must not reset it. InitNew without a site leaves it unset,
+    // so the first site still supplies the defaults (the caption's name).
+    bool initialised_ = false;
     win::UniqueAccelerators accelerators_;
     USHORT accelerator_count_ = 0;
 

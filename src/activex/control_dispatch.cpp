@@ -123,7 +123,12 @@ void CTavloCtrl::LiveFontChanged(DISPID id, const FontDesc& font) noexcept {
 
 // hWnd and ControlPointer are the control's, not the record's.
 std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept {
-    if (id == dispid::kHWnd) return PropertyValue(std::int32_t{0});
+    if (id == dispid::kHWnd) {
+        // Forms pass it on to SendMessage and SetWindowPos; a window handle
+        // keeps to 32 bits on x64 too, so the conversion loses nothing.
+        const HWND window = window_ ? window_->hwnd() : nullptr;
+        return PropertyValue(static_cast<std::int32_t>(HandleToLong(window)));
+    }
     if (id == dispid::kControlPointer) {
         // An address does not fit 32 bits in the x64 build, and a page that
         // scripts the control must not learn one: both read 0.

@@ -4,6 +4,7 @@
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "core/platform_caps.h"
+#include "core/state_selection.h"
 #include "activex/xp_scheme_registry.h"
 #include "activex/window_region.h"
 
@@ -175,13 +176,25 @@ void ControlModelHost::SetValue(bool value) {
     if (value) PerformClick();
 }
 
-// With a window the behaviour checks the click's conditions; without one
-// there is no state to check and the click step runs as a script asked.
+// With a window the behaviour checks the click's conditions; without one a
+// script's click still runs only when a user could have clicked the button.
 void ControlModelHost::PerformClick() {
     if (control_.window_ && control_.window_->hwnd()) {
         control_.window_->behavior().PerformClick();
         return;
     }
+    const ButtonProperties& p = control_.model_->Props();
+    if (p.Active && p.Enabled && !IsDropDownOnlyMenu(p)) ClickWithoutWindow();
+}
+
+// As with a window: an inactive button and a drop-down-only menu button
+// (which has no menu to drop without one) do not click.
+void ControlModelHost::MnemonicWithoutWindow() {
+    const ButtonProperties& p = control_.model_->Props();
+    if (p.Active && !IsDropDownOnlyMenu(p)) ClickWithoutWindow();
+}
+
+void ControlModelHost::ClickWithoutWindow() {
     value_ = true;
     control_.FireEvent(DISPID_CLICK);
     value_ = false;

@@ -46,8 +46,12 @@ public:
     bool Value() const override;
     void SetValue(bool value) override;
     void PerformClick() override;
+    // The container routed the mnemonic to a control without a window.
+    void MnemonicWithoutWindow();
 
 private:
+    void ClickWithoutWindow();
+
     CTavloCtrl& control_;
     InteractionState interaction_;
     bool value_ = false;

@@ -119,8 +119,10 @@ HRESULT CTavloCtrl::TranslateAccelerator(LPMSG msg) noexcept {
         case VK_RIGHT:
         case VK_UP:
         case VK_DOWN: {
+            // The message never reaches the window's own handler, so the
+            // modifiers are read here, as that handler would.
             const bool default_runs = window_->behavior().KeyDown(static_cast<std::int16_t>(msg->wParam),
-                                                                  (msg->lParam & (1 << 30)) != 0, 0);
+                                                                  (msg->lParam & (1 << 30)) != 0, ShiftState());
             return default_runs ? S_FALSE : S_OK;
         }
         default: return S_FALSE;

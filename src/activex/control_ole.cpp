@@ -20,18 +20,18 @@ static_assert(kMiscStatus == 0x21191);
 }  // namespace
 
 HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
-    const bool first_site = !site_ && site != nullptr;
     site_ = win::ComPtr<IOleClientSite>(site);
+    if (site == nullptr || initialised_) return S_OK;
     // A control placed fresh takes the container's defaults (its name as the
-    // caption) once it can ask; one already changed or loaded keeps its values.
-    if (first_site && !modified_) {
-        try {
-            model_->ResetToNewControl();
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
-        RebuildAccelerators();
+    // caption) once it can ask; one already changed keeps its values.
+    initialised_ = true;
+    if (modified_) return S_OK;
+    try {
+        model_->ResetToNewControl();
+    } catch (...) {
+        return E_OUTOFMEMORY;
     }
+    RebuildAccelerators();
     return S_OK;
 }
 
@@ -161,7 +161,7 @@ HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
         if (window_ && window_->hwnd()) {
             window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));
         } else {
-            model_->PerformClick();
+            host_.MnemonicWithoutWindow();
         }
     } catch (...) {
         return E_FAIL;

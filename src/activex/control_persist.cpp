@@ -219,11 +219,13 @@ HRESULT CTavloCtrl::InitNew() noexcept {
         return E_OUTOFMEMORY;
     }
     modified_ = false;
+    initialised_ = static_cast<bool>(site_);  // without a site the name is not known yet
     return S_OK;
 }
 
 HRESULT CTavloCtrl::Load(IStream* stream) noexcept {
     if (stream == nullptr) return E_POINTER;
+    initialised_ = true;  // even a load cut short keeps what it read
     try {
         StreamSource source(stream);
         OlePictureCodec pictures;
@@ -258,6 +260,7 @@ HRESULT CTavloCtrl::GetSizeMax(ULARGE_INTEGER* size) noexcept {
 
 HRESULT CTavloCtrl::Load(IPropertyBag* bag, IErrorLog*) noexcept {
     if (bag == nullptr) return E_POINTER;
+    initialised_ = true;  // even a load cut short keeps what it read
     try {
         ComPropertyBag adapter(bag);
         BagLoadExchange load(adapter);

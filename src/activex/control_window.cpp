@@ -23,14 +23,6 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"BrixelDemoButton";
 
-std::int16_t ShiftState() {
-    std::int16_t shift = 0;
-    if (::GetKeyState(VK_SHIFT) < 0) shift |= kShiftKey;
-    if (::GetKeyState(VK_CONTROL) < 0) shift |= kCtrlKey;
-    if (::GetKeyState(VK_MENU) < 0) shift |= kAltKey;
-    return shift;
-}
-
 std::int16_t HeldButtons(WPARAM wparam) {
     std::int16_t held = 0;
     if (wparam & MK_LBUTTON) held |= kButtonLeft;
@@ -101,6 +93,14 @@ private:
 };
 
 }  // namespace
+
+std::int16_t ShiftState() {
+    std::int16_t shift = 0;
+    if (::GetKeyState(VK_SHIFT) < 0) shift |= kShiftKey;
+    if (::GetKeyState(VK_CONTROL) < 0) shift |= kCtrlKey;
+    if (::GetKeyState(VK_MENU) < 0) shift |= kAltKey;
+    return shift;
+}
 
 ControlWindow::~ControlWindow() { Destroy(); }
 
@@ -386,7 +386,7 @@ void ControlWindow::PlayButtonSound(SoundSlot slot) {
     if (choice.kind == SoundChoice::Kind::Memory) {
         PlayWaveAsync(SoundBlockData(*block));
     } else if (choice.kind == SoundChoice::Kind::Resource) {
-        PlayWaveAsync(WaveResource(ModuleHandle(), choice.resource_id));
+        PlayResourceSoundAsync(ModuleHandle(), choice.resource_id);
     }
 }
 

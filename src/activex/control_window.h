@@ -23,6 +23,9 @@ inline constexpr DISPID kDispidMenuButtonPressed = 7;
 // Posted by a control to itself: an auto-drop decided in the message hook.
 inline constexpr UINT kUmAutoDropNow = WM_APP + 0x0BD0;
 
+// Shift, Ctrl and Alt as the keyboard holds them now, in the events' encoding.
+std::int16_t ShiftState();
+
 class ControlWindow final : public BehaviorHost {
 public:
     explicit ControlWindow(CTavloCtrl& control) noexcept : control_(control), behavior_(*this) {}

@@ -11,6 +11,7 @@ namespace brixel::activex::detail {
 struct FieldState {
     PageList list;                        // List: the rows as shown
     win::ComPtr<IPictureDisp> picture;    // Picture: what the preview shows
+    bool changed = false;                 // changed since the last load: Apply writes it
 };
 
 enum class FieldRead : std::uint8_t {

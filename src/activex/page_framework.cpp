@@ -6,6 +6,13 @@
 //   SetObjects may come in any state; while active it reloads the fields.
 //   dirty is set by a user change of a field and cleared by a load or a
 //   fully successful Apply.
+//
+// Apply writes only the fields changed since the last load (by the user, or
+// by the page's own rules in answer), in table order: a field the user left
+// alone may be stale, since writing one property can change others (the
+// appearance and style algorithms), and with several controls selected it
+// shows only the first one's value. After a successful Apply every field is
+// read back from the first control, so what those algorithms did shows.
 #include "activex/page_framework.h"
 
 #include "activex/module.h"
@@ -159,6 +166,10 @@ HRESULT PropertyPage::Apply() noexcept {
     std::vector<bool> skip(definition_.bindings.size(), false);
     for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
         const FieldBinding& binding = definition_.bindings[i];
+        if (!fields_[i].changed) {
+            skip[i] = true;
+            continue;
+        }
         std::wstring problem;
         const FieldRead read =
             RoutinesFor(binding.kind).read(window_, binding, fields_[i], values[i].put(), &problem);
@@ -169,8 +180,8 @@ HRESULT PropertyPage::Apply() noexcept {
         }
         skip[i] = read == FieldRead::Skip;
     }
-    // Every value goes to every object; the first error the controls raise
-    // is shown once, and the rest of the values are still written.
+    // Every changed value goes to every object; the first error the controls
+    // raise is shown once, and the rest of the values are still written.
     HRESULT first_error = S_OK;
     for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
         if (!skip[i]) WriteToEveryObject(definition_.bindings[i].property, *values[i].get(), &first_error);
@@ -178,6 +189,7 @@ HRESULT PropertyPage::Apply() noexcept {
     if (FAILED(first_error)) return first_error;
     const HRESULT extra = ApplyExtra();
     if (FAILED(extra)) return extra;
+    RereadFields();
     dirty_ = false;
     return S_OK;
 }
@@ -249,14 +261,24 @@ void PropertyPage::InitialiseFields() {
 
 void PropertyPage::LoadFields() {
     ++loading_;
-    if (!objects_.empty()) {
-        for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
-            LoadField(definition_.bindings[i], fields_[i], objects_.front().get());
-        }
-    }
+    LoadBoundFields();
     OnPageLoaded();
     --loading_;
     dirty_ = false;
+}
+
+void PropertyPage::RereadFields() {
+    ++loading_;
+    LoadBoundFields();
+    OnFieldsReread();
+    --loading_;
+}
+
+void PropertyPage::LoadBoundFields() {
+    for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
+        fields_[i].changed = false;
+        if (!objects_.empty()) LoadField(definition_.bindings[i], fields_[i], objects_.front().get());
+    }
 }
 
 void PropertyPage::LoadField(const FieldBinding& binding, FieldState& state, IDispatch* object) {

@@ -145,6 +145,9 @@ protected:
     // Runs after the bound fields were written to every object; a failure
     // keeps the page dirty. Report failures with ReportError first.
     virtual HRESULT ApplyExtra() { return S_OK; }
+    // After a successful Apply the bound fields were read back from the
+    // first object (what the control made of the values).
+    virtual void OnFieldsReread() {}
     // EditProperty for a DISPID no binding names; true when it took the focus.
     virtual bool FocusProperty(DISPID /*dispid*/) { return false; }
     // Owner-drawn statics that are not swatches or picture previews.
@@ -190,6 +193,8 @@ private:
     INT_PTR HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
     void InitialiseFields();
     void LoadFields();
+    void RereadFields();
+    void LoadBoundFields();
     void LoadField(const FieldBinding& binding, FieldState& state, IDispatch* object);
     HRESULT ApplyField(const FieldBinding& binding, FieldState& state, bool* reported);
     bool HandleCommand(int id, int code);

@@ -56,6 +56,7 @@ protected:
     void OnPageLoaded() override {
         for (const GradientGroup& group : kGroups) EnforceRules(group);
     }
+    void OnFieldsReread() override { OnPageLoaded(); }
 
     void OnFieldChanged(int id) override {
         for (const GradientGroup& group : kGroups) {

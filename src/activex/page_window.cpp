@@ -130,6 +130,9 @@ bool PropertyPage::HandleHelperButton(const FieldBinding& b, FieldState& state, 
 
 void PropertyPage::FieldChanged(int id) {
     if (Loading()) return;
+    for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
+        if (definition_.bindings[i].id == id) fields_[i].changed = true;
+    }
     MarkDirty();
     OnFieldChanged(id);
 }

@@ -138,10 +138,7 @@ void ControlWindow::OnMenuLoopEnd() {
     if (!KeepDropSuppression(control_.model_->Props().MenuAutoDrop, key_closed, InDropPart(cursor))) {
         drop_suppressed_ = false;
     }
-    // The hover timer ends the hot state once the pointer is outside.
-    behavior_.SetMenuOpen(false);
     behavior_.MenuLoopEnded();
-    Repaint();
 }
 
 bool ControlWindow::InDropPart(POINT p) const {
@@ -184,14 +181,8 @@ void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
     const MenuPoint screen = UnpackProbePoint(static_cast<std::uint32_t>(lparam));
     if (!AutoDropAllowed(POINT{screen.x, screen.y})) return;
     const HWND window = hwnd_;
-    const bool was_hot = behavior_.Flags().mouse_in;
     behavior_.MenuAutoDropped();
-    if (!was_hot) {
-        StartTimer(kHoverTimer, kTimerPeriodMs);
-        Repaint();
-        FireMouseEnter();
-        if (hwnd_ != window) return;
-    }
+    if (hwnd_ != window) return;
     // The probe arrives inside the message hook, where the system calls no
     // hook again: a popup tracked from there would see no hand-over and no
     // shortcut. It drops from the window's own queue instead, once, and only

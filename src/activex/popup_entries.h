@@ -33,9 +33,9 @@ inline constexpr std::size_t kPopupRoot = std::numeric_limits<std::size_t>::max(
 struct PopupEntry {
     MenuItemFields item;  // a copy taken when the popup was built
     bool parent = false;  // opens a sub-popup; has no command number
-    // Drawn grey and not choosable: the item or one of its ancestors is
-    // disabled. A disabled parent still opens its sub-popup, whose entries
-    // are grey in turn.
+    // Drawn grey and not choosable: the item itself is disabled. A disabled
+    // parent still opens its sub-popup, and each entry there follows its
+    // own record.
     bool greyed = false;
     std::uint32_t command = 0;
     std::size_t owner = kPopupRoot;  // the parent entry whose sub-popup holds it
@@ -47,7 +47,7 @@ public:
     // left out with its whole subtree.
     void Build(const MenuItemList& top) {
         Clear();
-        AddList(top, kPopupRoot, false, 0);
+        AddList(top, kPopupRoot, 0);
     }
     void Clear() {
         entries_.clear();
@@ -67,19 +67,19 @@ private:
     // Deeper than any tree the rules and the loaders allow; a guard only.
     static constexpr int kDepthGuard = 16;
 
-    void AddList(const MenuItemList& list, std::size_t owner, bool greyed, int depth) {
+    void AddList(const MenuItemList& list, std::size_t owner, int depth) {
         if (depth > kDepthGuard) return;
         for (const MenuItemRecord& record : list) {
             if (!record.visible) continue;
             PopupEntry entry{static_cast<const MenuItemFields&>(record), record.has_sub_items || !record.SubItems().empty(),
-                             greyed || !record.enabled, 0, owner};
+                             !record.enabled, 0, owner};
             if (!entry.parent) {
                 if (by_command_.size() >= kMaxPopupCommand) continue;
                 by_command_.push_back(entries_.size());
                 entry.command = static_cast<std::uint32_t>(by_command_.size());
             }
             entries_.push_back(std::move(entry));
-            if (entries_.back().parent) AddList(record.SubItems(), entries_.size() - 1, entries_.back().greyed, depth + 1);
+            if (entries_.back().parent) AddList(record.SubItems(), entries_.size() - 1, depth + 1);
         }
     }
 

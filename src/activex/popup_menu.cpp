@@ -99,7 +99,7 @@ bool OwnerDrawPopup::Build(const MenuItemList& top, bool right_to_left) {
         const auto data = reinterpret_cast<LPCWSTR>(PopupEntries::ItemData(i));
         if (entry.parent) {
             // Not greyed by the system, so a disabled parent still opens; it
-            // is painted grey and its entries are greyed.
+            // is painted grey and each of its entries follows its own record.
             win::UniqueMenu sub(::CreatePopupMenu());
             if (sub && ::AppendMenuW(target, MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(sub.get()), data)) {
                 sub_menus[i] = sub.release();  // owned by its entry from now on

@@ -45,6 +45,15 @@ bool PlayWaveAsync(std::span<const std::uint8_t> wave) {
     return true;
 }
 
+bool PlayResourceSoundAsync(HMODULE module, int id) {
+    if (const auto wave = WaveResource(module, id); !wave.empty()) return PlayWaveAsync(wave);
+    // The player finds no such resource and falls back to the default sound
+    // (no SND_NODEFAULT here): no bytes of this module are being played.
+    KeepMultimediaLoaded();
+    std::lock_guard lock(g_mutex);
+    return ::PlaySoundW(MAKEINTRESOURCEW(id), module, SND_RESOURCE | SND_ASYNC) != FALSE;
+}
+
 std::span<const std::uint8_t> WaveResource(HMODULE module, int id) {
     HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), L"WAVE");
     if (found == nullptr) return {};

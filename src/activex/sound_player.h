@@ -21,4 +21,9 @@ bool PlayWaveAsync(std::span<const std::uint8_t> wave);
 // The bytes of a WAVE resource of `module`; empty when it has none by that number.
 std::span<const std::uint8_t> WaveResource(HMODULE module, int id);
 
+// Plays the module's WAVE resource `id` as PlayWaveAsync does. A number the
+// module has no resource for is still handed to the system's player, which
+// then plays the system's default sound.
+bool PlayResourceSoundAsync(HMODULE module, int id);
+
 }  // namespace brixel::activex

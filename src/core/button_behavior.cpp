@@ -22,6 +22,8 @@ namespace brixel {
 //   Space up                      K               -                 KeyUp [ButtonToggled] Click
 //   focus lost                    any             M?                -
 //   menu starts to drop           P T or K        M?                - (its later left up clicks nothing)
+//   menu drops by itself          -               M                 MouseEnter
+//   menu loop ends, pointer out   M               -                 MouseExit (after the repaint)
 //   timer while disabled          any             -                 -
 //
 // A toggle button flips `toggled` on every completed click.
@@ -432,8 +434,20 @@ void ButtonBehavior::MenuDropping() {
 }
 
 void ButtonBehavior::MenuAutoDropped() {
-    mouse_in_ = true;
     swallow_next_move_ = true;
+    if (!mouse_in_) EnterHover();
+}
+
+void ButtonBehavior::MenuLoopEnded() {
+    menu_open_ = false;
+    swallow_next_move_ = false;
+    const bool left = mouse_in_ && host_.CursorOutsideClient();
+    if (left) {
+        mouse_in_ = false;
+        host_.StopTimer(kHoverTimer);
+    }
+    host_.Redraw(false);
+    if (left && host_.WindowAlive()) host_.FireMouseExit();
 }
 
 }  // namespace brixel

@@ -171,10 +171,14 @@ public:
     void ToggleButtonChanged() { toggled_ = false; }
     void ActiveChanged(bool active);
     void SetMenuOpen(bool open) { menu_open_ = open; }
-    // The menu dropped by itself under the pointer: the pointer counts as in,
-    // and the next mouse move (caused by the popup) is not a real one.
+    // The menu drops by itself under the pointer: an entry like any other
+    // (sound, hot face, MouseEnter) unless the pointer was in already, and
+    // the next mouse move (caused by the popup) is not a real one.
     void MenuAutoDropped();
-    void MenuLoopEnded() { swallow_next_move_ = false; }
+    // The popup's loop ended: the menu-open look goes, and with the pointer
+    // outside so does the hot look, before the one repaint; a MouseEnter
+    // then gets its MouseExit.
+    void MenuLoopEnded();
     // A drop is starting: the press, whether by mouse or Space, ends without a
     // click (the popup's loop takes the button-up and the keys).
     void MenuDropping();

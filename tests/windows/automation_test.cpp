@@ -150,6 +150,66 @@ TEST_F(Automation, ClickReachesASinkFoundThroughClassInfo) {
     EXPECT_EQ(sink.refs, 1u) << "the control must release its sinks";
 }
 
+// A script clicks a control that has no window (a container that never
+// activated it): the click comes only when a user could have clicked.
+struct WindowlessClickRow {
+    const char* name;
+    bool active;
+    bool enabled;
+    bool drop_down_only;
+    std::size_t clicks_by_code;  // PerformClick, PerformClickActions and Value = True, each
+    std::size_t clicks_by_mnemonic;
+};
+
+TEST_F(Automation, WindowlessClicksFollowActiveAndEnabled) {
+    const WindowlessClickRow rows[] = {
+        {"active and enabled", true, true, false, 1, 1},
+        {"disabled: only the mnemonic", true, false, false, 0, 1},
+        {"inactive", false, true, false, 0, 0},
+        {"drop-down-only menu button", true, true, true, 0, 0},
+    };
+    ComPtr<IConnectionPoint> point = EventPoint();
+    ASSERT_TRUE(point);
+    ComPtr<IOleControl> ole_control;
+    ASSERT_HRESULT_SUCCEEDED(control_.As(&ole_control));
+    win::UniqueBstr caption(L"&Save");
+    VARIANT text{};
+    text.vt = VT_BSTR;
+    text.bstrVal = caption.get();
+    ASSERT_HRESULT_SUCCEEDED(Put(DISPID_CAPTION, text));
+    for (const WindowlessClickRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        VARIANT flag{};
+        flag.vt = VT_BOOL;
+        flag.boolVal = row.active ? VARIANT_TRUE : VARIANT_FALSE;
+        ASSERT_HRESULT_SUCCEEDED(Put(IdOf(L"Active"), flag));
+        flag.boolVal = row.enabled ? VARIANT_TRUE : VARIANT_FALSE;
+        ASSERT_HRESULT_SUCCEEDED(Put(DISPID_ENABLED, flag));
+        flag.boolVal = row.drop_down_only ? VARIANT_TRUE : VARIANT_FALSE;
+        ASSERT_HRESULT_SUCCEEDED(Put(IdOf(L"Menu"), flag));
+        VARIANT style{};
+        style.vt = VT_I2;
+        style.iVal = kvnMenuButtonStyleDropDown;
+        ASSERT_HRESULT_SUCCEEDED(Put(IdOf(L"MenuButtonStyle"), style));
+
+        RecordingSink sink;
+        DWORD cookie = 0;
+        ASSERT_HRESULT_SUCCEEDED(point->Advise(&sink, &cookie));
+        ASSERT_HRESULT_SUCCEEDED(Call(IdOf(L"PerformClick")));
+        ASSERT_HRESULT_SUCCEEDED(Call(IdOf(L"PerformClickActions")));
+        VARIANT on{};
+        on.vt = VT_BOOL;
+        on.boolVal = VARIANT_TRUE;
+        ASSERT_HRESULT_SUCCEEDED(Put(IdOf(L"Value"), on));
+        EXPECT_EQ(sink.events.size(), 3 * row.clicks_by_code) << "by code";
+        sink.events.clear();
+        MSG mnemonic{nullptr, WM_SYSKEYDOWN, 'S', 0, 0, {}};
+        ASSERT_HRESULT_SUCCEEDED(ole_control->OnMnemonic(&mnemonic));
+        EXPECT_EQ(sink.events.size(), row.clicks_by_mnemonic) << "by the mnemonic";
+        ASSERT_HRESULT_SUCCEEDED(point->Unadvise(cookie));
+    }
+}
+
 TEST_F(Automation, UnknownOutgoingInterfacesHaveNoConnectionPoint) {
     ComPtr<IConnectionPointContainer> container;
     ASSERT_HRESULT_SUCCEEDED(control_.As(&container));

@@ -4,10 +4,12 @@
 #include "control_library.h"
 #include "dispatch_call.h"
 #include "dispatch_stub.h"
+#include "import_patch.h"
 #include "inplace_site.h"
 #include "input_support.h"
 
 #include <commctrl.h>
+#include <mmsystem.h>
 #include <olectl.h>
 
 #include <string>
@@ -24,11 +26,13 @@ public:
     std::vector<DISPID> events;
     short down_button = 0;
     long down_x = -1, down_y = -1;
+    short key_down_shift = -1;
 
 private:
     void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
         if (id == DISPID_MOUSEMOVE) return;  // too many to list
         events.push_back(id);
+        if (id == DISPID_KEYDOWN && params.cArgs == 2) key_down_shift = params.rgvarg[0].iVal;
         if (id == DISPID_MOUSEDOWN && params.cArgs == 4) {
             down_button = params.rgvarg[3].iVal;
             down_x = params.rgvarg[1].lVal;
@@ -243,6 +247,88 @@ TEST_F(InPlace, AltWithTheMnemonicClicks) {
     MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_EQ(active->TranslateAccelerator(&tab), S_FALSE) << "Tab goes on to the container";
     EXPECT_EQ(Count(DISPID_KEYDOWN), 1) << "after the control's KeyDown saw it";
+}
+
+// Forms hand the handle to SendMessage and SetWindowPos.
+TEST_F(InPlace, HWndIsTheWindowWhileItExists) {
+    const auto read_hwnd = [this] {
+        win::UniqueVariant value;
+        EXPECT_HRESULT_SUCCEEDED(Call(DISPID_HWND, DISPATCH_PROPERTYGET, nullptr, value.put()));
+        EXPECT_EQ(value->vt, VT_I4);
+        return value->lVal;
+    };
+    EXPECT_EQ(read_hwnd(), 0) << "before activation there is no window";
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(read_hwnd(), HandleToLong(window));
+    EXPECT_EQ(reinterpret_cast<HWND>(static_cast<LONG_PTR>(read_hwnd())), window) << "the handle survives the trip";
+    ComPtr<IOleInPlaceObject> inplace;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&inplace));
+    ASSERT_HRESULT_SUCCEEDED(inplace->InPlaceDeactivate());
+    EXPECT_EQ(read_hwnd(), 0) << "after deactivation";
+}
+
+// VB-style forms pre-translate Tab and the arrows; KeyDown still sees the
+// modifiers the user holds.
+TEST_F(InPlace, PreTranslatedKeysReportTheHeldModifiers) {
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    ::SetFocus(window);
+    ComPtr<IOleInPlaceActiveObject> active;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&active));
+    SendKey(VK_SHIFT, false);
+    Pump(60);
+    log_.key_down_shift = -1;  // the Shift key's own KeyDown went by
+    MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    active->TranslateAccelerator(&tab);
+    SendKey(VK_SHIFT, true);
+    Pump(60);
+    EXPECT_EQ(log_.key_down_shift, 1) << "Shift+Tab";
+    log_.key_down_shift = -1;
+    MSG right{window, WM_KEYDOWN, VK_RIGHT, 0, 0, {}};
+    active->TranslateAccelerator(&right);
+    EXPECT_EQ(log_.key_down_shift, 0) << "the arrow alone";
+}
+
+// What the control last asked the system's sound player for.
+struct SoundRequest {
+    LPCWSTR sound = nullptr;
+    HMODULE module = nullptr;
+    DWORD flags = 0;
+    int calls = 0;
+} g_sound_request;
+
+BOOL WINAPI RecordPlaySound(LPCWSTR sound, HMODULE module, DWORD flags) {
+    g_sound_request = {sound, module, flags, g_sound_request.calls + 1};
+    return TRUE;
+}
+
+// Values 1 and 2 are the built-in sounds; another number has no sound of
+// ours, and the system's player is asked for it all the same, so that it
+// plays its default sound.
+TEST_F(InPlace, BuiltInSoundNumbersReachThePlayer) {
+    ImportPatch player(library_.get(), "winmm.dll", "PlaySoundW", reinterpret_cast<void*>(&RecordPlaySound));
+    ASSERT_TRUE(player.active()) << "the control plays through winmm's PlaySoundW";
+    const HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    for (const short value : {1, 5}) {
+        SCOPED_TRACE(value);
+        VARIANT sound = I2(value);
+        ASSERT_HRESULT_SUCCEEDED(Call(13, DISPATCH_PROPERTYPUT, &sound));  // ClickSound
+        g_sound_request = {};
+        ASSERT_HRESULT_SUCCEEDED(Call(116, DISPATCH_METHOD));  // PerformClick
+        ASSERT_EQ(g_sound_request.calls, 1);
+        EXPECT_NE(g_sound_request.flags & SND_ASYNC, 0u);
+        if (value == 1) {
+            EXPECT_NE(g_sound_request.flags & SND_MEMORY, 0u) << "our own wave, copied";
+        } else {
+            EXPECT_EQ(g_sound_request.flags & SND_RESOURCE, static_cast<DWORD>(SND_RESOURCE));
+            EXPECT_EQ(g_sound_request.flags & SND_NODEFAULT, 0u) << "the default sound may play";
+            EXPECT_EQ(g_sound_request.sound, MAKEINTRESOURCEW(105));
+            EXPECT_EQ(g_sound_request.module, library_.get());
+        }
+    }
+    EXPECT_EQ(Count(DISPID_CLICK), 2);
 }
 
 struct CursorCase {

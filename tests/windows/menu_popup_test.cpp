@@ -332,6 +332,28 @@ TEST_F(MenuPopup, KeyboardChoiceInASubMenuReportsItsId) {
     EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse, {kMenuItemClicked, 11}}));
 }
 
+// Recent is disabled but still opens; its enabled entry is choosable.
+TEST_F(MenuPopup, EnabledEntryUnderADisabledParentIsChosen) {
+    HWND window = ActivateWithMenu();
+    ASSERT_NE(window, nullptr);
+    MoveTo(Screen(window, 80, 12));
+    Driver driver([] {
+        if (!WaitForPopup(true)) return;
+        ::Sleep(100);
+        Press(VK_DOWN);   // File
+        Press(VK_RIGHT);  // opens File, Open selected
+        Press(VK_DOWN);   // Recent
+        Press(VK_RIGHT);  // opens Recent, a.txt selected
+        ::Sleep(100);
+        Press(VK_RETURN);
+        // A refused choice leaves the popup open: close it for the next test.
+        for (int i = 0; i < 3 && !WaitForPopup(false, 1000); ++i) Press(VK_ESCAPE);
+    });
+    Click();
+    driver.PumpUntilDone();
+    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse, {kMenuItemClicked, 121}}));
+}
+
 TEST_F(MenuPopup, InvisibleParentHidesItsSubtreeAndEntriesAreOwnerDrawn) {
     Put(kMenuBackColor, I4(RGB(250, 240, 200)));
     HWND window = ActivateWithMenu();

@@ -5,6 +5,7 @@
 #include "dispatch_call.h"
 #include "memory_bag.h"
 #include "test_site.h"
+#include "wave_file.h"
 
 #include <algorithm>
 #include <vector>
@@ -217,6 +218,97 @@ TEST_F(Persistence, InitNewGivesTheDefaults) {
     EXPECT_EQ(v->iVal, 0);
     ASSERT_HRESULT_SUCCEEDED(CallControl(control.get(), L"CaptionMargins", DISPATCH_PROPERTYGET, {}, v.put()));
     EXPECT_STREQ(v->bstrVal, L"6;6;6;6");
+}
+
+// The bytes a control saves into a stream: equal bytes, equal controls.
+std::vector<std::uint8_t> StreamBytes(IUnknown* control) {
+    ComPtr<IPersistStreamInit> saver;
+    ComPtr<IStream> stream;
+    std::vector<std::uint8_t> bytes;
+    if (FAILED(control->QueryInterface(IID_IPersistStreamInit, saver.put_void())) ||
+        FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, stream.put())) || FAILED(saver->Save(stream.get(), FALSE))) {
+        return bytes;
+    }
+    STATSTG stat{};
+    stream->Stat(&stat, STATFLAG_NONAME);
+    bytes.resize(static_cast<std::size_t>(stat.cbSize.QuadPart));
+    stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    ULONG read = 0;
+    stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read);
+    return bytes;
+}
+
+// Some containers load a document into the control before they site it, or
+// site it again later: neither site may replace what was loaded.
+TEST_F(Persistence, SitingALoadedControlKeepsEverythingItLoaded) {
+    ComPtr<IDispatch> first = NewControl();
+    Configure(first.get());
+    ASSERT_HRESULT_SUCCEEDED(CallControl(first.get(), L"MouseInBackColor", DISPATCH_PROPERTYPUT, {I4(0x0000FF)}));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(first.get(), L"FontColor", DISPATCH_PROPERTYPUT, {I4(0x00FF00)}));
+    PICTDESC desc{};
+    desc.cbSizeofstruct = sizeof desc;
+    desc.picType = PICTYPE_BITMAP;
+    desc.bmp.hbitmap = ::CreateBitmap(8, 6, 1, 32, nullptr);  // the picture object owns it
+    ComPtr<IPictureDisp> picture;
+    ASSERT_HRESULT_SUCCEEDED(::OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, picture.put_void()));
+    VARIANT picture_value{};
+    picture_value.vt = VT_DISPATCH;
+    picture_value.pdispVal = picture.get();
+    ASSERT_HRESULT_SUCCEEDED(CallControl(first.get(), L"Picture", DISPATCH_PROPERTYPUT, {picture_value}));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(first.get(), L"ClickSound", DISPATCH_PROPERTYPUT, {I2(99)}));
+    ComPtr<IPersistPropertyBag> saver;
+    ASSERT_HRESULT_SUCCEEDED(first.As(&saver));
+    MemoryPropertyBag bag;
+    ASSERT_HRESULT_SUCCEEDED(saver->Save(&bag, TRUE, TRUE));
+    const std::vector<std::uint8_t> wave = MinimalWave();
+    SAFEARRAY* sound = ::SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(wave.size()));
+    ASSERT_NE(sound, nullptr);
+    std::copy(wave.begin(), wave.end(), static_cast<std::uint8_t*>(sound->pvData));
+    bag.values[L"_ClickSoundMemory"].put()->vt = VT_ARRAY | VT_UI1;
+    bag.values[L"_ClickSoundMemory"].get()->parray = sound;
+
+    ComPtr<IOleObject> second;
+    ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, second.put_void()));
+    ComPtr<IPersistPropertyBag> loader;
+    ASSERT_HRESULT_SUCCEEDED(second.As(&loader));
+    ASSERT_HRESULT_SUCCEEDED(loader->Load(&bag, nullptr));
+    const std::vector<std::uint8_t> loaded = StreamBytes(second.get());
+    ASSERT_GT(loaded.size(), wave.size()) << "the stored sound is part of what was loaded";
+
+    TestSite other;
+    other.display_name = L"Command2";
+    ASSERT_HRESULT_SUCCEEDED(second->SetClientSite(&site_));
+    EXPECT_EQ(StreamBytes(second.get()), loaded) << "after the first site";
+    ASSERT_HRESULT_SUCCEEDED(second->SetClientSite(nullptr));
+    ASSERT_HRESULT_SUCCEEDED(second->SetClientSite(&other));
+    EXPECT_EQ(StreamBytes(second.get()), loaded) << "after a second site";
+    ComPtr<IDispatch> control;
+    ASSERT_HRESULT_SUCCEEDED(second.As(&control));
+    ExpectConfigured(control.get());
+    second->SetClientSite(nullptr);
+}
+
+// A container that calls InitNew before it sites the control still gives it
+// its name as the caption; a change made in between is kept.
+TEST_F(Persistence, InitNewBeforeTheSiteStillTakesTheContainersName) {
+    for (const bool changed_before_site : {false, true}) {
+        SCOPED_TRACE(changed_before_site ? "changed before the site" : "unchanged");
+        ComPtr<IOleObject> object;
+        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object.put_void()));
+        ComPtr<IPersistStreamInit> persist;
+        ASSERT_HRESULT_SUCCEEDED(object.As(&persist));
+        ASSERT_HRESULT_SUCCEEDED(persist->InitNew());
+        ComPtr<IDispatch> control;
+        ASSERT_HRESULT_SUCCEEDED(object.As(&control));
+        if (changed_before_site) {
+            ASSERT_HRESULT_SUCCEEDED(CallControl(control.get(), L"Caption", DISPATCH_PROPERTYPUT, {Text(L"Mine")}));
+        }
+        ASSERT_HRESULT_SUCCEEDED(object->SetClientSite(&site_));
+        win::UniqueVariant caption;
+        ASSERT_HRESULT_SUCCEEDED(CallControl(control.get(), L"Caption", DISPATCH_PROPERTYGET, {}, caption.put()));
+        EXPECT_STREQ(caption->bstrVal, changed_before_site ? L"Mine" : L"Command1");
+        object->SetClientSite(nullptr);
+    }
 }
 
 }  // namespace

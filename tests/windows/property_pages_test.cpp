@@ -1,7 +1,9 @@
 #include "activex/brixeldemo.h"
 #include "activex/resource_ids.h"
 #include "message_box_watcher.h"
+#include "memory_bag.h"
 #include "page_test_support.h"
+#include "wave_file.h"
 
 #include <string>
 
@@ -190,6 +192,98 @@ TEST_F(PropertyPages, AColourThatDoesNotReadIsReportedAndNothingIsWritten) {
     EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(control.GetI4(L"BackColor"), 0x00FF00);
     EXPECT_NE(control.GetText(L"Caption"), L"Not yet");
+}
+
+// --- Apply writes what the user changed --------------------------------------------
+
+// A property kept only in the stored form: what a save writes under `key`.
+bool StoredFlag(const SitedControl& control, const wchar_t* key) {
+    win::ComPtr<IPersistPropertyBag> persist;
+    if (FAILED(control.unknown()->QueryInterface(IID_IPersistPropertyBag, persist.put_void()))) return false;
+    MemoryPropertyBag bag;
+    persist->Save(&bag, FALSE, TRUE);
+    const auto found = bag.values.find(key);
+    return found != bag.values.end() && found->second.get()->vt == VT_BOOL &&
+           found->second.get()->boolVal != VARIANT_FALSE;
+}
+
+// Switching to Flat takes back the XP scheme's border colour; the stale blue
+// in the untouched border field must not be written back over it.
+TEST_F(PropertyPages, AppearanceChangeKeepsWhatTheControlDerivesFromIt) {
+    SitedControl control(library_);
+    ASSERT_HRESULT_SUCCEEDED(control.PutI2(L"Appearance", 2));  // XP style: the scheme's border
+    const LONG xp_border = control.GetI4(L"BorderColor");
+    ASSERT_NE(xp_border, 0);
+    PageFrame frame(library_, CLSID_TavloPropPage, {&control});
+    ASSERT_TRUE(frame.Choose(IDC_APPEARANCE, L"0 - Flat"));
+    ASSERT_HRESULT_SUCCEEDED(frame.page()->Apply());
+    EXPECT_EQ(control.GetI4(L"BorderColor"), 0);
+    EXPECT_FALSE(StoredFlag(control, L"CustomBorderColor"));
+    EXPECT_EQ(frame.Text(IDC_BORDER_COLOR), L"0") << "the page shows what the control made of it";
+    EXPECT_FALSE(frame.dirty());
+}
+
+// The Office 2003 preset sets borders, border styles and a font colour of
+// its own; the page must leave the control as a script's write would.
+TEST_F(PropertyPages, Office2003FromThePageEqualsTheStyleSetByCode) {
+    SitedControl by_code(library_);
+    ASSERT_HRESULT_SUCCEEDED(by_code.PutI2(L"AppearanceStyle", 1));
+    SitedControl by_page(library_);
+    PageFrame frame(library_, CLSID_TavloPropPage, {&by_page});
+    ASSERT_TRUE(frame.Choose(IDC_APPEARANCE_STYLE, L"1 - Office 2003 Style"));
+    ASSERT_HRESULT_SUCCEEDED(frame.page()->Apply());
+    for (const wchar_t* name : {L"BorderStyle", L"DownBorderStyle", L"MouseInBorderStyle"}) {
+        EXPECT_EQ(by_page.GetI2(name), by_code.GetI2(name)) << name;
+    }
+    for (const wchar_t* name : {L"BorderColor", L"MouseInBorderColor", L"DownBorderColor", L"DisabledFontColor",
+                                L"BackColor", L"MouseInBackColor", L"DownBackColor"}) {
+        EXPECT_EQ(by_page.GetI4(name), by_code.GetI4(name)) << name;
+    }
+}
+
+// A Behavior-page apply that changed only the tooltip must not read the
+// custom sound's file again: it may be gone, and the stored sound with it.
+TEST_F(PropertyPages, ApplyLeavesAnUntouchedSoundFileAlone) {
+    MessageBoxWatcher boxes;
+    SitedControl control(library_);
+    {
+        TempWaveFile wave(L"brixel-page-click.wav");
+        ASSERT_HRESULT_SUCCEEDED(control.PutI2(L"ClickSound", 99));
+        ASSERT_HRESULT_SUCCEEDED(control.PutText(L"ClickSoundFile", wave.path().c_str()));
+    }  // the file is deleted here
+    const std::wstring path = control.GetText(L"ClickSoundFile");
+    ASSERT_FALSE(path.empty());
+    PageFrame frame(library_, CLSID_PropPageMore, {&control});
+    frame.Type(IDC_TOOL_TIP_TEXT, L"Saves the file");
+    EXPECT_HRESULT_SUCCEEDED(frame.page()->Apply());
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(control.GetText(L"ToolTipText"), L"Saves the file");
+    EXPECT_EQ(control.GetText(L"ClickSoundFile"), path);
+    win::ComPtr<IPersistPropertyBag> persist;
+    ASSERT_HRESULT_SUCCEEDED(control.unknown()->QueryInterface(IID_IPersistPropertyBag, persist.put_void()));
+    MemoryPropertyBag bag;
+    ASSERT_HRESULT_SUCCEEDED(persist->Save(&bag, FALSE, TRUE));
+    EXPECT_TRUE(bag.values.count(L"_ClickSoundMemory")) << "the sound read from the file is kept";
+}
+
+// With two controls selected the page shows the first one's values; only
+// the field the user changed reaches the second.
+TEST_F(PropertyPages, ApplyToSeveralControlsWritesOnlyTheChangedField) {
+    SitedControl first(library_);
+    SitedControl second(library_);
+    ASSERT_HRESULT_SUCCEEDED(first.PutText(L"Caption", L"First"));
+    ASSERT_HRESULT_SUCCEEDED(first.PutI4(L"BackColor", 0x111111));
+    ASSERT_HRESULT_SUCCEEDED(second.PutText(L"Caption", L"Second"));
+    ASSERT_HRESULT_SUCCEEDED(second.PutI4(L"BackColor", 0x222222));
+    PageFrame frame(library_, CLSID_TavloPropPage, {&first, &second});
+    EXPECT_EQ(frame.Text(IDC_CAPTION), L"First");
+    frame.Type(IDC_BEVEL, L"3");
+    ASSERT_HRESULT_SUCCEEDED(frame.page()->Apply());
+    EXPECT_EQ(first.GetI2(L"Bevel"), 3);
+    EXPECT_EQ(second.GetI2(L"Bevel"), 3);
+    EXPECT_EQ(second.GetText(L"Caption"), L"Second");
+    EXPECT_EQ(second.GetI4(L"BackColor"), 0x222222);
+    EXPECT_EQ(first.GetText(L"Caption"), L"First");
 }
 
 // --- Colour dialog, gradient rules, spins ------------------------------------------

@@ -1,12 +1,23 @@
 // The face gallery: every appearance in every state a user meets, the split
 // and drop-down menu buttons, and the focus and default frames, each drawn by
-// DrawTheButton exactly as the control's window draws it.
+// DrawTheButton exactly as the control's window draws it: with the values the
+// control's own property rules give when a user sets the row's properties
+// (the appearance's border colours, the Office 2003 preset), and cut to the
+// window region the control's window would have.
 #include "faces.h"
 
+#include "core/button_model.h"
+#include "core/dispids.h"
 #include "core/property_table.h"
 #include "pixel/classic_colours.h"
+#include "pixel/raster.h"
 #include "render/caption.h"
 #include "render/draw_button.h"
+#include "render/region_shape.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace brixel::tools {
 namespace {
@@ -49,19 +60,59 @@ const Row kRows[] = {
     {.title = "Gradient, 3D", .appearance = kvn3D, .gradient = true},
 };
 
-void Configure(ButtonProperties& p, const Row& row) {
-    p.Appearance = row.appearance;
-    p.XPColorScheme = row.scheme;
-    p.AppearanceStyle = row.style;
-    p.CoolButton = row.cool;
-    p.Menu = row.menu;
-    if (row.drop_down_only) p.MenuButtonStyle = kvnMenuButtonStyleDropDown;
-    if (row.rounded) p.CornerStyle = u"1;1;1;1";
+// A control at run time without a window, in the classic palette: the
+// property model runs its rules against it as it does inside the control.
+class GalleryHost final : public ModelHost, public BehaviorLink {
+public:
+    Rgb SystemColour(int index) const override { return pixel::kClassicColours.SystemColour(index); }
+    std::optional<bool> AmbientUserMode() const override { return true; }
+    std::u16string AmbientDisplayName() const override { return u"Command1"; }
+    std::optional<OleColor> AmbientBackColor() const override { return std::nullopt; }
+    std::optional<bool> AmbientDisplayAsDefault() const override { return std::nullopt; }
+    void MarkModified() override {}
+    void NotifyPropertyChanged(std::int32_t) override {}
+    void ShowMessage(std::u16string_view, MessageBoxIcon) override {}
+    void Repaint() override {}
+    void RebuildRegion() override {}
+    void ReapplyControlSize() override {}
+    void SetTooltip(std::u16string_view, bool) override {}
+    void EnableWindow(bool) override {}
+    void RefreshTranslucency() override {}
+    void ApplyMenuReadingDirection() override {}
+    int ClientHeight() const override { return kFace.Height(); }
+    CaptionMetrics CaptionTextMetrics(const FontDesc&) const override { return {13, 0}; }
+    std::int16_t DetectDesktopXPScheme() const override { return kvnXPBlueScheme; }
+    bool ParentIsWindowsForms() const override { return false; }
+    OpenedFile OpenFile(std::u16string_view) override { return {FileError::NotFound, nullptr}; }
+
+    InteractionState Interaction() const override { return {}; }
+    void ClearToggled() override {}
+    void ClearMenuOpen() override {}
+    void SetAutoDropArmed(bool) override {}
+    bool Value() const override { return false; }
+    void SetValue(bool) override {}
+    void PerformClick() override {}
+};
+
+// The row's properties set one by one, as a user or a script sets them.
+ButtonProperties Configure(const Row& row) {
+    GalleryHost host;
+    ButtonModel model(host, host);
+    const auto put = [&model](std::int32_t id, PropertyValue value) { model.Put(id, value); };
+    put(dispid::kCaption, std::u16string(u"&Print"));
+    put(dispid::kAppearance, row.appearance);
+    put(dispid::kXPColorScheme, row.scheme);
+    put(dispid::kAppearanceStyle, row.style);
+    put(dispid::kCoolButton, row.cool);
+    put(dispid::kMenu, row.menu);
+    if (row.drop_down_only) put(dispid::kMenuButtonStyle, std::int16_t{kvnMenuButtonStyleDropDown});
+    if (row.rounded) put(dispid::kCornerStyle, std::u16string(u"1;1;1;1"));
     if (row.gradient) {
-        p.Gradient = true;
-        p.GradientColor1 = 0xFFFFFF;
-        p.GradientColor2 = 0xC08040;
+        put(dispid::kGradient, true);
+        put(dispid::kGradientColor1, OleColor{0xFFFFFF});
+        put(dispid::kGradientColor2, OleColor{0xC08040});
     }
+    return model.Props();
 }
 
 // How a column changes the state.
@@ -89,15 +140,45 @@ void Label(Canvas& canvas, const char* text, const Rect& r) {
 // The model of the face in `row`, `column`, exactly as it is drawn.
 PaintModel FaceModel(const Row& row, const Column& column, FontRef font, bool fast_primitives) {
     PaintModel m;
-    m.props = NewControlProperties(u"Command1", SystemColourRef(kColourBtnFace));
-    m.props.Caption = u"&Print";
-    Configure(m.props, row);
+    m.props = Configure(row);
     m.system_colours = &pixel::kClassicColours;
     m.fonts = {font, font, font, font};
     m.fast_primitives = fast_primitives;
     m.parent_back_colour = kPaper;
     column.apply(m);
     return m;
+}
+
+// Outside its window region a control shows nothing of its own: the page
+// shows through there, as the container does around the window.
+void ShowOnlyTheWindowRegion(Canvas& canvas, const Rect& at, const PaintModel& m) {
+    const Rect client{0, 0, at.Width(), at.Height()};
+    const RegionShape shape = ControlRegionShape(m.props, m.state, m.user_mode, client, false);
+    std::vector<std::vector<std::pair<int, int>>> covered(static_cast<std::size_t>(client.Height()));
+    const auto cover = [&](int y, int left, int right) {
+        if (y >= 0 && y < client.Height()) covered[static_cast<std::size_t>(y)].emplace_back(left, right);
+    };
+    for (const RegionPiece& piece : shape.pieces) {
+        if (piece.ellipse == Size{}) {
+            for (int y = piece.rect.top; y < piece.rect.bottom; ++y) cover(y, piece.rect.left, piece.rect.right);
+        } else {
+            for (const pixel::Span& span : pixel::RoundRectRegion(piece.rect, piece.ellipse)) {
+                cover(span.y, span.left, span.right);
+            }
+        }
+    }
+    for (int y = 0; y < client.Height(); ++y) {
+        auto& runs = covered[static_cast<std::size_t>(y)];
+        std::sort(runs.begin(), runs.end());
+        int x = 0;
+        for (const auto& [left, right] : runs) {
+            if (left > x) canvas.FillRect({at.left + x, at.top + y, at.left + left, at.top + y + 1}, Brush::Solid(kPaper));
+            x = std::max(x, right);
+        }
+        if (x < client.Width()) {
+            canvas.FillRect({at.left + x, at.top + y, at.right, at.top + y + 1}, Brush::Solid(kPaper));
+        }
+    }
 }
 
 Rect FaceRect(std::size_t row, std::size_t column) {
@@ -135,8 +216,12 @@ void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives) {
     for (std::size_t r = 0; r < std::size(kRows); ++r) {
         const int y = kHeaderHeight + static_cast<int>(r) * kCellHeight;
         Label(canvas, kRows[r].title, {8, y, kLabelWidth, y + kCellHeight});
-        for (std::size_t c = 0; c < std::size(kColumns); ++c)
-            DrawTheButton(canvas, FaceRect(r, c), false, FaceModel(kRows[r], kColumns[c], font, fast_primitives));
+        for (std::size_t c = 0; c < std::size(kColumns); ++c) {
+            const Rect at = FaceRect(r, c);
+            const PaintModel m = FaceModel(kRows[r], kColumns[c], font, fast_primitives);
+            DrawTheButton(canvas, at, false, m);
+            ShowOnlyTheWindowRegion(canvas, at, m);
+        }
     }
 }
 

@@ -53,7 +53,10 @@ public:
     void PassFocusToNextControl() override { ++focus_passed; }
     void StartTimer(int id, int) override { timers[id] = true; }
     void StopTimer(int id) override { timers[id] = false; }
-    void Redraw(bool) override { ++redraws; }
+    void Redraw(bool) override {
+        ++redraws;
+        if (log_redraws) log.push_back(behavior->Flags().mouse_in ? "Redraw hot" : "Redraw");
+    }
     void ShowFocusBorder(bool) override {}
     void ShowHandCursor() override {}
     void RelayToTooltip(TooltipRelay, Point) override {}
@@ -88,6 +91,7 @@ public:
     void FireButtonToggled(bool t) override { Event(std::string("ButtonToggled ") + (t ? "1" : "0")); }
     void FireWhileMouseDown() override { Event("WhileMouseDown"); }
 
+    bool log_redraws = false;  // redraws join the event log, with the face they show
     bool zero_key_codes = false;
     bool value_during_click = false;
 
@@ -448,6 +452,58 @@ TEST_F(Behavior, AutoDropSwallowsTheNextMove) {
     EXPECT_EQ(Count("MouseMove"), 0);
     button.MouseMove({11, 10}, 0, 0);
     EXPECT_EQ(Count("MouseMove"), 1);
+}
+
+TEST_F(Behavior, AutoDropEntersLikeAnyOtherEntry) {
+    host.log_redraws = true;
+    button.MenuAutoDropped();
+    EXPECT_EQ(Events({"Redraw", "MouseEnter"}), (Strings{"Redraw hot", "MouseEnter"}));
+    EXPECT_EQ(host.sounds_mouse_in, 1) << "the mouse-in sound plays";
+    EXPECT_TRUE(host.timers[kHoverTimer]);
+    host.log.clear();
+    button.MenuLoopEnded();
+    button.MenuAutoDropped();  // dropped again with the pointer still in
+    EXPECT_EQ(Count("MouseEnter"), 0);
+    EXPECT_EQ(host.sounds_mouse_in, 1);
+}
+
+// The end of the popup's loop: one repaint, already without the menu-open
+// and (pointer outside) the hot look, and a MouseExit for the MouseEnter.
+TEST_F(Behavior, MenuLoopEndClearsTheHotLookBeforeItsRepaint) {
+    struct Row {
+        const char* name;
+        bool auto_dropped;
+        bool cursor_outside;
+        Strings expected;
+        bool hot_after;
+    } rows[] = {
+        {"hovered, closed outside", false, true, {"Redraw", "MouseExit"}, false},
+        {"auto-dropped, closed outside", true, true, {"Redraw", "MouseExit"}, false},
+        {"closed with the pointer inside", false, false, {"Redraw hot"}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ButtonBehavior fresh(host);
+        host.behavior = &fresh;
+        if (row.auto_dropped) {
+            fresh.MenuAutoDropped();
+        } else {
+            fresh.MouseMove({10, 10}, 0, 0);
+        }
+        fresh.SetMenuOpen(true);
+        host.cursor_outside = row.cursor_outside;
+        host.log.clear();
+        host.log_redraws = true;
+        fresh.MenuLoopEnded();
+        EXPECT_EQ(Events({"Redraw", "MouseExit"}), row.expected);
+        EXPECT_FALSE(fresh.Flags().menu_open);
+        EXPECT_EQ(fresh.Flags().mouse_in, row.hot_after);
+        EXPECT_EQ(host.timers[kHoverTimer], row.hot_after) << "the hover timer stops with the hot state";
+        host.log_redraws = false;
+        fresh.Timer(kHoverTimer);  // one already queued
+        EXPECT_EQ(Count("MouseExit"), row.hot_after ? 0 : 1) << "one MouseExit, not a second from the timer";
+        host.behavior = &button;
+    }
 }
 
 // Something drops the menu while the button is held down (a MouseDown

@@ -21,7 +21,7 @@ using activex::PopupEntry;
 //   11 Open
 //   12 -----      (separator)
 //   13 Recent     (parent, disabled)
-//     131 a.txt
+//     131 a.txt   (enabled: choosable under its disabled parent)
 // 2 Hidden        (parent, invisible)
 //   21 Never
 // 3 Help
@@ -66,7 +66,7 @@ TEST_F(PopupEntriesTest, EntryKinds) {
     };
     const Case cases[] = {
         {1, true, false, 0, -1},   {11, false, false, 1, 1},  {12, false, false, 2, 1},
-        {13, true, true, 0, 1},    {131, false, true, 3, 13}, {3, false, false, 4, -1},
+        {13, true, true, 0, 1},    {131, false, false, 3, 13}, {3, false, false, 4, -1},
         {4, false, true, 5, -1},
     };
     ASSERT_EQ(entries.Entries().size(), std::size(cases));
@@ -75,7 +75,7 @@ TEST_F(PopupEntriesTest, EntryKinds) {
         const Case& c = cases[i];
         EXPECT_EQ(e.item.id, c.id) << i;
         EXPECT_EQ(e.parent, c.parent) << c.id;
-        EXPECT_EQ(e.greyed, c.greyed) << c.id << " (a disabled parent greys its subtree)";
+        EXPECT_EQ(e.greyed, c.greyed) << c.id << " (only its own record greys an entry)";
         EXPECT_EQ(e.command, c.command) << c.id;
         const std::int16_t owner = e.owner == kPopupRoot ? -1 : entries.Entries()[e.owner].item.id;
         EXPECT_EQ(owner, c.owner_id) << c.id;

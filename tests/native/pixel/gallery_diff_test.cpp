@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace brixel::tools {
@@ -186,6 +187,41 @@ INSTANTIATE_TEST_SUITE_P(Cases, GalleryDiffCounts,
                                            Change{"BelowCaption", Change::kCaptionBottomRight, -1, 0, 0, 1},
                                            Change{"PageCorner", Change::kPageCorner, 0, 0, 0, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+Rgb PagePixel(const RgbImage& page, int x, int y) {
+    const auto at = static_cast<std::size_t>((y * page.width + x) * 3);
+    return {page.pixels[at], page.pixels[at + 1], page.pixels[at + 2]};
+}
+
+// The page shows what a user sees: the values the control's rules give when
+// the row's properties are set (the flat border, the Office 2003 preset),
+// and a shaped window cut to its region.
+TEST_F(GalleryPages, FacesShowThePropertyRulesAndTheWindowRegion) {
+    const RgbImage page = Page(false);
+    const std::vector<GalleryFace> layout = Layout();
+    const auto face = [&](const std::string& name) {
+        const auto found = std::find_if(layout.begin(), layout.end(), [&](const GalleryFace& f) { return f.name == name; });
+        EXPECT_NE(found, layout.end()) << name;
+        return found != layout.end() ? found->face : Rect{};
+    };
+    constexpr Rgb kPage{236, 236, 236};
+    const Rect rounded = face("Flat, rounded / Normal");
+    const Rect square = face("Flat / Normal");
+    EXPECT_EQ(PagePixel(page, rounded.left, rounded.top), kPage) << "the region cuts the rounded corner away";
+    EXPECT_EQ(PagePixel(page, rounded.right - 1, rounded.bottom - 1), kPage);
+    EXPECT_NE(PagePixel(page, rounded.left, rounded.top + rounded.Height() / 2), kPage) << "the side stays";
+    EXPECT_NE(PagePixel(page, square.left, square.top), kPage) << "a square face keeps its corner";
+    EXPECT_EQ(PagePixel(page, square.left, square.top + square.Height() / 2), (Rgb{0, 0, 0}))
+        << "switched to flat, the control takes the XP scheme's blue border back";
+
+    const Rect office = face("Office 2003 / Normal");
+    const Rect xp = face("XP, blue / Normal");
+    int differing = 0;
+    for (int y = 0; y < office.Height(); ++y)
+        for (int x = 0; x < office.Width(); ++x)
+            differing += PagePixel(page, office.left + x, office.top + y) != PagePixel(page, xp.left + x, xp.top + y);
+    EXPECT_GT(differing, 100) << "the Office 2003 face is not the plain XP face";
+}
 
 TEST_F(GalleryPages, RefusesPagesOfAnotherSize) {
     RgbImage smaller = Noise(FaceGallerySize().width, FaceGallerySize().height - 1);

@@ -10,6 +10,7 @@
 #include <olectl.h>
 
 #include <memory>
+#include <utility>
 
 namespace brixel::activex {
 namespace {
@@ -92,6 +93,8 @@ void ControlModelHost::MarkModified() { control_.modified_ = true; }
 void ControlModelHost::NotifyPropertyChanged(std::int32_t dispid) { control_.NotifyChanged(dispid); }
 
 void ControlModelHost::ShowMessage(std::u16string_view text, MessageBoxIcon icon) {
+    // A page's script could otherwise keep the user behind modal boxes.
+    if (control_.Untrusted() && std::exchange(control_.rule_message_shown_, true)) return;
     const UINT style = icon == MessageBoxIcon::Stop          ? MB_ICONSTOP
                        : icon == MessageBoxIcon::Exclamation ? MB_ICONEXCLAMATION
                                                           : 0;
@@ -182,6 +185,7 @@ void ControlModelHost::PerformClick() {
         control_.window_->behavior().PerformClick();
         return;
     }
+    if (value_) return;  // a click from inside Click would never end
     value_ = true;
     control_.FireEvent(DISPID_CLICK);
     value_ = false;

@@ -19,6 +19,8 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <optional>
+
 namespace brixel::activex {
 namespace {
 

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Builds the loader fuzzers with clang (ASan and UBSan) in build/fuzz and runs
+# Builds the fuzzers (the two loaders, the stored-sound check, the hyperlink
+# address rules) with clang (ASan and UBSan) in build/fuzz and runs
 # each for a bounded time from the checked-in seed corpus. Exits non-zero on
 # any finding (a crash, a sanitizer report, a timeout, a memory blow-up or a
 # failed round trip) or when the build fails. Leaks are left to the unit
 # tests under ASan: libFuzzer's per-input leak probe re-runs large inputs under
 # LeakSanitizer and would spend the time budget on that.
-#   FUZZ_SECONDS  seconds per harness (default 22; two harnesses, so under a
-#                 minute together with the slowest last input)
+#   FUZZ_SECONDS  seconds per harness (default 22)
 #   JOBS          build parallelism (default 2)
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,8 +14,8 @@ cd "$root"
 seconds=${FUZZ_SECONDS:-22}
 jobs=${JOBS:-2}
 build=build/fuzz
-harnesses=(stream_loader_fuzzer bag_loader_fuzzer)
-corpora=(stream bag)
+harnesses=(stream_loader_fuzzer bag_loader_fuzzer wave_check_fuzzer hyperlink_fuzzer)
+corpora=(stream bag wave hyperlink)
 
 mkdir -p build
 echo "== build fuzz"

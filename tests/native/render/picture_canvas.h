@@ -8,6 +8,8 @@
 
 #include "render/canvas.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <vector>
@@ -31,6 +33,7 @@ struct PictureLog {
     std::map<std::uintptr_t, Rgb> metafiles;
     std::vector<Call> calls;  // icons drawn and metafiles played
     int surfaces_alive = 0;
+    std::int64_t largest_surface_pixels = 0;  // of every surface made after the first
 };
 
 // HIMETRIC for `pixels` at 96 pixels per inch, as picture objects store it.
@@ -41,7 +44,10 @@ public:
     PictureCanvas(Size size, SurfaceFormat format, std::shared_ptr<PictureLog> log, Rgb fill = {1, 2, 3})
         : size_(size), format_(format), log_(std::move(log)),
           pixels_(static_cast<std::size_t>(size.width * size.height), Stored(fill)) {
-        ++log_->surfaces_alive;
+        if (log_->surfaces_alive++ > 0) {
+            log_->largest_surface_pixels =
+                std::max(log_->largest_surface_pixels, std::int64_t{size.width} * size.height);
+        }
     }
     ~PictureCanvas() override { --log_->surfaces_alive; }
 

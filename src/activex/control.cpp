@@ -3,6 +3,7 @@
 #include "activex/ambient.h"
 #include "activex/brixeldemo.h"
 #include "activex/module.h"
+#include "core/persist_control.h"
 
 #include <olectl.h>
 
@@ -11,8 +12,7 @@
 namespace brixel::activex {
 namespace {
 
-// HIMETRIC of the design-time size of a new control, 87 x 25 pixels at 96 dpi.
-constexpr SIZEL kInitialExtent = {2302, 661};
+constexpr SIZEL kInitialExtent = {kDefaultExtentX, kDefaultExtentY};
 
 }  // namespace
 

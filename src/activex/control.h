@@ -14,6 +14,7 @@
 #include "activex/menu_access.h"
 #include "activex/live_fonts.h"
 #include "core/button_model.h"
+#include "core/hyperlink.h"
 #include "core/persist_exchange.h"
 #include "core/platform_caps.h"
 #include "gdi/gdi_objects.h"
@@ -170,9 +171,35 @@ public:
     MenuTree* STDMETHODCALLTYPE MenuItems() noexcept override { return &menu_; }
     void STDMETHODCALLTYPE MenuTreeReplaced() noexcept override { modified_ = true; }
 
-    // Whether a container asked for safety against untrusted callers or data.
-    bool SafeForUntrustedCaller() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_CALLER) != 0; }
-    bool SafeForUntrustedData() const noexcept { return (safety_ & INTERFACESAFE_FOR_UNTRUSTED_DATA) != 0; }
+    // Once a container has asked for safety of either kind (for its callers or
+    // for the data it loads), on any interface, scripts and documents alike
+    // are untrusted: a document the host did not vouch for can carry the same
+    // addresses and files a script could.
+    bool Untrusted() const noexcept {
+        return (safety_ & (INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA)) != 0;
+    }
+    HyperlinkTrust LinkTrust() const noexcept {
+        return Untrusted() ? HyperlinkTrust::Untrusted : HyperlinkTrust::Trusted;
+    }
+
+    // A message of the user's own (a button-up, a key, a mnemonic) is being
+    // handled. An untrusted control opens its hyperlink only then, as browsers
+    // open pop-ups, and shows at most one rule message per such action.
+    void BeginUserAction() noexcept {
+        if (user_actions_++ == 0) rule_message_shown_ = false;
+    }
+    void EndUserAction() noexcept { --user_actions_; }
+    bool InUserAction() const noexcept { return user_actions_ > 0; }
+    class UserActionScope {
+    public:
+        explicit UserActionScope(CTavloCtrl& control) noexcept : control_(control) { control_.BeginUserAction(); }
+        ~UserActionScope() { control_.EndUserAction(); }
+        UserActionScope(const UserActionScope&) = delete;
+        UserActionScope& operator=(const UserActionScope&) = delete;
+
+    private:
+        CTavloCtrl& control_;
+    };
 
 private:
     friend class ControlModelHost;
@@ -228,6 +255,8 @@ private:
     SIZEL extent_{};  // HIMETRIC
     LONG freeze_count_ = 0;
     DWORD safety_ = 0;
+    int user_actions_ = 0;
+    bool rule_message_shown_ = false;  // since the last user action began
     bool modified_ = false;
     // Loaded, or given the container's defaults once it could ask for them:
     // a later site must not reset it. InitNew without a site leaves it unset,

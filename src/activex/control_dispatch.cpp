@@ -84,8 +84,8 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
         if (member.read_only) return RaiseError(kErrSetNotSupported, exception);
         // A page that scripts the control must not make it read, or probe
         // for, files on the user's disk.
-        if (SafeForUntrustedCaller() && (member.dispid == dispid::kClickSoundFile ||
-                                         member.dispid == dispid::kMouseInSoundFile)) {
+        if (Untrusted() && (member.dispid == dispid::kClickSoundFile ||
+                            member.dispid == dispid::kMouseInSoundFile)) {
             return RaiseError(kErrPermissionDenied, exception);
         }
         const auto value = FromVariant(params->rgvarg[0], member.type);
@@ -132,7 +132,7 @@ std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept
     if (id == dispid::kControlPointer) {
         // An address does not fit 32 bits in the x64 build, and a page that
         // scripts the control must not learn one: both read 0.
-        if (sizeof(void*) > 4 || SafeForUntrustedCaller()) return PropertyValue(std::int32_t{0});
+        if (sizeof(void*) > 4 || Untrusted()) return PropertyValue(std::int32_t{0});
         return PropertyValue(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(this)));
     }
     return std::nullopt;

@@ -11,6 +11,7 @@
 #include <olectl.h>
 
 #include <memory>
+#include <utility>
 
 namespace brixel::activex {
 namespace {
@@ -93,6 +94,8 @@ void ControlModelHost::MarkModified() { control_.modified_ = true; }
 void ControlModelHost::NotifyPropertyChanged(std::int32_t dispid) { control_.NotifyChanged(dispid); }
 
 void ControlModelHost::ShowMessage(std::u16string_view text, MessageBoxIcon icon) {
+    // A page's script could otherwise keep the user behind modal boxes.
+    if (control_.Untrusted() && std::exchange(control_.rule_message_shown_, true)) return;
     const UINT style = icon == MessageBoxIcon::Stop          ? MB_ICONSTOP
                        : icon == MessageBoxIcon::Exclamation ? MB_ICONEXCLAMATION
                                                           : 0;
@@ -195,6 +198,7 @@ void ControlModelHost::MnemonicWithoutWindow() {
 }
 
 void ControlModelHost::ClickWithoutWindow() {
+    if (value_) return;  // a click from inside Click would never end
     value_ = true;
     control_.FireEvent(DISPID_CLICK);
     value_ = false;

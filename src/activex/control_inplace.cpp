@@ -99,6 +99,7 @@ HRESULT CTavloCtrl::ReactivateAndUndo() noexcept { return E_NOTIMPL; }
 // mnemonic with Alt clicks (or drops a drop-down-only menu).
 HRESULT CTavloCtrl::TranslateAccelerator(LPMSG msg) noexcept {
     if (msg == nullptr || !window_ || window_->hwnd() == nullptr) return S_FALSE;
+    const UserActionScope user_action(*this);
     if (msg->message == WM_SYSKEYDOWN) {
         const auto mnemonic = MnemonicOf(model_->Props().Caption);
         if (mnemonic) {

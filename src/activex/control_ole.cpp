@@ -3,6 +3,7 @@
 #include "activex/brixeldemo.h"
 #include "activex/control.h"
 #include "core/mnemonic.h"
+#include "core/persist_control.h"
 
 #include <olectl.h>
 
@@ -100,7 +101,7 @@ HRESULT CTavloCtrl::GetUserType(DWORD form, LPOLESTR* out) noexcept {
 HRESULT CTavloCtrl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-    if (size->cx < 0 || size->cy < 0) return E_INVALIDARG;
+    if (!ExtentSideInRange(size->cx) || !ExtentSideInRange(size->cy)) return E_INVALIDARG;
     extent_ = *size;
     modified_ = true;
     return S_OK;
@@ -157,6 +158,7 @@ HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
 // The container routes our mnemonic here.
 HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
+    const UserActionScope user_action(*this);
     try {
         if (window_ && window_->hwnd()) {
             window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));

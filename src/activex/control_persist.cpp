@@ -6,6 +6,7 @@
 #include "core/persist_bag.h"
 #include "core/persist_control.h"
 #include "core/persist_stream.h"
+#include "core/picture_budget.h"
 #include "menu/menu_persist.h"
 
 #include <cstring>
@@ -40,10 +41,12 @@ private:
     IStream* stream_;
 };
 
-// Pictures keep their own persistent form: the standard picture stream.
+// Pictures keep their own persistent form: the standard picture stream. One
+// codec serves one load, and the budget counts the pictures it decodes.
 class OlePictureCodec final : public PictureCodec {
 public:
     std::optional<ByteBlock> PictureBytes(const PictureObject& object) override {
+        if (const auto* kept = dynamic_cast<const UndecodedPicture*>(&object)) return kept->Bytes();
         const auto* picture = dynamic_cast<const OlePicture*>(&object);
         win::ComPtr<IPersistStream> persist;
         if (picture == nullptr || picture->get() == nullptr ||
@@ -67,6 +70,9 @@ public:
     }
 
     SharedPicture PictureFromBytes(std::span<const std::uint8_t> bytes) override {
+        if (!budget_.MayDecode(bytes)) {
+            return std::make_shared<UndecodedPicture>(ByteBlock(bytes.begin(), bytes.end()));
+        }
         win::ComPtr<IStream> memory;
         if (FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, memory.put()))) return nullptr;
         ULONG written = 0;
@@ -84,6 +90,9 @@ public:
             return nullptr;
         }
     }
+
+private:
+    PictureBudget budget_;
 };
 
 VARTYPE VariantTypeOf(BagType type) {

@@ -9,6 +9,7 @@
 #include "core/click_sounds.h"
 #include "core/dispids.h"
 #include "core/hyperlink.h"
+#include "core/sound_file.h"
 #include "gdi/gdi_canvas.h"
 #include "menu/popup_layout.h"
 #include "render/draw_button.h"
@@ -17,6 +18,8 @@
 #include <olectl.h>
 #include <shellapi.h>
 #include <windowsx.h>
+
+#include <optional>
 
 namespace brixel::activex {
 namespace {
@@ -122,8 +125,15 @@ bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
     return true;
 }
 
+// The hook asks about whatever window is under the pointer, which may belong
+// to another thread or process (a second browser hosting the control): its
+// user data is no address of ours. Only this library's windows of this
+// thread are read.
 ControlWindow* ControlWindow::FromHandle(HWND window) noexcept {
-    if (!IsControlClass(window)) return nullptr;
+    if (!IsControlClass(window) || ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId() ||
+        reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(window, GWLP_HINSTANCE)) != ModuleHandle()) {
+        return nullptr;
+    }
     auto* self = reinterpret_cast<ControlWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     return self != nullptr && self->hwnd_ == window ? self : nullptr;
 }
@@ -238,7 +248,12 @@ LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self->message_ = message;
     self->wparam_ = wparam;
     self->lparam_ = lparam;
+    const bool user_action = message == WM_LBUTTONUP || message == WM_KEYDOWN || message == WM_KEYUP ||
+                             message == WM_CHAR || message == kUmShortcutInvoke;
+    std::optional<CTavloCtrl::UserActionScope> action;
+    if (user_action) action.emplace(self->control_);
     const LRESULT result = self->Dispatch(message, wparam, lparam);
+    action.reset();
     self->message_ = saved_message;
     self->wparam_ = saved_wparam;
     self->lparam_ = saved_lparam;
@@ -382,7 +397,9 @@ void ControlWindow::PlayButtonSound(SoundSlot slot) {
     const ButtonProperties& p = control_.model_->Props();
     const SoundSlotId id = slot == SoundSlot::Click ? SoundSlotId::Click : SoundSlotId::MouseIn;
     const auto& block = control_.model_->SoundMemory(id);
-    const SoundChoice choice = ChooseSound(slot == SoundSlot::Click ? p.ClickSound : p.MouseInSound, block.has_value());
+    // A custom sound that fails the check is kept for saving but never played.
+    const bool playable = block.has_value() && IsPlayableWave(SoundBlockData(*block));
+    const SoundChoice choice = ChooseSound(slot == SoundSlot::Click ? p.ClickSound : p.MouseInSound, playable);
     if (choice.kind == SoundChoice::Kind::Memory) {
         PlayWaveAsync(SoundBlockData(*block));
     } else if (choice.kind == SoundChoice::Kind::Resource) {
@@ -391,14 +408,9 @@ void ControlWindow::PlayButtonSound(SoundSlot slot) {
 }
 
 void ControlWindow::OpenButtonHyperlink() {
+    if (control_.Untrusted() && !control_.InUserAction()) return;  // a script's own PerformHyperlink
     Win32Hyperlinks platform(hwnd_);
-    const std::u16string address = control_.model_->Props().HyperlinkAddress;
-    // A page that scripts the control may only open web and mail addresses.
-    if (control_.SafeForUntrustedCaller() && !IsWebOrMailTarget(HyperlinkTarget(address))) {
-        platform.ShowFailure(kHyperlinkFailedMessage);
-        return;
-    }
-    OpenHyperlink(platform, address);
+    OpenHyperlink(platform, control_.model_->Props().HyperlinkAddress, control_.LinkTrust());
 }
 
 // A chosen menu entry, from the popup or by its shortcut: the event first,
@@ -408,12 +420,11 @@ void ControlWindow::ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u
     v.vt = VT_I4;
     v.lVal = id;
     control_.FireEventArgs(kDispidMenuItemClicked, &v, 1);
-    const auto target = HyperlinkToOpen(hyperlink, address, enabled);
+    auto target = HyperlinkToOpen(hyperlink, address, enabled);
     if (!target || hwnd_ == nullptr) return;
     Win32Hyperlinks platform(hwnd_);
-    // A page that scripts the control may only open web and mail addresses.
-    const bool allowed = !control_.SafeForUntrustedCaller() || IsWebOrMailTarget(*target);
-    if (!allowed || !platform.ShellOpen(*target)) platform.ShowFailure(kHyperlinkFailedMessage);
+    if (control_.Untrusted()) target = UntrustedShellTarget(*target);
+    if (!target || !platform.ShellOpen(*target)) platform.ShowFailure(kHyperlinkFailedMessage);
 }
 
 void ControlWindow::FireClick() { control_.FireEvent(DISPID_CLICK); }

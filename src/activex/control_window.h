@@ -126,6 +126,9 @@ private:
     // does not open it again.
     bool drop_suppressed_ = false;
     bool tracking_popup_ = false;  // inside TrackPopupMenu of our popup
+    // Set from MenuButtonPressed to the end of the menu loop: a DropMenu from
+    // the drop's own events would otherwise drop again without end.
+    bool dropping_ = false;
     bool counted_in_hook_ = false;
     bool auto_drop_pending_ = false;  // a drop decided by the hook is queued
     // The message being handled, for the default window procedure.

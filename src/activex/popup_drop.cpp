@@ -68,6 +68,7 @@ UINT TrackFlags(const PopupPlacement& place) {
 }  // namespace
 
 void ControlWindow::DropPopup() {
+    if (dropping_) return;
     behavior_.MenuDropping();
     if (drop_suppressed_) {
         drop_suppressed_ = false;
@@ -76,11 +77,18 @@ void ControlWindow::DropPopup() {
     if (hwnd_ == nullptr || tracking_popup_) return;
     const HWND window = hwnd_;
     const PopupPlacement place = PlaceOnScreen(hwnd_, control_.menu_.Items(), control_.model_->Props());
+    // This object lives as long as the control, which whoever started the
+    // drop holds on to, so the flag can be cleared after any event.
+    dropping_ = true;
     control_.FireEvent(kDispidMenuButtonPressed);
-    if (hwnd_ != window) return;
+    if (hwnd_ != window) {
+        dropping_ = false;
+        return;
+    }
     drop_suppressed_ = true;
     if (!popup_.Build(control_.menu_.Items(), control_.model_->Props().RightToLeft)) {
         drop_suppressed_ = false;
+        dropping_ = false;
         return;
     }
     tracking_popup_ = true;
@@ -90,6 +98,7 @@ void ControlWindow::DropPopup() {
         ::TrackPopupMenu(popup_.handle(), TrackFlags(place), place.x, place.y, 0, window, nullptr));
     MenuHook::SetTrackingWindow(outer);
     tracking_popup_ = false;
+    dropping_ = false;
     if (hwnd_ != window) {
         popup_.Destroy();  // the window went while the popup was open
         return;

@@ -77,10 +77,12 @@ void ButtonBehavior::EndPressIfCaptureLost(MouseButton button, Point p) {
 }
 
 void ButtonBehavior::ClickStep() {
+    const bool outer = std::exchange(in_click_step_, true);
     host_.PlayButtonSound(SoundSlot::Click);
     value_ = true;
     host_.FireClick();
     value_ = false;
+    in_click_step_ = outer;
 }
 
 void ButtonBehavior::ShowHandCursorIfHyperlink(const BehaviorSettings& s, Point p) {
@@ -373,6 +375,7 @@ void ButtonBehavior::SetToggleState(bool state) {
 bool ButtonBehavior::GetToggleState() const { return host_.Settings().toggle_button && toggled_; }
 
 void ButtonBehavior::PerformClick() {
+    if (in_click_step_) return;
     const BehaviorSettings s = host_.Settings();
     if (!(s.active && s.enabled && s.window_visible)) return;
     const WindowId window = host_.Window();
@@ -388,6 +391,7 @@ void ButtonBehavior::PerformHyperlink() {
 }
 
 void ButtonBehavior::PerformClickActions() {
+    if (in_click_step_) return;
     BehaviorSettings s = host_.Settings();
     if (!(s.active && s.enabled && s.window_visible)) return;
     const WindowId window = host_.Window();

@@ -206,6 +206,9 @@ private:
     bool toggled_ = false;
     bool menu_open_ = false;
     bool value_ = false;
+    // Set for the whole click step: a PerformClick, PerformClickActions or
+    // Value = True from inside Click would otherwise click again without end.
+    bool in_click_step_ = false;
     bool swallow_next_move_ = false;
     bool cancel_next_up_ = false;  // a mouse press that a drop ended
     bool inactive_focus_passed_ = false;

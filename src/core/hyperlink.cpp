@@ -36,6 +36,14 @@ bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix) {
     return true;
 }
 
+bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
+// The Unicode space separators, and the line and paragraph separators.
+bool IsSpace(char16_t c) {
+    if (c == u' ' || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A)) return true;
+    return c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
 }  // namespace
 
 bool IsWebOrMailTarget(std::u16string_view target) {
@@ -60,12 +68,40 @@ std::optional<std::u16string> FallbackCommandLine(std::u16string_view handler_co
     return line;
 }
 
-bool OpenHyperlink(HyperlinkPlatform& platform, std::u16string_view address) {
+std::optional<std::u16string> UntrustedShellTarget(std::u16string_view target) {
+    std::u16string web;
+    if (StartsWithNoCase(target, u"www.")) {
+        web = u"http://";
+        web += target;
+        target = web;
+    }
+    if (!IsWebOrMailTarget(target)) return std::nullopt;
+    // Spaces are plain text in a mail address's subject or body.
+    const std::size_t query = StartsWithNoCase(target, u"mailto:") ? target.find(u'?') : std::u16string_view::npos;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        const char16_t c = target[i];
+        if (c == u'"' || IsControl(c) || (IsSpace(c) && !(query != std::u16string_view::npos && i > query))) {
+            return std::nullopt;
+        }
+    }
+    return std::u16string(target);
+}
+
+std::optional<std::u16string> ShellTarget(std::u16string_view address, HyperlinkTrust trust) {
+    std::u16string target = HyperlinkTarget(address);
+    if (trust == HyperlinkTrust::Trusted) return target;
+    return UntrustedShellTarget(target);
+}
+
+bool OpenHyperlink(HyperlinkPlatform& platform, std::u16string_view address, HyperlinkTrust trust) {
     if (address.empty()) return false;
-    const std::u16string target = HyperlinkTarget(address);
-    if (platform.ShellOpen(target)) return true;
-    if (const auto handler = platform.HtmlHandlerCommand()) {
-        if (const auto line = FallbackCommandLine(*handler, target); line && platform.StartCommand(*line)) return true;
+    if (const auto target = ShellTarget(address, trust)) {
+        if (platform.ShellOpen(*target)) return true;
+        if (const auto handler = platform.HtmlHandlerCommand()) {
+            if (const auto line = FallbackCommandLine(*handler, *target); line && platform.StartCommand(*line)) {
+                return true;
+            }
+        }
     }
     platform.ShowFailure(kHyperlinkFailedMessage);
     return false;

@@ -2,6 +2,7 @@
 // for the button and for menu items.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,9 +41,27 @@ std::optional<std::u16string> FallbackCommandLine(std::u16string_view handler_co
 // other schemes are not.
 bool IsWebOrMailTarget(std::u16string_view target);
 
+// Whether the container asked for safety (for its callers or for the data it
+// loads): an untrusted control opens nothing but the web and mail.
+enum class HyperlinkTrust : std::uint8_t { Trusted, Untrusted };
+
+// What an untrusted control hands the shell for a target (after the "@"
+// rule): an http, https or mailto address, or one that starts with "www."
+// and no scheme, which becomes "http://" + it. None for anything else, and
+// for a target with a double quote, a control character or a space (any
+// Unicode space separator) outside the query of a mail address: the shell
+// passes the target on to some handler's command line, where such characters
+// could start another argument. Such an address must be percent-encoded.
+std::optional<std::u16string> UntrustedShellTarget(std::u16string_view target);
+
+// The target the shell gets for a stored address: trusted, the address with
+// the "@" rule applied and nothing else; untrusted, as above.
+std::optional<std::u16string> ShellTarget(std::u16string_view address, HyperlinkTrust trust);
+
 // Steps of opening: the shell first, then the registered HTML handler; on
-// failure the message. Returns whether the address was opened. An empty
-// address opens nothing and shows nothing.
-bool OpenHyperlink(HyperlinkPlatform& platform, std::u16string_view address);
+// failure (a refused address included) the message. Returns whether the
+// address was opened. An empty address opens nothing and shows nothing.
+bool OpenHyperlink(HyperlinkPlatform& platform, std::u16string_view address,
+                   HyperlinkTrust trust = HyperlinkTrust::Trusted);
 
 }  // namespace brixel

@@ -307,6 +307,8 @@ void ExchangeControl(PropertyExchange& px, ButtonModel& model, ModelHost& host, 
                      MakeOleColor(host.SystemColour(kColourBtnFace))};
     px.ExchangeLong(kExtentXKey, state.extent_x, state.extent_x);
     px.ExchangeLong(kExtentYKey, state.extent_y, state.extent_y);
+    if (!ExtentSideInRange(state.extent_x)) state.extent_x = kDefaultExtentX;
+    if (!ExtentSideInRange(state.extent_y)) state.extent_y = kDefaultExtentY;
     ExchangeStockProperties(px, p, d);
 
     Target target{model, state, menu};

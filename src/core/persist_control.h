@@ -35,9 +35,19 @@ inline constexpr OleColor kStockBackColorOldDefault = 0xC0C0C0;
 inline constexpr std::int16_t kMenuLayoutOld = 0;
 inline constexpr std::int16_t kMenuLayoutCurrent = 1;
 
+// The control's size in HIMETRIC: a new control is 87 x 25 pixels at 96 dpi,
+// and no side may exceed 32,767 pixels at 96 dpi, so that no size taken from
+// a document or a container overflows the pixel arithmetic behind it.
+inline constexpr std::int32_t kDefaultExtentX = 2302;
+inline constexpr std::int32_t kDefaultExtentY = 661;
+inline constexpr std::int32_t kMaxExtentHimetric = 866'960;
+constexpr bool ExtentSideInRange(std::int64_t side) { return side >= 0 && side <= kMaxExtentHimetric; }
+
 // What the control keeps for the exchange besides its property record.
 struct ControlPersistState {
-    std::int32_t extent_x = 0;  // HIMETRIC; a missing value leaves it as it is
+    // HIMETRIC; a missing value leaves it as it is, one out of range loads as
+    // the default.
+    std::int32_t extent_x = 0;
     std::int32_t extent_y = 0;
     std::int16_t menu_exchange_style = kMenuLayoutOld;
 };

@@ -26,7 +26,58 @@ ReadableFile::ReadResult ReadFully(ReadableFile& file, std::span<std::uint8_t> i
     return {total, FileError::None};
 }
 
+std::uint32_t Le32(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 | std::uint32_t{bytes[at + 2]} << 16 |
+           std::uint32_t{bytes[at + 3]} << 24;
+}
+
+std::uint16_t Le16(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
+}
+
+bool IsTag(std::span<const std::uint8_t> bytes, std::size_t at, const char (&tag)[5]) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (bytes[at + i] != static_cast<std::uint8_t>(tag[i])) return false;
+    }
+    return true;
+}
+
+constexpr std::uint16_t kFormatPcm = 1;
+
+// The format chunk's body: what the player divides by and allocates from.
+bool PlayableFormat(std::span<const std::uint8_t> fmt) {
+    if (fmt.size() < 16) return false;
+    const std::uint16_t tag = Le16(fmt, 0);
+    if (tag != kFormatPcm && (fmt.size() < 18 || fmt.size() - 18 < Le16(fmt, 16))) return false;
+    return Le16(fmt, 2) != 0 && Le32(fmt, 4) != 0 && Le32(fmt, 8) != 0 && Le16(fmt, 12) != 0;
+}
+
 }  // namespace
+
+bool IsPlayableWave(std::span<const std::uint8_t> image) {
+    if (image.size() < 12 || !IsTag(image, 0, "RIFF") || !IsTag(image, 8, "WAVE")) return false;
+    // Sizes are 32-bit in the file; in 64 bits no sum below can wrap.
+    const std::uint64_t riff_end = std::uint64_t{8} + Le32(image, 4);
+    if (riff_end > image.size()) return false;
+    bool has_format = false;
+    bool has_data = false;
+    for (std::uint64_t at = 12; at < riff_end;) {
+        if (riff_end - at < 8) return false;
+        const auto header = static_cast<std::size_t>(at);
+        const std::uint64_t size = Le32(image, header + 4);
+        const std::uint64_t body_end = at + 8 + size;
+        if (body_end > riff_end) return false;
+        const auto body = image.subspan(header + 8, static_cast<std::size_t>(size));
+        if (IsTag(image, header, "fmt ")) {
+            if (!PlayableFormat(body)) return false;
+            has_format = true;
+        } else if (IsTag(image, header, "data")) {
+            has_data = has_data || has_format;  // the player looks for the data after the format
+        }
+        at = body_end + (size & 1);  // chunks start on even offsets
+    }
+    return has_data;
+}
 
 SoundFileRead ReadSoundFile(ModelHost& host, std::u16string_view path) {
     if (path.empty()) return {};

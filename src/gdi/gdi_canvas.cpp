@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -127,14 +129,29 @@ private:
     HGDIOBJ previous_;
 };
 
+// A surface no face or picture needs: 32,767 pixels a side and 64 million
+// pixels (256 MB at 32 bits) in all. Sizes come from documents and callers;
+// beyond this the drawing that wanted the surface simply draws less.
+constexpr int kMaxSurfaceSide = 32767;
+constexpr std::uint64_t kMaxSurfacePixels = std::uint64_t{1} << 26;
+
 HBITMAP CreateSurfaceBitmap(HDC memory, Size size, SurfaceFormat format) noexcept {
     const int width = std::max(size.width, 1), height = std::max(size.height, 1);
+    if (width > kMaxSurfaceSide || height > kMaxSurfaceSide ||
+        std::uint64_t{static_cast<unsigned>(width)} * static_cast<unsigned>(height) > kMaxSurfacePixels) {
+        return nullptr;
+    }
     if (format == SurfaceFormat::Monochrome) {
         // A device-dependent monochrome bitmap, not a 1-bit DIB: only with it
         // do transfers from colour key on the source's background colour and
         // transfers to colour use the text and background colours.
-        const std::vector<BYTE> black(static_cast<std::size_t>((width + 15) / 16 * 2 * height), 0);
-        return counted::CreateBitmap(width, height, 1, 1, black.data());
+        const std::size_t row_bytes = (static_cast<std::size_t>(width) + 15) / 16 * 2;
+        try {
+            const std::vector<BYTE> black(row_bytes * static_cast<std::size_t>(height), 0);
+            return counted::CreateBitmap(width, height, 1, 1, black.data());
+        } catch (const std::bad_alloc&) {
+            return nullptr;
+        }
     }
     BITMAPINFO info{};
     info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -149,11 +166,19 @@ UniqueIcon RecolouredIcon(HICON icon, ColourMap recolour) noexcept {
     ICONINFO info{};
     if (!::GetIconInfo(icon, &info)) return {};
     UniqueBitmap mask(info.hbmMask), colour(info.hbmColor);  // GetIconInfo's copies are ours to delete
+    if (!colour || info.xHotspot == 0 || info.yHotspot == 0 || info.xHotspot > kMaxSurfaceSide / 2 ||
+        info.yHotspot > kMaxSurfaceSide / 2 || std::uint64_t{info.xHotspot} * info.yHotspot * 4 > kMaxSurfacePixels) {
+        return {};
+    }
     const int w = static_cast<int>(info.xHotspot) * 2, h = static_cast<int>(info.yHotspot) * 2;
-    if (!colour || w <= 0 || h <= 0) return {};
     BITMAPINFO bi{};
     bi.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<RGBQUAD> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    std::vector<RGBQUAD> pixels;
+    try {
+        pixels.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
     WindowDc screen(nullptr);
     if (!::GetDIBits(screen.get(), colour.get(), 0, static_cast<UINT>(h), pixels.data(), &bi, DIB_RGB_COLORS))
         return {};

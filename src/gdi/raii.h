@@ -8,6 +8,7 @@
 #include <oleauto.h>
 #include <unknwn.h>
 
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -217,7 +218,9 @@ private:
 
 class UniqueVariant {
 public:
-    UniqueVariant() noexcept { ::VariantInit(&v_); }
+    // VariantInit sets only the type; a callee that reads the value before
+    // writing it (or fails without writing) must find zeros, not stack bytes.
+    UniqueVariant() noexcept { Zero(); }
     UniqueVariant(const UniqueVariant&) = delete;
     UniqueVariant& operator=(const UniqueVariant&) = delete;
     ~UniqueVariant() { ::VariantClear(&v_); }
@@ -228,15 +231,20 @@ public:
     // Clears the current value before an out-parameter call fills it.
     VARIANT* put() noexcept {
         ::VariantClear(&v_);
+        Zero();
         return &v_;
     }
     // Hands the value to a caller-owned VARIANT.
     void DetachTo(VARIANT* out) noexcept {
         *out = v_;
-        ::VariantInit(&v_);
+        Zero();
     }
 
 private:
+    void Zero() noexcept {
+        std::memset(&v_, 0, sizeof(v_));
+        ::VariantInit(&v_);
+    }
     VARIANT v_;
 };
 

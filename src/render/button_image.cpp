@@ -23,8 +23,11 @@ PictureDrawing DrawingFor(const PaintModel& m, const PictureChoice& choice) {
 
 }  // namespace
 
-void DrawImage(Canvas& canvas, const Rect& rect, const PaintModel& m, const PictureChoice& choice) {
-    DrawPicture(canvas, PictureFor(m, choice.set), PictureArea(rect, m.props.PictureMargins), DrawingFor(m, choice));
+void DrawImage(Canvas& canvas, const Rect& rect, const PaintModel& m, const PictureChoice& choice,
+               std::optional<Rect> visible) {
+    PictureDrawing how = DrawingFor(m, choice);
+    how.visible = visible;
+    DrawPicture(canvas, PictureFor(m, choice.set), PictureArea(rect, m.props.PictureMargins), how);
 }
 
 void DrawButtonImage(Canvas& canvas, const Rect& rect, const PaintModel& m) {
@@ -33,7 +36,7 @@ void DrawButtonImage(Canvas& canvas, const Rect& rect, const PaintModel& m) {
     const bool shifted = ToggledDown(m) && Face(m) == FaceKind::ThreeD;
     const PictureChoice choice = ChoosePicture(m.props, m.state);
     if (choice.mode == kPictureNone) return;
-    DrawImage(canvas, shifted ? rect.Offset(1, 1) : rect, m, choice);
+    DrawImage(canvas, shifted ? rect.Offset(1, 1) : rect, m, choice, rect);
 }
 
 }  // namespace brixel

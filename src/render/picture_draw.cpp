@@ -18,28 +18,35 @@ void DrawIconPicture(Canvas& canvas, const PictureRef& picture, const PicturePla
                     recolour);
 }
 
-// A metafile is played once into a surface of the size it is drawn at,
+// A metafile is played once into a surface of the part of it that shows,
 // over the colour that will be left out, so that from here on it is drawn
 // exactly like a bitmap: with its transparent colour, effects and emboss.
-std::unique_ptr<Surface> RenderMetafile(const Canvas& like, const PictureRef& picture, Size size, Rgb ground) {
-    auto image = like.CreateSurface(size, SurfaceFormat::Colour);
+// `frame` is where the whole metafile lies, relative to the shown part.
+std::unique_ptr<Surface> RenderMetafile(const Canvas& like, const PictureRef& picture, Size shown, const Rect& frame,
+                                        Rgb ground) {
+    auto image = like.CreateSurface(shown, SurfaceFormat::Colour);
     if (!image) return nullptr;
-    const Rect all{0, 0, size.width, size.height};
-    image->FillRect(all, Brush::Solid(ground));
-    image->PlayMetafile(picture, all);
+    image->FillRect({0, 0, shown.width, shown.height}, Brush::Solid(ground));
+    image->PlayMetafile(picture, frame);
     return image;
 }
 
 void DrawRaster(Canvas& canvas, const PictureRef& picture, Size size, const PicturePlacement& place,
                 const PictureDrawing& how) {
     const bool stretched = how.style == kvnStretched;
-    const Rect dest = stretched ? place.area : SizedAt(place.origin, size);
-    if (dest.IsEmpty() || size.width <= 0 || size.height <= 0) return;
+    const Rect whole = stretched ? place.area : SizedAt(place.origin, size);
+    if (whole.IsEmpty() || size.width <= 0 || size.height <= 0) return;
+    // Only what shows is drawn. A stretched picture fills the area, which
+    // keeps its scale, so it is drawn whole.
+    const Rect dest = how.visible && !stretched ? whole.Intersected(*how.visible) : whole;
+    if (dest.IsEmpty()) return;
+    const int dx = dest.left - whole.left, dy = dest.top - whole.top;
     std::unique_ptr<Surface> held;
     ImageSource source{&picture, nullptr, {0, 0, size.width, size.height}};
+    if (!stretched) source.rect = {dx, dy, dx + dest.Width(), dy + dest.Height()};
     if (picture.kind == PictureKind::Metafile) {
         const Size drawn{dest.Width(), dest.Height()};
-        held = RenderMetafile(canvas, picture, drawn, how.transparent);
+        held = RenderMetafile(canvas, picture, drawn, whole.Offset(-dest.left, -dest.top), how.transparent);
         source = {nullptr, held.get(), {0, 0, drawn.width, drawn.height}};
     } else if (how.device_copy && !Recoloured(how.effect)) {
         held = CreateCompatibleBitmapForNET(canvas, picture, size);
@@ -49,7 +56,7 @@ void DrawRaster(Canvas& canvas, const PictureRef& picture, Size size, const Pict
     if (Recoloured(how.effect)) {
         held = CreateDarkerOrLighterBitmap(canvas, source, how.transparent, how.effect == PictureEffect::Darker);
         if (!held) return;
-        source = {nullptr, held.get(), source.rect};
+        source = {nullptr, held.get(), {0, 0, source.rect.Width(), source.rect.Height()}};
     }
     if (how.embossed)
         DitherBlt(canvas, dest, source, how.emboss, how.transparent);

@@ -4,6 +4,8 @@
 // item pictures both draw through it.
 #pragma once
 
+#include <optional>
+
 #include "core/picture_choice.h"
 #include "render/canvas.h"
 #include "render/picture_effects.h"
@@ -22,6 +24,10 @@ struct PictureDrawing {
     EmbossColours emboss{};
     // Draw a bitmap from a copy made on this device (Windows Forms hosts).
     bool device_copy = false;
+    // The part of the target that shows (the face). A picture larger than it
+    // is drawn through surfaces of the shown part only, however large the
+    // size the picture claims.
+    std::optional<Rect> visible;
 };
 
 // Draws nothing for a picture of kind None.

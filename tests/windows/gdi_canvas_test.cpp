@@ -224,6 +224,24 @@ TEST_F(GdiFixture, SurfacesStartBlackAndHoldTheirSize) {
     EXPECT_EQ(mono->GetPixel({0, 0}), kBlack);
 }
 
+// Sizes come from documents and callers: one whose byte count overflows an
+// int, or that no drawing needs, gets no surface instead of ending the process.
+TEST_F(GdiFixture, SurfacesBeyondTheBudgetAreRefused) {
+    win::GdiCanvas root(root_dc_.get(), &msimg32_);
+    const struct {
+        const char* name;
+        Size size;
+        SurfaceFormat format;
+    } rows[] = {
+        {"mono bytes overflow an int", {200000, 200000}, SurfaceFormat::Monochrome},
+        {"mono side too long", {40000, 1}, SurfaceFormat::Monochrome},
+        {"colour side too long", {1, 40000}, SurfaceFormat::Colour},
+        {"colour pixels over budget", {32000, 32000}, SurfaceFormat::Colour},
+    };
+    for (const auto& row : rows) EXPECT_EQ(root.CreateSurface(row.size, row.format), nullptr) << row.name;
+    EXPECT_NE(root.CreateSurface({32767, 2}, SurfaceFormat::Monochrome), nullptr) << "a long thin strip is fine";
+}
+
 TEST_F(GdiFixture, FillsFramesAndPixelsLandWhereTheyShould) {
     auto s = MakeSurface({12, 12}, true, kUntouched);
     s->FillRect({2, 2, 6, 6}, Brush::Solid(kRed));

@@ -8,7 +8,11 @@
 #include "gdi/gdi_canvas.h"
 #include "inplace_site.h"
 #include "input_support.h"
+#include "message_box_watcher.h"
 #include "render/menu_entry.h"
+#include "shell_call_recorder.h"
+
+#include <objsafe.h>
 
 #include <atomic>
 #include <functional>
@@ -48,6 +52,7 @@ class MenuEvents final : public EventSink {
 public:
     std::vector<Event> events;
     std::function<void()> on_mouse_down;  // plays a handler that reacts to the press
+    std::function<void()> on_menu_event;  // MenuButtonPressed and MenuDropped handlers
 
 private:
     void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
@@ -55,6 +60,7 @@ private:
         else if (id == kMenuItemClicked && params.cArgs == 1) events.push_back({id, params.rgvarg[0].lVal});
         else if (id == kMenuButtonPressed || id == DISPID_CLICK) events.push_back({id, 0});
         if (id == DISPID_MOUSEDOWN && on_mouse_down) on_mouse_down();
+        if ((id == kMenuButtonPressed || id == kMenuDropped) && on_menu_event && events.size() < 12) on_menu_event();
     }
 };
 
@@ -718,6 +724,102 @@ TEST_F(MenuPopup, HookLivesExactlyAsLongAsControlWindows) {
 
     Activate();
     EXPECT_EQ(probes_after_a_move(), 1) << "a new window installs it again";
+}
+
+// A handler that drops the menu again from the drop's own events would
+// recurse without end: it does nothing.
+TEST_F(MenuPopup, DropMenuFromTheDropsOwnEventsDoesNothing) {
+    HWND window = ActivateWithMenu();
+    ASSERT_NE(window, nullptr);
+    MoveTo(Screen(window, 30, 12));
+    events_.on_menu_event = [this] { Call(kDropMenu, DISPATCH_METHOD, {}); };
+    Driver driver([&] {
+        for (int popups = 0; popups < 6 && WaitForPopup(true, 1500) != nullptr; ++popups) {
+            Press(VK_ESCAPE);
+            WaitForPopup(false);
+        }
+    });
+    Call(kDropMenu, DISPATCH_METHOD, {});
+    driver.PumpUntilDone();
+    events_.on_menu_event = nullptr;
+    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse}));
+}
+
+// A window of the control's class on another thread (as another process's
+// control would be) carries user data that is no address of ours; the hook
+// sees it under the pointer while our popup is open and must leave it alone.
+TEST_F(MenuPopup, HookLeavesOtherThreadsWindowsOfOurClassAlone) {
+    HWND window = ActivateWithMenu();
+    ASSERT_NE(window, nullptr);
+    const POINT stranger_at = Screen(window, 0, 120);
+    std::atomic<HWND> stranger{nullptr};
+    std::atomic<bool> finished{false};
+    std::thread other_thread([&] {
+        HWND w = ::CreateWindowExW(WS_EX_TOPMOST, L"BrixelDemoButton", L"", WS_POPUP | WS_VISIBLE, stranger_at.x,
+                                   stranger_at.y, 60, 60, nullptr, nullptr, library_.get(), nullptr);
+        ::SetWindowLongPtrW(w, GWLP_USERDATA, 0x10);  // nothing readable there
+        stranger = w;
+        while (!finished) {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+            ::Sleep(10);
+        }
+        ::DestroyWindow(w);
+    });
+    while (stranger == nullptr) ::Sleep(10);
+    MoveTo(Screen(window, 80, 12));
+    Driver driver([&] {
+        if (WaitForPopup(true) != nullptr) {
+            GlideTo(POINT{stranger_at.x + 30, stranger_at.y + 30});
+            ::Sleep(200);
+        }
+        CloseEveryPopup(POINT{stranger_at.x + 30, stranger_at.y + 30});
+    });
+    Click();
+    driver.PumpUntilDone();
+    finished = true;
+    other_thread.join();
+    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse}));
+}
+
+// A page host that asked only for data safety: an item's hyperlink, invoked
+// by its shortcut, reaches the shell only as a clean web address.
+TEST_F(MenuPopup, UntrustedItemHyperlinksOpenOnlyWebAddresses) {
+    constexpr DISPID kMenuItemHyperlink = 125;
+    constexpr DISPID kMenuItemHyperlinkAddress = 126;
+    ComPtr<IObjectSafety> safety;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(IID_IObjectSafety, safety.put_void()));
+    ASSERT_HRESULT_SUCCEEDED(safety->SetInterfaceSafetyOptions(IID_IPersistStreamInit, INTERFACESAFE_FOR_UNTRUSTED_DATA,
+                                                               INTERFACESAFE_FOR_UNTRUSTED_DATA));
+    HWND window = ActivateWithMenu();
+    ASSERT_NE(window, nullptr);
+    ShellCallRecorder shell(library_.get());
+    ASSERT_TRUE(shell.active());
+    PutItem(kMenuItemShortcut, 11, I2(31));  // F5
+    PutItem(kMenuItemHyperlink, 11, Bool(true));
+    const struct {
+        const wchar_t* address;
+        std::vector<std::wstring> calls;
+    } rows[] = {
+        {L"\\\\host\\share\\x.hta", {}},
+        {L"mailto:a@b\" /x", {}},
+        {L"www.example.invalid", {L"shell http://www.example.invalid"}},
+    };
+    for (const auto& row : rows) {
+        MessageBoxWatcher boxes;
+        win::UniqueBstr text(row.address);
+        VARIANT v{};
+        v.vt = VT_BSTR;
+        v.bstrVal = text.get();
+        PutItem(kMenuItemHyperlinkAddress, 11, v);
+        ShellCallRecorder::Calls().clear();
+        ::SetFocus(window);
+        Pump(50);
+        Press(VK_F5);
+        Pump(300);
+        EXPECT_EQ(ShellCallRecorder::Calls(), row.calls);
+        EXPECT_EQ(boxes.Texts().size(), row.calls.empty() ? 1u : 0u);
+    }
 }
 
 TEST_F(MenuPopup, TreeSurvivesDeactivationWithItsShortcuts) {

@@ -104,6 +104,20 @@ TEST(Hyperlinks, OnlyWebAndMailTargetsAreSafeForPages) {
     }
 }
 
+TEST(Hyperlinks, UntrustedRefusalReachesNeitherShellNorHandler) {
+    FakePlatform platform;
+    platform.handler = u"b.exe \"%1\"";
+    platform.start_ok = true;
+    EXPECT_FALSE(OpenHyperlink(platform, u"\\\\host\\share\\x.hta", HyperlinkTrust::Untrusted));
+    EXPECT_EQ(platform.calls, (std::vector<std::u16string>{u"message Unable to open hyperlink"}));
+
+    platform.calls.clear();
+    EXPECT_TRUE(OpenHyperlink(platform, u"www.example.org", HyperlinkTrust::Untrusted));
+    EXPECT_EQ(platform.calls, (std::vector<std::u16string>{u"shell http://www.example.org",
+                                                           u"start b.exe  \"http://www.example.org\""}))
+        << "the fallback gets the address as the shell did";
+}
+
 TEST(Hyperlinks, EmptyAddressOpensNothingAndSaysNothing) {
     FakePlatform platform;
     EXPECT_FALSE(OpenHyperlink(platform, u""));

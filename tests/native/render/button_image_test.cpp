@@ -155,6 +155,33 @@ TEST_F(ButtonImage, MetafileIsPlayedAndItsGroundLeftOut) {
     EXPECT_EQ(face.At(11, 9), kUnpainted);
 }
 
+// A picture far larger than the face is drawn through surfaces of the part
+// that shows, whatever size it claims.
+TEST_F(ButtonImage, OversizedPicturesUseSurfacesOfTheFaceOnly) {
+    const struct {
+        const char* name;
+        PictureRef ref;
+        std::int16_t effect_over;
+    } rows[] = {
+        {"metafile claiming 30,000 pixels a side",
+         {PictureKind::Metafile, kMetafileHandle, {HimetricOf(30000), HimetricOf(30000)}}, kvnNoEffect},
+        {"bitmap, lighter", {PictureKind::Bitmap, kNormalBitmap, {HimetricOf(300), HimetricOf(200)}}, kvnLighter},
+    };
+    log->metafiles[kMetafileHandle] = kDownInk;
+    FakeImage big{{300, 200}, std::vector<Rgb>(300 * 200, kNormalInk)};
+    log->bitmaps[kNormalBitmap] = big;
+    for (const auto& row : rows) {
+        log->largest_surface_pixels = 0;
+        SetPicture(StateVariant::Normal, row.ref);
+        m.props.PictureEffectWhenMouseOver = row.effect_over;
+        m.state.mouse_in = true;
+        Draw();
+        EXPECT_LE(log->largest_surface_pixels, 40 * 20) << row.name;
+        EXPECT_NE(face.At(39, 19), kUnpainted) << row.name << ": the picture still reaches the corner";
+        EXPECT_EQ(face.At(1, 1), kUnpainted) << row.name << ": the margin stays";
+    }
+}
+
 TEST_F(ButtonImage, NothingWithoutAPictureAndNoSurfacesLeftBehind) {
     m.props.Picture = nullptr;
     m.pictures = {};

@@ -7,6 +7,8 @@
 #include "pixel/pixel_canvas.h"
 #include "render/canvas.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <vector>
@@ -31,6 +33,7 @@ struct PictureLog {
     std::vector<Call> calls;  // icons drawn and metafiles played
     int surfaces_alive = 0;
     pixel::PictureRegistry registry;  // the bitmaps above, as the canvas draws them
+    std::int64_t largest_surface_pixels = 0;  // of every surface made after the first
 };
 
 // HIMETRIC for `pixels` at 96 pixels per inch, as picture objects store it.
@@ -44,7 +47,10 @@ class PictureCanvas : public pixel::PixelCanvas {
 public:
     PictureCanvas(Size size, SurfaceFormat format, std::shared_ptr<PictureLog> log, Rgb fill = {1, 2, 3})
         : pixel::PixelCanvas(size, format, EnvironmentOf(*log)), log_(std::move(log)) {
-        ++log_->surfaces_alive;
+        if (log_->surfaces_alive++ > 0) {
+            log_->largest_surface_pixels =
+                std::max(log_->largest_surface_pixels, std::int64_t{size.width} * size.height);
+        }
         pixel::PixelCanvas::FillRect({0, 0, size.width, size.height}, Brush::Solid(fill));
     }
     ~PictureCanvas() override { --log_->surfaces_alive; }

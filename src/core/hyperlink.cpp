@@ -1,5 +1,7 @@
 #include "core/hyperlink.h"
 
+#include "core/ascii.h"
+
 namespace brixel {
 namespace {
 
@@ -27,13 +29,7 @@ std::u16string QuoteArgument(std::u16string_view text) {
 }
 
 bool StartsWithNoCase(std::u16string_view text, std::u16string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char16_t c = text[i];
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
+    return text.size() >= prefix.size() && EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool IsControl(char16_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }

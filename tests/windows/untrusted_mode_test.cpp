@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -291,6 +292,19 @@ TEST_F(HostedDocument, BagReadsStartFromZeroedValues) {
     EXPECT_GT(bag.reads, 10);
     EXPECT_GT(bag.object_reads, 0) << "fonts and pictures are read as objects";
     EXPECT_EQ(bag.unzeroed, 0);
+}
+
+// The owner itself, over storage full of old bytes: what the control then
+// hands a bag must not depend on what the stack happened to hold.
+TEST(VariantOwner, StartsWithEveryByteOfTheValueZero) {
+    void* storage = ::operator new(sizeof(win::UniqueVariant));
+    auto* old_bytes = static_cast<volatile BYTE*>(storage);
+    for (std::size_t i = 0; i < sizeof(win::UniqueVariant); ++i) old_bytes[i] = 0xA5;
+    auto* owner = new (storage) win::UniqueVariant;
+    const auto* raw = reinterpret_cast<const BYTE*>(owner->get());
+    EXPECT_TRUE(std::all_of(raw, raw + sizeof(VARIANT), [](BYTE b) { return b == 0; }));
+    owner->~UniqueVariant();
+    ::operator delete(storage);
 }
 
 constexpr DISPID kPerformClick = 116;

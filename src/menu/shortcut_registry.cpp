@@ -17,8 +17,9 @@ void ShortcutRegistry::RegisterShortcuts(WindowHandle window, MenuTree& tree) {
     if (tree.registry_ != nullptr && tree.registry_ != this) tree.registry_->ForgetTree(tree);
     std::lock_guard lock(mutex_);
     Binding* binding = BindingOf(tree);
-    if (binding == nullptr) binding = &bindings_.emplace_back(Binding{&tree, {}});
+    if (binding == nullptr) binding = &bindings_.emplace_back(Binding{&tree, {}, {}});
     binding->entries.clear();
+    binding->thread = std::this_thread::get_id();
     tree.registry_ = this;
     tree.window_ = window;
     for (const MenuItemRecord& record : tree.Items()) ListSubtree(*binding, record);
@@ -114,8 +115,10 @@ std::optional<ShortcutRegistry::Chosen> ShortcutRegistry::Choose(const ShortcutK
                                                                   const SameTopLevelTest& same_top_level) const {
     if (popup_tracked || press.key == 0) return std::nullopt;
     if (!press.ctrl && !press.shift && !press.alt && !MayFireUnmodified(press.key)) return std::nullopt;
+    const std::thread::id caller = std::this_thread::get_id();
     std::lock_guard lock(mutex_);
     for (const Binding& binding : bindings_) {
+        if (binding.thread != caller) continue;
         for (const ShortcutRegistration& e : binding.entries) {
             if (e.key != press.key || e.ctrl != press.ctrl || e.shift != press.shift || e.alt != press.alt) continue;
             if (same_top_level && !same_top_level(e.window)) continue;

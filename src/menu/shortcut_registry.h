@@ -15,6 +15,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace brixel {
@@ -60,9 +61,14 @@ struct ShortcutInvocation {
 // them carry never changes behind the user's back.
 //
 // Controls on different threads of one process share the registry, so every
-// member takes one mutex. Nothing calls out while holding it: Choose copies
-// what the hook is to send and the hook sends it after the lock is released,
-// so a handler that changes its menu cannot deadlock on the registry.
+// member takes one mutex. A tree belongs to the thread that registers it (its
+// control's window thread, where all of its setters run), and a thread's hook
+// chooses only among its own thread's trees: reading another thread's records
+// would race with that thread's setters, and the other thread's control could
+// not act on the invocation anyway. Nothing calls out while holding the lock:
+// Choose copies what the hook is to send and the hook sends it after the lock
+// is released, so a handler that changes its menu cannot deadlock on the
+// registry.
 class ShortcutRegistry {
 public:
     ShortcutRegistry() = default;
@@ -91,7 +97,8 @@ public:
     // alone: when its item or one of its ancestors is hidden, disabled or a
     // separator, nothing is sent. `same_top_level` runs under the lock and must
     // not send messages; a record is read only after it says yes, that is for a
-    // control in the key's own top-level window.
+    // control in the key's own top-level window. Only the calling thread's
+    // trees take part.
     std::optional<Chosen> Choose(const ShortcutKeyPress& press, bool popup_tracked,
                                  const SameTopLevelTest& same_top_level) const;
 
@@ -99,6 +106,7 @@ private:
     friend class MenuTree;
     struct Binding {
         MenuTree* tree = nullptr;
+        std::thread::id thread;  // the thread that registered it last
         std::vector<ShortcutRegistration> entries;  // menu order
     };
     // Called by the tree; each takes the lock.

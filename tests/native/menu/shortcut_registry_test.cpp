@@ -181,28 +181,45 @@ TEST_F(ShortcutRegistryTest, AWindowRegisteredAfreshComesLast) {
     EXPECT_EQ(Press('A', true)->window, kWindowB);
 }
 
-// Controls on two threads: one keeps refreshing its registrations while the
-// other's hook chooses. Unguarded, the chooser walks a vector being rebuilt.
-TEST_F(ShortcutRegistryTest, ChoosingWhileAnotherThreadRefreshes) {
-    testing::RecordingMessageBox other_box;
-    MenuTree other{other_box};
-    for (std::int16_t id = 1; id <= 40; ++id) {
-        other.AddItem(id, kTopLevel);
-        other.SetShortcut(id, ShortcutText(static_cast<int>(id) + 26));
-    }
-    registry.RegisterShortcuts(kWindowB, other);
-    // The refresher keeps going until every press is made, so on a loaded machine the two
-    // still overlap; a refresh replaces the list under the lock, so no press may miss.
+// Controls on two threads, both carrying Ctrl+A. The other thread keeps
+// taking its control out of the list and putting it back while this thread's
+// hook chooses: unguarded, the chooser walks a list being rebuilt. Each
+// thread's hook must find its own control's item, never the other's, even
+// where the other was registered first.
+TEST_F(ShortcutRegistryTest, EachThreadChoosesItsOwnControlWhileAnotherReRegisters) {
+    registry.UnregisterShortcuts(kWindowA);
     constexpr int kPresses = 500;
     std::atomic<int> presses{0};
-    std::thread refresher([&] {
-        while (presses.load() < kPresses) registry.RegisterShortcuts(kWindowB, other);
+    std::atomic<bool> other_registered{false};
+    int other_own = 0, other_rounds = 0;
+    std::thread other_thread([&] {
+        testing::RecordingMessageBox other_box;
+        MenuTree other{other_box};
+        for (std::int16_t id = 1; id <= 40; ++id) {
+            other.AddItem(id, kTopLevel);
+            other.SetShortcut(id, ShortcutText(id));  // Ctrl+A first
+        }
+        registry.RegisterShortcuts(kWindowB, other);
+        other_registered = true;
+        do {
+            registry.UnregisterShortcuts(kWindowB);
+            registry.RegisterShortcuts(kWindowB, other);
+            const auto chosen = Press('A', true);
+            other_own += chosen && chosen->window == kWindowB && chosen->invocation.item_id == 1 ? 1 : 0;
+            ++other_rounds;
+        } while (presses.load() < kPresses);
+        registry.UnregisterShortcuts(kWindowB);
     });
-    int chosen = 0;
-    // Shift+Ctrl+F4, the last of the other control's keys: every press walks all of its entries.
-    for (int i = 0; i < kPresses; ++i, ++presses) chosen += PressedId(0x73, true, true) == 40 ? 1 : 0;
-    refresher.join();
-    EXPECT_EQ(chosen, kPresses);
+    while (!other_registered) std::this_thread::yield();
+    registry.RegisterShortcuts(kWindowA, tree);  // listed after the other thread's control
+    int own = 0;
+    for (int i = 0; i < kPresses; ++i, ++presses) {
+        const auto chosen = Press('A', true);
+        own += chosen && chosen->window == kWindowA && chosen->invocation.item_id == 3 ? 1 : 0;
+    }
+    other_thread.join();
+    EXPECT_EQ(own, kPresses);
+    EXPECT_EQ(other_own, other_rounds);
 }
 
 TEST_F(ShortcutRegistryTest, OtherTopLevelWindowsDoNotInterfere) {

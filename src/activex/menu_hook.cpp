@@ -3,25 +3,19 @@
 #include "activex/control_window.h"
 #include "menu/popup_layout.h"
 
-#include <mutex>
 #include <optional>
 #include <utility>
 
 namespace brixel::activex {
 namespace {
 
-// The process-wide hook and its count of live control windows. Controls may
-// live in several apartments, so the count is guarded.
-struct HookState {
-    std::mutex mutex;
-    HHOOK hook = nullptr;
-    int windows = 0;
-};
-
-HookState& State() {
-    static HookState state;
-    return state;
-}
+// A thread hook sees only its own thread's queue, so every thread that owns
+// control windows has a hook of its own, counted by that thread's windows.
+// Both stay trivially destructible: the library may be unloaded before the
+// thread ends, and a destructor registered for thread exit would then point
+// at nothing.
+thread_local HHOOK t_hook = nullptr;
+thread_local int t_windows = 0;
 
 thread_local HWND t_tracking_window = nullptr;
 thread_local const ShortcutInvocation* t_pending_invocation = nullptr;
@@ -83,28 +77,20 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 void MenuHook::WindowCreated() noexcept {
-    HookState& s = State();
-    std::lock_guard lock(s.mutex);
-    if (s.windows++ == 0) {
-        s.hook = ::SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
+    if (t_windows++ == 0) {
+        t_hook = ::SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
     }
 }
 
 void MenuHook::WindowDestroyed() noexcept {
-    HookState& s = State();
-    std::lock_guard lock(s.mutex);
-    if (s.windows == 0) return;
-    if (--s.windows == 0 && s.hook != nullptr) {
-        ::UnhookWindowsHookEx(s.hook);
-        s.hook = nullptr;
+    if (t_windows == 0) return;
+    if (--t_windows == 0 && t_hook != nullptr) {
+        ::UnhookWindowsHookEx(t_hook);
+        t_hook = nullptr;
     }
 }
 
-int MenuHook::LiveWindows() noexcept {
-    HookState& s = State();
-    std::lock_guard lock(s.mutex);
-    return s.windows;
-}
+int MenuHook::LiveWindows() noexcept { return t_windows; }
 
 void MenuHook::SetTrackingWindow(HWND window) noexcept { t_tracking_window = window; }
 HWND MenuHook::TrackingWindow() noexcept { return t_tracking_window; }

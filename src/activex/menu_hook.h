@@ -1,16 +1,15 @@
 // The thread message hook behind menu shortcuts and menu auto-drop.
 //
-// One hook serves the process: the first control window installs it on its
-// own thread, every control window counts itself in, and the last one to go
-// removes it. The hook only watches messages being taken from the queue and
-// always passes them on:
-//   - key-downs: the shortcut registry decides which control's item runs, and
-//     that control is sent kUmShortcutInvoke with a copy of the item's fields;
+// Each thread that owns control windows has its own hook: its first control
+// window installs it, every control window of the thread counts itself in,
+// and the thread's last one to go removes it. The hook only watches messages
+// being taken from its thread's queue and always passes them on:
+//   - key-downs: the shortcut registry decides which of this thread's
+//     controls runs its item, and that control is sent kUmShortcutInvoke with
+//     a copy of the item's fields;
 //   - mouse moves: while one of our popups is open, moving onto another
 //     auto-drop control closes it (cancel-mode to the tracking window);
 //     otherwise our control under the message gets kUmAutoDropProbe.
-// Controls on other threads get neither, as the hook sees only its own
-// thread's queue.
 #pragma once
 
 #include "menu/shortcut_registry.h"
@@ -21,10 +20,12 @@ namespace brixel::activex {
 
 class MenuHook {
 public:
-    // Counts a control window in; the first installs the hook on this thread.
+    // Counts a control window of this thread in; the thread's first installs
+    // its hook. A window is counted out on the thread that counted it in.
     static void WindowCreated() noexcept;
-    // Counts one out; the last removes the hook.
+    // Counts one out; the thread's last removes its hook.
     static void WindowDestroyed() noexcept;
+    // This thread's live control windows.
     static int LiveWindows() noexcept;
 
     // The window that tracks one of our popups on this thread, or null.

@@ -18,7 +18,6 @@ namespace Korvane.Nimbara
         private const string DefaultFontName = "Microsoft Sans Serif";
         private const float DefaultFontSize = 8.25f;
 
-        private readonly NativeButton native;
         private DialogResult dialogResult = DialogResult.None;
         private Font mouseInFont = NewDefaultFont();
         private Font downFont = NewDefaultFont();
@@ -37,14 +36,16 @@ namespace Korvane.Nimbara
 
         public event ButtonToggledEventHandler ButtonToggled;
         public event WhileMouseDownEventHandler WhileMouseDown;
+#pragma warning disable 67  // raised by the drop-down menu, which comes with the menu item objects
         public event MenuButtonPressedHandler MenuButtonPressed;
         public event MenuDroppedHandler MenuDropped;
+#pragma warning restore 67
 
         public BrixelDemo()
         {
             SetStyle(ControlStyles.UserPaint | ControlStyles.AllPaintingInWmPaint | ControlStyles.ResizeRedraw, true);
             SetStyle(ControlStyles.StandardClick | ControlStyles.StandardDoubleClick, true);
-            native = new NativeButton(this);
+            CreateNative();
         }
 
         // --- .NET-only members --------------------------------------------------
@@ -82,7 +83,7 @@ namespace Korvane.Nimbara
                 // The designer's index editor lists only what the new list holds.
                 if (DesignMode && imageList != null && imageIndex >= imageList.Images.Count)
                     imageIndex = Math.Max(imageList.Images.Count - 1, -1);
-                RepaintNow();
+                UpdatePicture(Prop.Picture);
             }
         }
 
@@ -104,29 +105,29 @@ namespace Korvane.Nimbara
                 if (value < -1)
                     throw new ArgumentOutOfRangeException("value", value, "ImageIndex must be -1 or more.");
                 imageIndex = value;
-                RepaintNow();
+                UpdatePicture(Prop.Picture);
             }
         }
 
         [Browsable(false), DesignerSerializationVisibility(DesignerSerializationVisibility.Hidden)]
         public bool BorderColorCustom
         {
-            get { return native.GetFlag(NativeFlag.BorderColorCustom); }
-            set { native.SetFlag(NativeFlag.BorderColorCustom, value); }
+            get { return GetBool(Prop.BorderColorCustom); }
+            set { SetBool(Prop.BorderColorCustom, value); }
         }
 
         [Browsable(false), DesignerSerializationVisibility(DesignerSerializationVisibility.Hidden)]
         public bool MouseInBorderColorCustom
         {
-            get { return native.GetFlag(NativeFlag.MouseInBorderColorCustom); }
-            set { native.SetFlag(NativeFlag.MouseInBorderColorCustom, value); }
+            get { return GetBool(Prop.MouseInBorderColorCustom); }
+            set { SetBool(Prop.MouseInBorderColorCustom, value); }
         }
 
         [Browsable(false), DesignerSerializationVisibility(DesignerSerializationVisibility.Hidden)]
         public bool DownBorderColorCustom
         {
-            get { return native.GetFlag(NativeFlag.DownBorderColorCustom); }
-            set { native.SetFlag(NativeFlag.DownBorderColorCustom, value); }
+            get { return GetBool(Prop.DownBorderColorCustom); }
+            set { SetBool(Prop.DownBorderColorCustom, value); }
         }
 
         // --- Fonts and colours: the designer's serialization rules ----------------
@@ -155,16 +156,16 @@ namespace Korvane.Nimbara
             return a.R == b.R && a.G == b.G && a.B == b.B;
         }
 
-        private void SetStateFont(ref Font field, Font value, Prop prop)
+        private void SetStateFont(ref Font field, Font value, int prop)
         {
             field = value ?? NewDefaultFont();
-            native.FontChanged(prop);
+            SetFont(prop, field);
         }
 
-        private void SetStateImage(ref Image field, Image value, Prop prop)
+        private void SetStateImage(ref Image field, Image value, int prop)
         {
             field = value;
-            native.PictureChanged(prop);
+            UpdatePicture(prop);
         }
 
         internal bool IsDisposedOrDying

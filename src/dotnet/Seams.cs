@@ -1,7 +1,7 @@
-// The two outputs a test cannot observe on a real desktop: the modal message
-// box (Mono's box has no child control holding its text) and the sound
-// device (Mono's player never returns without one). Both go through a static
-// seam that the tests replace with a recorder.
+// The outputs a test cannot observe on a real desktop: the modal message box
+// (Mono's box has no child control holding its text), the sound device
+// (Mono's player never returns without one) and the shell that opens
+// hyperlinks. Each goes through a static seam the tests replace with a recorder.
 using System;
 using System.IO;
 using System.Media;
@@ -22,11 +22,26 @@ namespace Korvane.Nimbara
         void Play(byte[] wave);
     }
 
+    internal interface IShell
+    {
+        // Opens an address the library has already checked and made a target.
+        void Open(string target);
+    }
+
     internal static class Seams
     {
         internal const string Caption = "Korvane Brixel";
         internal static IMessageBoxes MessageBoxes = new SystemMessageBoxes();
         internal static ISoundOutput Sounds = new DedicatedSoundPlayer();
+        internal static IShell Shell = new SystemShell();
+    }
+
+    internal sealed class SystemShell : IShell
+    {
+        public void Open(string target)
+        {
+            using (System.Diagnostics.Process.Start(target)) { }
+        }
     }
 
     internal sealed class SystemMessageBoxes : IMessageBoxes

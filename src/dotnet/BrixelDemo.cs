@@ -142,11 +142,18 @@ namespace Korvane.Nimbara
         internal static bool IsDefaultFont(Font font)
         {
             return font != null
-                && font.Name == DefaultFontName
+                && FaceName(font) == DefaultFontName
                 && font.Size == DefaultFontSize
                 && font.Unit == GraphicsUnit.Point
                 && font.Style == FontStyle.Regular
                 && !font.GdiVerticalFont;
+        }
+
+        // The face asked for: Mono substitutes a missing face and reports the
+        // substitute as Name, which would make every default font look changed.
+        internal static string FaceName(Font font)
+        {
+            return string.IsNullOrEmpty(font.OriginalFontName) ? font.Name : font.OriginalFontName;
         }
 
         // Colours are stored as red, green and blue: alpha and the colour's name

@@ -195,14 +195,15 @@ namespace Korvane.Nimbara
         {
             if (button == null || button.IsClosed || font == null)
                 return;
-            IntPtr face = Marshal.StringToHGlobalUni(font.Name);
+            string name = FaceName(font);
+            IntPtr face = Marshal.StringToHGlobalUni(name);
             try
             {
                 var value = new Abi.Font
                 {
                     size = Abi.SizeOf<Abi.Font>(),
                     face = face,
-                    face_length = font.Name.Length,
+                    face_length = name.Length,
                     size_units = (long)Math.Round(font.SizeInPoints * 10000.0),
                     weight = font.Bold ? 700 : 400,
                     charset = font.GdiCharSet,
@@ -449,6 +450,12 @@ namespace Korvane.Nimbara
         }
 
         private ToolTip toolTip;
+
+        // What the tip shows now (the tests read it).
+        internal string ShownToolTip
+        {
+            get { return toolTip == null ? "" : toolTip.GetToolTip(this); }
+        }
 
         private static ToolTip NewToolTip()
         {

@@ -451,6 +451,17 @@ namespace Korvane.Nimbara
 
         private ToolTip toolTip;
 
+        // The interaction state the face is painted from (the tests read it).
+        internal Abi.State InteractionState
+        {
+            get
+            {
+                var state = new Abi.State { size = Abi.SizeOf<Abi.State>() };
+                Check(Abi.brixel_get_state(button, ref state));
+                return state;
+            }
+        }
+
         // What the tip shows now (the tests read it).
         internal string ShownToolTip
         {

@@ -12,6 +12,11 @@ namespace Korvane.Nimbara
         // libbrixel.so; Windows loads brixel.dll from the application folder
         // (NativeLoader picks the x86 or x64 copy first).
         internal const string Lib = "brixel";
+
+        static Abi()
+        {
+            NativeLoader.Prepare();
+        }
         internal const uint Version = 0x00010000u;
         private const CallingConvention Cdecl = CallingConvention.Cdecl;
 
@@ -240,6 +245,27 @@ namespace Korvane.Nimbara
         internal static string StatusText(int status)
         {
             return Marshal.PtrToStringAnsi(brixel_status_text(status));
+        }
+    }
+
+    // On Windows one application may run as x86 or x64: the two brixel.dll
+    // live in the subfolders x86 and x64 beside the assembly, and the one for
+    // this process is loaded by its full path before the first call, so that
+    // [DllImport("brixel")] binds to it. (A brixel.dll beside the assembly
+    // serves when there are no subfolders.) Mono on Linux needs nothing here.
+    internal static class NativeLoader
+    {
+        [DllImport("kernel32", CharSet = CharSet.Unicode, SetLastError = true)]
+        private static extern IntPtr LoadLibraryW(string path);
+
+        internal static void Prepare()
+        {
+            if (System.Environment.OSVersion.Platform != PlatformID.Win32NT)
+                return;
+            string folder = System.IO.Path.GetDirectoryName(typeof(NativeLoader).Assembly.Location);
+            string path = System.IO.Path.Combine(folder, IntPtr.Size == 8 ? "x64" : "x86", "brixel.dll");
+            if (System.IO.File.Exists(path))
+                LoadLibraryW(path);
         }
     }
 

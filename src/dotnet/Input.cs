@@ -1,7 +1,7 @@
 // Mouse, keyboard and focus: each Windows Forms entry point becomes one step
 // of the native button, whose effects raise the events in the order the
 // ActiveX control fires them. The base handlers therefore run only when an
-// effect says so; Windows Forms' own click detection is switched off.
+// effect says so; the clicks Windows Forms detects by itself are ignored.
 using System;
 using System.Drawing;
 using System.Windows.Forms;

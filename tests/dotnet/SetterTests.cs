@@ -85,6 +85,38 @@ namespace BrixelDemo.Tests
             Assert.AreEqual(new[] { "This property is invalid if Menu property is set to True" }, Boxes.Texts);
         }
 
+        // The one test with the real box: Mono lists it among the open forms
+        // with its caption; a timer finds it, notes the caption and closes it.
+        [Test]
+        public void The_refusal_shows_a_real_box_captioned_Korvane_Brixel()
+        {
+            Korvane.Nimbara.Seams.MessageBoxes = new Korvane.Nimbara.SystemMessageBoxes();
+            var button = NewButton();
+            button.ToggleButton = true;
+            string caption = null;
+            int ticks = 0;
+            var watcher = Own(new Timer { Interval = 100 });
+            watcher.Tick += (s, e) =>
+            {
+                // Whatever box shows is closed, so a wrong caption fails instead of hanging.
+                ticks++;
+                foreach (Form f in Application.OpenForms)
+                {
+                    if (f.Text == "Korvane Brixel" || (ticks > 30 && f.Modal))
+                    {
+                        caption = f.Text;
+                        f.Close();
+                        return;
+                    }
+                }
+            };
+            watcher.Start();
+            button.Menu = true;  // returns once the box is closed
+            watcher.Stop();
+            Assert.AreEqual("Korvane Brixel", caption);
+            Assert.IsFalse(button.Menu);
+        }
+
         [Test]
         public void A_negative_bevel_is_stored_as_zero()
         {

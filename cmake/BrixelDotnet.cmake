@@ -15,7 +15,7 @@ set(BRIXEL_DOTNET_ASSEMBLY ${BRIXEL_DOTNET_DIR}/Korvane.Nimbara.BrixelDemo.dll)
 # in the box (4.8), so one assembly serves both.
 set(BRIXEL_MCS_FLAGS -nologo -sdk:4.5 -debug -optimize+ -warn:4 -warnaserror+ -nowarn:1591)
 set(BRIXEL_DOTNET_REFERENCES
-    -r:System.dll -r:System.Drawing.dll -r:System.Windows.Forms.dll -r:System.Design.dll)
+    -r:System.dll -r:System.Drawing.dll -r:System.Windows.Forms.dll -r:System.Design.dll -r:Accessibility.dll)
 
 # brixel_csharp(<target> <output> SOURCES <files...> [REFERENCES <-r:...>] [DEPENDS <...>] [EXE])
 function(brixel_csharp target output)

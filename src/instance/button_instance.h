@@ -147,6 +147,10 @@ public:
     Effects BeforePaint(const WindowFrame& frame);
     PaintModel BuildPaintModel(const FaceInputs& inputs) const;
 
+    // --- Sounds --------------------------------------------------------------------
+    // The custom sound file read for a slot, as it is played from memory.
+    const std::optional<SoundBlock>& SoundMemory(SoundSlotId slot) const { return model_->SoundMemory(slot); }
+
 private:
     class Recorder;
 

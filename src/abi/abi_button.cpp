@@ -55,7 +55,8 @@ brixel_status BRIXEL_CALL brixel_button_create(const brixel_create_options* opti
         if (options->environment != nullptr && !SizeFits(options->environment)) return BRIXEL_E_BAD_SIZE;
         auto b = std::make_unique<brixel_button>(options->rules);
         b->host.text = &b->text;
-        b->host.SetEnvironment(options->environment != nullptr ? *options->environment : kDefaultEnvironment);
+        b->host.SetEnvironment(options->environment != nullptr ? Widened(*options->environment, kDefaultEnvironment)
+                                                               : kDefaultEnvironment);
         b->host.display_name = FromUtf16(options->display_name, options->display_name_length);
         b->instance = std::make_unique<ButtonInstance>(b->host);
         if (b->rules == BRIXEL_RULES_DOTNET) ApplyDotNetDefaults(*b);
@@ -81,7 +82,7 @@ brixel_status BRIXEL_CALL brixel_set_environment(brixel_button* button, const br
         if (b == nullptr) return BRIXEL_E_BAD_HANDLE;
         if (environment == nullptr) return BRIXEL_E_NULL_ARGUMENT;
         if (!SizeFits(environment)) return BRIXEL_E_BAD_SIZE;
-        b->host.SetEnvironment(*environment);
+        b->host.SetEnvironment(Widened(*environment, kDefaultEnvironment));
         ResolveSystemStyle(*b);
         return BRIXEL_OK;
     });

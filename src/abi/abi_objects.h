@@ -10,7 +10,10 @@
 #include "instance/button_instance.h"
 #include "pixel/picture_registry.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstring>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -49,9 +52,29 @@ brixel_status Guarded(Body&& body) noexcept {
 
 // A struct from the caller is usable when it is at least as large as the
 // first version of its type.
+// The size of the first version of each struct; later versions only add
+// fields at the end.
+template <typename T>
+constexpr std::size_t FirstVersionSize() {
+    return sizeof(T);
+}
+template <>
+constexpr std::size_t FirstVersionSize<brixel_environment>() {
+    return offsetof(brixel_environment, hidden_while_loading);
+}
+
 template <typename T>
 bool SizeFits(const T* s) {
-    return s != nullptr && s->size >= sizeof(T);
+    return s != nullptr && s->size >= FirstVersionSize<T>();
+}
+
+// A caller's struct of any accepted version, fields it lacks at their defaults.
+template <typename T>
+T Widened(const T& given, const T& defaults) {
+    T out = defaults;
+    std::memcpy(&out, &given, std::min<std::size_t>(given.size, sizeof(T)));
+    out.size = sizeof(T);
+    return out;
 }
 
 // --- Pictures ---------------------------------------------------------------------------
@@ -138,7 +161,7 @@ struct brixel_button {
     // The Windows Forms surface's own state (rules = BRIXEL_RULES_DOTNET).
     bool flat_style_system = false;
     bool border_colour_assigned = false;
-    std::optional<std::int16_t> pending_appearance_style;
+    int xp_scheme_assignments = 0;
 
     // The pictures the last paint registered, so unchanged ones are not copied again.
     std::array<brixel::SharedPicture, 4> painted_pictures{};

@@ -139,6 +139,37 @@ brixel_status Store(brixel_button& b, const MemberInfo& m, const PropertyValue& 
     return status != BRIXEL_OK ? status : delivered;
 }
 
+brixel_status Finished(brixel_button& b, Effects effects, brixel_effects** out) { return Deliver(b, std::move(effects), out); }
+
+Effects RepaintOnly() { return Effects{Effect{.kind = EffectKind::Redraw}}; }
+
+bool Unchanged(brixel_button& b, const MemberInfo& m, const PropertyValue& value) {
+    return b.instance->Get(m.dispid) == std::optional<PropertyValue>(value);
+}
+
+// Appearance under the Windows Forms rules: the ActiveX change, except that
+// a hidden form that is still loading keeps its stored border colours, and
+// a border colour the XP look leaves goes to grey instead of black.
+brixel_status DotNetAppearance(brixel_button& b, const MemberInfo& m, std::int16_t appearance, brixel_effects** effects) {
+    if (b.host.env.hidden_while_loading != 0) {
+        b.instance->StoreWithoutRules(m.dispid, appearance);
+        return Finished(b, {Effect{.kind = EffectKind::RebuildRegion}, Effect{.kind = EffectKind::Redraw}}, effects);
+    }
+    const ButtonProperties before = b.instance->Props();
+    const PutOutcome outcome = b.instance->Put(m.dispid, appearance, b.frame);
+    const ButtonProperties& after = b.instance->Props();
+    constexpr OleColor kClassicGrey = 0x808080;
+    const std::pair<OleColor ButtonProperties::*, const char*> greyed[] = {
+        {&ButtonProperties::DownBorderColor, "DownBorderColor"}, {&ButtonProperties::MouseInBorderColor, "MouseInBorderColor"}};
+    for (const auto& [field, name] : greyed) {
+        if (before.*field != 0 && after.*field == 0)
+            b.instance->StoreWithoutRules(FindMemberByName(name)->dispid, kClassicGrey);
+    }
+    const brixel_status status = FromPutResult(outcome.result);
+    const brixel_status delivered = Deliver(b, outcome.effects, effects);
+    return status != BRIXEL_OK ? status : delivered;
+}
+
 // The Windows Forms rules that decide before the instance does. Returns
 // true when the write is finished (status in `status`).
 bool DotNetBeforeStore(brixel_button& b, const MemberInfo& m, const PropertyValue& value, brixel_status& status,
@@ -148,31 +179,45 @@ bool DotNetBeforeStore(brixel_button& b, const MemberInfo& m, const PropertyValu
         return true;
     }
     const std::string_view name = m.name;
-    if (name == "XPColorScheme" || name == "Appearance") {
-        if (b.instance->Get(m.dispid) == std::optional<PropertyValue>(value)) {
-            status = Deliver(b, {}, effects);
+    if (name == "Appearance") {
+        b.flat_style_system = false;
+        status = Unchanged(b, m, value) ? Finished(b, {}, effects)
+                                        : DotNetAppearance(b, m, std::get<std::int16_t>(value), effects);
+        return true;
+    }
+    if (name == "XPColorScheme") {
+        // Every assignment counts, a repeat of the current value too.
+        ++b.xp_scheme_assignments;
+        if (Unchanged(b, m, value)) {
+            status = Finished(b, {}, effects);
             return true;
         }
+        const bool apply = b.instance->UserMode() ? b.xp_scheme_assignments >= 2 : b.host.env.hidden_while_loading == 0;
+        if (b.flat_style_system || !apply) {
+            // The designer's code assigns the scheme once while the form
+            // loads: the stored border colours stay.
+            b.instance->StoreWithoutRules(m.dispid, value);
+            status = Finished(b, b.flat_style_system ? Effects{} : RepaintOnly(), effects);
+            return true;
+        }
+        return false;
     }
     if (name == "BorderColor") {
-        const bool first = !b.border_colour_assigned;
         b.border_colour_assigned = true;
         // Only a different colour counts as the user's choice.
-        if (b.instance->Get(m.dispid) == std::optional<PropertyValue>(value)) {
-            status = Deliver(b, {}, effects);
+        if (Unchanged(b, m, value)) {
+            status = Finished(b, {}, effects);
             return true;
         }
-        (void)first;
+        return false;
     }
     if (name == "AppearanceStyle" && !b.border_colour_assigned) {
         // Loading a form writes AppearanceStyle before BorderColor and the
         // stored individual properties after it: the look is not recomputed.
-        b.pending_appearance_style = std::get<std::int16_t>(value);
-        status = Deliver(b, {}, effects);
+        b.instance->StoreWithoutRules(m.dispid, value);
+        status = Finished(b, {}, effects);
         return true;
     }
-    if (name == "AppearanceStyle") b.pending_appearance_style.reset();
-    if (name == "Appearance") b.flat_style_system = false;
     return false;
 }
 
@@ -192,14 +237,22 @@ brixel_status Set(brixel_button* button, std::int32_t id, VarType type, const Pr
         const bool system = flat == kFlatStyleSystem;
         if (system == b->flat_style_system && b->instance->Props().Appearance == *appearance)
             return Deliver(*b, {}, effects);
+        const MemberInfo& m = *FindMemberByName("Appearance");
+        if (b->rules == BRIXEL_RULES_DOTNET) {
+            const bool same = b->instance->Props().Appearance == *appearance;
+            const brixel_status s = same ? Finished(*b, {}, effects) : DotNetAppearance(*b, m, *appearance, effects);
+            b->flat_style_system = system;
+            return s;
+        }
         b->flat_style_system = system;
-        return Store(*b, *FindMemberByName("Appearance"), *appearance, effects);
+        return Store(*b, m, *appearance, effects);
     }
     if (t.special != 0) return BRIXEL_E_READ_ONLY;
     const MemberInfo& m = *t.member;
     const bool int_like = m.type == VarType::I2 || m.type == VarType::I4;
     if (m.type != type && !(type == VarType::I2 && int_like)) return BRIXEL_E_WRONG_TYPE;
     if (m.read_only) return BRIXEL_E_READ_ONLY;
+    if (m.name == std::string_view("Appearance")) b->flat_style_system = false;
     if (b->rules == BRIXEL_RULES_DOTNET) {
         brixel_status status = BRIXEL_OK;
         if (DotNetBeforeStore(*b, m, value, status, effects)) return status;
@@ -230,10 +283,6 @@ brixel_status Get(brixel_button* button, std::int32_t id, VarType type, T* out, 
     const MemberInfo& m = *t.member;
     const bool int_like = m.type == VarType::I2 || m.type == VarType::I4;
     if (m.type != type && !(type == VarType::I2 && int_like)) return BRIXEL_E_WRONG_TYPE;
-    if (m.name == std::string_view("AppearanceStyle") && b->pending_appearance_style) {
-        *value = *b->pending_appearance_style;
-        return BRIXEL_OK;
-    }
     std::optional<PropertyValue> v = b->instance->Get(m.dispid);
     if (!v) return BRIXEL_E_UNKNOWN_PROPERTY;
     *value = std::move(*v);

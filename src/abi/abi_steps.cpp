@@ -268,7 +268,9 @@ brixel_status BRIXEL_CALL brixel_sound_data(brixel_button* button, int32_t slot,
         const auto& block = b->instance->SoundMemory(slot == 0 ? SoundSlotId::Click : SoundSlotId::MouseIn);
         if (!block) return BRIXEL_OK;
         const std::span<const std::uint8_t> data = SoundBlockData(*block);
-        if (data.empty()) return BRIXEL_OK;
+        // The player trusts the sizes inside the image: one that fails the
+        // check is kept with the property but never handed out to be played.
+        if (data.empty() || !IsPlayableWave(data)) return BRIXEL_OK;
         *bytes = data.data();
         *length = static_cast<std::int32_t>(data.size());
         return BRIXEL_OK;

@@ -218,8 +218,12 @@ typedef struct brixel_environment {
     int32_t dpi;                    /* 0 means 96 */
     const uint32_t* system_colours; /* 0x00RRGGBB for indexes 0 .. system_colour_count-1; null: classic colours */
     int32_t system_colour_count;
+    /* .NET rules: the control's window is not shown yet while its Visible
+     * property is true (a form still loading). FlatStyle and XPColorScheme
+     * assignments then keep the stored border colours. */
+    int32_t hidden_while_loading;
 } brixel_environment;
-#define BRIXEL_ENVIRONMENT_INIT {sizeof(brixel_environment), 1, 0, 0, 0, 0, 1, 0, 96, 0, 0}
+#define BRIXEL_ENVIRONMENT_INIT {sizeof(brixel_environment), 1, 0, 0, 0, 0, 1, 0, 96, 0, 0, 0}
 
 typedef struct brixel_create_options {
     uint32_t size;

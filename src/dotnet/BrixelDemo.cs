@@ -109,25 +109,23 @@ namespace Korvane.Nimbara
             }
         }
 
+        // True once the user chose the border colour: scheme changes leave it alone.
         [Browsable(false), DesignerSerializationVisibility(DesignerSerializationVisibility.Hidden)]
         public bool BorderColorCustom
         {
             get { return GetBool(Prop.BorderColorCustom); }
-            set { SetBool(Prop.BorderColorCustom, value); }
         }
 
         [Browsable(false), DesignerSerializationVisibility(DesignerSerializationVisibility.Hidden)]
         public bool MouseInBorderColorCustom
         {
             get { return GetBool(Prop.MouseInBorderColorCustom); }
-            set { SetBool(Prop.MouseInBorderColorCustom, value); }
         }
 
         [Browsable(false), DesignerSerializationVisibility(DesignerSerializationVisibility.Hidden)]
         public bool DownBorderColorCustom
         {
             get { return GetBool(Prop.DownBorderColorCustom); }
-            set { SetBool(Prop.DownBorderColorCustom, value); }
         }
 
         // --- Fonts and colours: the designer's serialization rules ----------------

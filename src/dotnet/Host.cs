@@ -27,6 +27,7 @@ namespace Korvane.Nimbara
                 Marshal.StructureToPtr(environment, env, false);
                 var options = new Abi.CreateOptions { size = Abi.SizeOf<Abi.CreateOptions>(), rules = Abi.RULES_DOTNET, environment = env };
                 Check(Abi.brixel_button_create(ref options, out button));
+                environmentHidden = environment.hidden_while_loading != 0;
             }
             finally
             {
@@ -53,11 +54,31 @@ namespace Korvane.Nimbara
                 display_as_default = isDefault ? 1 : 0,
                 desktop_xp_scheme = Platform.DesktopXPScheme(),
                 theme_active = Platform.ThemeActive() ? 1 : 0,
-                windows_forms_parent = 1,
+                windows_forms_parent = 0,  // that ambient restricts the ActiveX control inside Windows Forms; this is the Windows Forms control
                 dpi = 96,
                 system_colours = SystemColourTable.Pointer,
                 system_colour_count = SystemColourTable.Count,
+                hidden_while_loading = HiddenWhileLoading ? 1 : 0,
             };
+        }
+
+        // A control the designer's code is still setting up: Visible, but its
+        // window not shown yet. Assignments then keep the stored border colours.
+        private bool HiddenWhileLoading
+        {
+            get { return Visible && !IsHandleCreated; }
+        }
+
+        private bool environmentHidden;
+
+        // The environment goes to the button again whenever what it says changed.
+        private void SyncEnvironment()
+        {
+            if (button == null || button.IsClosed || HiddenWhileLoading == environmentHidden)
+                return;
+            environmentHidden = HiddenWhileLoading;
+            var environment = BuildEnvironment();
+            Check(Abi.brixel_set_environment(button, ref environment));
         }
 
         // The designer sets DesignMode after construction, through Site.
@@ -148,12 +169,14 @@ namespace Korvane.Nimbara
 
         private void SetBool(int id, bool value)
         {
+            SyncEnvironment();
             IntPtr effects;
             Finish(Abi.brixel_set_bool(button, id, value ? 1 : 0, out effects), effects);
         }
 
         private void SetInt(int id, int value)
         {
+            SyncEnvironment();
             IntPtr effects;
             Finish(Abi.brixel_set_int(button, id, value, out effects), effects);
         }
@@ -165,6 +188,7 @@ namespace Korvane.Nimbara
             short stored = unchecked((short)value);
             if (stored != value)
                 throw new InvalidEnumArgumentException("value", stored, enumType);
+            SyncEnvironment();
             IntPtr effects;
             int status = Abi.brixel_set_int(button, id, value, out effects);
             if (status == Abi.E_INVALID_ENUM)
@@ -178,6 +202,7 @@ namespace Korvane.Nimbara
         // Only red, green and blue are kept, as in the ActiveX control.
         private void SetColour(int id, Color value)
         {
+            SyncEnvironment();
             uint ole = (uint)(value.R | (value.G << 8) | (value.B << 16));
             IntPtr effects;
             Finish(Abi.brixel_set_color(button, id, ole, out effects), effects);
@@ -186,6 +211,7 @@ namespace Korvane.Nimbara
 
         private void SetText(int id, string value)
         {
+            SyncEnvironment();
             value = value ?? "";
             IntPtr effects;
             Finish(Abi.brixel_set_string(button, id, value, value.Length, out effects), effects);

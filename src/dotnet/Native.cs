@@ -58,6 +58,7 @@ namespace Korvane.Nimbara
             public int desktop_xp_scheme, theme_active, windows_forms_parent, dpi;
             public IntPtr system_colours;
             public int system_colour_count;
+            public int hidden_while_loading;
         }
 
         [StructLayout(LayoutKind.Sequential)]
@@ -180,8 +181,8 @@ namespace Korvane.Nimbara
         [DllImport(Lib, CallingConvention = Cdecl)] internal static extern int brixel_get_bool(ButtonHandle button, int id, out int value);
         [DllImport(Lib, CallingConvention = Cdecl)] internal static extern int brixel_get_int(ButtonHandle button, int id, out int value);
         [DllImport(Lib, CallingConvention = Cdecl)] internal static extern int brixel_get_color(ButtonHandle button, int id, out uint value);
-        [DllImport(Lib, CallingConvention = Cdecl)]
-        internal static extern int brixel_get_string(ButtonHandle button, int id, char[] buffer, int capacity, out int length);
+        [DllImport(Lib, CallingConvention = Cdecl, CharSet = CharSet.Unicode)]
+        internal static extern int brixel_get_string(ButtonHandle button, int id, [Out] char[] buffer, int capacity, out int length);
 
         [DllImport(Lib, CallingConvention = Cdecl)]
         internal static extern int brixel_picture_create(ref PictureDesc desc, out IntPtr picture);
@@ -239,7 +240,7 @@ namespace Korvane.Nimbara
         internal static extern int brixel_minimum_size(ButtonHandle button, out int width, out int height);
 
         [DllImport(Lib, CallingConvention = Cdecl, CharSet = CharSet.Unicode)]
-        internal static extern int brixel_hyperlink_target(string address, int length, int untrusted, char[] buffer, int capacity,
+        internal static extern int brixel_hyperlink_target(string address, int length, int untrusted, [Out] char[] buffer, int capacity,
                                                            out int targetLength);
 
         internal static string StatusText(int status)

@@ -29,7 +29,7 @@ namespace BrixelDemo.Tests
         private static Bitmap LibraryFace(Action<ButtonHandle> configure, int width, int height)
         {
             var env = new Abi.Environment { size = Abi.SizeOf<Abi.Environment>(), user_mode = 1, theme_active = 1,
-                                            windows_forms_parent = 1, dpi = 96,
+                                            windows_forms_parent = 0, dpi = 96,
                                             system_colours = SystemColourTable.Pointer,
                                             system_colour_count = SystemColourTable.Count };
             IntPtr envPtr = Marshal.AllocHGlobal(Marshal.SizeOf(env));

@@ -171,7 +171,6 @@ namespace BrixelDemo.Tests
         {
             var button = NewButton();
             button.BorderColor = Color.FromArgb(1, 2, 3);
-            button.BorderColorCustom = false;
             button.XPColorScheme = kvnXPColorScheme.Silver;
             Assert.AreEqual(Color.FromArgb(1, 2, 3).ToArgb(), button.BorderColor.ToArgb(), "first assignment");
             button.XPColorScheme = kvnXPColorScheme.OliveGreen;

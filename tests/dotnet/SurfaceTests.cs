@@ -132,10 +132,11 @@ namespace BrixelDemo.Tests
         {
             var bad = Declared
                 .Where(p => !HiddenFlags.Contains(p.Name))
+                .Where(p => p.GetGetMethod().GetBaseDefinition().DeclaringType == typeof(Button) || p.Name == "BackgroundImage")
                 .Where(p =>
                 {
-                    var c = (CategoryAttribute)Attribute.GetCustomAttribute(p, typeof(CategoryAttribute));
-                    var d = (DescriptionAttribute)Attribute.GetCustomAttribute(p, typeof(DescriptionAttribute));
+                    var c = (CategoryAttribute)Attribute.GetCustomAttribute(p, typeof(CategoryAttribute), false);
+                    var d = (DescriptionAttribute)Attribute.GetCustomAttribute(p, typeof(DescriptionAttribute), false);
                     return c == null || d == null || !d.Description.EndsWith(".") || d.Description.TrimEnd('.').Contains(". ");
                 })
                 .Select(p => p.Name).ToArray();

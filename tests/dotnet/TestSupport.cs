@@ -128,12 +128,15 @@ namespace BrixelDemo.Tests
         internal static void MoveTo(Control control, Point client)
         {
             Point screen = control.PointToScreen(client);
-            Run(string.Format("mousemove --sync {0} {1}", screen.X, screen.Y));
+            MoveToScreen(screen.X, screen.Y);
         }
 
         internal static void MoveToScreen(int x, int y)
         {
-            Run(string.Format("mousemove --sync {0} {1}", x, y));
+            // Not --sync: it waits for a motion that never comes when the
+            // pointer is there already.
+            Run(string.Format("mousemove {0} {1}", x, y));
+            Thread.Sleep(30);
         }
 
         internal static void Press() { Run("mousedown 1"); }

@@ -8,6 +8,7 @@ using System.Threading;
 using System.Windows.Forms;
 using Korvane.Nimbara;
 using NUnit.Framework;
+using Timer = System.Windows.Forms.Timer;
 
 namespace BrixelDemo.Tests
 {
@@ -98,6 +99,21 @@ namespace BrixelDemo.Tests
                 Application.DoEvents();
                 Thread.Sleep(5);
             } while (watch.ElapsedMilliseconds < ms);
+        }
+
+        // Runs a real message loop (Application.Run) for `ms` milliseconds,
+        // calling `action` from inside it first.
+        protected static void RunMessageLoop(Action action, int ms)
+        {
+            var context = new ApplicationContext();
+            var start = new Timer { Interval = 20 };
+            var stop = new Timer { Interval = ms };
+            start.Tick += (s, e) => { start.Stop(); action(); stop.Start(); };
+            stop.Tick += (s, e) => { stop.Stop(); context.ExitThread(); };
+            start.Start();
+            Application.Run(context);
+            start.Dispose();
+            stop.Dispose();
         }
 
         // Pumps until the condition holds or the time is up; returns the condition.

@@ -40,11 +40,15 @@ namespace BrixelDemo.Tests
             Marshal.FreeHGlobal(envPtr);
             using (handle)
             {
+                // A window of the control's size first: the bevel is limited by the height.
+                var frame = new Abi.Frame { size = Abi.SizeOf<Abi.Frame>(), window = 1, width = width, height = height,
+                                            cursor_x = -1, cursor_y = -1, enabled = 1, visible = 1 };
+                IntPtr created;
+                Assert.AreEqual(Abi.OK, Abi.brixel_window_created(handle, ref frame, out created));
+                Abi.brixel_effects_free(created);
                 configure(handle);
                 var face = new Bitmap(width, height, PixelFormat.Format32bppRgb);
                 var data = face.LockBits(new Rectangle(0, 0, width, height), ImageLockMode.ReadWrite, PixelFormat.Format32bppRgb);
-                var frame = new Abi.Frame { size = Abi.SizeOf<Abi.Frame>(), window = 1, width = width, height = height,
-                                            cursor_x = -1, cursor_y = -1, enabled = 1, visible = 1 };
                 var paint = new Abi.PaintOptions { size = Abi.SizeOf<Abi.PaintOptions>(), fast_primitives = 1,
                                                    parent_back_colour = SystemColourTable.Rgb(SystemColors.Control) };
                 var result = new Abi.PaintResult { size = Abi.SizeOf<Abi.PaintResult>() };
@@ -172,6 +176,41 @@ namespace BrixelDemo.Tests
                     : Rectangle.FromLTRB(6, 6, button.ClientSize.Width - 6, button.ClientSize.Height - 6);
                 Assert.AreEqual(0, Differences(shown, expected, button.Region, skip));
             }
+        }
+
+        private static int DarkPixels(Bitmap b, Rectangle area)
+        {
+            int dark = 0;
+            for (int y = area.Top; y < area.Bottom; y++)
+                for (int x = area.Left; x < area.Right; x++)
+                    if (b.GetPixel(x, y).GetBrightness() < 0.3f)
+                        dark++;
+            return dark;
+        }
+
+        // The caption is drawn in the text colour inside the margins, and
+        // wrapped only when TextWrap says so.
+        [Test]
+        public void The_caption_is_drawn_and_a_long_one_wraps_only_with_TextWrap()
+        {
+            Form form;
+            var button = ShownButton(out form, "Wide wide wide wide wide wide");
+            button.FlatStyle = kvnFlatStyle.Flat;
+            button.Size = new Size(80, 60);
+            button.Refresh();
+            Pump(150);
+            var inner = Rectangle.FromLTRB(6, 6, 74, 54);
+            var upper = Rectangle.FromLTRB(6, 6, 74, 22);
+            using (var single = Screen(button))
+            {
+                Assert.Greater(DarkPixels(single, inner), 20, "text in the middle");
+                Assert.AreEqual(0, DarkPixels(single, upper), "one centred line leaves the top empty");
+            }
+            button.TextWrap = true;
+            button.Refresh();
+            Pump(150);
+            using (var wrapped = Screen(button))
+                Assert.Greater(DarkPixels(wrapped, upper), 0, "wrapped lines reach the top");
         }
 
         [Test]

@@ -26,7 +26,16 @@ namespace Korvane.Nimbara
             if (button != null && !button.IsClosed && ClientSize.Width > 0 && ClientSize.Height > 0)
             {
                 using (Bitmap face = PaintFace())
+                {
+                    // Mono clips to Region but does not shape the window: the
+                    // cut corners would stay unpainted, so the face (corners in
+                    // the parent's colour) goes everywhere. A shaped window on
+                    // Windows clips them itself.
+                    var clip = e.Graphics.Clip;
+                    e.Graphics.ResetClip();
                     e.Graphics.DrawImageUnscaled(face, 0, 0);
+                    e.Graphics.Clip = clip;
+                }
             }
             base.OnPaint(e);
         }

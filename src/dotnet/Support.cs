@@ -96,8 +96,13 @@ namespace Korvane.Nimbara
 
     // Captions measured and drawn with Graphics.DrawString: the library lays
     // the caption out and colours it; this service turns text into coverage.
+    // Text is laid out and drawn at twice its size and averaged down: below
+    // about 9 points libgdiplus leaves out underlines (the mnemonic's and the
+    // hyperlink font's), and at twice the size they are drawn.
     internal static class TextService
     {
+        private const int Scale = 2;
+
         private static readonly Abi.MeasureFn MeasureDelegate = Measure;
         private static readonly Abi.RenderFn RenderDelegate = Render;
         private static readonly Dictionary<string, Font> Fonts = new Dictionary<string, Font>();
@@ -126,8 +131,13 @@ namespace Korvane.Nimbara
 
         internal static Font FontOf(ref Abi.Font font)
         {
+            return FontOf(ref font, 1);
+        }
+
+        private static Font FontOf(ref Abi.Font font, int scale)
+        {
             string face = font.face == IntPtr.Zero ? "Microsoft Sans Serif" : Marshal.PtrToStringUni(font.face, font.face_length);
-            float points = font.size_units > 0 ? font.size_units / 10000f : 8.25f;
+            float points = scale * (font.size_units > 0 ? font.size_units / 10000f : 8.25f);
             FontStyle style = FontStyle.Regular;
             if (font.weight >= 600) style |= FontStyle.Bold;
             if (font.italic != 0) style |= FontStyle.Italic;
@@ -156,12 +166,13 @@ namespace Korvane.Nimbara
                 using (var format = Format(flags))
                 {
                     g.TextRenderingHint = TextRenderingHint.AntiAliasGridFit;
-                    int width = Math.Max(1, bounds.right - bounds.left);
+                    int width = Math.Max(1, bounds.right - bounds.left) * Scale;
+                    Font scaled = FontOf(ref font, Scale);
                     SizeF size = (flags & Abi.TEXT_WORD_BREAK) != 0
-                        ? g.MeasureString(s, FontOf(ref font), width, format)
-                        : g.MeasureString(s, FontOf(ref font), new PointF(0, 0), format);
-                    occupied.right = bounds.left + (int)Math.Ceiling(size.Width);
-                    occupied.bottom = bounds.top + (int)Math.Ceiling(size.Height);
+                        ? g.MeasureString(s, scaled, width, format)
+                        : g.MeasureString(s, scaled, new PointF(0, 0), format);
+                    occupied.right = bounds.left + (int)Math.Ceiling(size.Width / Scale);
+                    occupied.bottom = bounds.top + (int)Math.Ceiling(size.Height / Scale);
                 }
                 return Abi.OK;
             }
@@ -180,14 +191,15 @@ namespace Korvane.Nimbara
             try
             {
                 string s = Marshal.PtrToStringUni(text, length);
-                using (var bitmap = new Bitmap(width, height, PixelFormat.Format32bppRgb))
+                using (var bitmap = new Bitmap(width * Scale, height * Scale, PixelFormat.Format32bppRgb))
                 {
                     using (var g = Graphics.FromImage(bitmap))
                     using (var format = Format(flags))
                     {
                         g.Clear(Color.Black);
                         g.TextRenderingHint = TextRenderingHint.AntiAliasGridFit;
-                        g.DrawString(s, FontOf(ref font), Brushes.White, new RectangleF(0, 0, width, height), format);
+                        g.DrawString(s, FontOf(ref font, Scale), Brushes.White,
+                                     new RectangleF(0, 0, width * Scale, height * Scale), format);
                     }
                     CopyCoverage(bitmap, coverage, stride);
                 }
@@ -199,20 +211,31 @@ namespace Korvane.Nimbara
             }
         }
 
+        // Each output pixel is the mean of its Scale x Scale block (green: white text on black).
         private static void CopyCoverage(Bitmap bitmap, IntPtr coverage, int stride)
         {
             var rect = new Rectangle(0, 0, bitmap.Width, bitmap.Height);
             BitmapData data = bitmap.LockBits(rect, ImageLockMode.ReadOnly, PixelFormat.Format32bppRgb);
             try
             {
-                var row = new byte[bitmap.Width * 4];
-                var line = new byte[bitmap.Width];
-                for (int y = 0; y < bitmap.Height; y++)
+                int width = bitmap.Width / Scale, height = bitmap.Height / Scale;
+                var rows = new byte[Scale][];
+                for (int i = 0; i < Scale; i++)
+                    rows[i] = new byte[bitmap.Width * 4];
+                var line = new byte[width];
+                for (int y = 0; y < height; y++)
                 {
-                    Marshal.Copy(data.Scan0 + y * data.Stride, row, 0, row.Length);
-                    for (int x = 0; x < line.Length; x++)
-                        line[x] = row[4 * x + 1];  // green: white text on black
-                    Marshal.Copy(line, 0, coverage + y * stride, line.Length);
+                    for (int i = 0; i < Scale; i++)
+                        Marshal.Copy(data.Scan0 + (y * Scale + i) * data.Stride, rows[i], 0, rows[i].Length);
+                    for (int x = 0; x < width; x++)
+                    {
+                        int sum = 0;
+                        for (int i = 0; i < Scale; i++)
+                            for (int j = 0; j < Scale; j++)
+                                sum += rows[i][4 * (x * Scale + j) + 1];
+                        line[x] = (byte)(sum / (Scale * Scale));
+                    }
+                    Marshal.Copy(line, 0, coverage + y * stride, width);
                 }
             }
             finally

@@ -60,9 +60,19 @@ namespace Korvane.Nimbara
     internal sealed class DedicatedSoundPlayer : ISoundOutput
     {
         private readonly object gate = new object();
+        private readonly Action<byte[]> playToEnd;
         private byte[] pending;
         private bool busy;
         private Thread thread;
+
+        public DedicatedSoundPlayer() : this(PlayToEnd) { }
+
+        // `playToEnd` plays one wave and returns when it has ended (the tests
+        // give one that blocks for as long as they like).
+        internal DedicatedSoundPlayer(Action<byte[]> playToEnd)
+        {
+            this.playToEnd = playToEnd;
+        }
 
         public void Play(byte[] wave)
         {
@@ -97,9 +107,7 @@ namespace Korvane.Nimbara
                 }
                 try
                 {
-                    using (var stream = new MemoryStream(wave, false))
-                    using (var player = new SoundPlayer(stream))
-                        player.PlaySync();
+                    playToEnd(wave);
                 }
                 catch (Exception)
                 {
@@ -108,6 +116,13 @@ namespace Korvane.Nimbara
                 lock (gate)
                     busy = false;
             }
+        }
+
+        private static void PlayToEnd(byte[] wave)
+        {
+            using (var stream = new MemoryStream(wave, false))
+            using (var player = new SoundPlayer(stream))
+                player.PlaySync();
         }
     }
 }

@@ -237,5 +237,27 @@ namespace BrixelDemo.Tests
             Assert.AreEqual(1, Count("DoubleClick"));
             Assert.AreEqual(2, Count("Click"));
         }
+
+        // Mono sends WM_CONTEXTMENU on the release as well as showing the menu
+        // on the press: the control's own menu must open once per right click.
+        [Test]
+        public void The_context_menu_opens_once_per_right_click()
+        {
+            int popups = 0;
+            var menu = Own(new ContextMenu(new[] { new MenuItem("One") }));
+            menu.Popup += (s, e) =>
+            {
+                popups++;
+                var closer = new Timer { Interval = 150 };
+                closer.Tick += (t, a) => { closer.Dispose(); XInput.Key("Escape"); };
+                closer.Start();
+            };
+            button.ContextMenu = menu;
+            XInput.MoveTo(button, Inside);
+            XInput.Run("click 3");
+            Pump(800);
+            Assert.AreEqual(1, popups);
+            Assert.AreEqual(0, Count("Click"));
+        }
     }
 }

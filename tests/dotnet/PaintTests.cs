@@ -213,6 +213,57 @@ namespace BrixelDemo.Tests
                 Assert.Greater(DarkPixels(wrapped, upper), 0, "wrapped lines reach the top");
         }
 
+        private static int FaceDifference(Button button, Action change)
+        {
+            using (var before = button.PaintFace())
+            {
+                change();
+                using (var after = button.PaintFace())
+                    return Differences(before, after, null, Rectangle.Empty);
+            }
+        }
+
+        // The form's default button shows the default border only when
+        // ShowDefaultBorder and Active allow it.
+        [TestCase(true, true, true)]
+        [TestCase(false, true, false)]
+        [TestCase(true, false, false)]
+        public void NotifyDefault_shows_the_default_border(bool showDefaultBorder, bool active, bool shows)
+        {
+            Form form;
+            var button = ShownButton(out form, "");
+            var away = new TextBox { Location = new Point(20, 100) };
+            form.Controls.Add(away);
+            away.Focus();
+            button.FlatStyle = kvnFlatStyle.Flat;
+            button.ShowDefaultBorder = showDefaultBorder;
+            button.Active = active;
+            Pump(50);
+            int changed = FaceDifference(button, () => button.NotifyDefault(true));
+            Assert.AreEqual(shows, changed > 0);
+        }
+
+        // A translucent button lets the parent's colour through.
+        [Test]
+        public void A_translucent_face_blends_with_the_parent()
+        {
+            Form form;
+            var button = ShownButton(out form, "");
+            form.BackColor = Color.FromArgb(255, 0, 0);
+            button.FlatStyle = kvnFlatStyle.Flat;
+            button.BackColor = Color.FromArgb(0, 0, 255);
+            Pump(50);
+            button.TranslucentStyle = kvnTranslucentStyle.All;
+            button.Refresh();
+            Pump(150);
+            using (var shown = Screen(button))
+            {
+                Color middle = shown.GetPixel(60, 20);
+                Assert.Greater(middle.R, 40, "red of the parent shows through");
+                Assert.Greater(middle.B, 40, "blue of the face stays");
+            }
+        }
+
         [Test]
         public void Paint_handlers_draw_on_top_of_the_face()
         {

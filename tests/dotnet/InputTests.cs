@@ -118,7 +118,8 @@ namespace BrixelDemo.Tests
             Pump(1000);
             XInput.Release();
             Pump(150);
-            Assert.That(ticks.Count, Is.InRange(10, 17), "WhileMouseDown in one second");
+            // Never more than the schedule allows; a loaded machine may deliver fewer ticks.
+            Assert.That(ticks.Count, Is.InRange(6, 17), "WhileMouseDown in one second");
             Assert.That((ticks[0] - pressed).TotalMilliseconds, Is.GreaterThanOrEqualTo(200), "the first waits out the grace period");
             int after = ticks.Count;
             Pump(200);

@@ -294,6 +294,19 @@ namespace Korvane.Nimbara
 
         // --- Carrying out effects --------------------------------------------------
 
+        private delegate int StepCall(ButtonHandle button, ref Abi.Frame frame, out IntPtr effects);
+
+        // One step of the button with the window as it is now, its effects carried out.
+        private void Step(StepCall call)
+        {
+            if (!Alive)
+                return;
+            var frame = Frame();
+            IntPtr effects;
+            Check(call(button, ref frame, out effects));
+            Carry(effects);
+        }
+
         private void Carry(IntPtr effects)
         {
             if (effects == IntPtr.Zero)
@@ -459,10 +472,7 @@ namespace Korvane.Nimbara
         {
             if (IsDisposedOrDying)
                 return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_timer(button, ref frame, id, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_timer(b, ref f, id, out fx));
         }
 
         private void SetToolTip(string text)

@@ -59,10 +59,7 @@ namespace Korvane.Nimbara
             int id = ButtonId(e.Button);
             if (!Alive || id == 0)
                 return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_mouse_down(button, ref frame, id, e.Clicks >= 2 ? 2 : 1, e.X, e.Y, ShiftState(), out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mouse_down(b, ref f, id, e.Clicks >= 2 ? 2 : 1, e.X, e.Y, ShiftState(), out fx));
             if (Alive && e.Button == MouseButtons.Right && ContextMenu != null && GetBool(Prop.Active))
                 ContextMenu.Show(this, e.Location);
         }
@@ -72,10 +69,7 @@ namespace Korvane.Nimbara
             int id = ButtonId(e.Button);
             if (!Alive || id == 0)
                 return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_mouse_up(button, ref frame, id, e.X, e.Y, ShiftState(), out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mouse_up(b, ref f, id, e.X, e.Y, ShiftState(), out fx));
         }
 
         // A release the button asks for when the capture was lost while held.
@@ -84,31 +78,18 @@ namespace Korvane.Nimbara
             if (!Alive)
                 return;
             int id = code == 0 ? 1 : code == 1 ? 4 : 2;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_mouse_up(button, ref frame, id, 0, 0, 0, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mouse_up(b, ref f, id, 0, 0, 0, out fx));
         }
 
         private void SimulatedSpaceRelease()
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_key_up(button, ref frame, (int)Keys.Space, 0, out effects));
             keyHeld = Keys.None;
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_key_up(b, ref f, (int)Keys.Space, 0, out fx));
         }
 
         protected override void OnMouseMove(MouseEventArgs e)
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_mouse_move(button, ref frame, e.X, e.Y, HeldButtons(e.Button), ShiftState(), out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mouse_move(b, ref f, e.X, e.Y, HeldButtons(e.Button), ShiftState(), out fx));
         }
 
         // The MouseEnter event is raised by the first move over the button, as
@@ -119,46 +100,32 @@ namespace Korvane.Nimbara
 
         protected override void OnMouseLeave(EventArgs e)
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_mouse_leave(button, ref frame, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mouse_leave(b, ref f, out fx));
         }
 
         protected override void OnKeyDown(KeyEventArgs e)
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
             bool repeat = keyHeld == e.KeyCode;
             keyHeld = e.KeyCode;
-            pendingKey = e;
-            try
-            {
-                IntPtr effects;
-                Check(Abi.brixel_key_down(button, ref frame, (int)e.KeyCode, repeat ? 1 : 0, ShiftState(), out effects));
-                Carry(effects);
-            }
-            finally
-            {
-                pendingKey = null;
-            }
+            KeyStep(e, (ButtonHandle b, ref Abi.Frame f, out IntPtr fx) =>
+                Abi.brixel_key_down(b, ref f, (int)e.KeyCode, repeat ? 1 : 0, ShiftState(), out fx));
         }
 
         protected override void OnKeyUp(KeyEventArgs e)
         {
-            if (!Alive)
-                return;
             keyHeld = Keys.None;
-            var frame = Frame();
+            KeyStep(e, (ButtonHandle b, ref Abi.Frame f, out IntPtr fx) =>
+                Abi.brixel_key_up(b, ref f, (int)e.KeyCode, ShiftState(), out fx));
+        }
+
+        // The key's own event arguments go to the handlers, so that Handled and
+        // SuppressKeyPress reach Windows Forms.
+        private void KeyStep(KeyEventArgs e, StepCall call)
+        {
             pendingKey = e;
             try
             {
-                IntPtr effects;
-                Check(Abi.brixel_key_up(button, ref frame, (int)e.KeyCode, ShiftState(), out effects));
-                Carry(effects);
+                Step(call);
             }
             finally
             {
@@ -168,22 +135,14 @@ namespace Korvane.Nimbara
 
         protected override void OnKeyPress(KeyPressEventArgs e)
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_key_char(button, ref frame, e.KeyChar, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_key_char(b, ref f, e.KeyChar, out fx));
         }
 
         protected override bool ProcessMnemonic(char charCode)
         {
             if (!Alive || !IsMnemonic(charCode, Text) || !Enabled || !Visible)
                 return base.ProcessMnemonic(charCode);
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_mnemonic(button, ref frame, char.ToUpperInvariant(charCode), out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mnemonic(b, ref f, char.ToUpperInvariant(charCode), out fx));
             return true;
         }
 
@@ -201,12 +160,7 @@ namespace Korvane.Nimbara
 
         private void FocusStep(bool gained)
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_focus(button, ref frame, gained ? 1 : 0, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_focus(b, ref f, gained ? 1 : 0, out fx));
         }
 
         // The click path. Only the button's own click runs it: Mono raises

@@ -15,12 +15,7 @@ namespace Korvane.Nimbara
 
         public void SetToggleState(bool State)
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_set_toggle_state(button, ref frame, State ? 1 : 0, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_set_toggle_state(b, ref f, State ? 1 : 0, out fx));
         }
 
         public bool GetToggleState()
@@ -34,32 +29,17 @@ namespace Korvane.Nimbara
 
         public void PerformClick()
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_perform_click(button, ref frame, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_perform_click(b, ref f, out fx));
         }
 
         public void PerformClickActions()
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_perform_click_actions(button, ref frame, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_perform_click_actions(b, ref f, out fx));
         }
 
         public void PerformHyperlink()
         {
-            if (!Alive)
-                return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_perform_hyperlink(button, ref frame, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_perform_hyperlink(b, ref f, out fx));
         }
 
         // The menu is built from the item objects; a menu without items drops
@@ -87,10 +67,7 @@ namespace Korvane.Nimbara
             base.OnHandleCreated(e);
             if (!Alive)
                 return;
-            var frame = Frame();
-            IntPtr effects;
-            Check(Abi.brixel_window_created(button, ref frame, out effects));
-            Carry(effects);
+            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_window_created(b, ref f, out fx));
             RebuildRegion();
             string tip = TooltipText;
             if (tip.Length > 0)

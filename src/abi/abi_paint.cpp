@@ -20,10 +20,6 @@ namespace {
 
 const brixel_paint_options kDefaultOptions = BRIXEL_PAINT_OPTIONS_INIT;
 
-Rgb FromRgbWord(std::uint32_t c) {
-    return Rgb{static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)};
-}
-
 bool PixelsFit(const void* pixels, std::int32_t width, std::int32_t height, std::int32_t stride) {
     return pixels != nullptr && width > 0 && height > 0 && width <= 32767 && height <= 32767 &&
            static_cast<std::int64_t>(stride) >= static_cast<std::int64_t>(width) * 4;

@@ -15,24 +15,8 @@ using namespace brixel::abi;
 
 namespace {
 
-Rgb FromRgbWord(std::uint32_t c) {
-    return Rgb{static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)};
-}
-
 // The highest shortcut code of the table.
 constexpr std::int32_t kLastShortcutCode = 79;
-
-FontDesc FontFrom(const brixel_font* font) {
-    FontDesc f;
-    if (font == nullptr) return f;
-    f.face = FromUtf16(font->face, font->face_length);
-    f.size = font->size_units;
-    f.weight = static_cast<std::int16_t>(std::clamp(font->weight, 0, 1000));
-    f.italic = font->italic != 0;
-    f.underline = font->underline != 0;
-    f.strikethrough = font->strikethrough != 0;
-    return f;
-}
 
 }  // namespace
 
@@ -96,7 +80,7 @@ brixel_status BRIXEL_CALL brixel_menu_paint_row(const brixel_menu_row* row, cons
         TextAdapter text;
         text.SetCallbacks(service);
         constexpr FontRef kRowFont{1};
-        const FontDesc font = FontFrom(row->font);
+        const FontDesc font = row->font != nullptr ? ToFontDesc(*row->font) : FontDesc{};
         text.Define(kRowFont, font);
 
         MenuEntryModel m;

@@ -69,6 +69,18 @@ brixel_status CopyOut(std::u16string_view text, std::uint16_t* buffer, std::int3
     return BRIXEL_OK;
 }
 
+FontDesc ToFontDesc(const brixel_font& font) {
+    FontDesc f;
+    f.face = FromUtf16(font.face, font.face_length);
+    f.size = font.size_units;
+    f.weight = static_cast<std::int16_t>(std::clamp(font.weight, 0, 1000));
+    f.charset = static_cast<std::int16_t>(std::clamp(font.charset, 0, 255));
+    f.italic = font.italic != 0;
+    f.underline = font.underline != 0;
+    f.strikethrough = font.strikethrough != 0;
+    return f;
+}
+
 // --- Pictures ---------------------------------------------------------------------------
 
 PictureRef AbiPicture::Ref() const {

@@ -38,6 +38,13 @@ std::u16string FromUtf16(const std::uint16_t* text, std::int32_t length);
 // Copies into the caller's buffer under the header's rule.
 brixel_status CopyOut(std::u16string_view text, std::uint16_t* buffer, std::int32_t capacity, std::int32_t* length);
 
+// --- Plain values ------------------------------------------------------------------------
+// A 0x00RRGGBB word.
+constexpr Rgb FromRgbWord(std::uint32_t c) {
+    return Rgb{static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)};
+}
+FontDesc ToFontDesc(const brixel_font& font);
+
 // --- Exceptions stop here -------------------------------------------------------------
 template <typename Body>
 brixel_status Guarded(Body&& body) noexcept {

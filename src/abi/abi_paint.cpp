@@ -1,5 +1,11 @@
 // Painting the face into a caller's pixels (or onto a DC on Windows) and
 // the window's shape.
+#ifdef _WIN32
+// First, so that every declaration of this file sees the same Windows names.
+#include "gdi/gdi_canvas.h"
+#include "gdi/raii.h"
+#endif
+
 #include "abi/abi_objects.h"
 
 #include "pixel/pixel_canvas.h"
@@ -7,21 +13,12 @@
 #include "render/draw_button.h"
 #include "render/region_shape.h"
 
-#ifdef _WIN32
-#include "gdi/gdi_canvas.h"
-#include "gdi/raii.h"
-#endif
-
 using namespace brixel;
 using namespace brixel::abi;
 
 namespace {
 
 const brixel_paint_options kDefaultOptions = BRIXEL_PAINT_OPTIONS_INIT;
-
-Rgb FromRgbWord(std::uint32_t c) {
-    return Rgb{static_cast<std::uint8_t>(c >> 16), static_cast<std::uint8_t>(c >> 8), static_cast<std::uint8_t>(c)};
-}
 
 bool PixelsFit(const void* pixels, std::int32_t width, std::int32_t height, std::int32_t stride) {
     return pixels != nullptr && width > 0 && height > 0 && width <= 32767 && height <= 32767 &&
@@ -142,7 +139,7 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
         const ButtonProperties& p = b->instance->Props();
         const FontDesc* state_fonts[4] = {&p.Font, &p.MouseInFont, &p.DownFont, &p.DisabledFont};
         const int dpi = b->host.env.dpi > 0 ? b->host.env.dpi : 96;
-        std::array<win::UniqueFont, 4> fonts;
+        std::array<win::CountedGdi<HFONT>, 4> fonts;
         FaceInputs in = Inputs(*b, *options);
         for (std::size_t i = 0; i < 4; ++i) {
             LOGFONTW lf{};
@@ -154,7 +151,7 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
             lf.lfCharSet = static_cast<BYTE>(state_fonts[i]->charset);
             const std::wstring face(state_fonts[i]->face.begin(), state_fonts[i]->face.end());
             ::lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-            fonts[i].reset(win::CreateFontIndirect(&lf));
+            fonts[i].reset(win::counted::CreateFontIndirect(&lf));
             in.fonts[i] = win::ToFontRef(fonts[i].get());
         }
         win::GdiCanvas canvas(static_cast<HDC>(hdc), &msimg32);

@@ -396,15 +396,7 @@ brixel_status BRIXEL_CALL brixel_set_font(brixel_button* button, int32_t id, con
             if (LiveButton(button) == nullptr) return BRIXEL_E_BAD_HANDLE;
             return font == nullptr ? BRIXEL_E_NULL_ARGUMENT : BRIXEL_E_BAD_SIZE;
         }
-        FontDesc f;
-        f.face = FromUtf16(font->face, font->face_length);
-        f.size = font->size_units;
-        f.weight = static_cast<std::int16_t>(std::clamp(font->weight, 0, 1000));
-        f.charset = static_cast<std::int16_t>(std::clamp(font->charset, 0, 255));
-        f.italic = font->italic != 0;
-        f.underline = font->underline != 0;
-        f.strikethrough = font->strikethrough != 0;
-        return Set(button, id, VarType::Font, PropertyValue{std::move(f)}, effects);
+        return Set(button, id, VarType::Font, PropertyValue{ToFontDesc(*font)}, effects);
     });
 }
 

@@ -264,6 +264,63 @@ namespace BrixelDemo.Tests
             }
         }
 
+        private static Bitmap Filled(Color colour)
+        {
+            var b = new Bitmap(12, 12);
+            using (var g = Graphics.FromImage(b))
+                g.Clear(colour);
+            return b;
+        }
+
+        private static int PixelsOf(Bitmap face, Color colour)
+        {
+            int n = 0;
+            for (int y = 0; y < face.Height; y++)
+                for (int x = 0; x < face.Width; x++)
+                    if ((face.GetPixel(x, y).ToArgb() & 0xFFFFFF) == (colour.ToArgb() & 0xFFFFFF))
+                        n++;
+            return n;
+        }
+
+        // The image goes to the library as pixels with its transparent colour keyed out.
+        [Test]
+        public void The_image_is_drawn_and_its_transparent_colour_is_not()
+        {
+            Form form;
+            var button = ShownButton(out form, "");
+            var colour = Color.FromArgb(200, 30, 40);
+            button.Image = Own(Filled(colour));
+            using (var face = button.PaintFace())
+                Assert.AreEqual(144, PixelsOf(face, colour), "the whole 12 x 12 image");
+            button.ImageTransparentColor = colour;
+            using (var face = button.PaintFace())
+                Assert.AreEqual(0, PixelsOf(face, colour), "keyed out");
+        }
+
+        // An index past the end of the list draws its last image; -1 draws Image.
+        [Test]
+        public void The_image_list_entry_replaces_Image()
+        {
+            Form form;
+            var button = ShownButton(out form, "");
+            Color[] colours = { Color.FromArgb(10, 200, 10), Color.FromArgb(10, 10, 200), Color.FromArgb(200, 10, 200) };
+            var list = Own(new ImageList { ImageSize = new Size(12, 12) });
+            foreach (var c in colours)
+                list.Images.Add(Filled(c));
+            var own = Color.FromArgb(250, 120, 0);
+            button.Image = Own(Filled(own));
+            button.ImageList = list;
+            button.ImageIndex = 5;
+            using (var face = button.PaintFace())
+            {
+                Assert.Greater(PixelsOf(face, colours[2]), 100, "the last image");
+                Assert.AreEqual(0, PixelsOf(face, own));
+            }
+            button.ImageIndex = -1;
+            using (var face = button.PaintFace())
+                Assert.Greater(PixelsOf(face, own), 100, "Image again");
+        }
+
         [Test]
         public void Paint_handlers_draw_on_top_of_the_face()
         {

@@ -206,7 +206,10 @@ brixel_status BRIXEL_CALL brixel_minimum_size(brixel_button* button, int32_t* wi
         brixel_button* b = LiveButton(button);
         if (b == nullptr) return BRIXEL_E_BAD_HANDLE;
         if (width == nullptr || height == nullptr) return BRIXEL_E_NULL_ARGUMENT;
-        const std::optional<Size> minimum = MinimumControlSize(b->instance->Props());
+        std::optional<Size> minimum = MinimumControlSize(b->instance->Props());
+        // The Windows Forms control keeps a flat button at least this large
+        // whatever its corners.
+        if (b->rules == BRIXEL_RULES_DOTNET && b->instance->Props().Appearance == kvnFlat) minimum = kRoundedMinimumSize;
         *width = minimum ? minimum->width : 0;
         *height = minimum ? minimum->height : 0;
         return BRIXEL_OK;

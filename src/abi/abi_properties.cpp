@@ -221,6 +221,20 @@ bool DotNetBeforeStore(brixel_button& b, const MemberInfo& m, const PropertyValu
     return false;
 }
 
+// A sound file that was opened but not read to its end leaves no block
+// behind. The ActiveX control keeps the path then; the Windows Forms
+// control reports the failure and clears the path, so a caller is never
+// told a file was loaded when it was not.
+brixel_status DotNetSoundFileAfterStore(brixel_button& b, const MemberInfo& m, brixel_status status) {
+    if (status != BRIXEL_OK) return status;
+    const ButtonProperties& p = b.instance->Props();
+    const bool click = m.name == std::string_view("ClickSoundFile");
+    const std::u16string& path = click ? p.ClickSoundFile : p.MouseInSoundFile;
+    if (path.empty() || b.instance->SoundMemory(click ? SoundSlotId::Click : SoundSlotId::MouseIn)) return status;
+    b.instance->StoreWithoutRules(m.dispid, std::u16string());
+    return BRIXEL_E_FILE_ACCESS;
+}
+
 brixel_status Set(brixel_button* button, std::int32_t id, VarType type, const PropertyValue& value,
                   brixel_effects** effects) {
     if (effects != nullptr) *effects = nullptr;
@@ -256,6 +270,7 @@ brixel_status Set(brixel_button* button, std::int32_t id, VarType type, const Pr
     if (b->rules == BRIXEL_RULES_DOTNET) {
         brixel_status status = BRIXEL_OK;
         if (DotNetBeforeStore(*b, m, value, status, effects)) return status;
+        if (m.rule == ChangeRule::SoundFile) return DotNetSoundFileAfterStore(*b, m, Store(*b, m, value, effects));
     }
     return Store(*b, m, value, effects);
 }

@@ -304,7 +304,7 @@ namespace BrixelDemo.Tests
             Form form;
             var button = ShownButton(out form, "");
             Color[] colours = { Color.FromArgb(10, 200, 10), Color.FromArgb(10, 10, 200), Color.FromArgb(200, 10, 200) };
-            var list = Own(new ImageList { ImageSize = new Size(12, 12) });
+            var list = Own(new ImageList { ImageSize = new Size(12, 12), ColorDepth = ColorDepth.Depth32Bit });
             foreach (var c in colours)
                 list.Images.Add(Filled(c));
             var own = Color.FromArgb(250, 120, 0);

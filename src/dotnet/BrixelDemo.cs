@@ -48,6 +48,14 @@ namespace Korvane.Nimbara
             CreateNative();
         }
 
+        // The framework button's size. Control's own default, 0 x 0, would limit
+        // the run-time Bevel to 0 for every property the designer's code sets
+        // before Size.
+        protected override Size DefaultSize
+        {
+            get { return new Size(75, 23); }
+        }
+
         // --- .NET-only members --------------------------------------------------
 
         [Category("Behavior"), Description("Returns/sets the value returned to the parent form when the Brixel object is clicked.")]

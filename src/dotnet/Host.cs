@@ -43,6 +43,9 @@ namespace Korvane.Nimbara
             SetFont(Prop.MenuFont, menuFont);
             SetColour(Prop.BackColor, BackColor);
             SetColour(Prop.FontColor, ForeColor);
+            // The button learns the client size here and at every resize: the
+            // run-time Bevel limit is measured against it.
+            RebuildRegion();
         }
 
         private Abi.Environment BuildEnvironment()

@@ -117,6 +117,24 @@ namespace BrixelDemo.Tests
             Assert.IsFalse(button.Menu);
         }
 
+        // At run time the bevel leaves room for one line of text: on a new
+        // control (the framework button's 75 x 23) a small bevel stays, a huge
+        // one is limited to less than half the height, and a taller button
+        // allows a wider one.
+        [Test]
+        public void The_bevel_is_limited_by_the_height()
+        {
+            var button = NewButton();
+            button.Bevel = 2;
+            Assert.AreEqual(2, button.Bevel, "a small bevel on a new control");
+            button.Bevel = 40;
+            int low = button.Bevel;
+            Assert.That(low, Is.InRange(1, 11), "limited on a 23-pixel button");
+            button.Height = 60;
+            button.Bevel = 40;
+            Assert.That(button.Bevel, Is.GreaterThan(low).And.LessThan(30), "more room on a 60-pixel button");
+        }
+
         [Test]
         public void A_negative_bevel_is_stored_as_zero()
         {

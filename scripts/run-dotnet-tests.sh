@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs the NUnit suite of the Windows Forms control: <tests.dll> [nunit-console options...]
-# Forms are shown and real input is sent, so without a display the suite runs
-# on a virtual one. Every case that failed is listed at the end.
+# Forms are shown and real input is sent (xdotool moves the pointer and types),
+# so the suite always runs on a virtual display of its own, never on the
+# user's desktop. Every case that failed is listed at the end.
 set -u
 dll=$1; shift
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$dll" "$@"
+if [ -z "${BRIXEL_DOTNET_XVFB:-}" ]; then
+  BRIXEL_DOTNET_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$dll" "$@"
 fi
 dir=$(dirname "$dll")
 result=$dir/TestResult.xml

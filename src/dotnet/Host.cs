@@ -384,7 +384,7 @@ namespace Korvane.Nimbara
                     RepaintNow();
                     break;
                 case 21: RepaintNow(); break;
-                case 22: Cursor = Cursors.Hand; break;
+                case 22: ShowHandCursor(); break;
                 case 25: StartTimer(e.code, e.value); break;
                 case 26: StopTimer(e.code); break;
                 case 27: if (IsHandleCreated) Capture = true; break;
@@ -447,6 +447,33 @@ namespace Korvane.Nimbara
                 return;
             Invalidate();
             Update();
+        }
+
+        // The button asks for the hand at each move over a hyperlink, as a
+        // window answers WM_SETCURSOR; a move without the request restores
+        // the cursor the hand replaced.
+        private bool handCursorOn, handAsked;
+        private Cursor cursorBeforeHand;
+
+        private void ShowHandCursor()
+        {
+            handAsked = true;
+            if (handCursorOn)
+                return;
+            cursorBeforeHand = Cursor;
+            Cursor = Cursors.Hand;
+            handCursorOn = true;
+        }
+
+        private void MoveStep(StepCall call)
+        {
+            handAsked = false;
+            Step(call);
+            if (handCursorOn && !handAsked && Alive)
+            {
+                handCursorOn = false;
+                Cursor = cursorBeforeHand;
+            }
         }
 
         private void StartTimer(int id, int period)

@@ -89,7 +89,7 @@ namespace Korvane.Nimbara
 
         protected override void OnMouseMove(MouseEventArgs e)
         {
-            Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mouse_move(b, ref f, e.X, e.Y, HeldButtons(e.Button), ShiftState(), out fx));
+            MoveStep((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_mouse_move(b, ref f, e.X, e.Y, HeldButtons(e.Button), ShiftState(), out fx));
         }
 
         // The MouseEnter event is raised by the first move over the button, as

@@ -260,5 +260,21 @@ namespace BrixelDemo.Tests
             Assert.AreEqual(1, popups);
             Assert.AreEqual(0, Count("Click"));
         }
+
+        [Test]
+        public void The_hand_shows_over_a_hyperlink_only_while_it_is_one()
+        {
+            button.Hyperlink = true;
+            button.HyperlinkAddress = "www.example.com";
+            XInput.MoveTo(button, Inside);
+            Pump(100);
+            XInput.MoveTo(button, new Point(45, 22));
+            Pump(100);
+            Assert.AreEqual(Cursors.Hand, button.Cursor, "over a hyperlink");
+            button.Hyperlink = false;
+            XInput.MoveTo(button, new Point(50, 20));
+            Pump(100);
+            Assert.AreNotEqual(Cursors.Hand, button.Cursor, "no longer one");
+        }
     }
 }

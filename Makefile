@@ -1,7 +1,7 @@
 # The two commands of this project. Both install what they need first
 # (scripts/setup-deps.sh, as root on Debian 12). `fuzz` and `soak` are the
 # long reliability runs, not part of `test`.
-.PHONY: demo test native reference package fuzz soak clean
+.PHONY: demo test native reference package fuzz soak bench clean
 
 demo:
 	scripts/demo.sh
@@ -26,6 +26,13 @@ fuzz:
 # Reference-count cycles and the leak soak under Wine (SOAK_CYCLES, SOAK_CONTROLS).
 soak:
 	scripts/soak.sh
+
+# The benchmarks of the native tree, each ending with its ratio line.
+bench:
+	cmake --preset native >/dev/null && cmake --build --preset native -j2 \
+	  --target menu_tree_bench pixel_face_bench abi_paint_bench
+	build/native/bench/pixel_face_bench --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+	build/native/bench/abi_paint_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 native:
 	cmake --preset native && cmake --build --preset native -j2 && ctest --preset native

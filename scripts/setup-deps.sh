@@ -22,6 +22,8 @@ packages=(
   xvfb xauth fonts-wine fonts-liberation
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libfreetype-dev
+  mono-devel libmono-system-windows-forms4.0-cil libmono-system-design4.0-cil libgdiplus
+  nunit-console libnunit-cil-dev xdotool imagemagick
 )
 tries=${SETUP_UPDATE_TRIES:-3}
 pause=${SETUP_RETRY_PAUSE:-15}

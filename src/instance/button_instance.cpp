@@ -333,6 +333,12 @@ Effects ButtonInstance::BeforePaint(const WindowFrame& frame) {
     return Record(frame, [&] { model_->CheckIfTheSchemeChanged(); });
 }
 
+bool ButtonInstance::StoreWithoutRules(std::int32_t dispid, const PropertyValue& value) {
+    const MemberInfo* m = FindMember(dispid);
+    if (m == nullptr || m->kind != MemberKind::Property || m->read_only) return false;
+    return WriteField(model_->PropsForExchange(), m->field, value);
+}
+
 PaintModel ButtonInstance::BuildPaintModel(const FaceInputs& inputs) const {
     PaintModel m;
     m.props = model_->Props();

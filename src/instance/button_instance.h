@@ -147,6 +147,15 @@ public:
     Effects BeforePaint(const WindowFrame& frame);
     PaintModel BuildPaintModel(const FaceInputs& inputs) const;
 
+    // --- Sounds --------------------------------------------------------------------
+    // The custom sound file read for a slot, as it is played from memory.
+    const std::optional<SoundBlock>& SoundMemory(SoundSlotId slot) const { return model_->SoundMemory(slot); }
+
+    // Stores a property's value as loading does, without its change rule: for
+    // a host whose own surface decides that this write changes nothing else.
+    // False when the DISPID is no stored property or the type does not fit.
+    bool StoreWithoutRules(std::int32_t dispid, const PropertyValue& value);
+
 private:
     class Recorder;
 

@@ -14,7 +14,9 @@ for tool in apt-get apt-cache dpkg dpkg-query id; do
 done
 all="cmake make g++ python3 g++-mingw-w64-x86-64 g++-mingw-w64-i686 mingw-w64-tools libwine-dev wine wine64
      wine32:i386 xvfb xauth fonts-wine fonts-liberation googletest libgtest-dev libgmock-dev libbenchmark-dev
-     clang libfreetype-dev"
+     clang libfreetype-dev
+     mono-devel libmono-system-windows-forms4.0-cil libmono-system-design4.0-cil libgdiplus
+     nunit-console libnunit-cil-dev xdotool imagemagick"
 failures=0
 out=""
 status=0

@@ -1,0 +1,150 @@
+// What a host needs without a button: the popup's arithmetic and rows,
+// shortcut texts and the hyperlink check.
+#include "abi/abi_objects.h"
+
+#include "core/hyperlink.h"
+#include "menu/popup_layout.h"
+#include "menu/shortcut_table.h"
+#include "pixel/pixel_canvas.h"
+#include "render/menu_entry.h"
+
+#include <vector>
+
+using namespace brixel;
+using namespace brixel::abi;
+
+namespace {
+
+// The highest shortcut code of the table.
+constexpr std::int32_t kLastShortcutCode = 79;
+
+}  // namespace
+
+extern "C" {
+
+brixel_status BRIXEL_CALL brixel_popup_place(const brixel_popup_input* input, brixel_popup_placement* placement) {
+    return Guarded([&]() -> brixel_status {
+        if (input == nullptr || placement == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        if (!SizeFits(input) || !SizeFits(placement)) return BRIXEL_E_BAD_SIZE;
+        PlacementInput in;
+        in.alignment = static_cast<std::int16_t>(input->alignment == kvnMenuAlignmentRight ? kvnMenuAlignmentRight
+                                                                                          : kvnMenuAlignmentLeft);
+        in.window = MenuRect{input->window.left, input->window.top, input->window.right, input->window.bottom};
+        in.screen_width = input->screen_width;
+        in.screen_height = input->screen_height;
+        in.popup_width = input->popup_width;
+        in.menu_height = input->menu_height;
+        in.sidebar = input->sidebar != 0;
+        const PopupPlacement out = PlacePopup(in);
+        placement->x = out.x;
+        placement->y = out.y;
+        placement->h_align = static_cast<std::int32_t>(out.h);
+        placement->v_align = static_cast<std::int32_t>(out.v);
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_popup_width_estimate(const int32_t* text_widths, int32_t count, int32_t sidebar,
+                                                      int32_t* width) {
+    return Guarded([&]() -> brixel_status {
+        if (width == nullptr || (text_widths == nullptr && count > 0)) return BRIXEL_E_NULL_ARGUMENT;
+        if (count < 0) return BRIXEL_E_INVALID_ARGUMENT;
+        const std::vector<int> widths(text_widths, text_widths + count);
+        *width = PopupWidthEstimate(widths, sidebar != 0);
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_menu_row_size(int32_t text_width, int32_t text_height, int32_t separator, int32_t* width,
+                                               int32_t* height) {
+    return Guarded([&]() -> brixel_status {
+        if (width == nullptr || height == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        *width = RowWidth(text_width);
+        *height = RowHeight(separator != 0, text_height);
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_menu_paint_row(const brixel_menu_row* row, const brixel_text_service* service,
+                                                void* pixels, int32_t width, int32_t height, int32_t stride) {
+    return Guarded([&]() -> brixel_status {
+        if (row == nullptr || pixels == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        if (!SizeFits(row)) return BRIXEL_E_BAD_SIZE;
+        if (service != nullptr && !SizeFits(service)) return BRIXEL_E_BAD_SIZE;
+        if (width <= 0 || height <= 0 || width > 32767 || height > 32767 ||
+            static_cast<std::int64_t>(stride) < static_cast<std::int64_t>(width) * 4)
+            return BRIXEL_E_INVALID_ARGUMENT;
+        if (row->font != nullptr && !SizeFits(row->font)) return BRIXEL_E_BAD_SIZE;
+        if (row->picture != nullptr && !IsLiveHandle(row->picture, HandleKind::Picture)) return BRIXEL_E_BAD_HANDLE;
+
+        TextAdapter text;
+        text.SetCallbacks(service);
+        constexpr FontRef kRowFont{1};
+        const FontDesc font = row->font != nullptr ? ToFontDesc(*row->font) : FontDesc{};
+        text.Define(kRowFont, font);
+
+        MenuEntryModel m;
+        m.caption = FromUtf16(row->caption, row->caption_length);
+        m.shortcut = FromUtf16(row->shortcut, row->shortcut_length);
+        m.separator = row->separator != 0;
+        m.enabled = row->enabled != 0;
+        m.sidebar = row->sidebar != 0;
+        m.right_to_left = row->right_to_left != 0;
+        m.leading_space = NeedsLeadingSpace(font, PixelHeight(font, 96), m.caption);
+        m.font = kRowFont;
+        m.picture_transparent = FromRgbWord(row->picture_transparent);
+        const SharedPicture picture = row->picture != nullptr ? SharedPicture(row->picture->picture) : SharedPicture();
+        if (const AbiPicture* p = AsAbiPicture(picture); p != nullptr && p->HasImage()) m.picture = p->Ref();
+        m.colours.back = FromRgbWord(row->back);
+        m.colours.sidebar = FromRgbWord(row->sidebar_colour);
+        m.colours.separator = FromRgbWord(row->separator_colour);
+        m.colours.font = FromRgbWord(row->font_colour);
+        m.colours.selection_back = FromRgbWord(row->selection_back);
+        m.colours.selection_font = FromRgbWord(row->selection_font);
+        m.colours.grey_text = Rgb{128, 128, 128};
+        m.colours.button_face = Rgb{212, 208, 200};
+        m.colours.button_highlight = Rgb{255, 255, 255};
+        m.colours.button_shadow = Rgb{128, 128, 128};
+
+        const std::unique_ptr<pixel::PictureRegistry> registry = RegistryFor(std::span(&picture, 1));
+        pixel::PixelEnvironment env;
+        env.text = text.HasService() ? &text : nullptr;
+        env.pictures = registry.get();
+        pixel::PixelCanvas canvas(static_cast<pixel::Pixel*>(pixels), Size{width, height},
+                                  static_cast<std::size_t>(stride), env);
+        DrawMenuEntry(canvas, Rect{0, 0, width, height}, m, true, row->selected != 0);
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_shortcut_text(int32_t code, uint16_t* buffer, int32_t capacity, int32_t* length) {
+    return Guarded([&]() -> brixel_status {
+        if (length == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        if (code < 0 || code > kLastShortcutCode) return BRIXEL_E_INVALID_ARGUMENT;
+        return CopyOut(ShortcutText(code), buffer, capacity, length);
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_shortcut_code(const uint16_t* text, int32_t length, int32_t* code) {
+    return Guarded([&]() -> brixel_status {
+        if (code == nullptr || (text == nullptr && length > 0)) return BRIXEL_E_NULL_ARGUMENT;
+        *code = ShortcutCode(FromUtf16(text, length));
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_hyperlink_target(const uint16_t* address, int32_t length, int32_t untrusted,
+                                                  uint16_t* buffer, int32_t capacity, int32_t* target_length) {
+    return Guarded([&]() -> brixel_status {
+        if (target_length == nullptr || (address == nullptr && length > 0)) return BRIXEL_E_NULL_ARGUMENT;
+        *target_length = 0;
+        const std::u16string text = FromUtf16(address, length);
+        if (text.empty()) return BRIXEL_E_REFUSED;
+        const std::optional<std::u16string> target =
+            ShellTarget(text, untrusted != 0 ? HyperlinkTrust::Untrusted : HyperlinkTrust::Trusted);
+        if (!target) return BRIXEL_E_REFUSED;
+        return CopyOut(*target, buffer, capacity, target_length);
+    });
+}
+
+}  // extern "C"

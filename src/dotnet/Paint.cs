@@ -1,0 +1,303 @@
+// Painting: the native button paints the whole face, caption included (through
+// TextService), into the control's buffer; the buffer is copied in one
+// operation and Paint handlers draw on top of it.
+using System;
+using System.Drawing;
+using System.Drawing.Imaging;
+using System.Runtime.InteropServices;
+using System.Windows.Forms;
+
+namespace Korvane.Nimbara
+{
+    public partial class BrixelDemo
+    {
+        private Bitmap background;  // the parent's pixels under a translucent button
+
+        protected override void OnPaintBackground(PaintEventArgs e)
+        {
+            // The face covers every pixel; erasing first would only flicker.
+            // A translucent button refreshes its copy of what lies behind it.
+            if (IsTranslucent)
+                DiscardBackground();
+        }
+
+        protected override void OnPaint(PaintEventArgs e)
+        {
+            if (button != null && !button.IsClosed && ClientSize.Width > 0 && ClientSize.Height > 0)
+            {
+                using (Bitmap face = PaintFace())
+                {
+                    // Mono clips to Region but does not shape the window: the
+                    // cut corners would stay unpainted, so the face (corners in
+                    // the parent's colour) goes everywhere. A shaped window on
+                    // Windows clips them itself.
+                    var clip = e.Graphics.Clip;
+                    e.Graphics.ResetClip();
+                    e.Graphics.DrawImageUnscaled(face, 0, 0);
+                    e.Graphics.Clip = clip;
+                }
+            }
+            base.OnPaint(e);
+        }
+
+        // The face as the native button paints it for the current state.
+        internal Bitmap PaintFace()
+        {
+            int width = ClientSize.Width, height = ClientSize.Height;
+            var face = new Bitmap(width, height, PixelFormat.Format32bppRgb);
+            var frame = Frame();
+            frame.width = width;
+            frame.height = height;
+            var options = new Abi.PaintOptions
+            {
+                size = Abi.SizeOf<Abi.PaintOptions>(),
+                after_click = afterClickPending ? 1 : 0,
+                parent_back_colour = SystemColourTable.Rgb(Parent != null ? Parent.BackColor : BackColor),
+                fast_primitives = 1,
+            };
+            afterClickPending = false;
+            var result = new Abi.PaintResult { size = Abi.SizeOf<Abi.PaintResult>() };
+            BitmapData back = null;
+            Bitmap behind = IsTranslucent ? CaptureBackground(width, height) : null;
+            BitmapData data = face.LockBits(new Rectangle(0, 0, width, height), ImageLockMode.ReadWrite, PixelFormat.Format32bppRgb);
+            IntPtr effects = IntPtr.Zero;
+            try
+            {
+                if (behind != null)
+                {
+                    back = behind.LockBits(new Rectangle(0, 0, width, height), ImageLockMode.ReadOnly, PixelFormat.Format32bppRgb);
+                    options.background = back.Scan0;
+                    options.background_stride = back.Stride;
+                }
+                paintingNow = true;
+                Check(Abi.brixel_paint_buffer(button, ref frame, ref options, data.Scan0, width, height, data.Stride,
+                                              ref result, out effects));
+            }
+            finally
+            {
+                paintingNow = false;
+                face.UnlockBits(data);
+                if (back != null)
+                    behind.UnlockBits(back);
+            }
+            // The scheme follow-up may have changed border colours; they are in this face already.
+            paintingNow = true;
+            try
+            {
+                Carry(effects);
+            }
+            finally
+            {
+                paintingNow = false;
+            }
+            return face;
+        }
+
+        private bool IsTranslucent
+        {
+            get { return button != null && !button.IsClosed && GetInt(Prop.TranslucentStyle) != 0; }
+        }
+
+        // The class style bit 0x20 (CS_PARENTDC on the window) lets a translucent
+        // button share its parent's drawing surface, as the ActiveX control does.
+        protected override CreateParams CreateParams
+        {
+            get
+            {
+                var cp = base.CreateParams;
+                if (IsTranslucent)
+                    cp.ClassStyle |= 0x20;
+                return cp;
+            }
+        }
+
+        // What the parent paints under this button. On Mono this captures the
+        // parent itself (background and its own Paint handlers), not sibling
+        // controls that overlap the button: they are separate windows.
+        private Bitmap CaptureBackground(int width, int height)
+        {
+            if (background != null && background.Width == width && background.Height == height)
+                return background;
+            DiscardBackground();
+            var bitmap = new Bitmap(width, height, PixelFormat.Format32bppRgb);
+            using (var g = Graphics.FromImage(bitmap))
+            {
+                if (Parent == null)
+                {
+                    g.Clear(BackColor);
+                }
+                else
+                {
+                    g.TranslateTransform(-Left, -Top);
+                    var area = new Rectangle(Left, Top, width, height);
+                    using (var args = new PaintEventArgs(g, area))
+                    {
+                        InvokePaintBackground(Parent, args);
+                        InvokePaint(Parent, args);
+                    }
+                }
+            }
+            background = bitmap;
+            return background;
+        }
+
+        private void DiscardBackground()
+        {
+            if (background != null)
+            {
+                background.Dispose();
+                background = null;
+            }
+        }
+
+        // --- Window shape and size --------------------------------------------------
+
+        private void RebuildRegion()
+        {
+            if (button == null || button.IsClosed)
+                return;
+            var frame = Frame();
+            frame.width = ClientSize.Width;
+            frame.height = ClientSize.Height;
+            var rects = new Abi.Rect[64];
+            int count;
+            int status = Abi.brixel_region_rects(button, ref frame, rects, rects.Length, out count);
+            if (status == Abi.E_BUFFER_TOO_SMALL)
+            {
+                rects = new Abi.Rect[count];
+                status = Abi.brixel_region_rects(button, ref frame, rects, rects.Length, out count);
+            }
+            Check(status);
+            Region old = Region;
+            if (count == 0)
+            {
+                Region = null;
+            }
+            else
+            {
+                var region = new Region(Rectangle.Empty);
+                for (int i = 0; i < count; i++)
+                    region.Union(Rectangle.FromLTRB(rects[i].left, rects[i].top, rects[i].right, rects[i].bottom));
+                Region = region;
+            }
+            if (old != null)
+                old.Dispose();
+        }
+
+        private Size MinimumFaceSize()
+        {
+            if (button == null || button.IsClosed)
+                return Size.Empty;
+            int width, height;
+            Check(Abi.brixel_minimum_size(button, out width, out height));
+            return new Size(width, height);
+        }
+
+        private void ApplyMinimumSize()
+        {
+            Size min = MinimumFaceSize();
+            if (Width < min.Width || Height < min.Height)
+                Size = new Size(Math.Max(Width, min.Width), Math.Max(Height, min.Height));
+        }
+
+        protected override void SetBoundsCore(int x, int y, int width, int height, BoundsSpecified specified)
+        {
+            Size min = MinimumFaceSize();
+            base.SetBoundsCore(x, y, Math.Max(width, min.Width), Math.Max(height, min.Height), specified);
+        }
+
+        protected override void OnResize(EventArgs e)
+        {
+            base.OnResize(e);
+            RebuildRegion();
+            DiscardBackground();
+            RepaintNow();
+        }
+
+        protected override void OnMove(EventArgs e)
+        {
+            base.OnMove(e);
+            if (IsTranslucent)
+            {
+                DiscardBackground();
+                if (Parent != null)
+                    Parent.Invalidate(Bounds, false);
+                RepaintNow();
+            }
+        }
+
+        // --- Pictures -----------------------------------------------------------------
+
+        // The image drawn in the normal state: the image list's entry when one is
+        // chosen (an index past the end takes the last), else Image.
+        private Image EffectiveNormalImage()
+        {
+            if (imageList != null && imageList.Images.Count > 0 && imageIndex >= 0)
+                return imageList.Images[Math.Min(imageIndex, imageList.Images.Count - 1)];
+            return image;
+        }
+
+        private void UpdatePicture(int prop)
+        {
+            Image source;
+            int transparentProp;
+            if (prop == Prop.MouseInPicture) { source = mouseInImage; transparentProp = Prop.MouseInPictureTransparentColor; }
+            else if (prop == Prop.DownPicture) { source = downImage; transparentProp = Prop.DownPictureTransparentColor; }
+            else if (prop == Prop.DisabledPicture) { source = disabledImage; transparentProp = Prop.DisabledPictureTransparentColor; }
+            else { source = EffectiveNormalImage(); transparentProp = Prop.PictureTransparentColor; }
+            IntPtr picture = source == null ? IntPtr.Zero : RegisterPicture(source, GetColour(transparentProp));
+            try
+            {
+                IntPtr effects;
+                Finish(Abi.brixel_set_picture(button, prop, picture, out effects), effects);
+            }
+            finally
+            {
+                if (picture != IntPtr.Zero)
+                    Abi.brixel_picture_release(picture);
+            }
+        }
+
+        // A copy of the image with the state's transparent colour keyed out,
+        // handed over as 32-bit pixels with alpha.
+        private static IntPtr RegisterPicture(Image source, Color transparent)
+        {
+            using (var copy = new Bitmap(source))
+            {
+                copy.MakeTransparent(transparent);
+                var rect = new Rectangle(0, 0, copy.Width, copy.Height);
+                BitmapData data = copy.LockBits(rect, ImageLockMode.ReadOnly, PixelFormat.Format32bppArgb);
+                try
+                {
+                    var desc = new Abi.PictureDesc
+                    {
+                        size = Abi.SizeOf<Abi.PictureDesc>(),
+                        kind = Abi.PICTURE_ALPHA,
+                        width = copy.Width,
+                        height = copy.Height,
+                        pixels = data.Scan0,
+                        stride = data.Stride,
+                        dpi = (int)Math.Round(source.HorizontalResolution),
+                    };
+                    IntPtr picture;
+                    Check(Abi.brixel_picture_create(ref desc, out picture));
+                    return picture;
+                }
+                finally
+                {
+                    copy.UnlockBits(data);
+                }
+            }
+        }
+
+        // The transparent colours decide the pixels handed over, so a change
+        // registers that state's picture again.
+        private void PictureColourChanged(int colourProp)
+        {
+            if (colourProp == Prop.PictureTransparentColor) UpdatePicture(Prop.Picture);
+            else if (colourProp == Prop.MouseInPictureTransparentColor) UpdatePicture(Prop.MouseInPicture);
+            else if (colourProp == Prop.DownPictureTransparentColor) UpdatePicture(Prop.DownPicture);
+            else if (colourProp == Prop.DisabledPictureTransparentColor) UpdatePicture(Prop.DisabledPicture);
+        }
+    }
+}

@@ -14,7 +14,7 @@ namespace {
 // live in several apartments, so the count is guarded.
 struct HookState {
     std::mutex mutex;
-    HHOOK hook = nullptr;
+    win::UniqueHook hook;
     int windows = 0;
 };
 
@@ -86,7 +86,7 @@ void MenuHook::WindowCreated() noexcept {
     HookState& s = State();
     std::lock_guard lock(s.mutex);
     if (s.windows++ == 0) {
-        s.hook = ::SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId());
+        s.hook.reset(::SetWindowsHookExW(WH_GETMESSAGE, &GetMessageHook, nullptr, ::GetCurrentThreadId()));
     }
 }
 
@@ -94,10 +94,7 @@ void MenuHook::WindowDestroyed() noexcept {
     HookState& s = State();
     std::lock_guard lock(s.mutex);
     if (s.windows == 0) return;
-    if (--s.windows == 0 && s.hook != nullptr) {
-        ::UnhookWindowsHookEx(s.hook);
-        s.hook = nullptr;
-    }
+    if (--s.windows == 0) s.hook.reset();
 }
 
 int MenuHook::LiveWindows() noexcept {

@@ -25,14 +25,20 @@ void DeleteObject(HGDIOBJ object) noexcept;
 void DeleteDC(HDC dc) noexcept;
 }  // namespace counted
 
+// The owners of what the wrappers above create: the same owner family as
+// every other GDI object, deleting through the counting wrappers.
+struct LeakCounted {
+    static void Delete(HGDIOBJ object) noexcept { counted::DeleteObject(object); }
+    static void Delete(HDC memory_dc) noexcept { counted::DeleteDC(memory_dc); }
+};
 template <typename T>
-using CountedGdi = UniqueHandle<T, +[](T h) noexcept { counted::DeleteObject(h); }>;
+using CountedGdi = UniqueGdi<T, LeakCounted>;
 using CountedBrush = CountedGdi<HBRUSH>;
 using CountedPen = CountedGdi<HPEN>;
 using CountedRegion = CountedGdi<HRGN>;
 using CountedBitmap = CountedGdi<HBITMAP>;
 using CountedFont = CountedGdi<HFONT>;
-using CountedMemoryDc = UniqueHandle<HDC, +[](HDC h) noexcept { counted::DeleteDC(h); }>;
+using CountedMemoryDc = CountedGdi<HDC>;
 
 // Scoped DC settings: each puts the previous value back on scope exit.
 class TextColourScope {

@@ -2,7 +2,7 @@
 // the test so it can look at or alter what a control stored.
 #pragma once
 
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
 
 #include <ocidl.h>
 

@@ -2,7 +2,7 @@
 // container's property frame shows it, and saves a PNG of each, for a person
 // to look at. Usage: page_shots [output folder]
 #include "activex/brixeldemo.h"
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
 #include "png_writer.h"
 #include "screen_capture.h"
 

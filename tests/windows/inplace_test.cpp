@@ -1,19 +1,14 @@
 // The control in a real window under a real display: activation, input from
 // the system's input queue, events, and what the screen shows.
-#include "activex/brixeldemo.h"
-#include "control_library.h"
 #include "dispatch_call.h"
-#include "dispatch_stub.h"
 #include "import_patch.h"
-#include "inplace_site.h"
-#include "input_support.h"
+#include "inplace_control_test.h"
 
 #include <commctrl.h>
 #include <mmsystem.h>
 #include <olectl.h>
 
 #include <string>
-
 #include <vector>
 
 namespace brixel::testing {
@@ -62,42 +57,8 @@ private:
     const wchar_t* tip_;
 };
 
-class InPlace : public ::testing::Test {
+class InPlace : public InPlaceControlWithEvents<EventLog> {
 protected:
-    void SetUp() override {
-        host_.reset(::CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                                      100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(host_) << "windowed tests need a display (xvfb-run)";
-        site_ = std::make_unique<InPlaceSite>(host_.get());
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
-        ComPtr<IConnectionPointContainer> container;
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
-        ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put()));
-        ASSERT_HRESULT_SUCCEEDED(point_->Advise(&log_, &cookie_));
-    }
-    void TearDown() override {
-        if (point_) point_->Unadvise(cookie_);
-        if (object_) {
-            object_->Close(OLECLOSE_NOSAVE);
-            object_->SetClientSite(nullptr);
-        }
-    }
-
-    HWND Activate() {
-        EXPECT_HRESULT_SUCCEEDED(
-            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
-        ComPtr<IOleInPlaceObject> inplace;
-        EXPECT_HRESULT_SUCCEEDED(object_.As(&inplace));
-        HWND window = nullptr;
-        EXPECT_HRESULT_SUCCEEDED(inplace->GetWindow(&window));
-        ::SetForegroundWindow(host_.get());
-        Pump(100);
-        return window;
-    }
-
     void PutColour(DISPID id, COLORREF colour) {
         ASSERT_HRESULT_SUCCEEDED(
             CallControl(dispatch_.get(), id, DISPATCH_PROPERTYPUT, {I4(static_cast<LONG>(colour))}));
@@ -116,19 +77,9 @@ protected:
 
     int Count(DISPID id) const {
         int n = 0;
-        for (DISPID e : log_.events) n += e == id ? 1 : 0;
+        for (DISPID e : events_.events) n += e == id ? 1 : 0;
         return n;
     }
-
-    ComApartment apartment_;
-    win::UniqueWindow host_;
-    std::unique_ptr<InPlaceSite> site_;
-    ControlLibrary library_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
-    ComPtr<IConnectionPoint> point_;
-    EventLog log_;
-    DWORD cookie_ = 0;
 };
 
 TEST_F(InPlace, ActivatesIntoAChildWindowAndDeactivates) {
@@ -183,13 +134,13 @@ TEST_F(InPlace, RealMouseClickFiresDownUpAndClick) {
 
     ASSERT_EQ(Count(DISPID_CLICK), 1);
     std::vector<DISPID> order;
-    for (DISPID e : log_.events) {
+    for (DISPID e : events_.events) {
         if (e == DISPID_MOUSEDOWN || e == DISPID_MOUSEUP || e == DISPID_CLICK || e == 1) order.push_back(e);
     }
     EXPECT_EQ(order, (std::vector<DISPID>{1, DISPID_MOUSEDOWN, DISPID_MOUSEUP, DISPID_CLICK}));
-    EXPECT_EQ(log_.down_button, 1);
-    EXPECT_EQ(log_.down_x, 43);
-    EXPECT_EQ(log_.down_y, 12);
+    EXPECT_EQ(events_.down_button, 1);
+    EXPECT_EQ(events_.down_x, 43);
+    EXPECT_EQ(events_.down_y, 12);
     EXPECT_EQ(::GetFocus(), window) << "a press takes the focus";
     EXPECT_EQ(::GetCapture(), nullptr) << "the release gives the capture back";
 }
@@ -278,16 +229,16 @@ TEST_F(InPlace, PreTranslatedKeysReportTheHeldModifiers) {
     ASSERT_HRESULT_SUCCEEDED(object_.As(&active));
     SendKey(VK_SHIFT, false);
     Pump(60);
-    log_.key_down_shift = -1;  // the Shift key's own KeyDown went by
+    events_.key_down_shift = -1;  // the Shift key's own KeyDown went by
     MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     active->TranslateAccelerator(&tab);
     SendKey(VK_SHIFT, true);
     Pump(60);
-    EXPECT_EQ(log_.key_down_shift, 1) << "Shift+Tab";
-    log_.key_down_shift = -1;
+    EXPECT_EQ(events_.key_down_shift, 1) << "Shift+Tab";
+    events_.key_down_shift = -1;
     MSG right{window, WM_KEYDOWN, VK_RIGHT, 0, 0, {}};
     active->TranslateAccelerator(&right);
-    EXPECT_EQ(log_.key_down_shift, 0) << "the arrow alone";
+    EXPECT_EQ(events_.key_down_shift, 0) << "the arrow alone";
 }
 
 // What the control last asked the system's sound player for.

@@ -2,12 +2,8 @@
 // choice, drop suppression, shortcuts through the message hook and the hook's
 // lifetime. The popup's modal loop blocks the test thread, so a driver thread
 // waits for the popup window and plays the user's input.
-#include "activex/brixeldemo.h"
-#include "control_library.h"
-#include "dispatch_stub.h"
 #include "gdi/gdi_canvas.h"
-#include "inplace_site.h"
-#include "input_support.h"
+#include "inplace_control_test.h"
 #include "message_box_watcher.h"
 #include "render/menu_entry.h"
 #include "shell_call_recorder.h"
@@ -182,30 +178,8 @@ private:
     DWORD cookie_ = 0;
 };
 
-class MenuPopup : public ::testing::Test {
+class MenuPopup : public InPlaceControlWithEvents<MenuEvents> {
 protected:
-    void SetUp() override {
-        host_.reset(::CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100,
-                                      100, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(host_) << "windowed tests need a display (xvfb-run)";
-        site_ = std::make_unique<InPlaceSite>(host_.get());
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
-        ComPtr<IConnectionPointContainer> container;
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
-        ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put()));
-        ASSERT_HRESULT_SUCCEEDED(point_->Advise(&events_, &cookie_));
-    }
-    void TearDown() override {
-        if (point_) point_->Unadvise(cookie_);
-        if (object_) {
-            object_->Close(OLECLOSE_NOSAVE);
-            object_->SetClientSite(nullptr);
-        }
-    }
-
     HRESULT Call(DISPID id, WORD flags, std::vector<VARIANT> args_last_first, bool put = false) {
         return Invoke(dispatch_.get(), id, flags, std::move(args_last_first), put);
     }
@@ -247,19 +221,6 @@ protected:
         return Activate();
     }
 
-    HWND Activate() {
-        EXPECT_HRESULT_SUCCEEDED(
-            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
-        ComPtr<IOleInPlaceObject> inplace;
-        EXPECT_HRESULT_SUCCEEDED(object_.As(&inplace));
-        HWND window = nullptr;
-        EXPECT_HRESULT_SUCCEEDED(inplace->GetWindow(&window));
-        ::SetForegroundWindow(host_.get());
-        ::SetActiveWindow(host_.get());
-        Pump(100);
-        return window;
-    }
-
     POINT Screen(HWND window, int x, int y) {
         POINT p{x, y};
         ::ClientToScreen(window, &p);
@@ -281,16 +242,6 @@ protected:
         for (const Event& e : events_.events) n += e.id == id ? 1 : 0;
         return n;
     }
-
-    ComApartment apartment_;
-    win::UniqueWindow host_;
-    std::unique_ptr<InPlaceSite> site_;
-    ControlLibrary library_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
-    ComPtr<IConnectionPoint> point_;
-    MenuEvents events_;
-    DWORD cookie_ = 0;
 };
 
 const Event kPressed{kMenuButtonPressed, 0};

@@ -1,12 +1,8 @@
 // A container that asked only for data safety loads a hostile document into
 // the control and the user clicks: nothing but a clean web or mail address
 // may reach the shell, and no stored sound may make the player overrun.
-#include "activex/brixeldemo.h"
-#include "control_library.h"
 #include "dispatch_call.h"
-#include "dispatch_stub.h"
-#include "inplace_site.h"
-#include "input_support.h"
+#include "inplace_control_test.h"
 #include "memory_bag.h"
 #include "message_box_watcher.h"
 #include "shell_call_recorder.h"
@@ -81,24 +77,15 @@ void StoreBytes(MemoryPropertyBag& bag, const wchar_t* key, const std::vector<BY
 
 // The control in a real window, loaded from a property bag by a container
 // that may have asked for safety first.
-class HostedDocument : public ::testing::Test {
+class HostedDocument : public InPlaceControlTest {
 protected:
     void SetUp() override {
-        host_.reset(::CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                                      100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(host_) << "windowed tests need a display (xvfb-run)";
-        site_ = std::make_unique<InPlaceSite>(host_.get());
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
+        InPlaceControlTest::SetUp();
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(recorder_.active()) << "the library imports ShellExecuteW and CreateProcessW";
     }
     void TearDown() override {
-        if (object_) {
-            object_->Close(OLECLOSE_NOSAVE);
-            object_->SetClientSite(nullptr);
-        }
+        InPlaceControlTest::TearDown();
         ::SetCursorPos(1000, 900);
     }
 
@@ -113,17 +100,6 @@ protected:
         ComPtr<IPersistPropertyBag> persist;
         ASSERT_HRESULT_SUCCEEDED(object_.As(&persist));
         ASSERT_HRESULT_SUCCEEDED(persist->Load(&bag_, nullptr));
-    }
-    HWND Activate() {
-        EXPECT_HRESULT_SUCCEEDED(
-            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
-        ComPtr<IOleInPlaceObject> inplace;
-        EXPECT_HRESULT_SUCCEEDED(object_.As(&inplace));
-        HWND window = nullptr;
-        EXPECT_HRESULT_SUCCEEDED(inplace->GetWindow(&window));
-        ::SetForegroundWindow(host_.get());
-        Pump(100);
-        return window;
     }
     void MoveOnto(HWND window) {
         POINT centre{30, 12};
@@ -145,13 +121,7 @@ protected:
     }
     static std::vector<std::wstring>& ShellCalls() { return ShellCallRecorder::Calls(); }
 
-    ComApartment apartment_;
-    win::UniqueWindow host_;
-    std::unique_ptr<InPlaceSite> site_;
-    ControlLibrary library_;
     ShellCallRecorder recorder_{library_.get()};
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
     MemoryPropertyBag bag_;
 };
 

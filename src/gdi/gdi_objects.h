@@ -40,58 +40,27 @@ using CountedBitmap = CountedGdi<HBITMAP>;
 using CountedFont = CountedGdi<HFONT>;
 using CountedMemoryDc = CountedGdi<HDC>;
 
-// Scoped DC settings: each puts the previous value back on scope exit.
-class TextColourScope {
+// A scoped DC setting: sets a value and puts the previous one back on scope
+// exit, unless setting failed (`Failed` is what the setter then returns).
+template <typename Value, auto Set, Value Failed>
+class DcSettingScope {
 public:
-    TextColourScope(HDC dc, COLORREF c) noexcept : dc_(dc), old_(::SetTextColor(dc, c)) {}
-    TextColourScope(const TextColourScope&) = delete;
-    TextColourScope& operator=(const TextColourScope&) = delete;
-    ~TextColourScope() { ::SetTextColor(dc_, old_); }
-
-private:
-    HDC dc_;
-    COLORREF old_;
-};
-
-class BackColourScope {
-public:
-    BackColourScope(HDC dc, COLORREF c) noexcept : dc_(dc), old_(::SetBkColor(dc, c)) {}
-    BackColourScope(const BackColourScope&) = delete;
-    BackColourScope& operator=(const BackColourScope&) = delete;
-    ~BackColourScope() { ::SetBkColor(dc_, old_); }
-
-private:
-    HDC dc_;
-    COLORREF old_;
-};
-
-class BackModeScope {
-public:
-    BackModeScope(HDC dc, int mode) noexcept : dc_(dc), old_(::SetBkMode(dc, mode)) {}
-    BackModeScope(const BackModeScope&) = delete;
-    BackModeScope& operator=(const BackModeScope&) = delete;
-    ~BackModeScope() {
-        if (old_ != 0) ::SetBkMode(dc_, old_);
+    DcSettingScope(HDC dc, Value value) noexcept : dc_(dc), old_(Set(dc, value)) {}
+    DcSettingScope(const DcSettingScope&) = delete;
+    DcSettingScope& operator=(const DcSettingScope&) = delete;
+    ~DcSettingScope() {
+        if (old_ != Failed) Set(dc_, old_);
     }
 
 private:
     HDC dc_;
-    int old_;
+    Value old_;
 };
 
-class StretchModeScope {
-public:
-    StretchModeScope(HDC dc, int mode) noexcept : dc_(dc), old_(::SetStretchBltMode(dc, mode)) {}
-    StretchModeScope(const StretchModeScope&) = delete;
-    StretchModeScope& operator=(const StretchModeScope&) = delete;
-    ~StretchModeScope() {
-        if (old_ != 0) ::SetStretchBltMode(dc_, old_);
-    }
-
-private:
-    HDC dc_;
-    int old_;
-};
+using TextColourScope = DcSettingScope<COLORREF, &::SetTextColor, CLR_INVALID>;
+using BackColourScope = DcSettingScope<COLORREF, &::SetBkColor, CLR_INVALID>;
+using BackModeScope = DcSettingScope<int, &::SetBkMode, 0>;
+using StretchModeScope = DcSettingScope<int, &::SetStretchBltMode, 0>;
 
 // Text drawing may move the current position (an underlined mnemonic is a
 // line); this puts it back.

@@ -67,6 +67,7 @@ inline void DestroyMenuHandle(HMENU h) noexcept { ::DestroyMenu(h); }
 inline void DestroyAccelerators(HACCEL h) noexcept { ::DestroyAcceleratorTable(h); }
 inline void RemoveHook(HHOOK h) noexcept { ::UnhookWindowsHookEx(h); }
 inline void FreeLocalMemory(HLOCAL h) noexcept { ::LocalFree(h); }
+inline void FreeGlobalMemory(HGLOBAL h) noexcept { ::GlobalFree(h); }
 }  // namespace detail
 
 template <typename T, typename Policy = PlainGdi>
@@ -87,6 +88,7 @@ using UniqueAccelerators = UniqueHandle<HACCEL, detail::DestroyAccelerators>;
 using UniqueHook = UniqueHandle<HHOOK, detail::RemoveHook>;
 // Buffers the system allocates for the caller (FormatMessage and friends).
 using UniqueLocalMemory = UniqueHandle<HLOCAL, detail::FreeLocalMemory>;
+using UniqueGlobalMemory = UniqueHandle<HGLOBAL, detail::FreeGlobalMemory>;
 
 // A DC obtained with GetDC: released to its window, never deleted.
 class WindowDc {

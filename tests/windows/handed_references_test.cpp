@@ -118,15 +118,15 @@ TEST_F(HandedReferences, AClientSiteIsNotInventedForAnUnsitedControl) {
 // Memory locked for reading is unlocked again when the reader's scope ends,
 // whatever way it ends.
 TEST(GlobalLockScope, LocksForItsScopeOnly) {
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, 16);
-    ASSERT_NE(memory, nullptr);
+    const win::UniqueGlobalMemory owner(::GlobalAlloc(GMEM_MOVEABLE, 16));
+    ASSERT_TRUE(owner);
+    HGLOBAL memory = owner.get();
     {
         const win::GlobalLockScope locked(memory);
         ASSERT_NE(locked.data(), nullptr);
         EXPECT_EQ(::GlobalFlags(memory) & GMEM_LOCKCOUNT, 1u);
     }
     EXPECT_EQ(::GlobalFlags(memory) & GMEM_LOCKCOUNT, 0u);
-    ::GlobalFree(memory);
 }
 
 }  // namespace

@@ -95,9 +95,7 @@ bool ShootPage(HMODULE library, IUnknown* control, const PageShot& shot, const s
                                                       20, 20, frame_rect.right - frame_rect.left,
                                                       frame_rect.bottom - frame_rect.top, nullptr, nullptr, nullptr,
                                                       nullptr));
-    ::CoTaskMemFree(info.pszTitle);
-    ::CoTaskMemFree(info.pszDocString);
-    ::CoTaskMemFree(info.pszHelpFile);
+    const brixel::win::UniqueTaskMemory<OLECHAR> title(info.pszTitle), doc(info.pszDocString), help(info.pszHelpFile);
     IUnknown* objects[] = {control};
     const RECT area{8, 8, 8 + info.size.cx, 8 + info.size.cy};
     bool ok = SUCCEEDED(page->SetObjects(1, objects)) && SUCCEEDED(page->Activate(frame.get(), &area, TRUE));

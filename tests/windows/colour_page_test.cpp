@@ -152,16 +152,6 @@ TEST_F(ColourPage, ListsEveryColourPropertyAndShowsTheSelectedValue) {
     EXPECT_FALSE(frame.dirty()) << "looking is not a change";
 }
 
-TEST_F(ColourPage, TitleIsColors) {
-    win::ComPtr<IPropertyPage2> page;
-    ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_PropPageColors, IID_IPropertyPage2, page.put_void()));
-    PROPPAGEINFO info{};
-    info.cb = sizeof(info);
-    ASSERT_HRESULT_SUCCEEDED(page->GetPageInfo(&info));
-    EXPECT_STREQ(info.pszTitle, L"Colors");
-    ::CoTaskMemFree(info.pszTitle);
-}
-
 // --- Changing and applying ---------------------------------------------------------
 
 TEST_F(ColourPage, ChangedColoursReachBothControlsAndTheOthersStayTheirOwn) {

@@ -16,17 +16,15 @@ namespace {
 
 using win::ComPtr;
 
-class EventLog final : public EventSink {
+class EventLog final : public RecordingSink {
 public:
-    std::vector<DISPID> events;
     short down_button = 0;
     long down_x = -1, down_y = -1;
     short key_down_shift = -1;
 
 private:
-    void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
-        if (id == DISPID_MOUSEMOVE) return;  // too many to list
-        events.push_back(id);
+    bool Wanted(DISPID id) const override { return id != DISPID_MOUSEMOVE; }  // too many to list
+    void Seen(DISPID id, const DISPPARAMS& params) override {
         if (id == DISPID_KEYDOWN && params.cArgs == 2) key_down_shift = params.rgvarg[0].iVal;
         if (id == DISPID_MOUSEDOWN && params.cArgs == 4) {
             down_button = params.rgvarg[3].iVal;
@@ -75,11 +73,7 @@ protected:
         return state->vt == VT_BOOL && state->boolVal != VARIANT_FALSE;
     }
 
-    int Count(DISPID id) const {
-        int n = 0;
-        for (DISPID e : events_.events) n += e == id ? 1 : 0;
-        return n;
-    }
+    int Count(DISPID id) const { return events_.Count(id); }
 };
 
 TEST_F(InPlace, ActivatesIntoAChildWindowAndDeactivates) {
@@ -178,14 +172,8 @@ TEST_F(InPlace, HoldingTheButtonRepeats) {
 }
 
 TEST_F(InPlace, AltWithTheMnemonicClicks) {
-    win::UniqueBstr caption(L"&Save");
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = caption.get();
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&v, &named, 1, 1};
-    ASSERT_HRESULT_SUCCEEDED(
-        dispatch_->Invoke(DISPID_CAPTION, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+    const win::UniqueBstr caption(L"&Save");
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), DISPID_CAPTION, DISPATCH_PROPERTYPUT, {Text(caption)}));
     HWND window = Activate();
     ASSERT_NE(window, nullptr);
     ComPtr<IOleInPlaceActiveObject> active;
@@ -322,16 +310,10 @@ BOOL CALLBACK FindTooltipOf(HWND window, LPARAM param) {
 }
 
 TEST_F(InPlace, ToolTipTextReachesTheTooltip) {
-    win::UniqueBstr text(L"Saves the file");
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = text.get();
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&v, &named, 1, 1};
+    const win::UniqueBstr text(L"Saves the file");
     HWND window = Activate();
     ASSERT_NE(window, nullptr);
-    ASSERT_HRESULT_SUCCEEDED(dispatch_->Invoke(7, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
-                                               nullptr));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), 7, DISPATCH_PROPERTYPUT, {Text(text)}));  // ToolTipText
     TooltipSearch search{::GetAncestor(window, GA_ROOT)};  // a popup is owned by the top-level window
     ::EnumThreadWindows(::GetCurrentThreadId(), &FindTooltipOf, reinterpret_cast<LPARAM>(&search));
     ASSERT_NE(search.found, nullptr) << "the control creates a tooltip window";
@@ -441,11 +423,9 @@ TEST_F(InPlace, TranslucentButtonShowsTheContainerBehindIt) {
 
 TEST_F(InPlace, RoundedCornersShapeTheWindowAndFollowTheProperty) {
     PutFlat(dispatch_.get());
-    win::UniqueBstr rounded(::SysAllocString(L"1;1;1;1"));
-    VARIANT corners{};
-    corners.vt = VT_BSTR;
-    corners.bstrVal = rounded.get();
-    ASSERT_HRESULT_SUCCEEDED(Call(81, DISPATCH_PROPERTYPUT, &corners));  // CornerStyle
+    constexpr DISPID kCornerStyle = 81;
+    const win::UniqueBstr rounded(L"1;1;1;1");
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), kCornerStyle, DISPATCH_PROPERTYPUT, {Text(rounded)}));
     const HWND window = Activate();
     ASSERT_NE(window, nullptr);
     win::UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
@@ -454,9 +434,8 @@ TEST_F(InPlace, RoundedCornersShapeTheWindowAndFollowTheProperty) {
     EXPECT_TRUE(::PtInRegion(region.get(), 40, 12));
 
     // Square again: the whole rectangle, corners included.
-    win::UniqueBstr square(::SysAllocString(L"0;0;0;0"));
-    corners.bstrVal = square.get();
-    ASSERT_HRESULT_SUCCEEDED(Call(81, DISPATCH_PROPERTYPUT, &corners));
+    const win::UniqueBstr square(L"0;0;0;0");
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), kCornerStyle, DISPATCH_PROPERTYPUT, {Text(square)}));
     win::UniqueRegion after(::CreateRectRgn(0, 0, 0, 0));
     const int kind = ::GetWindowRgn(window, after.get());
     EXPECT_TRUE(kind == ERROR || ::PtInRegion(after.get(), 0, 0));

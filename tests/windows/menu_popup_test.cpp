@@ -2,6 +2,7 @@
 // choice, drop suppression, shortcuts through the message hook and the hook's
 // lifetime. The popup's modal loop blocks the test thread, so a driver thread
 // waits for the popup window and plays the user's input.
+#include "dispatch_call.h"
 #include "gdi/gdi_canvas.h"
 #include "inplace_control_test.h"
 #include "message_box_watcher.h"
@@ -94,6 +95,16 @@ HWND WaitForPopup(bool open, int milliseconds = 3000) {
     return nullptr;
 }
 
+// Once the popup of ActivateWithMenu shows: File, and into its sub-menu with
+// Open selected. False when no popup came.
+bool OpenFileWithKeys() {
+    if (!WaitForPopup(true)) return false;
+    ::Sleep(100);
+    Press(VK_DOWN);   // File
+    Press(VK_RIGHT);  // opens File, Open selected
+    return true;
+}
+
 // Plays input from its own thread while the test thread sits in the popup's
 // modal loop; the test pumps until the script has finished.
 class Driver {
@@ -122,20 +133,6 @@ HRESULT Invoke(IDispatch* dispatch, DISPID id, WORD flags, std::vector<VARIANT> 
     const HRESULT hr = dispatch->Invoke(id, IID_NULL, 0, flags, &params, &result, nullptr, nullptr);
     ::VariantClear(&result);
     return hr;
-}
-
-VARIANT I2(short v) {
-    VARIANT x{};
-    x.vt = VT_I2;
-    x.iVal = v;
-    return x;
-}
-
-VARIANT Bool(bool v) {
-    VARIANT x{};
-    x.vt = VT_BOOL;
-    x.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE;
-    return x;
 }
 
 // A further control on a form of its own or beside the fixture's.
@@ -183,23 +180,14 @@ protected:
     HRESULT Call(DISPID id, WORD flags, std::vector<VARIANT> args_last_first, bool put = false) {
         return Invoke(dispatch_.get(), id, flags, std::move(args_last_first), put);
     }
-    static VARIANT I4(long v) {
-        VARIANT x{};
-        x.vt = VT_I4;
-        x.lVal = v;
-        return x;
-    }
     void Put(DISPID id, VARIANT v) { ASSERT_HRESULT_SUCCEEDED(Call(id, DISPATCH_PROPERTYPUT, {v}, true)); }
     void Add(short id, short parent) { ASSERT_HRESULT_SUCCEEDED(Call(kAddMenuItem, DISPATCH_METHOD, {I2(parent), I2(id)})); }
     void PutItem(DISPID property, short id, VARIANT v) {
         ASSERT_HRESULT_SUCCEEDED(Call(property, DISPATCH_PROPERTYPUT, {v, I2(id)}, true));
     }
     void Caption(short id, const wchar_t* text) {
-        win::UniqueBstr b(text);
-        VARIANT v{};
-        v.vt = VT_BSTR;
-        v.bstrVal = b.get();
-        PutItem(kMenuItemCaption, id, v);
+        const win::UniqueBstr b(text);
+        PutItem(kMenuItemCaption, id, Text(b));
     }
 
     // A split button, menu part 17 pixels on the right, with
@@ -276,10 +264,7 @@ TEST_F(MenuPopup, KeyboardChoiceInASubMenuReportsItsId) {
     ASSERT_NE(window, nullptr);
     MoveTo(Screen(window, 80, 12));
     Driver driver([] {
-        if (!WaitForPopup(true)) return;
-        ::Sleep(100);
-        Press(VK_DOWN);   // File
-        Press(VK_RIGHT);  // opens File, Open selected
+        if (!OpenFileWithKeys()) return;
         ::Sleep(100);
         Press(VK_RETURN);
         WaitForPopup(false);
@@ -295,10 +280,7 @@ TEST_F(MenuPopup, EnabledEntryUnderADisabledParentIsChosen) {
     ASSERT_NE(window, nullptr);
     MoveTo(Screen(window, 80, 12));
     Driver driver([] {
-        if (!WaitForPopup(true)) return;
-        ::Sleep(100);
-        Press(VK_DOWN);   // File
-        Press(VK_RIGHT);  // opens File, Open selected
+        if (!OpenFileWithKeys()) return;
         Press(VK_DOWN);   // Recent
         Press(VK_RIGHT);  // opens Recent, a.txt selected
         ::Sleep(100);
@@ -758,11 +740,8 @@ TEST_F(MenuPopup, UntrustedItemHyperlinksOpenOnlyWebAddresses) {
     };
     for (const auto& row : rows) {
         MessageBoxWatcher boxes;
-        win::UniqueBstr text(row.address);
-        VARIANT v{};
-        v.vt = VT_BSTR;
-        v.bstrVal = text.get();
-        PutItem(kMenuItemHyperlinkAddress, 11, v);
+        const win::UniqueBstr text(row.address);
+        PutItem(kMenuItemHyperlinkAddress, 11, Text(text));
         ShellCallRecorder::Calls().clear();
         ::SetFocus(window);
         Pump(50);

@@ -55,11 +55,8 @@ void Store(MemoryPropertyBag& bag, const wchar_t* key, const VARIANT& value) {
 }
 
 void StoreText(MemoryPropertyBag& bag, const wchar_t* key, const std::wstring& text) {
-    win::UniqueBstr b(text.c_str());
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = b.get();
-    Store(bag, key, v);
+    const win::UniqueBstr b(text);
+    Store(bag, key, Text(b));
 }
 
 void StoreBytes(MemoryPropertyBag& bag, const wchar_t* key, const std::vector<BYTE>& bytes) {
@@ -168,20 +165,11 @@ TEST_F(HostedDocument, TrustedHostHandsTheAddressOnUnchanged) {
 
 TEST_F(HostedDocument, DataSafetyAlsoRestrictsScripts) {
     AskForDataSafetyOnly();
-    win::UniqueBstr path(L"C:\\windows\\win.ini");
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = path.get();
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&v, &named, 1, 1};
-    EXCEPINFO error{};
+    const win::UniqueBstr path(L"C:\\windows\\win.ini");
+    win::UniqueExcepInfo error;
     constexpr DISPID kMouseInSoundFile = 35;
-    EXPECT_EQ(dispatch_->Invoke(kMouseInSoundFile, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, &error,
-                                nullptr),
-              DISP_E_EXCEPTION);
-    EXPECT_EQ(static_cast<ULONG>(error.scode), 0x800A0046u);
-    ::SysFreeString(error.bstrSource);
-    ::SysFreeString(error.bstrDescription);
+    EXPECT_EQ(PutRaising(dispatch_.get(), kMouseInSoundFile, Text(path), error), DISP_E_EXCEPTION);
+    EXPECT_EQ(static_cast<ULONG>(error.get().scode), 0x800A0046u);
     win::UniqueVariant pointer;
     ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), 109, DISPATCH_PROPERTYGET, {}, pointer.put()));
     EXPECT_EQ(pointer->lVal, 0);

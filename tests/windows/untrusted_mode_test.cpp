@@ -6,6 +6,7 @@
 #include "memory_bag.h"
 #include "message_box_watcher.h"
 #include "shell_call_recorder.h"
+#include "stack_unknown.h"
 
 #include <objsafe.h>
 #include <olectl.h>
@@ -208,14 +209,8 @@ TEST_F(HostedDocument, MalformedStoredSoundIsKeptButNeverPlayed) {
 
 // A bag that answers nothing, and checks that each value it is handed holds
 // nothing but its type: a bag may look at the value before failing.
-class FailingBag final : public IPropertyBag {
+class FailingBag final : public StackUnknown<IPropertyBag, IID_IPropertyBag> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag) ? this : nullptr;
-        return *out != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR, VARIANT* value, IErrorLog*) override {
         ++reads;
         const auto* raw = reinterpret_cast<const BYTE*>(value);

@@ -1,6 +1,7 @@
 // What the loader harnesses share: a control (property model and menu tree)
-// behind do-nothing hosts, pictures that are their own bytes, and a property
-// bag spelt as bytes, so that libFuzzer can mutate bags as well as streams.
+// behind do-nothing hosts, pictures that are their own bytes (the tests'
+// stand-ins), and a property bag spelt as bytes, so that libFuzzer can mutate
+// bags as well as streams.
 #pragma once
 
 #include <cstddef>
@@ -15,6 +16,7 @@
 #include "core/persist_control.h"
 #include "core/persist_stream.h"
 #include "menu/menu_persist.h"
+#include "native/core/persist_media.h"
 
 namespace brixel::fuzz {
 
@@ -56,29 +58,8 @@ private:
     InteractionState state_;
 };
 
-class BytesPicture final : public PictureObject {
-public:
-    explicit BytesPicture(ByteBlock bytes) : bytes_(std::move(bytes)) {}
-    bool HasImage() const override { return !bytes_.empty(); }
-    const ByteBlock& Bytes() const { return bytes_; }
-
-private:
-    ByteBlock bytes_;
-};
-
-// Bytes that start with 0xBA stand for a picture that does not decode.
-class BytesPictureCodec final : public PictureCodec {
-public:
-    std::optional<ByteBlock> PictureBytes(const PictureObject& picture) override {
-        const auto* p = dynamic_cast<const BytesPicture*>(&picture);
-        if (p == nullptr) return std::nullopt;
-        return p->Bytes();
-    }
-    SharedPicture PictureFromBytes(std::span<const std::uint8_t> bytes) override {
-        if (!bytes.empty() && bytes[0] == 0xBA) return nullptr;
-        return std::make_shared<BytesPicture>(ByteBlock(bytes.begin(), bytes.end()));
-    }
-};
+using testing::BytesPicture;
+using testing::BytesPictureCodec;
 
 struct Control {
     QuietHost host;
@@ -90,30 +71,15 @@ struct Control {
     BytesPictureCodec codec;
 
     void Exchange(PropertyExchange& px) { ExchangeControl(px, model, host, state, link); }
+    auto Exchanger() {
+        return [this](PropertyExchange& px) { Exchange(px); };
+    }
 
-    ByteBlock SaveStream() {
-        VectorSink sink;
-        StreamSaveExchange px(sink, codec);
-        Exchange(px);
-        return sink.Bytes();
-    }
+    ByteBlock SaveStream() { return testing::SaveToStream(Exchanger(), codec); }
     // True when the whole of `bytes` was read and nothing more was wanted.
-    bool LoadStream(std::span<const std::uint8_t> bytes) {
-        SpanSource source(bytes);
-        StreamLoadExchange px(source, codec);
-        Exchange(px);
-        return source.Remaining() == 0 && !px.Ended();
-    }
-    MemoryPropertyBag SaveBag() {
-        MemoryPropertyBag bag;
-        BagSaveExchange px(bag);
-        Exchange(px);
-        return bag;
-    }
-    void LoadBag(const PropertyBag& bag) {
-        BagLoadExchange px(bag);
-        Exchange(px);
-    }
+    bool LoadStream(std::span<const std::uint8_t> bytes) { return testing::LoadFromStream(bytes, Exchanger(), codec); }
+    MemoryPropertyBag SaveBag() { return testing::SaveToBag(Exchanger()); }
+    void LoadBag(const PropertyBag& bag) { testing::LoadFromBag(bag, Exchanger()); }
 };
 
 // A bag as bytes: records of [type][key length][key][value] until the bytes

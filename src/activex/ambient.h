@@ -2,7 +2,7 @@
 // site. A container that does not answer gets the documented defaults.
 #pragma once
 
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
 
 #include <ocidl.h>
 

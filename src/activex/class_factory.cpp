@@ -1,6 +1,7 @@
 #include "activex/class_factory.h"
 
 #include "activex/com_object.h"
+#include "activex/com_owners.h"
 #include "activex/module.h"
 
 namespace brixel::activex {
@@ -34,11 +35,9 @@ private:
 }  // namespace
 
 HRESULT CreateClassFactory(const ClassEntry& entry, REFIID iid, void** out) noexcept {
-    auto* factory = new (std::nothrow) ClassFactory(entry.create);
-    if (factory == nullptr) return E_OUTOFMEMORY;
-    const HRESULT hr = factory->QueryInterface(iid, out);
-    factory->Release();
-    return hr;
+    const auto factory = win::ComPtr<ClassFactory>::Attach(new (std::nothrow) ClassFactory(entry.create));
+    if (!factory) return E_OUTOFMEMORY;
+    return factory.As(iid, out);
 }
 
 }  // namespace brixel::activex

@@ -26,8 +26,7 @@ HRESULT ConnectionPoint::GetConnectionInterface(IID* iid) noexcept {
 
 HRESULT ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** out) noexcept {
     if (out == nullptr) return E_POINTER;
-    *out = owner_;
-    owner_->AddRef();
+    win::CopyInterface(owner_, out);
     return S_OK;
 }
 
@@ -79,15 +78,12 @@ namespace {
 class PointEnumerator final : public ComObject<IEnumConnectionPoints, IID_IEnumConnectionPoints> {
 public:
     PointEnumerator(IConnectionPointContainer* owner, std::vector<IConnectionPoint*> points, ULONG position)
-        : owner_(owner), points_(std::move(points)), position_(position) {
-        owner_->AddRef();
-    }
+        : owner_(owner), points_(std::move(points)), position_(position) {}
     HRESULT STDMETHODCALLTYPE Next(ULONG wanted, IConnectionPoint** out, ULONG* fetched) noexcept override {
         if (out == nullptr || (wanted > 1 && fetched == nullptr)) return E_POINTER;
         ULONG n = 0;
         for (; n < wanted && position_ < points_.size(); ++n, ++position_) {
-            out[n] = points_[position_];
-            out[n]->AddRef();
+            win::CopyInterface(points_[position_], &out[n]);
         }
         if (fetched != nullptr) *fetched = n;
         return n == wanted ? S_OK : S_FALSE;
@@ -103,13 +99,13 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** out) noexcept override {
         if (out == nullptr) return E_POINTER;
-        *out = new (std::nothrow) PointEnumerator(owner_, points_, position_);
+        *out = new (std::nothrow) PointEnumerator(owner_.get(), points_, position_);
         return *out ? S_OK : E_OUTOFMEMORY;
     }
 
 private:
-    ~PointEnumerator() override { owner_->Release(); }
-    IConnectionPointContainer* owner_;
+    ~PointEnumerator() override = default;
+    win::ComPtr<IConnectionPointContainer> owner_;
     std::vector<IConnectionPoint*> points_;  // alive as long as their owner
     ULONG position_;
 };

@@ -2,7 +2,7 @@
 // each of them synchronously, before the firing call returns.
 #pragma once
 
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
 
 #include <ocidl.h>
 #include <olectl.h>
@@ -67,9 +67,8 @@ void ConnectionPoint::ForEachSink(Call call) noexcept {
         return;
     }
     // Keep the control alive while user code runs inside the handlers.
-    owner_->AddRef();
+    const win::ComPtr<IConnectionPointContainer> keep_alive(owner_);
     for (const auto& sink : snapshot) call(static_cast<Interface*>(sink.get()));
-    owner_->Release();
 }
 
 // Enumerates a fixed set of connection points of one container.

@@ -1,7 +1,7 @@
 #include "activex/container_tooltip.h"
 
+#include "activex/com_owners.h"
 #include "activex/control.h"
-#include "gdi/raii.h"
 
 #include <string>
 

@@ -35,16 +35,14 @@ HRESULT CTavloCtrl::Initialize() noexcept {
 }
 
 HRESULT CTavloCtrl::Create(REFIID iid, void** out) noexcept {
-    CTavloCtrl* control = nullptr;
+    win::ComPtr<CTavloCtrl> control;
     try {
-        control = new CTavloCtrl();
+        control = win::ComPtr<CTavloCtrl>::Attach(new CTavloCtrl());
     } catch (...) {
         return E_OUTOFMEMORY;
     }
-    HRESULT hr = control->Initialize();
-    if (SUCCEEDED(hr)) hr = control->QueryInterface(iid, out);
-    control->Release();
-    return hr;
+    const HRESULT hr = control->Initialize();
+    return SUCCEEDED(hr) ? control.As(iid, out) : hr;
 }
 
 HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
@@ -121,8 +119,7 @@ HRESULT CTavloCtrl::FindConnectionPoint(REFIID iid, IConnectionPoint** out) noex
     if (IsEqualIID(iid, events_.events())) point = &events_;
     if (IsEqualIID(iid, property_notify_.events())) point = &property_notify_;
     if (point == nullptr) return CONNECT_E_NOCONNECTION;
-    *out = point;
-    point->AddRef();
+    win::CopyInterface(static_cast<IConnectionPoint*>(point), out);
     return S_OK;
 }
 

@@ -8,6 +8,7 @@
 
 #include "activex/background_capture.h"
 #include "activex/categorize.h"
+#include "activex/com_owners.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
 #include "activex/control_window.h"
@@ -22,7 +23,6 @@
 #include "render/paint_model.h"
 #include "core/property_table.h"
 #include "menu/menu_tree.h"
-#include "gdi/raii.h"
 
 #include <objsafe.h>
 #include <ocidl.h>

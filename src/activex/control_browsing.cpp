@@ -7,7 +7,9 @@
 
 #include <olectl.h>
 
+#include <new>
 #include <string>
+#include <vector>
 
 namespace brixel::activex {
 namespace {
@@ -67,24 +69,27 @@ HRESULT CTavloCtrl::GetPredefinedStrings(DISPID id, CALPOLESTR* strings, CADWORD
     const BrowserList* list = BrowserListFor(id);
     if (list == nullptr) return E_NOTIMPL;
     const auto count = static_cast<ULONG>(list->entries.size());
-    auto* texts = static_cast<LPOLESTR*>(::CoTaskMemAlloc(count * sizeof(LPOLESTR)));
-    auto* values = static_cast<DWORD*>(::CoTaskMemAlloc(count * sizeof(DWORD)));
-    bool ok = texts != nullptr && values != nullptr;
-    for (ULONG i = 0; ok && i < count; ++i) {
-        texts[i] = CoTaskString(list->entries[i].text);
-        values[i] = static_cast<DWORD>(list->entries[i].value);
-        if (texts[i] == nullptr) {
-            for (ULONG j = 0; j < i; ++j) ::CoTaskMemFree(texts[j]);
-            ok = false;
-        }
-    }
-    if (!ok) {
-        ::CoTaskMemFree(texts);
-        ::CoTaskMemFree(values);
+    // Every text is made before the arrays take them, so a failure part way
+    // leaves nothing behind.
+    std::vector<win::UniqueTaskMemory<OLECHAR>> made;
+    try {
+        made.reserve(count);
+    } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
-    *strings = {count, texts};
-    *cookies = {count, values};
+    for (const BrowserEntry& e : list->entries) {
+        made.emplace_back(CoTaskString(e.text));
+        if (!made.back()) return E_OUTOFMEMORY;
+    }
+    win::UniqueTaskMemory<LPOLESTR> texts(static_cast<LPOLESTR*>(::CoTaskMemAlloc(count * sizeof(LPOLESTR))));
+    win::UniqueTaskMemory<DWORD> values(static_cast<DWORD*>(::CoTaskMemAlloc(count * sizeof(DWORD))));
+    if (!texts || !values) return E_OUTOFMEMORY;
+    for (ULONG i = 0; i < count; ++i) {
+        texts.get()[i] = made[i].release();
+        values.get()[i] = static_cast<DWORD>(list->entries[i].value);
+    }
+    *strings = {count, texts.release()};
+    *cookies = {count, values.release()};
     return S_OK;
 }
 

@@ -39,8 +39,7 @@ HRESULT CTavloCtrl::GetTypeInfo(UINT index, LCID, ITypeInfo** out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    *out = dispatch_info_.get();
-    (*out)->AddRef();
+    dispatch_info_.CopyTo(out);
     return S_OK;
 }
 

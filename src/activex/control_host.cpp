@@ -18,7 +18,7 @@ namespace {
 
 class Win32File final : public ReadableFile {
 public:
-    explicit Win32File(HANDLE file) noexcept : file_(file) {}
+    explicit Win32File(win::UniqueKernelHandle file) noexcept : file_(std::move(file)) {}
     std::uint64_t Length() const override {
         LARGE_INTEGER size{};
         return ::GetFileSizeEx(file_.get(), &size) ? static_cast<std::uint64_t>(size.QuadPart) : 0;
@@ -123,13 +123,13 @@ std::int16_t ControlModelHost::DetectDesktopXPScheme() const { return activex::D
 
 OpenedFile ControlModelHost::OpenFile(std::u16string_view path) {
     const std::wstring wide = ToWide(path);
-    HANDLE file = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return OpenedFile{ErrorOf(::GetLastError()), nullptr};
+    HANDLE opened = ::CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return OpenedFile{ErrorOf(::GetLastError()), nullptr};
+    win::UniqueKernelHandle file(opened);
     try {
-        return OpenedFile{FileError::None, std::make_unique<Win32File>(file)};
+        return OpenedFile{FileError::None, std::make_unique<Win32File>(std::move(file))};
     } catch (...) {
-        ::CloseHandle(file);
         return OpenedFile{FileError::Other, nullptr};
     }
 }

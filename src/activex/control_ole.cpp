@@ -38,8 +38,7 @@ HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
 
 HRESULT CTavloCtrl::GetClientSite(IOleClientSite** out) noexcept {
     if (out == nullptr) return E_POINTER;
-    *out = site_.get();
-    if (*out) (*out)->AddRef();
+    site_.CopyTo(out);
     return S_OK;
 }
 

@@ -137,10 +137,7 @@ HRESULT CTavloCtrl::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noe
 HRESULT CTavloCtrl::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept {
     if (aspects != nullptr) *aspects = view_advise_aspects_;
     if (flags != nullptr) *flags = view_advise_flags_;
-    if (sink != nullptr) {
-        *sink = view_sink_.get();
-        if (*sink) (*sink)->AddRef();
-    }
+    if (sink != nullptr) view_sink_.CopyTo(sink);
     return S_OK;
 }
 

@@ -62,11 +62,10 @@ public:
         if (FAILED(::GetHGlobalFromStream(memory.get(), &global)) || FAILED(memory->Stat(&stat, STATFLAG_NONAME))) {
             return std::nullopt;
         }
-        const auto* data = static_cast<const std::uint8_t*>(::GlobalLock(global));
+        const win::GlobalLockScope locked(global);
+        const auto* data = static_cast<const std::uint8_t*>(locked.data());
         if (data == nullptr) return std::nullopt;
-        ByteBlock bytes(data, data + stat.cbSize.QuadPart);
-        ::GlobalUnlock(global);
-        return bytes;
+        return ByteBlock(data, data + stat.cbSize.QuadPart);
     }
 
     SharedPicture PictureFromBytes(std::span<const std::uint8_t> bytes) override {

@@ -83,8 +83,8 @@ public:
         if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
             return false;
         }
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
+        const win::UniqueKernelHandle thread(pi.hThread);
+        const win::UniqueKernelHandle process(pi.hProcess);
         return true;
     }
     void ShowFailure(std::u16string_view message) override {
@@ -225,15 +225,16 @@ bool ControlWindow::OnSetCursor(LPARAM lparam) {
 void ControlWindow::Destroy() noexcept {
     tooltip_.reset();
     if (hwnd_ == nullptr) return;
-    HWND window = hwnd_;
-    hwnd_ = nullptr;  // handlers running during destruction see a dead window
-    ProcessShortcutRegistry().UnregisterShortcuts(reinterpret_cast<WindowHandle>(window));
+    // Handlers running during destruction see a dead window; the window
+    // itself goes when this owner leaves the scope, after the clean-up below.
+    const win::UniqueWindow window(std::exchange(hwnd_, nullptr));
+    const HWND raw = window.get();
+    ProcessShortcutRegistry().UnregisterShortcuts(reinterpret_cast<WindowHandle>(raw));
     if (counted_in_hook_) MenuHook::WindowDestroyed();
     counted_in_hook_ = false;
     // A popup still being tracked is destroyed when its tracking returns.
     if (!tracking_popup_) popup_.Destroy();
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    ::DestroyWindow(window);
+    ::SetWindowLongPtrW(raw, GWLP_USERDATA, 0);
 }
 
 LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -8,6 +8,7 @@
 #include "gdi/raii.h"
 
 #include <windows.h>
+#include <oaidl.h>
 
 #include <string>
 

@@ -8,8 +8,8 @@
 // description changes by another way (a put, a load, a page).
 #pragma once
 
+#include "activex/com_owners.h"
 #include "core/shared_objects.h"
-#include "gdi/raii.h"
 
 #include <ocidl.h>
 #include <olectl.h>

@@ -84,10 +84,8 @@ void MenuHook::WindowCreated() noexcept {
 
 void MenuHook::WindowDestroyed() noexcept {
     if (t_windows == 0) return;
-    if (--t_windows == 0 && t_hook != nullptr) {
-        ::UnhookWindowsHookEx(t_hook);
-        t_hook = nullptr;
-    }
+    // The owner takes the hook over only here, for the reason above.
+    if (--t_windows == 0) win::UniqueHook(std::exchange(t_hook, nullptr));
 }
 
 int MenuHook::LiveWindows() noexcept { return t_windows; }

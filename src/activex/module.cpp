@@ -1,6 +1,6 @@
 #include "activex/module.h"
 
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
 
 #include <atomic>
 

@@ -119,8 +119,7 @@ HRESULT ToVariant(const PropertyValue& value, VARIANT* out) noexcept {
     } else if (const auto* p = std::get_if<SharedPicture>(&value)) {
         const auto* picture = dynamic_cast<const OlePicture*>(p->get());
         out->vt = VT_DISPATCH;
-        out->pdispVal = picture ? picture->get() : nullptr;
-        if (out->pdispVal) out->pdispVal->AddRef();
+        win::CopyInterface(picture ? picture->get() : nullptr, &out->pdispVal);
     }
     return S_OK;
 }

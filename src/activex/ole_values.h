@@ -3,8 +3,8 @@
 // picture references.
 #pragma once
 
+#include "activex/com_owners.h"
 #include "core/property_table.h"
-#include "gdi/raii.h"
 
 #include <ocidl.h>
 #include <olectl.h>

@@ -5,13 +5,6 @@
 namespace brixel::activex {
 namespace {
 
-void ClearError(EXCEPINFO& error) noexcept {
-    ::SysFreeString(error.bstrSource);
-    ::SysFreeString(error.bstrDescription);
-    ::SysFreeString(error.bstrHelpFile);
-    error = {};
-}
-
 HRESULT IdOfName(IDispatch* object, const wchar_t* property, DISPID* id) noexcept {
     auto* name = const_cast<LPOLESTR>(property);  // GetIDsOfNames does not write the names
     return object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, id);
@@ -27,9 +20,9 @@ HRESULT GetPropertyByName(IDispatch* object, const wchar_t* property, VARTYPE ty
     if (FAILED(hr)) return hr;
     DISPPARAMS none = {};
     win::UniqueVariant result;
-    EXCEPINFO error = {};
-    hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, result.get(), &error, nullptr);
-    ClearError(error);
+    win::UniqueExcepInfo error;
+    hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, result.get(), error.put(),
+                        nullptr);
     if (FAILED(hr)) return hr;
     if (type == VT_DISPATCH && result->vt == VT_EMPTY) {  // no picture at all
         out->vt = VT_DISPATCH;
@@ -42,8 +35,8 @@ HRESULT GetPropertyByName(IDispatch* object, const wchar_t* property, VARTYPE ty
 HRESULT PutPropertyByName(IDispatch* object, const wchar_t* property, const VARIANT& value,
                           EXCEPINFO* error) noexcept {
     if (object == nullptr || property == nullptr) return E_POINTER;
-    EXCEPINFO local = {};
-    EXCEPINFO& raised = error != nullptr ? *error : local;
+    win::UniqueExcepInfo local;
+    EXCEPINFO& raised = error != nullptr ? *error : *local.put();
     raised = {};
     DISPID id = DISPID_UNKNOWN;
     HRESULT hr = IdOfName(object, property, &id);
@@ -53,7 +46,6 @@ HRESULT PutPropertyByName(IDispatch* object, const wchar_t* property, const VARI
     DISPPARAMS params = {&argument, &named, 1, 1};
     hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, &raised, nullptr);
     if (hr == DISP_E_EXCEPTION && raised.pfnDeferredFillIn != nullptr) raised.pfnDeferredFillIn(&raised);
-    if (error == nullptr) ClearError(local);
     return hr;
 }
 
@@ -62,17 +54,17 @@ std::wstring ErrorText(HRESULT hr, const EXCEPINFO& error) {
         return std::wstring(error.bstrDescription, ::SysStringLen(error.bstrDescription));
     }
     const HRESULT code = hr == DISP_E_EXCEPTION && error.scode != 0 ? error.scode : hr;
-    wchar_t* text = nullptr;
+    win::UniqueLocalMemory buffer;
     const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                          FORMAT_MESSAGE_IGNORE_INSERTS,
-                                     nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0,
+                                     nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(buffer.put()), 0,
                                      nullptr);
+    const auto* text = static_cast<const wchar_t*>(buffer.get());
     std::wstring result;
     if (n != 0 && text != nullptr) {
         result.assign(text, n);
         while (!result.empty() && (result.back() == L'\n' || result.back() == L'\r')) result.pop_back();
     }
-    ::LocalFree(text);
     if (result.empty()) {
         wchar_t number[32] = {};
         ::wsprintfW(number, L"Error 0x%08lX", static_cast<unsigned long>(code));

@@ -86,8 +86,7 @@ void ShowPicture(HWND dialog, const FieldBinding& b, FieldState& state, const VA
 }
 FieldRead ReadPicture(HWND, const FieldBinding&, const FieldState& state, VARIANT* out, std::wstring*) {
     out->vt = VT_DISPATCH;
-    out->pdispVal = state.picture.get();
-    if (out->pdispVal != nullptr) out->pdispVal->AddRef();
+    state.picture.CopyTo(&out->pdispVal);
     return FieldRead::Value;
 }
 

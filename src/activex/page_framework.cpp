@@ -31,7 +31,8 @@ PropertyPage::PropertyPage(const PageDefinition& definition)
 }
 
 PropertyPage::~PropertyPage() {
-    if (window_ != nullptr) ::DestroyWindow(window_);
+    // Now, while the page is whole: the dialog still sends messages as it goes.
+    window_.reset();
     UnlockModule();
 }
 
@@ -60,7 +61,7 @@ HRESULT PropertyPage::SetPageSite(IPropertyPageSite* site) noexcept {
 }
 
 HRESULT PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) noexcept {
-    if (window_ != nullptr) return E_UNEXPECTED;
+    if (window_) return E_UNEXPECTED;
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
     const HWND created = ::CreateDialogParamW(ModuleHandle(), MAKEINTRESOURCEW(definition_.dialog), parent,
@@ -71,8 +72,8 @@ HRESULT PropertyPage::Activate(HWND parent, LPCRECT rect, BOOL) noexcept {
 }
 
 HRESULT PropertyPage::Deactivate() noexcept {
-    if (window_ == nullptr) return E_UNEXPECTED;
-    ::DestroyWindow(std::exchange(window_, nullptr));
+    if (!window_) return E_UNEXPECTED;
+    window_.reset();
     return S_OK;
 }
 
@@ -81,12 +82,9 @@ HRESULT PropertyPage::GetPageInfo(PROPPAGEINFO* info) noexcept {
     // The size of the dialog in pixels: create it unseen and measure it, so
     // the dialog units are converted with the font the page really uses.
     RECT bounds = {};
-    const HWND probe = ::CreateDialogParamW(ModuleHandle(), MAKEINTRESOURCEW(definition_.dialog), ::GetDesktopWindow(),
-                                            &PropertyPage::DialogProc, 0);
-    if (probe != nullptr) {
-        ::GetWindowRect(probe, &bounds);
-        ::DestroyWindow(probe);
-    }
+    const win::UniqueWindow probe(::CreateDialogParamW(ModuleHandle(), MAKEINTRESOURCEW(definition_.dialog),
+                                                       ::GetDesktopWindow(), &PropertyPage::DialogProc, 0));
+    if (probe) ::GetWindowRect(probe.get(), &bounds);
     const std::wstring title = Title();
     auto* text = static_cast<LPOLESTR>(::CoTaskMemAlloc((title.size() + 1) * sizeof(OLECHAR)));
     if (text == nullptr) return E_OUTOFMEMORY;
@@ -115,20 +113,20 @@ HRESULT PropertyPage::SetObjects(ULONG count, IUnknown** objects) noexcept {
     }
     if (count != 0 && selected.empty()) return E_NOINTERFACE;
     objects_ = std::move(selected);
-    if (window_ != nullptr) LoadFields();
+    if (window_) LoadFields();
     return S_OK;
 }
 
 HRESULT PropertyPage::Show(UINT command) noexcept {
-    if (window_ == nullptr) return E_UNEXPECTED;
-    ::ShowWindow(window_, static_cast<int>(command));
+    if (!window_) return E_UNEXPECTED;
+    ::ShowWindow(window_.get(), static_cast<int>(command));
     return S_OK;
 }
 
 HRESULT PropertyPage::Move(LPCRECT rect) noexcept {
-    if (window_ == nullptr) return E_UNEXPECTED;
+    if (!window_) return E_UNEXPECTED;
     if (rect == nullptr) return E_POINTER;
-    ::MoveWindow(window_, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, TRUE);
+    ::MoveWindow(window_.get(), rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, TRUE);
     return S_OK;
 }
 
@@ -138,19 +136,19 @@ HRESULT PropertyPage::Help(LPCOLESTR) noexcept { return E_NOTIMPL; }
 
 HRESULT PropertyPage::TranslateAccelerator(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
-    if (window_ == nullptr) return S_FALSE;
-    if (msg->hwnd != window_ && !::IsChild(window_, msg->hwnd)) return S_FALSE;
-    return ::IsDialogMessageW(window_, msg) ? S_OK : S_FALSE;
+    if (!window_) return S_FALSE;
+    if (msg->hwnd != window_.get() && !::IsChild(window_.get(), msg->hwnd)) return S_FALSE;
+    return ::IsDialogMessageW(window_.get(), msg) ? S_OK : S_FALSE;
 }
 
 HRESULT PropertyPage::EditProperty(DISPID dispid) noexcept {
-    if (window_ == nullptr || objects_.empty()) return E_UNEXPECTED;
+    if (!window_ || objects_.empty()) return E_UNEXPECTED;
     for (const FieldBinding& binding : definition_.bindings) {
         auto* name = const_cast<LPOLESTR>(binding.property);
         DISPID id = DISPID_UNKNOWN;
         if (SUCCEEDED(objects_.front()->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id)) &&
             id == dispid) {
-            ::SetFocus(::GetDlgItem(window_, binding.id));
+            ::SetFocus(::GetDlgItem(window_.get(), binding.id));
             return S_OK;
         }
     }
@@ -159,7 +157,7 @@ HRESULT PropertyPage::EditProperty(DISPID dispid) noexcept {
 
 HRESULT PropertyPage::Apply() noexcept {
     if (!dirty_ || objects_.empty()) return S_OK;
-    if (window_ == nullptr) return E_UNEXPECTED;  // the changes left with the dialog
+    if (!window_) return E_UNEXPECTED;  // the changes left with the dialog
     // Every field must read before anything is written: a half-applied
     // page would leave the controls in a state the user never chose.
     std::vector<win::UniqueVariant> values(definition_.bindings.size());
@@ -172,10 +170,10 @@ HRESULT PropertyPage::Apply() noexcept {
         }
         std::wstring problem;
         const FieldRead read =
-            RoutinesFor(binding.kind).read(window_, binding, fields_[i], values[i].put(), &problem);
+            RoutinesFor(binding.kind).read(window_.get(), binding, fields_[i], values[i].put(), &problem);
         if (read == FieldRead::Invalid) {
             ReportError(problem);
-            ::SetFocus(::GetDlgItem(window_, binding.id));
+            ::SetFocus(::GetDlgItem(window_.get(), binding.id));
             return E_INVALIDARG;
         }
         skip[i] = read == FieldRead::Skip;
@@ -196,15 +194,12 @@ HRESULT PropertyPage::Apply() noexcept {
 
 void PropertyPage::WriteToEveryObject(const wchar_t* property, const VARIANT& value, HRESULT* first_error) {
     for (const auto& object : objects_) {
-        EXCEPINFO error = {};
-        const HRESULT hr = PutPropertyByName(object.get(), property, value, &error);
+        win::UniqueExcepInfo error;
+        const HRESULT hr = PutPropertyByName(object.get(), property, value, error.put());
         if (FAILED(hr) && SUCCEEDED(*first_error)) {
             *first_error = hr;
-            ReportError(ErrorText(hr, error));
+            ReportError(ErrorText(hr, error.get()));
         }
-        ::SysFreeString(error.bstrSource);
-        ::SysFreeString(error.bstrDescription);
-        ::SysFreeString(error.bstrHelpFile);
     }
 }
 
@@ -215,7 +210,7 @@ void PropertyPage::MarkDirty() {
 
 void PropertyPage::ReportError(std::wstring_view text) {
     const std::wstring message(text);
-    ::MessageBoxW(window_, message.c_str(), Title().c_str(), MB_OK | MB_ICONEXCLAMATION);
+    ::MessageBoxW(window_.get(), message.c_str(), Title().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 std::wstring PropertyPage::Title() const {
@@ -224,10 +219,10 @@ std::wstring PropertyPage::Title() const {
     return n > 0 && text != nullptr ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring();
 }
 
-std::wstring PropertyPage::FieldText(int id) const { return detail::WindowText(::GetDlgItem(window_, id)); }
+std::wstring PropertyPage::FieldText(int id) const { return detail::WindowText(::GetDlgItem(window_.get(), id)); }
 
 void PropertyPage::SetFieldText(int id, std::wstring_view text) {
-    ::SetDlgItemTextW(window_, id, std::wstring(text).c_str());
+    ::SetDlgItemTextW(window_.get(), id, std::wstring(text).c_str());
 }
 
 std::optional<std::uint32_t> PropertyPage::ColourOf(int id) const {
@@ -255,7 +250,7 @@ const FieldBinding* PropertyPage::BindingFor(int id) const noexcept {
 
 void PropertyPage::InitialiseFields() {
     for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
-        detail::InitialiseField(window_, definition_.bindings[i], fields_[i]);
+        detail::InitialiseField(window_.get(), definition_.bindings[i], fields_[i]);
     }
 }
 
@@ -286,7 +281,7 @@ void PropertyPage::LoadField(const FieldBinding& binding, FieldState& state, IDi
     win::UniqueVariant value;
     // A property the object does not have leaves its field as it is.
     if (FAILED(GetPropertyByName(object, binding.property, routines.type, value.put()))) return;
-    routines.show(window_, binding, state, *value.get());
+    routines.show(window_.get(), binding, state, *value.get());
 }
 
 }  // namespace brixel::activex

@@ -23,8 +23,8 @@
 //      signature in activex/menu_editor_page.h, and its row appears by itself.
 #pragma once
 
+#include "activex/com_owners.h"
 #include "core/page_model.h"
-#include "gdi/raii.h"
 
 #include <ocidl.h>
 #include <olectl.h>
@@ -154,7 +154,7 @@ protected:
     virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
 
     // --- Services for pages ---------------------------------------------------
-    HWND Window() const noexcept { return window_; }
+    HWND Window() const noexcept { return window_.get(); }
     std::span<const win::ComPtr<IDispatch>> Objects() const noexcept { return objects_; }
     IPropertyPageSite* Site() const noexcept { return site_.get(); }
     // Marks the page dirty and tells the frame (enables its Apply button).
@@ -213,7 +213,7 @@ private:
     std::vector<FieldState> fields_;
     win::ComPtr<IPropertyPageSite> site_;
     std::vector<win::ComPtr<IDispatch>> objects_;
-    HWND window_ = nullptr;
+    win::UniqueWindow window_;
     bool dirty_ = false;
     int loading_ = 0;
     COLORREF custom_colours_[16] = {};  // the colour dialog's custom row, per page
@@ -223,15 +223,13 @@ template <typename Page>
 HRESULT CreatePropertyPage(REFIID iid, void** out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
-    Page* page = nullptr;
+    win::ComPtr<Page> page;
     try {
-        page = new Page();
+        page = win::ComPtr<Page>::Attach(new Page());
     } catch (...) {
         return E_OUTOFMEMORY;
     }
-    const HRESULT hr = page->QueryInterface(iid, out);
-    page->Release();
-    return hr;
+    return page.As(iid, out);
 }
 
 // Automation by name, shared by the bindings and by pages with their own

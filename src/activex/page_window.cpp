@@ -51,7 +51,7 @@ INT_PTR CALLBACK PropertyPage::DialogProc(HWND window, UINT msg, WPARAM wparam, 
         auto* page = reinterpret_cast<PropertyPage*>(lparam);
         if (page == nullptr) return FALSE;  // a probe that measures the page
         ::SetWindowLongPtrW(window, DWLP_USER, lparam);
-        page->window_ = window;
+        page->window_.reset(window);
         page->InitialiseFields();
         page->LoadFields();
         return FALSE;  // the frame decides where the focus goes
@@ -60,7 +60,8 @@ INT_PTR CALLBACK PropertyPage::DialogProc(HWND window, UINT msg, WPARAM wparam, 
     if (page == nullptr) return FALSE;
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrW(window, DWLP_USER, 0);
-        if (page->window_ == window) page->window_ = nullptr;
+        // Destroyed with its parent, not through the owner: only forget it.
+        if (page->window_.get() == window) page->window_.release();
         return FALSE;
     }
     return page->HandleMessage(msg, wparam, lparam);
@@ -74,7 +75,7 @@ INT_PTR PropertyPage::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         case WM_NOTIFY: {
             LRESULT result = 0;
             if (HandleNotify(*reinterpret_cast<const NMHDR*>(lparam), &result)) {
-                ::SetWindowLongPtrW(window_, DWLP_MSGRESULT, result);
+                ::SetWindowLongPtrW(window_.get(), DWLP_MSGRESULT, result);
                 return TRUE;
             }
             break;
@@ -98,7 +99,9 @@ bool PropertyPage::HandleCommand(int id, int code) {
                              (b.kind == FieldKind::Check && code == BN_CLICKED) ||
                              (b.kind != FieldKind::List && b.kind != FieldKind::Check && code == EN_CHANGE);
         if (!changed) break;
-        if (b.kind == FieldKind::Colour && b.swatch != 0) ::InvalidateRect(::GetDlgItem(window_, b.swatch), nullptr, TRUE);
+        if (b.kind == FieldKind::Colour && b.swatch != 0) {
+            ::InvalidateRect(::GetDlgItem(window_.get(), b.swatch), nullptr, TRUE);
+        }
         FieldChanged(id);
         return true;
     }
@@ -113,7 +116,7 @@ bool PropertyPage::HandleHelperButton(const FieldBinding& b, FieldState& state, 
                 PickPicture(b, state);
             } else {
                 state.picture.reset();  // "X": no picture
-                ::InvalidateRect(::GetDlgItem(window_, b.id), nullptr, TRUE);
+                ::InvalidateRect(::GetDlgItem(window_.get(), b.id), nullptr, TRUE);
                 FieldChanged(b.id);
             }
             return true;
@@ -164,7 +167,7 @@ void PropertyPage::PickColour(const FieldBinding& b) {
 std::optional<std::uint32_t> PropertyPage::ChooseColour(std::wstring_view field_text) {
     CHOOSECOLORW dialog = {};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = window_;
+    dialog.hwndOwner = window_.get();
     // A system colour starts the dialog on the colour it shows now.
     dialog.rgbResult = ScreenColour(ColourDialogStart(std::u16string(field_text.begin(), field_text.end())));
     dialog.lpCustColors = custom_colours_;
@@ -183,12 +186,12 @@ void PropertyPage::PickPicture(const FieldBinding& b, FieldState& state) {
     auto chosen = ChoosePicture(b.files);
     if (!chosen) return;
     state.picture = std::move(*chosen);  // a file the loader cannot read leaves the field empty
-    ::InvalidateRect(::GetDlgItem(window_, b.id), nullptr, TRUE);
+    ::InvalidateRect(::GetDlgItem(window_.get(), b.id), nullptr, TRUE);
     FieldChanged(b.id);
 }
 
 std::optional<win::ComPtr<IPictureDisp>> PropertyPage::ChoosePicture(PictureFiles files) {
-    const std::wstring path = ChooseFile(window_, files == PictureFiles::Icons ? kIconFilter : kPictureFilter);
+    const std::wstring path = ChooseFile(window_.get(), files == PictureFiles::Icons ? kIconFilter : kPictureFilter);
     if (path.empty()) return std::nullopt;
     win::ComPtr<IPictureDisp> picture;
     if (FAILED(::OleLoadPicturePath(const_cast<LPOLESTR>(path.c_str()), nullptr, 0, 0, IID_IPictureDisp,
@@ -199,7 +202,7 @@ std::optional<win::ComPtr<IPictureDisp>> PropertyPage::ChoosePicture(PictureFile
 }
 
 void PropertyPage::PickSoundFile(const FieldBinding& b) {
-    const std::wstring path = ChooseFile(window_, kWaveFilter);
+    const std::wstring path = ChooseFile(window_.get(), kWaveFilter);
     if (!path.empty()) SetFieldText(b.id, path);
 }
 

@@ -1,9 +1,9 @@
 #include "activex/registration.h"
 
 #include "activex/brixeldemo.h"
+#include "activex/com_owners.h"
 #include "activex/module.h"
 #include "activex/page_classes.h"
-#include "gdi/raii.h"
 
 #include <comcat.h>
 #include <olectl.h>

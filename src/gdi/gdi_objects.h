@@ -25,67 +25,42 @@ void DeleteObject(HGDIOBJ object) noexcept;
 void DeleteDC(HDC dc) noexcept;
 }  // namespace counted
 
+// The owners of what the wrappers above create: the same owner family as
+// every other GDI object, deleting through the counting wrappers.
+struct LeakCounted {
+    static void Delete(HGDIOBJ object) noexcept { counted::DeleteObject(object); }
+    static void Delete(HDC memory_dc) noexcept { counted::DeleteDC(memory_dc); }
+};
 template <typename T>
-using CountedGdi = UniqueHandle<T, +[](T h) noexcept { counted::DeleteObject(h); }>;
+using CountedGdi = UniqueGdi<T, LeakCounted>;
 using CountedBrush = CountedGdi<HBRUSH>;
 using CountedPen = CountedGdi<HPEN>;
 using CountedRegion = CountedGdi<HRGN>;
 using CountedBitmap = CountedGdi<HBITMAP>;
 using CountedFont = CountedGdi<HFONT>;
-using CountedMemoryDc = UniqueHandle<HDC, +[](HDC h) noexcept { counted::DeleteDC(h); }>;
+using CountedMemoryDc = CountedGdi<HDC>;
 
-// Scoped DC settings: each puts the previous value back on scope exit.
-class TextColourScope {
+// A scoped DC setting: sets a value and puts the previous one back on scope
+// exit, unless setting failed (`Failed` is what the setter then returns).
+template <typename Value, auto Set, Value Failed>
+class DcSettingScope {
 public:
-    TextColourScope(HDC dc, COLORREF c) noexcept : dc_(dc), old_(::SetTextColor(dc, c)) {}
-    TextColourScope(const TextColourScope&) = delete;
-    TextColourScope& operator=(const TextColourScope&) = delete;
-    ~TextColourScope() { ::SetTextColor(dc_, old_); }
-
-private:
-    HDC dc_;
-    COLORREF old_;
-};
-
-class BackColourScope {
-public:
-    BackColourScope(HDC dc, COLORREF c) noexcept : dc_(dc), old_(::SetBkColor(dc, c)) {}
-    BackColourScope(const BackColourScope&) = delete;
-    BackColourScope& operator=(const BackColourScope&) = delete;
-    ~BackColourScope() { ::SetBkColor(dc_, old_); }
-
-private:
-    HDC dc_;
-    COLORREF old_;
-};
-
-class BackModeScope {
-public:
-    BackModeScope(HDC dc, int mode) noexcept : dc_(dc), old_(::SetBkMode(dc, mode)) {}
-    BackModeScope(const BackModeScope&) = delete;
-    BackModeScope& operator=(const BackModeScope&) = delete;
-    ~BackModeScope() {
-        if (old_ != 0) ::SetBkMode(dc_, old_);
+    DcSettingScope(HDC dc, Value value) noexcept : dc_(dc), old_(Set(dc, value)) {}
+    DcSettingScope(const DcSettingScope&) = delete;
+    DcSettingScope& operator=(const DcSettingScope&) = delete;
+    ~DcSettingScope() {
+        if (old_ != Failed) Set(dc_, old_);
     }
 
 private:
     HDC dc_;
-    int old_;
+    Value old_;
 };
 
-class StretchModeScope {
-public:
-    StretchModeScope(HDC dc, int mode) noexcept : dc_(dc), old_(::SetStretchBltMode(dc, mode)) {}
-    StretchModeScope(const StretchModeScope&) = delete;
-    StretchModeScope& operator=(const StretchModeScope&) = delete;
-    ~StretchModeScope() {
-        if (old_ != 0) ::SetStretchBltMode(dc_, old_);
-    }
-
-private:
-    HDC dc_;
-    int old_;
-};
+using TextColourScope = DcSettingScope<COLORREF, &::SetTextColor, CLR_INVALID>;
+using BackColourScope = DcSettingScope<COLORREF, &::SetBkColor, CLR_INVALID>;
+using BackModeScope = DcSettingScope<int, &::SetBkMode, 0>;
+using StretchModeScope = DcSettingScope<int, &::SetStretchBltMode, 0>;
 
 // Text drawing may move the current position (an underlined mnemonic is a
 // line); this puts it back.

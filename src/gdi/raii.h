@@ -1,15 +1,12 @@
-// Owners for every Win32 resource the control touches: GDI objects, device
-// contexts, COM pointers, BSTRs and VARIANTs. Nothing in the Windows layers
-// deletes, releases or frees by hand; a leak is then a missing owner, which
-// review can see.
+// Owners for every Win32 handle the control touches: GDI objects, device
+// contexts, windows, hooks, kernel handles, registry keys, modules and
+// locked global memory (the COM ones are in activex/com_owners.h). Nothing
+// in the Windows layers deletes, releases or frees by hand; a leak is then a
+// missing owner, which review can see.
 #pragma once
 
 #include <windows.h>
-#include <oleauto.h>
-#include <unknwn.h>
 
-#include <cstring>
-#include <string_view>
 #include <utility>
 
 namespace brixel::win {
@@ -47,9 +44,20 @@ private:
     Handle handle_ = Invalid;
 };
 
+// How a GDI owner deletes its object. Memory DCs go to DeleteDC and every
+// other GDI object to DeleteObject, so one owner family serves both; the
+// drawing backend's leak-counting policy (gdi_objects.h) is the other one.
+struct PlainGdi {
+    static void Delete(HGDIOBJ object) noexcept { ::DeleteObject(object); }
+    static void Delete(HDC memory_dc) noexcept { ::DeleteDC(memory_dc); }
+};
+
 namespace detail {
-inline void DeleteGdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
-inline void DeleteMemoryDc(HDC h) noexcept { ::DeleteDC(h); }
+// Named, not lambdas: owners are members of classes declared in headers.
+template <typename Policy, typename T>
+inline void DeleteGdiWith(T h) noexcept {
+    Policy::Delete(h);
+}
 inline void CloseKernelHandle(HANDLE h) noexcept { ::CloseHandle(h); }
 inline void CloseRegistryKey(HKEY h) noexcept { ::RegCloseKey(h); }
 inline void UnloadLibrary(HMODULE h) noexcept { ::FreeLibrary(h); }
@@ -57,21 +65,19 @@ inline void DestroyWindowHandle(HWND h) noexcept { ::DestroyWindow(h); }
 inline void DestroyIconHandle(HICON h) noexcept { ::DestroyIcon(h); }
 inline void DestroyMenuHandle(HMENU h) noexcept { ::DestroyMenu(h); }
 inline void DestroyAccelerators(HACCEL h) noexcept { ::DestroyAcceleratorTable(h); }
-// Named, not a lambda: owners are members of classes declared in headers.
-template <typename T>
-inline void DeleteGdiOf(T h) noexcept {
-    ::DeleteObject(h);
-}
+inline void RemoveHook(HHOOK h) noexcept { ::UnhookWindowsHookEx(h); }
+inline void FreeLocalMemory(HLOCAL h) noexcept { ::LocalFree(h); }
+inline void FreeGlobalMemory(HGLOBAL h) noexcept { ::GlobalFree(h); }
 }  // namespace detail
 
-template <typename T>
-using UniqueGdi = UniqueHandle<T, detail::DeleteGdiOf<T>>;
+template <typename T, typename Policy = PlainGdi>
+using UniqueGdi = UniqueHandle<T, detail::DeleteGdiWith<Policy, T>>;
 using UniqueBrush = UniqueGdi<HBRUSH>;
 using UniquePen = UniqueGdi<HPEN>;
 using UniqueFont = UniqueGdi<HFONT>;
 using UniqueBitmap = UniqueGdi<HBITMAP>;
 using UniqueRegion = UniqueGdi<HRGN>;
-using UniqueMemoryDc = UniqueHandle<HDC, detail::DeleteMemoryDc>;
+using UniqueMemoryDc = UniqueGdi<HDC>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, detail::CloseKernelHandle>;
 using UniqueRegKey = UniqueHandle<HKEY, detail::CloseRegistryKey>;
 using UniqueModule = UniqueHandle<HMODULE, detail::UnloadLibrary>;
@@ -79,6 +85,10 @@ using UniqueWindow = UniqueHandle<HWND, detail::DestroyWindowHandle>;
 using UniqueIcon = UniqueHandle<HICON, detail::DestroyIconHandle>;
 using UniqueMenu = UniqueHandle<HMENU, detail::DestroyMenuHandle>;
 using UniqueAccelerators = UniqueHandle<HACCEL, detail::DestroyAccelerators>;
+using UniqueHook = UniqueHandle<HHOOK, detail::RemoveHook>;
+// Buffers the system allocates for the caller (FormatMessage and friends).
+using UniqueLocalMemory = UniqueHandle<HLOCAL, detail::FreeLocalMemory>;
+using UniqueGlobalMemory = UniqueHandle<HGLOBAL, detail::FreeGlobalMemory>;
 
 // A DC obtained with GetDC: released to its window, never deleted.
 class WindowDc {
@@ -128,124 +138,21 @@ private:
     HGDIOBJ previous_;
 };
 
-// A counted COM reference. `put()` releases the old pointer before an
-// out-parameter call fills it.
-template <typename T>
-class ComPtr {
+// GlobalLock/GlobalUnlock as one scope: the bytes are readable while it lives.
+class GlobalLockScope {
 public:
-    ComPtr() = default;
-    ComPtr(std::nullptr_t) noexcept {}
-    // Takes a new reference.
-    explicit ComPtr(T* p) noexcept : p_(p) {
-        if (p_) p_->AddRef();
+    explicit GlobalLockScope(HGLOBAL memory) noexcept : memory_(memory), data_(::GlobalLock(memory)) {}
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    ~GlobalLockScope() {
+        if (data_ != nullptr) ::GlobalUnlock(memory_);
     }
-    ComPtr(const ComPtr& other) noexcept : ComPtr(other.p_) {}
-    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-    ComPtr& operator=(ComPtr other) noexcept {
-        std::swap(p_, other.p_);
-        return *this;
-    }
-    ~ComPtr() { reset(); }
-
-    // Adopts a reference the caller already owns.
-    static ComPtr Attach(T* p) noexcept {
-        ComPtr result;
-        result.p_ = p;
-        return result;
-    }
-    T* get() const noexcept { return p_; }
-    T* operator->() const noexcept { return p_; }
-    explicit operator bool() const noexcept { return p_ != nullptr; }
-    T* detach() noexcept { return std::exchange(p_, nullptr); }
-    void reset() noexcept {
-        if (T* old = std::exchange(p_, nullptr)) old->Release();
-    }
-    T** put() noexcept {
-        reset();
-        return &p_;
-    }
-    void** put_void() noexcept { return reinterpret_cast<void**>(put()); }
-
-    template <typename U>
-    HRESULT As(ComPtr<U>* out) const noexcept {
-        if (!p_) return E_POINTER;
-        return p_->QueryInterface(__uuidof(U), out->put_void());
-    }
-    HRESULT As(REFIID iid, void** out) const noexcept {
-        if (!p_) return E_POINTER;
-        return p_->QueryInterface(iid, out);
-    }
+    // Null when the memory could not be locked.
+    const void* data() const noexcept { return data_; }
 
 private:
-    T* p_ = nullptr;
-};
-
-class UniqueBstr {
-public:
-    UniqueBstr() = default;
-    explicit UniqueBstr(std::wstring_view text)
-        : b_(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    static UniqueBstr Attach(BSTR b) noexcept {
-        UniqueBstr result;
-        result.b_ = b;
-        return result;
-    }
-    UniqueBstr(const UniqueBstr&) = delete;
-    UniqueBstr& operator=(const UniqueBstr&) = delete;
-    UniqueBstr(UniqueBstr&& other) noexcept : b_(std::exchange(other.b_, nullptr)) {}
-    UniqueBstr& operator=(UniqueBstr&& other) noexcept {
-        if (this != &other) {
-            reset();
-            b_ = std::exchange(other.b_, nullptr);
-        }
-        return *this;
-    }
-    ~UniqueBstr() { reset(); }
-
-    BSTR get() const noexcept { return b_; }
-    BSTR detach() noexcept { return std::exchange(b_, nullptr); }
-    void reset() noexcept { ::SysFreeString(std::exchange(b_, nullptr)); }
-    BSTR* put() noexcept {
-        reset();
-        return &b_;
-    }
-    // A null BSTR is the empty string to every automation client.
-    std::wstring_view view() const noexcept { return b_ ? std::wstring_view(b_, ::SysStringLen(b_)) : std::wstring_view(); }
-
-private:
-    BSTR b_ = nullptr;
-};
-
-class UniqueVariant {
-public:
-    // VariantInit sets only the type; a callee that reads the value before
-    // writing it (or fails without writing) must find zeros, not stack bytes.
-    UniqueVariant() noexcept { Zero(); }
-    UniqueVariant(const UniqueVariant&) = delete;
-    UniqueVariant& operator=(const UniqueVariant&) = delete;
-    ~UniqueVariant() { ::VariantClear(&v_); }
-
-    VARIANT* get() noexcept { return &v_; }
-    const VARIANT* get() const noexcept { return &v_; }
-    VARIANT* operator->() noexcept { return &v_; }
-    // Clears the current value before an out-parameter call fills it.
-    VARIANT* put() noexcept {
-        ::VariantClear(&v_);
-        Zero();
-        return &v_;
-    }
-    // Hands the value to a caller-owned VARIANT.
-    void DetachTo(VARIANT* out) noexcept {
-        *out = v_;
-        Zero();
-    }
-
-private:
-    void Zero() noexcept {
-        std::memset(&v_, 0, sizeof(v_));
-        ::VariantInit(&v_);
-    }
-    VARIANT v_;
+    HGLOBAL memory_;
+    void* data_;
 };
 
 }  // namespace brixel::win

@@ -14,21 +14,6 @@ namespace {
 
 using win::ComPtr;
 
-// An event sink that records the DISPIDs it receives.
-class RecordingSink final : public EventSink {
-public:
-    std::vector<DISPID> events;
-    WORD last_flags = 0;
-    UINT last_arg_count = 0;
-
-private:
-    void OnEvent(DISPID id, WORD flags, const DISPPARAMS& params) override {
-        events.push_back(id);
-        last_flags = flags;
-        last_arg_count = params.cArgs;
-    }
-};
-
 class Automation : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -4,6 +4,7 @@
 #include "activex/resource_ids.h"
 #include "message_box_watcher.h"
 #include "page_test_support.h"
+#include "stack_unknown.h"
 
 #include <string>
 
@@ -47,14 +48,8 @@ bool Listed(const PageFrame& frame, const wchar_t* text) {
 // --- The page list ---------------------------------------------------------------
 
 // A page that does nothing: all a frame needs to believe it exists.
-class StubPage final : public IPropertyPage {
+class StubPage final : public StackUnknown<IPropertyPage, IID_IPropertyPage> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPage) ? this : nullptr;
-        return *out != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE SetPageSite(IPropertyPageSite*) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE Activate(HWND, LPCRECT, BOOL) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Deactivate() override { return E_NOTIMPL; }
@@ -70,15 +65,9 @@ public:
 
 // Stands in for a system's colour page class: one that makes pages, or one
 // that is registered but fails to make any.
-class StockPageFactory final : public IClassFactory {
+class StockPageFactory final : public StackUnknown<IClassFactory, IID_IClassFactory> {
 public:
     explicit StockPageFactory(bool makes_pages) : makes_pages_(makes_pages) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory) ? this : nullptr;
-        return *out != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** out) override {
         *out = nullptr;
         return makes_pages_ ? page_.QueryInterface(iid, out) : E_OUTOFMEMORY;
@@ -150,16 +139,6 @@ TEST_F(ColourPage, ListsEveryColourPropertyAndShowsTheSelectedValue) {
     EXPECT_EQ(frame.Text(IDC_COLOR_VALUE), L"2147483666") << "a system colour shows unsigned";
     EXPECT_EQ(SelectedRow(frame, IDC_SYSTEM_COLORS), L"Button Text");
     EXPECT_FALSE(frame.dirty()) << "looking is not a change";
-}
-
-TEST_F(ColourPage, TitleIsColors) {
-    win::ComPtr<IPropertyPage2> page;
-    ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_PropPageColors, IID_IPropertyPage2, page.put_void()));
-    PROPPAGEINFO info{};
-    info.cb = sizeof(info);
-    ASSERT_HRESULT_SUCCEEDED(page->GetPageInfo(&info));
-    EXPECT_STREQ(info.pszTitle, L"Colors");
-    ::CoTaskMemFree(info.pszTitle);
 }
 
 // --- Changing and applying ---------------------------------------------------------

@@ -2,7 +2,7 @@
 // objects through its own class factory, as COM would after registration.
 #pragma once
 
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,9 @@
 
 #include <oaidl.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace brixel::testing {
 
 class DispatchStub : public IDispatch {
@@ -54,6 +57,31 @@ public:
 protected:
     // Arguments arrive last first, as IDispatch passes them.
     virtual void OnEvent(DISPID id, WORD flags, const DISPPARAMS& params) = 0;
+};
+
+// A sink that keeps the DISPID of every event it wants, in order, and how
+// the last one was called. A derived sink narrows what it wants or reads
+// more of each event's arguments.
+class RecordingSink : public EventSink {
+public:
+    std::vector<DISPID> events;
+    WORD last_flags = 0;
+    UINT last_arg_count = 0;
+
+    int Count(DISPID id) const { return static_cast<int>(std::count(events.begin(), events.end(), id)); }
+
+protected:
+    virtual bool Wanted(DISPID) const { return true; }
+    virtual void Seen(DISPID, const DISPPARAMS&) {}
+
+private:
+    void OnEvent(DISPID id, WORD flags, const DISPPARAMS& params) final {
+        if (!Wanted(id)) return;
+        events.push_back(id);
+        last_flags = flags;
+        last_arg_count = params.cArgs;
+        Seen(id, params);
+    }
 };
 
 }  // namespace brixel::testing

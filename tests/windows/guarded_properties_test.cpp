@@ -81,18 +81,10 @@ TEST_F(Browsing, UntrustedCallersCannotTouchFilesOrLearnAddresses) {
     ASSERT_HRESULT_SUCCEEDED(object_.As(IID_IObjectSafety, safety.put_void()));
     ASSERT_HRESULT_SUCCEEDED(safety->SetInterfaceSafetyOptions(IID_IDispatch, INTERFACESAFE_FOR_UNTRUSTED_CALLER,
                                                                INTERFACESAFE_FOR_UNTRUSTED_CALLER));
-    win::UniqueBstr path(L"C:\\windows\\win.ini");
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = path.get();
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&v, &named, 1, 1};
-    EXCEPINFO error{};
-    EXPECT_EQ(dispatch_->Invoke(14, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, &error, nullptr),
-              DISP_E_EXCEPTION);
-    EXPECT_EQ(static_cast<ULONG>(error.scode), 0x800A0046u);
-    ::SysFreeString(error.bstrSource);
-    ::SysFreeString(error.bstrDescription);
+    const win::UniqueBstr path(L"C:\\windows\\win.ini");
+    win::UniqueExcepInfo error;
+    EXPECT_EQ(PutRaising(dispatch_.get(), 14, Text(path), error), DISP_E_EXCEPTION);
+    EXPECT_EQ(static_cast<ULONG>(error.get().scode), 0x800A0046u);
 
     win::UniqueVariant pointer;
     DISPPARAMS none{};

@@ -1,19 +1,14 @@
 // The control in a real window under a real display: activation, input from
 // the system's input queue, events, and what the screen shows.
-#include "activex/brixeldemo.h"
-#include "control_library.h"
 #include "dispatch_call.h"
-#include "dispatch_stub.h"
 #include "import_patch.h"
-#include "inplace_site.h"
-#include "input_support.h"
+#include "inplace_control_test.h"
 
 #include <commctrl.h>
 #include <mmsystem.h>
 #include <olectl.h>
 
 #include <string>
-
 #include <vector>
 
 namespace brixel::testing {
@@ -21,17 +16,15 @@ namespace {
 
 using win::ComPtr;
 
-class EventLog final : public EventSink {
+class EventLog final : public RecordingSink {
 public:
-    std::vector<DISPID> events;
     short down_button = 0;
     long down_x = -1, down_y = -1;
     short key_down_shift = -1;
 
 private:
-    void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
-        if (id == DISPID_MOUSEMOVE) return;  // too many to list
-        events.push_back(id);
+    bool Wanted(DISPID id) const override { return id != DISPID_MOUSEMOVE; }  // too many to list
+    void Seen(DISPID id, const DISPPARAMS& params) override {
         if (id == DISPID_KEYDOWN && params.cArgs == 2) key_down_shift = params.rgvarg[0].iVal;
         if (id == DISPID_MOUSEDOWN && params.cArgs == 4) {
             down_button = params.rgvarg[3].iVal;
@@ -62,42 +55,8 @@ private:
     const wchar_t* tip_;
 };
 
-class InPlace : public ::testing::Test {
+class InPlace : public InPlaceControlWithEvents<EventLog> {
 protected:
-    void SetUp() override {
-        host_.reset(::CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                                      100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(host_) << "windowed tests need a display (xvfb-run)";
-        site_ = std::make_unique<InPlaceSite>(host_.get());
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
-        ComPtr<IConnectionPointContainer> container;
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
-        ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put()));
-        ASSERT_HRESULT_SUCCEEDED(point_->Advise(&log_, &cookie_));
-    }
-    void TearDown() override {
-        if (point_) point_->Unadvise(cookie_);
-        if (object_) {
-            object_->Close(OLECLOSE_NOSAVE);
-            object_->SetClientSite(nullptr);
-        }
-    }
-
-    HWND Activate() {
-        EXPECT_HRESULT_SUCCEEDED(
-            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
-        ComPtr<IOleInPlaceObject> inplace;
-        EXPECT_HRESULT_SUCCEEDED(object_.As(&inplace));
-        HWND window = nullptr;
-        EXPECT_HRESULT_SUCCEEDED(inplace->GetWindow(&window));
-        ::SetForegroundWindow(host_.get());
-        Pump(100);
-        return window;
-    }
-
     void PutColour(DISPID id, COLORREF colour) {
         ASSERT_HRESULT_SUCCEEDED(
             CallControl(dispatch_.get(), id, DISPATCH_PROPERTYPUT, {I4(static_cast<LONG>(colour))}));
@@ -114,21 +73,7 @@ protected:
         return state->vt == VT_BOOL && state->boolVal != VARIANT_FALSE;
     }
 
-    int Count(DISPID id) const {
-        int n = 0;
-        for (DISPID e : log_.events) n += e == id ? 1 : 0;
-        return n;
-    }
-
-    ComApartment apartment_;
-    win::UniqueWindow host_;
-    std::unique_ptr<InPlaceSite> site_;
-    ControlLibrary library_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
-    ComPtr<IConnectionPoint> point_;
-    EventLog log_;
-    DWORD cookie_ = 0;
+    int Count(DISPID id) const { return events_.Count(id); }
 };
 
 TEST_F(InPlace, ActivatesIntoAChildWindowAndDeactivates) {
@@ -183,13 +128,13 @@ TEST_F(InPlace, RealMouseClickFiresDownUpAndClick) {
 
     ASSERT_EQ(Count(DISPID_CLICK), 1);
     std::vector<DISPID> order;
-    for (DISPID e : log_.events) {
+    for (DISPID e : events_.events) {
         if (e == DISPID_MOUSEDOWN || e == DISPID_MOUSEUP || e == DISPID_CLICK || e == 1) order.push_back(e);
     }
     EXPECT_EQ(order, (std::vector<DISPID>{1, DISPID_MOUSEDOWN, DISPID_MOUSEUP, DISPID_CLICK}));
-    EXPECT_EQ(log_.down_button, 1);
-    EXPECT_EQ(log_.down_x, 43);
-    EXPECT_EQ(log_.down_y, 12);
+    EXPECT_EQ(events_.down_button, 1);
+    EXPECT_EQ(events_.down_x, 43);
+    EXPECT_EQ(events_.down_y, 12);
     EXPECT_EQ(::GetFocus(), window) << "a press takes the focus";
     EXPECT_EQ(::GetCapture(), nullptr) << "the release gives the capture back";
 }
@@ -227,14 +172,8 @@ TEST_F(InPlace, HoldingTheButtonRepeats) {
 }
 
 TEST_F(InPlace, AltWithTheMnemonicClicks) {
-    win::UniqueBstr caption(L"&Save");
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = caption.get();
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&v, &named, 1, 1};
-    ASSERT_HRESULT_SUCCEEDED(
-        dispatch_->Invoke(DISPID_CAPTION, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+    const win::UniqueBstr caption(L"&Save");
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), DISPID_CAPTION, DISPATCH_PROPERTYPUT, {Text(caption)}));
     HWND window = Activate();
     ASSERT_NE(window, nullptr);
     ComPtr<IOleInPlaceActiveObject> active;
@@ -278,16 +217,16 @@ TEST_F(InPlace, PreTranslatedKeysReportTheHeldModifiers) {
     ASSERT_HRESULT_SUCCEEDED(object_.As(&active));
     SendKey(VK_SHIFT, false);
     Pump(60);
-    log_.key_down_shift = -1;  // the Shift key's own KeyDown went by
+    events_.key_down_shift = -1;  // the Shift key's own KeyDown went by
     MSG tab{window, WM_KEYDOWN, VK_TAB, 0, 0, {}};
     active->TranslateAccelerator(&tab);
     SendKey(VK_SHIFT, true);
     Pump(60);
-    EXPECT_EQ(log_.key_down_shift, 1) << "Shift+Tab";
-    log_.key_down_shift = -1;
+    EXPECT_EQ(events_.key_down_shift, 1) << "Shift+Tab";
+    events_.key_down_shift = -1;
     MSG right{window, WM_KEYDOWN, VK_RIGHT, 0, 0, {}};
     active->TranslateAccelerator(&right);
-    EXPECT_EQ(log_.key_down_shift, 0) << "the arrow alone";
+    EXPECT_EQ(events_.key_down_shift, 0) << "the arrow alone";
 }
 
 // What the control last asked the system's sound player for.
@@ -371,16 +310,10 @@ BOOL CALLBACK FindTooltipOf(HWND window, LPARAM param) {
 }
 
 TEST_F(InPlace, ToolTipTextReachesTheTooltip) {
-    win::UniqueBstr text(L"Saves the file");
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = text.get();
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&v, &named, 1, 1};
+    const win::UniqueBstr text(L"Saves the file");
     HWND window = Activate();
     ASSERT_NE(window, nullptr);
-    ASSERT_HRESULT_SUCCEEDED(dispatch_->Invoke(7, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr,
-                                               nullptr));
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), 7, DISPATCH_PROPERTYPUT, {Text(text)}));  // ToolTipText
     TooltipSearch search{::GetAncestor(window, GA_ROOT)};  // a popup is owned by the top-level window
     ::EnumThreadWindows(::GetCurrentThreadId(), &FindTooltipOf, reinterpret_cast<LPARAM>(&search));
     ASSERT_NE(search.found, nullptr) << "the control creates a tooltip window";
@@ -490,11 +423,9 @@ TEST_F(InPlace, TranslucentButtonShowsTheContainerBehindIt) {
 
 TEST_F(InPlace, RoundedCornersShapeTheWindowAndFollowTheProperty) {
     PutFlat(dispatch_.get());
-    win::UniqueBstr rounded(::SysAllocString(L"1;1;1;1"));
-    VARIANT corners{};
-    corners.vt = VT_BSTR;
-    corners.bstrVal = rounded.get();
-    ASSERT_HRESULT_SUCCEEDED(Call(81, DISPATCH_PROPERTYPUT, &corners));  // CornerStyle
+    constexpr DISPID kCornerStyle = 81;
+    const win::UniqueBstr rounded(L"1;1;1;1");
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), kCornerStyle, DISPATCH_PROPERTYPUT, {Text(rounded)}));
     const HWND window = Activate();
     ASSERT_NE(window, nullptr);
     win::UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
@@ -503,9 +434,8 @@ TEST_F(InPlace, RoundedCornersShapeTheWindowAndFollowTheProperty) {
     EXPECT_TRUE(::PtInRegion(region.get(), 40, 12));
 
     // Square again: the whole rectangle, corners included.
-    win::UniqueBstr square(::SysAllocString(L"0;0;0;0"));
-    corners.bstrVal = square.get();
-    ASSERT_HRESULT_SUCCEEDED(Call(81, DISPATCH_PROPERTYPUT, &corners));
+    const win::UniqueBstr square(L"0;0;0;0");
+    ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), kCornerStyle, DISPATCH_PROPERTYPUT, {Text(square)}));
     win::UniqueRegion after(::CreateRectRgn(0, 0, 0, 0));
     const int kind = ::GetWindowRgn(window, after.get());
     EXPECT_TRUE(kind == ERROR || ::PtInRegion(after.get(), 0, 0));

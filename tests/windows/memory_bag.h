@@ -2,7 +2,8 @@
 // the test so it can look at or alter what a control stored.
 #pragma once
 
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
+#include "stack_unknown.h"
 
 #include <ocidl.h>
 
@@ -11,14 +12,8 @@
 
 namespace brixel::testing {
 
-class MemoryPropertyBag final : public IPropertyBag {
+class MemoryPropertyBag final : public StackUnknown<IPropertyBag, IID_IPropertyBag> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag) ? this : nullptr;
-        return *out != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
         const auto it = values.find(name);
         if (it == values.end()) return E_INVALIDARG;

@@ -2,12 +2,9 @@
 // choice, drop suppression, shortcuts through the message hook and the hook's
 // lifetime. The popup's modal loop blocks the test thread, so a driver thread
 // waits for the popup window and plays the user's input.
-#include "activex/brixeldemo.h"
-#include "control_library.h"
-#include "dispatch_stub.h"
+#include "dispatch_call.h"
 #include "gdi/gdi_canvas.h"
-#include "inplace_site.h"
-#include "input_support.h"
+#include "inplace_control_test.h"
 #include "message_box_watcher.h"
 #include "render/menu_entry.h"
 #include "shell_call_recorder.h"
@@ -98,6 +95,16 @@ HWND WaitForPopup(bool open, int milliseconds = 3000) {
     return nullptr;
 }
 
+// Once the popup of ActivateWithMenu shows: File, and into its sub-menu with
+// Open selected. False when no popup came.
+bool OpenFileWithKeys() {
+    if (!WaitForPopup(true)) return false;
+    ::Sleep(100);
+    Press(VK_DOWN);   // File
+    Press(VK_RIGHT);  // opens File, Open selected
+    return true;
+}
+
 // Plays input from its own thread while the test thread sits in the popup's
 // modal loop; the test pumps until the script has finished.
 class Driver {
@@ -126,20 +133,6 @@ HRESULT Invoke(IDispatch* dispatch, DISPID id, WORD flags, std::vector<VARIANT> 
     const HRESULT hr = dispatch->Invoke(id, IID_NULL, 0, flags, &params, &result, nullptr, nullptr);
     ::VariantClear(&result);
     return hr;
-}
-
-VARIANT I2(short v) {
-    VARIANT x{};
-    x.vt = VT_I2;
-    x.iVal = v;
-    return x;
-}
-
-VARIANT Bool(bool v) {
-    VARIANT x{};
-    x.vt = VT_BOOL;
-    x.boolVal = v ? VARIANT_TRUE : VARIANT_FALSE;
-    return x;
 }
 
 // A further control on a form of its own or beside the fixture's.
@@ -182,38 +175,10 @@ private:
     DWORD cookie_ = 0;
 };
 
-class MenuPopup : public ::testing::Test {
+class MenuPopup : public InPlaceControlWithEvents<MenuEvents> {
 protected:
-    void SetUp() override {
-        host_.reset(::CreateWindowExW(0, L"STATIC", L"form", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 100,
-                                      100, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(host_) << "windowed tests need a display (xvfb-run)";
-        site_ = std::make_unique<InPlaceSite>(host_.get());
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
-        ComPtr<IConnectionPointContainer> container;
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
-        ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put()));
-        ASSERT_HRESULT_SUCCEEDED(point_->Advise(&events_, &cookie_));
-    }
-    void TearDown() override {
-        if (point_) point_->Unadvise(cookie_);
-        if (object_) {
-            object_->Close(OLECLOSE_NOSAVE);
-            object_->SetClientSite(nullptr);
-        }
-    }
-
     HRESULT Call(DISPID id, WORD flags, std::vector<VARIANT> args_last_first, bool put = false) {
         return Invoke(dispatch_.get(), id, flags, std::move(args_last_first), put);
-    }
-    static VARIANT I4(long v) {
-        VARIANT x{};
-        x.vt = VT_I4;
-        x.lVal = v;
-        return x;
     }
     void Put(DISPID id, VARIANT v) { ASSERT_HRESULT_SUCCEEDED(Call(id, DISPATCH_PROPERTYPUT, {v}, true)); }
     void Add(short id, short parent) { ASSERT_HRESULT_SUCCEEDED(Call(kAddMenuItem, DISPATCH_METHOD, {I2(parent), I2(id)})); }
@@ -221,11 +186,8 @@ protected:
         ASSERT_HRESULT_SUCCEEDED(Call(property, DISPATCH_PROPERTYPUT, {v, I2(id)}, true));
     }
     void Caption(short id, const wchar_t* text) {
-        win::UniqueBstr b(text);
-        VARIANT v{};
-        v.vt = VT_BSTR;
-        v.bstrVal = b.get();
-        PutItem(kMenuItemCaption, id, v);
+        const win::UniqueBstr b(text);
+        PutItem(kMenuItemCaption, id, Text(b));
     }
 
     // A split button, menu part 17 pixels on the right, with
@@ -245,19 +207,6 @@ protected:
         PutItem(kMenuItemEnabled, 12, Bool(false));
         PutItem(kMenuItemVisible, 2, Bool(false));
         return Activate();
-    }
-
-    HWND Activate() {
-        EXPECT_HRESULT_SUCCEEDED(
-            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
-        ComPtr<IOleInPlaceObject> inplace;
-        EXPECT_HRESULT_SUCCEEDED(object_.As(&inplace));
-        HWND window = nullptr;
-        EXPECT_HRESULT_SUCCEEDED(inplace->GetWindow(&window));
-        ::SetForegroundWindow(host_.get());
-        ::SetActiveWindow(host_.get());
-        Pump(100);
-        return window;
     }
 
     POINT Screen(HWND window, int x, int y) {
@@ -281,16 +230,6 @@ protected:
         for (const Event& e : events_.events) n += e.id == id ? 1 : 0;
         return n;
     }
-
-    ComApartment apartment_;
-    win::UniqueWindow host_;
-    std::unique_ptr<InPlaceSite> site_;
-    ControlLibrary library_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
-    ComPtr<IConnectionPoint> point_;
-    MenuEvents events_;
-    DWORD cookie_ = 0;
 };
 
 const Event kPressed{kMenuButtonPressed, 0};
@@ -325,10 +264,7 @@ TEST_F(MenuPopup, KeyboardChoiceInASubMenuReportsItsId) {
     ASSERT_NE(window, nullptr);
     MoveTo(Screen(window, 80, 12));
     Driver driver([] {
-        if (!WaitForPopup(true)) return;
-        ::Sleep(100);
-        Press(VK_DOWN);   // File
-        Press(VK_RIGHT);  // opens File, Open selected
+        if (!OpenFileWithKeys()) return;
         ::Sleep(100);
         Press(VK_RETURN);
         WaitForPopup(false);
@@ -344,10 +280,7 @@ TEST_F(MenuPopup, EnabledEntryUnderADisabledParentIsChosen) {
     ASSERT_NE(window, nullptr);
     MoveTo(Screen(window, 80, 12));
     Driver driver([] {
-        if (!WaitForPopup(true)) return;
-        ::Sleep(100);
-        Press(VK_DOWN);   // File
-        Press(VK_RIGHT);  // opens File, Open selected
+        if (!OpenFileWithKeys()) return;
         Press(VK_DOWN);   // Recent
         Press(VK_RIGHT);  // opens Recent, a.txt selected
         ::Sleep(100);
@@ -807,11 +740,8 @@ TEST_F(MenuPopup, UntrustedItemHyperlinksOpenOnlyWebAddresses) {
     };
     for (const auto& row : rows) {
         MessageBoxWatcher boxes;
-        win::UniqueBstr text(row.address);
-        VARIANT v{};
-        v.vt = VT_BSTR;
-        v.bstrVal = text.get();
-        PutItem(kMenuItemHyperlinkAddress, 11, v);
+        const win::UniqueBstr text(row.address);
+        PutItem(kMenuItemHyperlinkAddress, 11, Text(text));
         ShellCallRecorder::Calls().clear();
         ::SetFocus(window);
         Pump(50);

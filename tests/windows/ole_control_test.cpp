@@ -39,22 +39,29 @@ public:
 class OleControl : public SitedControlTest {
 protected:
     HRESULT PutCaption(const wchar_t* text) {
-        win::UniqueBstr value(text);
-        VARIANT v{};
-        v.vt = VT_BSTR;
-        v.bstrVal = value.get();
-        return Put(DISPID_CAPTION, v);
+        const win::UniqueBstr value(text);
+        return Put(DISPID_CAPTION, Text(value));
+    }
+    // Connects `sink` to the control's property-change notifications.
+    ComPtr<IConnectionPoint> AdviseNotify(NotifySink& sink, DWORD* cookie) {
+        ComPtr<IConnectionPointContainer> container;
+        ComPtr<IConnectionPoint> point;
+        EXPECT_HRESULT_SUCCEEDED(object_.As(&container));
+        if (container) {
+            EXPECT_HRESULT_SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()));
+        }
+        if (point) {
+            EXPECT_HRESULT_SUCCEEDED(point->Advise(&sink, cookie));
+        }
+        return point;
     }
 };
 
 TEST_F(OleControl, PropertyChangesNotifySinksOnlyAtDesignTime) {
-    ComPtr<IConnectionPointContainer> container;
-    ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
-    ComPtr<IConnectionPoint> point;
-    ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()));
     NotifySink sink;
     DWORD cookie = 0;
-    ASSERT_HRESULT_SUCCEEDED(point->Advise(&sink, &cookie));
+    ComPtr<IConnectionPoint> point = AdviseNotify(sink, &cookie);
+    ASSERT_TRUE(point);
 
     site_.user_mode = true;
     ASSERT_HRESULT_SUCCEEDED(PutCaption(L"run"));
@@ -234,19 +241,15 @@ TEST_F(OleControl, SafetyOptionsCanBeRaisedButNotLowered) {
 }
 
 TEST_F(OleControl, CloseReleasesTheSinksAndTheSiteReference) {
-    ComPtr<IConnectionPointContainer> container;
-    ASSERT_HRESULT_SUCCEEDED(object_.As(&container));
-    ComPtr<IConnectionPoint> point;
-    ASSERT_HRESULT_SUCCEEDED(container->FindConnectionPoint(IID_IPropertyNotifySink, point.put()));
     NotifySink sink;
     DWORD cookie = 0;
-    ASSERT_HRESULT_SUCCEEDED(point->Advise(&sink, &cookie));
+    ComPtr<IConnectionPoint> point = AdviseNotify(sink, &cookie);
+    ASSERT_TRUE(point);
     EXPECT_GT(sink.refs, 1u);
     ASSERT_HRESULT_SUCCEEDED(object_->Close(OLECLOSE_NOSAVE));
     EXPECT_EQ(sink.refs, 1u);
     object_->SetClientSite(nullptr);
     point.reset();
-    container.reset();
     dispatch_.reset();
     object_.reset();
     EXPECT_EQ(site_.refs, 1u) << "the control must not keep its site";

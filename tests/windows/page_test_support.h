@@ -4,6 +4,7 @@
 #pragma once
 
 #include "control_library.h"
+#include "stack_unknown.h"
 #include "test_site.h"
 
 #include <commctrl.h>
@@ -15,18 +16,8 @@
 
 namespace brixel::testing {
 
-class TestPageSite final : public IPropertyPageSite {
+class TestPageSite final : public StackUnknown<IPropertyPageSite, IID_IPropertyPageSite> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyPageSite)) {
-            *out = static_cast<IPropertyPageSite*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE OnStatusChange(DWORD flags) override {
         status_changes.push_back(flags);
         return S_OK;

@@ -28,16 +28,31 @@ struct PageCase {
 
 class PageByClsid : public PropertyPages, public ::testing::WithParamInterface<PageCase> {};
 
-TEST_P(PageByClsid, IsCreatedAndDescribesItself) {
+// Windows of this thread, the measuring page's own included while it lives.
+int ThreadWindows() {
+    int n = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND, LPARAM count) {
+            ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+TEST_P(PageByClsid, IsCreatedAndDescribesItselfWithoutLeavingAWindow) {
     win::ComPtr<IPropertyPage2> page;
     ASSERT_HRESULT_SUCCEEDED(library_.Create(*GetParam().clsid, IID_IPropertyPage2, page.put_void()));
+    const int windows = ThreadWindows();
     PROPPAGEINFO info{};
     info.cb = sizeof(info);
     ASSERT_HRESULT_SUCCEEDED(page->GetPageInfo(&info));
-    EXPECT_STREQ(info.pszTitle, GetParam().title);
-    EXPECT_GT(info.size.cx, 200);
+    const win::UniqueTaskMemory<OLECHAR> title(info.pszTitle);
+    EXPECT_STREQ(title.get(), GetParam().title);
+    EXPECT_GT(info.size.cx, 200) << "measured on a real dialog";
     EXPECT_GT(info.size.cy, 150);
-    ::CoTaskMemFree(info.pszTitle);
+    EXPECT_EQ(ThreadWindows(), windows) << "the dialog made to measure the page is gone";
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, PageByClsid,

@@ -4,6 +4,8 @@
 // Here a fault prints the case, the faulting module and a short stack, and a
 // case that runs too long prints its name and the windows left on screen;
 // both then end the process with a failure.
+#include "gdi/raii.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -133,8 +135,7 @@ int main(int argc, char** argv) {
     // No "the program has stopped working" box for a fault we report ourselves.
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
     ::testing::UnitTest::GetInstance()->listeners().Append(new CaseTracker);
-    if (HANDLE thread = ::CreateThread(nullptr, 0, &Watchdog, nullptr, 0, nullptr)) {
-        ::CloseHandle(thread);
-    }
+    // Only started here; closing its handle does not stop it.
+    const brixel::win::UniqueKernelHandle watchdog(::CreateThread(nullptr, 0, &Watchdog, nullptr, 0, nullptr));
     return RUN_ALL_TESTS();
 }

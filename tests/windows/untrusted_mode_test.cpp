@@ -1,15 +1,12 @@
 // A container that asked only for data safety loads a hostile document into
 // the control and the user clicks: nothing but a clean web or mail address
 // may reach the shell, and no stored sound may make the player overrun.
-#include "activex/brixeldemo.h"
-#include "control_library.h"
 #include "dispatch_call.h"
-#include "dispatch_stub.h"
-#include "inplace_site.h"
-#include "input_support.h"
+#include "inplace_control_test.h"
 #include "memory_bag.h"
 #include "message_box_watcher.h"
 #include "shell_call_recorder.h"
+#include "stack_unknown.h"
 
 #include <objsafe.h>
 #include <olectl.h>
@@ -59,11 +56,8 @@ void Store(MemoryPropertyBag& bag, const wchar_t* key, const VARIANT& value) {
 }
 
 void StoreText(MemoryPropertyBag& bag, const wchar_t* key, const std::wstring& text) {
-    win::UniqueBstr b(text.c_str());
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = b.get();
-    Store(bag, key, v);
+    const win::UniqueBstr b(text);
+    Store(bag, key, Text(b));
 }
 
 void StoreBytes(MemoryPropertyBag& bag, const wchar_t* key, const std::vector<BYTE>& bytes) {
@@ -81,24 +75,15 @@ void StoreBytes(MemoryPropertyBag& bag, const wchar_t* key, const std::vector<BY
 
 // The control in a real window, loaded from a property bag by a container
 // that may have asked for safety first.
-class HostedDocument : public ::testing::Test {
+class HostedDocument : public InPlaceControlTest {
 protected:
     void SetUp() override {
-        host_.reset(::CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                                      100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr));
-        ASSERT_TRUE(host_) << "windowed tests need a display (xvfb-run)";
-        site_ = std::make_unique<InPlaceSite>(host_.get());
-        ASSERT_TRUE(library_.loaded());
-        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, object_.put_void()));
-        ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
-        ASSERT_HRESULT_SUCCEEDED(object_.As(&dispatch_));
+        InPlaceControlTest::SetUp();
+        if (HasFatalFailure()) return;
         ASSERT_TRUE(recorder_.active()) << "the library imports ShellExecuteW and CreateProcessW";
     }
     void TearDown() override {
-        if (object_) {
-            object_->Close(OLECLOSE_NOSAVE);
-            object_->SetClientSite(nullptr);
-        }
+        InPlaceControlTest::TearDown();
         ::SetCursorPos(1000, 900);
     }
 
@@ -113,17 +98,6 @@ protected:
         ComPtr<IPersistPropertyBag> persist;
         ASSERT_HRESULT_SUCCEEDED(object_.As(&persist));
         ASSERT_HRESULT_SUCCEEDED(persist->Load(&bag_, nullptr));
-    }
-    HWND Activate() {
-        EXPECT_HRESULT_SUCCEEDED(
-            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
-        ComPtr<IOleInPlaceObject> inplace;
-        EXPECT_HRESULT_SUCCEEDED(object_.As(&inplace));
-        HWND window = nullptr;
-        EXPECT_HRESULT_SUCCEEDED(inplace->GetWindow(&window));
-        ::SetForegroundWindow(host_.get());
-        Pump(100);
-        return window;
     }
     void MoveOnto(HWND window) {
         POINT centre{30, 12};
@@ -145,13 +119,7 @@ protected:
     }
     static std::vector<std::wstring>& ShellCalls() { return ShellCallRecorder::Calls(); }
 
-    ComApartment apartment_;
-    win::UniqueWindow host_;
-    std::unique_ptr<InPlaceSite> site_;
-    ControlLibrary library_;
     ShellCallRecorder recorder_{library_.get()};
-    ComPtr<IOleObject> object_;
-    ComPtr<IDispatch> dispatch_;
     MemoryPropertyBag bag_;
 };
 
@@ -198,20 +166,11 @@ TEST_F(HostedDocument, TrustedHostHandsTheAddressOnUnchanged) {
 
 TEST_F(HostedDocument, DataSafetyAlsoRestrictsScripts) {
     AskForDataSafetyOnly();
-    win::UniqueBstr path(L"C:\\windows\\win.ini");
-    VARIANT v{};
-    v.vt = VT_BSTR;
-    v.bstrVal = path.get();
-    DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&v, &named, 1, 1};
-    EXCEPINFO error{};
+    const win::UniqueBstr path(L"C:\\windows\\win.ini");
+    win::UniqueExcepInfo error;
     constexpr DISPID kMouseInSoundFile = 35;
-    EXPECT_EQ(dispatch_->Invoke(kMouseInSoundFile, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, &error,
-                                nullptr),
-              DISP_E_EXCEPTION);
-    EXPECT_EQ(static_cast<ULONG>(error.scode), 0x800A0046u);
-    ::SysFreeString(error.bstrSource);
-    ::SysFreeString(error.bstrDescription);
+    EXPECT_EQ(PutRaising(dispatch_.get(), kMouseInSoundFile, Text(path), error), DISP_E_EXCEPTION);
+    EXPECT_EQ(static_cast<ULONG>(error.get().scode), 0x800A0046u);
     win::UniqueVariant pointer;
     ASSERT_HRESULT_SUCCEEDED(CallControl(dispatch_.get(), 109, DISPATCH_PROPERTYGET, {}, pointer.put()));
     EXPECT_EQ(pointer->lVal, 0);
@@ -250,14 +209,8 @@ TEST_F(HostedDocument, MalformedStoredSoundIsKeptButNeverPlayed) {
 
 // A bag that answers nothing, and checks that each value it is handed holds
 // nothing but its type: a bag may look at the value before failing.
-class FailingBag final : public IPropertyBag {
+class FailingBag final : public StackUnknown<IPropertyBag, IID_IPropertyBag> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag) ? this : nullptr;
-        return *out != nullptr ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR, VARIANT* value, IErrorLog*) override {
         ++reads;
         const auto* raw = reinterpret_cast<const BYTE*>(value);

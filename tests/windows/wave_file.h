@@ -2,6 +2,8 @@
 // on disk for the sound-file properties.
 #pragma once
 
+#include "gdi/raii.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -45,11 +47,11 @@ public:
         ::GetTempPathW(MAX_PATH, folder);
         path_ = std::wstring(folder) + name;
         const std::vector<std::uint8_t> bytes = MinimalWave();
-        HANDLE file = ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return;
+        HANDLE opened = ::CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (opened == INVALID_HANDLE_VALUE) return;
+        const win::UniqueKernelHandle file(opened);
         DWORD written = 0;
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        ::CloseHandle(file);
+        ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     }
     ~TempWaveFile() { Remove(); }
     TempWaveFile(const TempWaveFile&) = delete;

@@ -5,10 +5,10 @@
 // DropMenu runs the popup's modal loop on this thread, so a second thread
 // waits for the popups, plays the keys, takes the picture and closes them.
 #include "activex/brixeldemo.h"
+#include "activex/com_owners.h"
 #include "control_library.h"
 #include "core/dispids.h"
 #include "dispatch_call.h"
-#include "gdi/raii.h"
 #include "inplace_site.h"
 #include "input_support.h"
 #include "png_writer.h"

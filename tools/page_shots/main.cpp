@@ -2,7 +2,7 @@
 // container's property frame shows it, and saves a PNG of each, for a person
 // to look at. Usage: page_shots [output folder]
 #include "activex/brixeldemo.h"
-#include "gdi/raii.h"
+#include "activex/com_owners.h"
 #include "png_writer.h"
 #include "screen_capture.h"
 
@@ -95,9 +95,7 @@ bool ShootPage(HMODULE library, IUnknown* control, const PageShot& shot, const s
                                                       20, 20, frame_rect.right - frame_rect.left,
                                                       frame_rect.bottom - frame_rect.top, nullptr, nullptr, nullptr,
                                                       nullptr));
-    ::CoTaskMemFree(info.pszTitle);
-    ::CoTaskMemFree(info.pszDocString);
-    ::CoTaskMemFree(info.pszHelpFile);
+    const brixel::win::UniqueTaskMemory<OLECHAR> title(info.pszTitle), doc(info.pszDocString), help(info.pszHelpFile);
     IUnknown* objects[] = {control};
     const RECT area{8, 8, 8 + info.size.cx, 8 + info.size.cy};
     bool ok = SUCCEEDED(page->SetObjects(1, objects)) && SUCCEEDED(page->Activate(frame.get(), &area, TRUE));

@@ -7,7 +7,7 @@
 namespace brixel {
 namespace {
 
-using testing::FakePictureCodec;
+using testing::BytesPictureCodec;
 using testing::MakeBytesPicture;
 using testing::PictureBytesOf;
 
@@ -20,7 +20,7 @@ ByteBlock Bytes(std::initializer_list<int> values) {
 template <typename Write>
 ByteBlock Saved(Write write) {
     VectorSink sink;
-    FakePictureCodec codec;
+    BytesPictureCodec codec;
     StreamSaveExchange px(sink, codec);
     write(px);
     return sink.Bytes();
@@ -113,7 +113,7 @@ struct Loaded {
     explicit Loaded(ByteBlock data) : bytes(std::move(data)), source(bytes), px(source, codec) {}
     ByteBlock bytes;
     SpanSource source;
-    FakePictureCodec codec;
+    BytesPictureCodec codec;
     StreamLoadExchange px;
 };
 
@@ -236,7 +236,7 @@ private:
 
 TEST(StreamLoad, SourceGivingOneByteAtATimeReadsTheSameAndStopsAtTheEnd) {
     TrickleSource source(Bytes({2, 0, 0, 0, 'o', 0, 'k', 0, 0xFF, 0xFF}));
-    FakePictureCodec codec;
+    BytesPictureCodec codec;
     StreamLoadExchange px(source, codec);
     std::u16string text;
     std::int16_t number = 0;
@@ -255,7 +255,7 @@ public:
 
 TEST(StreamSave, ReportsASinkThatRefusesAndStopsWriting) {
     FailingSink sink;
-    FakePictureCodec codec;
+    BytesPictureCodec codec;
     StreamSaveExchange px(sink, codec);
     std::int32_t v = 1;
     px.ExchangeLong("", v, 0);

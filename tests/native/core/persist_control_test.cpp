@@ -16,7 +16,7 @@ namespace {
 
 using testing::ChangeEverything;
 using testing::ExpectSameProperties;
-using testing::FakePictureCodec;
+using testing::BytesPictureCodec;
 using testing::MakeBytesPicture;
 using testing::ModelFixture;
 using testing::PictureBytesOf;
@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(Media, ControlRoundTrip,
                          ::testing::Values(Medium{"Stream",
                                                   [](Control& from, Control& to) {
                                                       VectorSink sink;
-                                                      FakePictureCodec codec;
+                                                      BytesPictureCodec codec;
                                                       StreamSaveExchange save(sink, codec);
                                                       from.Exchange(save);
                                                       SpanSource source(sink.Bytes());

@@ -1,6 +1,6 @@
-// Stand-ins for the persistence tests: pictures that are their own bytes, an
-// exchange that records what a save visits, and a replay of such a record
-// into any medium (to build data of older versions).
+// Stand-ins for the persistence tests: an exchange that records what a save
+// visits, a replay of such a record into any medium (to build data of older
+// versions), and the picture stand-ins of persist_media.h.
 #pragma once
 
 #include <cstdint>
@@ -16,46 +16,9 @@
 #include "core/persist_bag.h"
 #include "core/property_table.h"
 #include "core/persist_stream.h"
+#include "native/core/persist_media.h"
 
 namespace brixel::testing {
-
-// A picture whose persistent bytes are the bytes it was made from.
-class BytesPicture final : public PictureObject {
-public:
-    explicit BytesPicture(ByteBlock bytes) : bytes_(std::move(bytes)) {}
-    bool HasImage() const override { return !bytes_.empty(); }
-    const ByteBlock& Bytes() const { return bytes_; }
-
-private:
-    ByteBlock bytes_;
-};
-
-inline SharedPicture MakeBytesPicture(ByteBlock bytes) {
-    return std::make_shared<BytesPicture>(std::move(bytes));
-}
-
-// The bytes of a picture made by MakeBytesPicture; none for anything else.
-inline std::optional<ByteBlock> PictureBytesOf(const SharedPicture& picture) {
-    const auto* p = dynamic_cast<const BytesPicture*>(picture.get());
-    if (p == nullptr) return std::nullopt;
-    return p->Bytes();
-}
-
-// Bytes that begin with 0xBA do not decode, as a damaged picture would not.
-class FakePictureCodec final : public PictureCodec {
-public:
-    std::optional<ByteBlock> PictureBytes(const PictureObject& picture) override {
-        const auto* p = dynamic_cast<const BytesPicture*>(&picture);
-        if (p == nullptr) return std::nullopt;
-        return p->Bytes();
-    }
-    SharedPicture PictureFromBytes(std::span<const std::uint8_t> bytes) override {
-        ++decoded;
-        if (!bytes.empty() && bytes[0] == 0xBA) return nullptr;
-        return MakeBytesPicture(ByteBlock(bytes.begin(), bytes.end()));
-    }
-    int decoded = 0;
-};
 
 // A save that keeps each visit as (key, value), in order.
 class RecordingExchange final : public PropertyExchange {

@@ -14,7 +14,7 @@
 namespace brixel {
 namespace {
 
-using testing::FakePictureCodec;
+using testing::BytesPictureCodec;
 using testing::MakeBytesPicture;
 using testing::Narrow;
 using testing::PictureBytesOf;
@@ -39,29 +39,15 @@ struct Widget : testing::ModelFixture {
     MenuTreeLink link{tree};
     ControlPersistState state;
     void Exchange(PropertyExchange& px) { ExchangeControl(px, model, host, state, link); }
+    auto Exchanger() {
+        return [this](PropertyExchange& px) { Exchange(px); };
+    }
 
-    ByteBlock SaveStream() {
-        VectorSink sink;
-        StreamSaveExchange px(sink, codec);
-        Exchange(px);
-        return sink.Bytes();
-    }
-    void LoadStream(std::span<const std::uint8_t> bytes) {
-        SpanSource source(bytes);
-        StreamLoadExchange px(source, codec);
-        Exchange(px);
-    }
-    MemoryPropertyBag SaveBag() {
-        MemoryPropertyBag bag;
-        BagSaveExchange px(bag);
-        Exchange(px);
-        return bag;
-    }
-    void LoadBag(const PropertyBag& bag) {
-        BagLoadExchange px(bag);
-        Exchange(px);
-    }
-    FakePictureCodec codec;
+    ByteBlock SaveStream() { return testing::SaveToStream(Exchanger(), codec); }
+    void LoadStream(std::span<const std::uint8_t> bytes) { testing::LoadFromStream(bytes, Exchanger(), codec); }
+    MemoryPropertyBag SaveBag() { return testing::SaveToBag(Exchanger()); }
+    void LoadBag(const PropertyBag& bag) { testing::LoadFromBag(bag, Exchanger()); }
+    BytesPictureCodec codec;
 };
 
 // One line per record in pre-order, every stored field and the depth it sits at.

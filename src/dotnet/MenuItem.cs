@@ -11,7 +11,7 @@ using Korvane.Nimbara.BrixelDemoEnum;
 
 namespace Korvane.Nimbara
 {
-    [DesignTimeVisible(false), ToolboxItem(false)]
+    [DesignTimeVisible(false), ToolboxItem(false), DefaultProperty("Text")]
     public class BrixelDemoMenuItem : Component
     {
         private string text = "";

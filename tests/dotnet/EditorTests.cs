@@ -108,6 +108,27 @@ namespace BrixelDemo.Tests
             Assert.AreSame(button, button.MenuItems[1].GetOwner());
         }
 
+        // Buttons clicked in order on the editor, and the texts left in the collection.
+        [TestCase(new[] { "Remove", "OK" }, new[] { "Second" })]
+        [TestCase(new[] { "Dn", "OK" }, new[] { "Second", "First" })]
+        [TestCase(new[] { "Add", "Cancel" }, new[] { "First", "Second" })]
+        [TestCase(new[] { "Remove", "Cancel" }, new[] { "First", "Second" })]
+        public void The_menu_editor_commits_only_on_OK(string[] clicks, string[] texts)
+        {
+            var button = NewButton();
+            button.MenuItems.AddRange(new[] { new BrixelDemoMenuItem { Text = "First" }, new BrixelDemoMenuItem { Text = "Second" } });
+            var service = new EditorServiceStandIn(button, "MenuItems", form =>
+            {
+                foreach (var text in clicks)
+                    Click(form, text);
+            });
+            new MenuCollectionEditor().EditValue(service, service, button.MenuItems);
+            var left = new System.Collections.Generic.List<string>();
+            foreach (BrixelDemoMenuItem item in button.MenuItems)
+                left.Add(item.Text);
+            CollectionAssert.AreEqual(texts, left);
+        }
+
         [Test]
         public void An_item_added_under_a_separator_in_the_editor_is_refused_when_committed()
         {

@@ -153,8 +153,7 @@ namespace Korvane.Nimbara
                 // must not lose it.
                 if (value < 0 || value > home.Count - 1)
                     throw new ArgumentOutOfRangeException("index", value, "Index was out of range.");
-                home.RemoveAt(from);
-                home.Insert(value, this);
+                home.Move(from, value);
             }
         }
 

@@ -63,6 +63,16 @@ namespace Korvane.Nimbara
             return List.Contains(value);
         }
 
+        // A move is no insertion: the item stays under the same parent, so
+        // neither the links nor the separator rule are run again (a parent
+        // built with the text "-" must not lose the item it already holds).
+        internal void Move(int from, int to)
+        {
+            object item = InnerList[from];
+            InnerList.RemoveAt(from);
+            InnerList.Insert(to, item);
+        }
+
         [EditorBrowsable(EditorBrowsableState.Never)] public void SetParentMenuItem(BrixelDemoMenuItem item) { parentItem = item; }
         [EditorBrowsable(EditorBrowsableState.Never)] public BrixelDemoMenuItem GetParentMenuItem() { return parentItem; }
         [EditorBrowsable(EditorBrowsableState.Never)] public void SetOwner(BrixelDemo control) { owner = control; }

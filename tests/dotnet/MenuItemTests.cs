@@ -135,6 +135,19 @@ namespace BrixelDemo.Tests
         }
 
         [Test]
+        public void Index_moves_under_a_parent_built_with_the_separator_text_keep_the_item()
+        {
+            var subs = new BrixelDemoMenuItemCollection();
+            subs.AddRange(new[] { Item("A"), Item("B") });
+            var parent = new BrixelDemoMenuItem("-", null, true, false, "", true, true, null, subs);
+            var b = subs[1];
+            b.Index = 0;
+            CollectionAssert.AreEqual(new[] { "B", "A" }, Texts(parent.MenuItems));
+            Assert.IsFalse(b.GetDisposed());
+            Assert.IsEmpty(Boxes.Texts);
+        }
+
+        [Test]
         public void An_item_outside_any_collection_has_Index_minus_one_and_ignores_moves()
         {
             var lone = Item("Lone");

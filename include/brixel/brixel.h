@@ -590,6 +590,19 @@ BRIXEL_API brixel_status BRIXEL_CALL brixel_shortcut_code(const uint16_t* text, 
 BRIXEL_API brixel_status BRIXEL_CALL brixel_hyperlink_target(const uint16_t* address, int32_t length, int32_t untrusted,
                                                              uint16_t* buffer, int32_t capacity, int32_t* target_length);
 
+/* ---------------------------------------------------------------------------
+ * Menu object trees (a host that keeps its own items, where an item whose
+ * text is "-" is a separator)
+ * ------------------------------------------------------------------------- */
+#define BRIXEL_MENU_CHANGE_TEXT 0         /* may an item (`is_parent`: it holds sub-items) take `text`? */
+#define BRIXEL_MENU_CHANGE_ADD_SUB_ITEM 1 /* may an item whose text is `text` take a sub-item? */
+/* BRIXEL_OK (and *message_length 0) when the change is allowed;
+ * BRIXEL_E_REFUSED with the message to show written out when it is not;
+ * an unknown `change` gives BRIXEL_E_INVALID_ARGUMENT. */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_object_check(int32_t change, const uint16_t* text, int32_t length,
+                                                              int32_t is_parent, uint16_t* buffer, int32_t capacity,
+                                                              int32_t* message_length);
+
 #ifdef __cplusplus
 }
 #endif

@@ -3,6 +3,7 @@
 #include "abi/abi_objects.h"
 
 #include "core/hyperlink.h"
+#include "menu/menu_messages.h"
 #include "menu/popup_layout.h"
 #include "menu/shortcut_table.h"
 #include "pixel/pixel_canvas.h"
@@ -148,3 +149,29 @@ brixel_status BRIXEL_CALL brixel_hyperlink_target(const uint16_t* address, int32
 }
 
 }  // extern "C"
+
+// The object tree's separator is its text, not a flag; the rules are those of
+// the record tree, one with its own wording.
+extern "C" brixel_status BRIXEL_CALL brixel_menu_object_check(int32_t change, const uint16_t* text, int32_t length,
+                                                              int32_t is_parent, uint16_t* buffer, int32_t capacity,
+                                                              int32_t* message_length) {
+    return Guarded([&]() -> brixel_status {
+        if (message_length == nullptr || (text == nullptr && length > 0)) return BRIXEL_E_NULL_ARGUMENT;
+        *message_length = 0;
+        const bool separator = FromUtf16(text, length) == u"-";
+        std::u16string_view refusal;
+        switch (change) {
+            case BRIXEL_MENU_CHANGE_TEXT:
+                if (separator && is_parent != 0) refusal = menu_messages::kSeparatorOnParent;
+                break;
+            case BRIXEL_MENU_CHANGE_ADD_SUB_ITEM:
+                if (separator) refusal = menu_messages::kObjectSubMenuOnSeparator;
+                break;
+            default:
+                return BRIXEL_E_INVALID_ARGUMENT;
+        }
+        if (refusal.empty()) return BRIXEL_OK;
+        const brixel_status copied = CopyOut(refusal, buffer, capacity, message_length);
+        return copied == BRIXEL_OK ? BRIXEL_E_REFUSED : copied;
+    });
+}

@@ -243,6 +243,10 @@ namespace Korvane.Nimbara
         internal static extern int brixel_hyperlink_target(string address, int length, int untrusted, [Out] char[] buffer, int capacity,
                                                            out int targetLength);
 
+        [DllImport(Lib, CallingConvention = Cdecl, CharSet = CharSet.Unicode)]
+        internal static extern int brixel_menu_object_check(int change, string text, int length, int isParent,
+                                                            [Out] char[] buffer, int capacity, out int messageLength);
+
         internal static string StatusText(int status)
         {
             return Marshal.PtrToStringAnsi(brixel_status_text(status));

@@ -14,6 +14,8 @@ namespace Korvane.Nimbara
     {
         // A refused change or a failed action: OK button, error icon, "Korvane Brixel".
         void ShowError(IWin32Window owner, string text);
+        // A refused change to the menu tree: OK button, error icon, "Brixel Menu Error".
+        void ShowMenuError(IWin32Window owner, string text);
     }
 
     internal interface ISoundOutput
@@ -31,6 +33,7 @@ namespace Korvane.Nimbara
     internal static class Seams
     {
         internal const string Caption = "Korvane Brixel";
+        internal const string MenuCaption = "Brixel Menu Error";
         internal static IMessageBoxes MessageBoxes = new SystemMessageBoxes();
         internal static ISoundOutput Sounds = new DedicatedSoundPlayer();
         internal static IShell Shell = new SystemShell();
@@ -49,6 +52,11 @@ namespace Korvane.Nimbara
         public void ShowError(IWin32Window owner, string text)
         {
             MessageBox.Show(owner, text, Seams.Caption, MessageBoxButtons.OK, MessageBoxIcon.Error);
+        }
+
+        public void ShowMenuError(IWin32Window owner, string text)
+        {
+            MessageBox.Show(owner, text, Seams.MenuCaption, MessageBoxButtons.OK, MessageBoxIcon.Error);
         }
     }
 

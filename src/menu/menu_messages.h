@@ -19,6 +19,9 @@ inline constexpr std::u16string_view kHyperlinkOnParent = u"Cannot assign Hyperl
 inline constexpr std::u16string_view kSeparatorOnParent =
     u"This menu item cannot be converted to a separator because it contains sub menu items";
 
+// The object tree of the Windows Forms control words this rule its own way.
+inline constexpr std::u16string_view kObjectSubMenuOnSeparator = u"You cannot add submenu to a separator";
+
 // Only the menu editor page shows these.
 inline constexpr std::u16string_view kEditorNegativeIdsFound =
     u"Negative menu item IDs were detected and deleted. \nCheck your data and enter new values.";

@@ -79,4 +79,38 @@ void test_helpers(void) {
     CHECK_STATUS(BRIXEL_OK, brixel_menu_paint_row(&row, NULL, pixels, 120, 20, 120 * 4));
     CHECK(pixels[0] == 0x000080u);
     CHECK_STATUS(BRIXEL_E_INVALID_ARGUMENT, brixel_menu_paint_row(&row, NULL, pixels, 120, 20, 10));
+    /* Separator rules of an object tree: the refusal carries its message. */
+    {
+        static const struct {
+            int32_t change;
+            const char* text;
+            int32_t is_parent;
+            brixel_status status;
+            const char* message;
+        } rules[] = {
+            {BRIXEL_MENU_CHANGE_TEXT, "-", 1, BRIXEL_E_REFUSED,
+             "This menu item cannot be converted to a separator because it contains sub menu items"},
+            {BRIXEL_MENU_CHANGE_TEXT, "-", 0, BRIXEL_OK, ""},
+            {BRIXEL_MENU_CHANGE_TEXT, "--", 1, BRIXEL_OK, ""},
+            {BRIXEL_MENU_CHANGE_TEXT, " -", 1, BRIXEL_OK, ""},
+            {BRIXEL_MENU_CHANGE_ADD_SUB_ITEM, "-", 0, BRIXEL_E_REFUSED, "You cannot add submenu to a separator"},
+            {BRIXEL_MENU_CHANGE_ADD_SUB_ITEM, "File", 0, BRIXEL_OK, ""},
+            {BRIXEL_MENU_CHANGE_ADD_SUB_ITEM, "", 0, BRIXEL_OK, ""},
+            {2, "-", 1, BRIXEL_E_INVALID_ARGUMENT, ""},
+        };
+        for (i = 0; i < sizeof rules / sizeof rules[0]; ++i) {
+            int32_t n = 0;
+            text = u16(rules[i].text, &n);
+            length = -1;
+            CHECK_STATUS(rules[i].status,
+                         brixel_menu_object_check(rules[i].change, text, n, rules[i].is_parent, buffer, 128, &length));
+            if (rules[i].status != BRIXEL_E_INVALID_ARGUMENT && !is_ascii_text(buffer, length, rules[i].message)) {
+                ++abi_failures;
+                fprintf(stderr, "menu rule %u gave another message\n", (unsigned)i);
+            }
+        }
+        CHECK_STATUS(BRIXEL_E_BUFFER_TOO_SMALL,
+                     brixel_menu_object_check(BRIXEL_MENU_CHANGE_ADD_SUB_ITEM, u16("-", &length), 1, 0, buffer, 4, &length));
+        CHECK(length == 37);
+    }
 }

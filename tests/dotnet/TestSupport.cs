@@ -15,7 +15,9 @@ namespace BrixelDemo.Tests
     internal sealed class MessageBoxRecorder : IMessageBoxes
     {
         public readonly List<string> Texts = new List<string>();
-        public void ShowError(IWin32Window owner, string text) { Texts.Add(text); }
+        public readonly List<string> Captions = new List<string>();
+        public void ShowError(IWin32Window owner, string text) { Texts.Add(text); Captions.Add(Seams.Caption); }
+        public void ShowMenuError(IWin32Window owner, string text) { Texts.Add(text); Captions.Add(Seams.MenuCaption); }
     }
 
     internal sealed class SoundRecorder : ISoundOutput

@@ -1,0 +1,42 @@
+// The control's side of the menu item objects: the top-level collection.
+using System.ComponentModel;
+using System.Drawing.Design;
+
+namespace Korvane.Nimbara
+{
+    public partial class BrixelDemo
+    {
+        private BrixelDemoMenuItemCollection menuItems;
+
+        [Category("Menu"), Description("The menu items of the Brixel object.")]
+        [Editor(typeof(MenuCollectionEditor), typeof(UITypeEditor))]
+        [DesignerSerializationVisibility(DesignerSerializationVisibility.Content)]
+        public BrixelDemoMenuItemCollection MenuItems
+        {
+            get
+            {
+                if (menuItems == null)
+                    menuItems = new BrixelDemoMenuItemCollection();
+                menuItems.SetParentMenuItem(null);
+                menuItems.SetOwner(this);
+                return menuItems;
+            }
+        }
+
+        // Each item leaves the collection as it is disposed, subtree first.
+        private void DisposeMenuItems()
+        {
+            if (menuItems == null)
+                return;
+            for (int i = 0; i < menuItems.Count; i++)
+            {
+                var item = menuItems[i];
+                if (item.GetDisposed())
+                    continue;
+                item.Dispose();
+                if (i >= menuItems.Count || menuItems[i] != item)
+                    i--;
+            }
+        }
+    }
+}

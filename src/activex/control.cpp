@@ -19,8 +19,8 @@ constexpr SIZEL kInitialExtent = {kDefaultExtentX, kDefaultExtentY};
 CTavloCtrl::CTavloCtrl()
     : events_(static_cast<IConnectionPointContainer*>(this), DIID__DBrixelDemoEvents, true),
       property_notify_(static_cast<IConnectionPointContainer*>(this), IID_IPropertyNotifySink, false),
-      extent_(kInitialExtent),
-      model_(std::make_unique<ButtonModel>(host_, host_)) {
+      host_(kInitialExtent) {
+    instance_.AttachLiveHost(static_cast<LiveHost*>(this));
     LockModule();
 }
 
@@ -128,7 +128,7 @@ HRESULT CTavloCtrl::FindConnectionPoint(REFIID iid, IConnectionPoint** out) noex
 
 // A frozen container does not want events: they are dropped, as the
 // container asked, not queued.
-void CTavloCtrl::FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept {
+void CTavloCtrl::FireEvent(DISPID id, VARIANT* args, UINT count) noexcept {
     if (freeze_count_ != 0) return;
     DISPPARAMS params{args, nullptr, count, 0};
     events_.Fire(id, &params);
@@ -136,13 +136,6 @@ void CTavloCtrl::FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept {
 
 void CTavloCtrl::NotifyChanged(DISPID id) noexcept {
     property_notify_.ForEachSink<IPropertyNotifySink>([id](IPropertyNotifySink* sink) { sink->OnChanged(id); });
-}
-
-HWND CTavloCtrl::MessageOwner() const noexcept {
-    win::ComPtr<IOleWindow> window;
-    HWND owner = nullptr;
-    if (site_ && SUCCEEDED(site_.As(&window))) window->GetWindow(&owner);
-    return owner;
 }
 
 }  // namespace brixel::activex

@@ -149,7 +149,7 @@ HRESULT CTavloCtrl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWOR
     *enabled = 0;
     if (!HasSafetyOptions(iid)) return E_NOINTERFACE;
     *supported = kSafetySupported;
-    *enabled = safety_;
+    *enabled = host_.SafetyOptions();
     return S_OK;
 }
 
@@ -158,7 +158,7 @@ HRESULT CTavloCtrl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWOR
 HRESULT CTavloCtrl::SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept {
     if (!HasSafetyOptions(iid)) return E_NOINTERFACE;
     if ((mask & ~kSafetySupported) != 0) return E_FAIL;
-    safety_ |= enabled & mask;
+    host_.SetSafetyOptions(host_.SafetyOptions() | (enabled & mask));
     return S_OK;
 }
 

@@ -84,7 +84,7 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
         if (member.read_only) return RaiseError(kErrSetNotSupported, exception);
         // A page that scripts the control must not make it read, or probe
         // for, files on the user's disk.
-        if (Untrusted() && (member.dispid == dispid::kClickSoundFile ||
+        if (host_.Untrusted() && (member.dispid == dispid::kClickSoundFile ||
                             member.dispid == dispid::kMouseInSoundFile)) {
             return RaiseError(kErrPermissionDenied, exception);
         }
@@ -93,7 +93,7 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
             if (arg_error != nullptr) *arg_error = 0;
             return DISP_E_TYPEMISMATCH;
         }
-        const PutResult put = model_->Put(member.dispid, *value);
+        const PutResult put = instance_.Put(member.dispid, *value, Frame()).result;
         if (put.status == PutStatus::Failed && put.error) return RaiseError(*put.error, exception);
         if (put.status == PutStatus::WrongType) return DISP_E_TYPEMISMATCH;
         if (member.dispid == dispid::kCaption || member.dispid == dispid::kDefaultCaption) RebuildAccelerators();
@@ -101,7 +101,7 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
     }
     if ((flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)) == 0) return DISP_E_MEMBERNOTFOUND;
     if (params->cArgs != 0) return DISP_E_BADPARAMCOUNT;
-    const auto value = member.read_only ? ReadOnlyValue(member.dispid) : model_->Get(member.dispid);
+    const auto value = member.read_only ? ReadOnlyValue(member.dispid) : instance_.Get(member.dispid);
     if (!value) return DISP_E_MEMBERNOTFOUND;
     if (result == nullptr) return S_OK;
     if (const auto* font = std::get_if<FontDesc>(&*value)) {
@@ -116,7 +116,7 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
 
 void CTavloCtrl::LiveFontChanged(DISPID id, const FontDesc& font) noexcept {
     try {
-        model_->Put(id, PropertyValue(font));
+        instance_.Put(id, PropertyValue(font), Frame());
     } catch (...) {
     }
 }
@@ -132,7 +132,7 @@ std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept
     if (id == dispid::kControlPointer) {
         // An address does not fit 32 bits in the x64 build, and a page that
         // scripts the control must not learn one: both read 0.
-        if (sizeof(void*) > 4 || Untrusted()) return PropertyValue(std::int32_t{0});
+        if (sizeof(void*) > 4 || host_.Untrusted()) return PropertyValue(std::int32_t{0});
         return PropertyValue(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(this)));
     }
     return std::nullopt;
@@ -156,11 +156,11 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
             } catch (const std::bad_alloc&) {
                 return E_OUTOFMEMORY;
             }
-        case dispid::kPerformClick: model_->PerformClick(); return S_OK;
+        case dispid::kPerformClick: instance_.PerformClick(Frame()); return S_OK;
         default: break;
     }
     if (member.dispid == dispid::kAboutBox) {
-        ::MessageBoxW(MessageOwner(), L"BrixelDemo Control, version 3.2", L"About BrixelDemo", MB_OK);
+        ::MessageBoxW(host_.MessageOwner(), L"BrixelDemo Control, version 3.2", L"About BrixelDemo", MB_OK);
         return S_OK;
     }
     return InvokeWindowMethod(member.dispid, params, result, arg_error);
@@ -170,13 +170,12 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
 // state to latch, no focus to take and nothing to drop: they do nothing and
 // the toggle state reads FALSE.
 HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept {
-    ControlWindow* window = window_ && window_->hwnd() ? window_.get() : nullptr;
-    ButtonBehavior* behavior = window != nullptr ? &window->behavior() : nullptr;
+    ControlWindow* window = LiveWindow();
     switch (id) {
         case dispid::kGetToggleState:
             if (result != nullptr) {
                 result->vt = VT_BOOL;
-                result->boolVal = behavior != nullptr && behavior->GetToggleState() ? VARIANT_TRUE : VARIANT_FALSE;
+                result->boolVal = window != nullptr && instance_.GetToggleState() ? VARIANT_TRUE : VARIANT_FALSE;
             }
             return S_OK;
         case dispid::kSetToggleState: {
@@ -185,29 +184,19 @@ HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* r
                 if (arg_error != nullptr) *arg_error = 0;
                 return DISP_E_TYPEMISMATCH;
             }
-            if (behavior != nullptr) behavior->SetToggleState(state.get()->boolVal != VARIANT_FALSE);
+            if (window != nullptr) instance_.SetToggleState(Frame(), state.get()->boolVal != VARIANT_FALSE);
             return S_OK;
         }
         case dispid::kRefresh:
             if (window != nullptr) {
                 ::InvalidateRect(window->hwnd(), nullptr, FALSE);
                 ::UpdateWindow(window->hwnd());
-            } else {
-                host_.Repaint();
             }
             return S_OK;
-        case dispid::kSetFocus:
-            if (behavior != nullptr) behavior->SetFocus();
-            return S_OK;
-        case dispid::kPerformClickActions:
-            if (behavior != nullptr) {
-                behavior->PerformClickActions();
-            } else {
-                model_->PerformClick();
-            }
-            return S_OK;
+        case dispid::kSetFocus: instance_.SetFocus(Frame()); return S_OK;
+        case dispid::kPerformClickActions: instance_.PerformClickActions(Frame()); return S_OK;
         case dispid::kPerformHyperlink:
-            if (behavior != nullptr) behavior->PerformHyperlink();
+            if (window != nullptr) instance_.PerformHyperlink(Frame());
             return S_OK;
         case dispid::kDropMenu:
             if (window != nullptr) window->DropMenuMethod();

@@ -21,14 +21,14 @@ static_assert(kMiscStatus == 0x21191);
 }  // namespace
 
 HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
-    site_ = win::ComPtr<IOleClientSite>(site);
+    host_.SetSite(site);
     if (site == nullptr || initialised_) return S_OK;
     // A control placed fresh takes the container's defaults (its name as the
     // caption) once it can ask; one already changed keeps its values.
     initialised_ = true;
     if (modified_) return S_OK;
     try {
-        model_->ResetToNewControl();
+        instance_.ResetToNewControl(Frame());
     } catch (...) {
         return E_OUTOFMEMORY;
     }
@@ -38,7 +38,7 @@ HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
 
 HRESULT CTavloCtrl::GetClientSite(IOleClientSite** out) noexcept {
     if (out == nullptr) return E_POINTER;
-    *out = site_.get();
+    *out = host_.Site();
     if (*out) (*out)->AddRef();
     return S_OK;
 }
@@ -76,7 +76,7 @@ HRESULT CTavloCtrl::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND parent,
         case OLEIVERB_UIACTIVATE: return InPlaceActivate(true, parent, position);
         case OLEIVERB_INPLACEACTIVATE: return InPlaceActivate(false, parent, position);
         case OLEIVERB_HIDE:
-            if (window_ && window_->hwnd()) ::ShowWindow(window_->hwnd(), SW_HIDE);
+            if (ControlWindow* window = LiveWindow()) ::ShowWindow(window->hwnd(), SW_HIDE);
             return S_OK;
         default: return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
     }
@@ -102,7 +102,7 @@ HRESULT CTavloCtrl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!ExtentSideInRange(size->cx) || !ExtentSideInRange(size->cy)) return E_INVALIDARG;
-    extent_ = *size;
+    host_.SetExtent(*size);
     modified_ = true;
     return S_OK;
 }
@@ -110,7 +110,7 @@ HRESULT CTavloCtrl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
 HRESULT CTavloCtrl::GetExtent(DWORD aspect, SIZEL* size) noexcept {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-    *size = extent_;
+    *size = host_.Extent();
     return S_OK;
 }
 
@@ -135,7 +135,7 @@ HRESULT CTavloCtrl::SetColorScheme(LOGPALETTE*) noexcept { return E_NOTIMPL; }
 void CTavloCtrl::RebuildAccelerators() noexcept {
     accelerators_.reset();
     accelerator_count_ = 0;
-    const auto mnemonic = MnemonicOf(model_->Props().Caption);
+    const auto mnemonic = MnemonicOf(instance_.Props().Caption);
     if (!mnemonic) return;
     const auto ch = static_cast<wchar_t>(*mnemonic);
     const SHORT scan = ::VkKeyScanW(ch);
@@ -158,13 +158,9 @@ HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
 // The container routes our mnemonic here.
 HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
-    const UserActionScope user_action(*this);
+    const UserActionScope user_action(host_);
     try {
-        if (window_ && window_->hwnd()) {
-            window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));
-        } else {
-            host_.MnemonicWithoutWindow();
-        }
+        instance_.Mnemonic(Frame(), static_cast<std::int16_t>(msg->wParam));
     } catch (...) {
         return E_FAIL;
     }
@@ -173,7 +169,7 @@ HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
 
 HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID id) noexcept {
     try {
-        model_->AmbientPropertyChanged(id);
+        instance_.AmbientPropertyChanged(id, Frame());
     } catch (...) {
         return E_FAIL;
     }

@@ -200,15 +200,15 @@ private:
 }  // namespace
 
 void CTavloCtrl::Exchange(PropertyExchange& px) {
-    ControlPersistState state;
-    state.extent_x = extent_.cx;
-    state.extent_y = extent_.cy;
-    MenuTreeLink menu(menu_);
-    ExchangeControl(px, *model_, host_, state, menu);
+    ControlPersistState& state = instance_.PersistState();
+    state = ControlPersistState{};
+    state.extent_x = host_.Extent().cx;
+    state.extent_y = host_.Extent().cy;
+    instance_.Exchange(px, Frame());
     if (px.Mode() != ExchangeMode::Save) {
-        extent_ = SIZEL{state.extent_x, state.extent_y};
+        host_.SetExtent(SIZEL{state.extent_x, state.extent_y});
         RebuildAccelerators();
-        if (window_) window_->Repaint();
+        if (window_) window_->Redraw(false);
     }
 }
 
@@ -228,7 +228,7 @@ HRESULT CTavloCtrl::InitNew() noexcept {
         return E_OUTOFMEMORY;
     }
     modified_ = false;
-    initialised_ = static_cast<bool>(site_);  // without a site the name is not known yet
+    initialised_ = host_.Site() != nullptr;  // without a site the name is not known yet
     return S_OK;
 }
 

@@ -2,6 +2,7 @@
 
 #include "activex/ambient.h"
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/module.h"
 #include "core/persist_control.h"
 
@@ -36,10 +37,12 @@ HRESULT CTavloCtrl::Initialize() noexcept {
 
 HRESULT CTavloCtrl::Create(REFIID iid, void** out) noexcept {
     CTavloCtrl* control = nullptr;
-    try {
-        control = new CTavloCtrl();
-    } catch (...) {
-        return E_OUTOFMEMORY;
+    if (const HRESULT hr = ComBoundary([&] {
+            control = new CTavloCtrl();
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     HRESULT hr = control->Initialize();
     if (SUCCEEDED(hr)) hr = control->QueryInterface(iid, out);

@@ -182,10 +182,11 @@ private:
     ~CTavloCtrl();
     HRESULT Initialize() noexcept;
 
+    // Inside Invoke's exception boundary.
     HRESULT InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
-                           EXCEPINFO* exception, UINT* arg_error) noexcept;
-    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
-    HRESULT InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
+                           EXCEPINFO* exception, UINT* arg_error);
+    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
+    HRESULT InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
     HRESULT InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
     HRESULT InvokeMenuItemProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    UINT* arg_error);

@@ -23,6 +23,7 @@
 //      signature in activex/menu_editor_page.h, and its row appears by itself.
 #pragma once
 
+#include "activex/com_boundary.h"
 #include "core/page_model.h"
 #include "gdi/raii.h"
 
@@ -224,10 +225,12 @@ HRESULT CreatePropertyPage(REFIID iid, void** out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     Page* page = nullptr;
-    try {
-        page = new Page();
-    } catch (...) {
-        return E_OUTOFMEMORY;
+    if (const HRESULT hr = ComBoundary([&] {
+            page = new Page();
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     const HRESULT hr = page->QueryInterface(iid, out);
     page->Release();

@@ -157,7 +157,6 @@ protected:
     // --- Services for pages ---------------------------------------------------
     HWND Window() const noexcept { return window_; }
     std::span<const win::ComPtr<IDispatch>> Objects() const noexcept { return objects_; }
-    IPropertyPageSite* Site() const noexcept { return site_.get(); }
     // Marks the page dirty and tells the frame (enables its Apply button).
     void MarkDirty();
     // While loading, field changes are not user changes.

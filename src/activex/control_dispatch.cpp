@@ -199,14 +199,4 @@ HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* r
     }
 }
 
-// Reads one of our own properties through the same path as any client.
-HRESULT CTavloCtrl::ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept {
-    win::UniqueVariant raw;
-    DISPPARAMS none{};
-    const HRESULT hr = Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, raw.put(), nullptr,
-                              nullptr);
-    if (FAILED(hr)) return hr;
-    return ::VariantChangeType(out->put(), raw.get(), 0, type);
-}
-
 }  // namespace brixel::activex

@@ -25,6 +25,7 @@ public:
     // The control's window while it has one: Windows Forms is recognised by
     // its parent.
     void SetWindow(HWND window) noexcept { window_ = window; }
+    HWND Window() const noexcept { return window_; }
     // The window that owns our message boxes: the container's, while we have none.
     HWND MessageOwner() const noexcept;
 

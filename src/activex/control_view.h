@@ -1,27 +1,19 @@
 // The container's draw requests (IViewObject2): the control's face drawn
-// into the container's device context, without a window of its own. Part of
-// the control's COM identity: every IUnknown call goes to the control.
+// into the container's device context, without a window of its own. A part
+// of the control's COM identity (control_part.h).
 #pragma once
 
 #include "activex/control_host.h"
+#include "activex/control_part.h"
 #include "activex/control_window.h"
 
 #include <ocidl.h>
 
 namespace brixel::activex {
 
-class ControlView final : public IViewObject2 {
+class ControlView final : public ControlPart<IViewObject2> {
 public:
-    ControlView(IUnknown& control, WindowOwner& owner) noexcept : control_(control), owner_(owner) {}
-    ControlView(const ControlView&) = delete;
-    ControlView& operator=(const ControlView&) = delete;
-
-    // IUnknown: the control's
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
-        return control_.QueryInterface(iid, out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return control_.AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() noexcept override { return control_.Release(); }
+    ControlView(IUnknown& control, WindowOwner& owner) noexcept : ControlPart(control), owner_(owner) {}
 
     // IViewObject2
     HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
@@ -37,7 +29,6 @@ public:
                                         LPSIZEL size) noexcept override;
 
 private:
-    IUnknown& control_;
     WindowOwner& owner_;
     win::ComPtr<IAdviseSink> sink_;
     DWORD aspects_ = 0;

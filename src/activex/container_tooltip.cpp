@@ -44,6 +44,5 @@ void HideContainerTooltip(IOleClientSite* site) noexcept {
     }
 }
 
-void ControlWindow::HideContainerTooltip() { activex::HideContainerTooltip(control_.site_.get()); }
 
 }  // namespace brixel::activex

@@ -2,6 +2,7 @@
 
 #include "activex/ambient.h"
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/module.h"
 #include "core/persist_control.h"
 
@@ -19,8 +20,8 @@ constexpr SIZEL kInitialExtent = {kDefaultExtentX, kDefaultExtentY};
 CTavloCtrl::CTavloCtrl()
     : events_(static_cast<IConnectionPointContainer*>(this), DIID__DBrixelDemoEvents, true),
       property_notify_(static_cast<IConnectionPointContainer*>(this), IID_IPropertyNotifySink, false),
-      extent_(kInitialExtent),
-      model_(std::make_unique<ButtonModel>(host_, host_)) {
+      host_(kInitialExtent) {
+    instance_.AttachLiveHost(static_cast<LiveHost*>(this));
     LockModule();
 }
 
@@ -36,10 +37,12 @@ HRESULT CTavloCtrl::Initialize() noexcept {
 
 HRESULT CTavloCtrl::Create(REFIID iid, void** out) noexcept {
     win::ComPtr<CTavloCtrl> control;
-    try {
-        control = win::ComPtr<CTavloCtrl>::Attach(new CTavloCtrl());
-    } catch (...) {
-        return E_OUTOFMEMORY;
+    if (const HRESULT hr = ComBoundary([&] {
+            control = win::ComPtr<CTavloCtrl>::Attach(new CTavloCtrl());
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     const HRESULT hr = control->Initialize();
     return SUCCEEDED(hr) ? control.As(iid, out) : hr;
@@ -62,10 +65,10 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_IConnectionPointContainer, static_cast<IConnectionPointContainer*>(this)},
         {&IID_IOleObject, static_cast<IOleObject*>(this)},
         {&IID_IOleControl, static_cast<IOleControl*>(this)},
-        {&IID_IPerPropertyBrowsing, static_cast<IPerPropertyBrowsing*>(this)},
-        {&IID_ISpecifyPropertyPages, static_cast<ISpecifyPropertyPages*>(this)},
-        {&IID_IObjectSafety, static_cast<IObjectSafety*>(this)},
-        {&kIID_ICategorizeProperties, static_cast<ICategorizeProperties*>(this)},
+        {&IID_IPerPropertyBrowsing, static_cast<IPerPropertyBrowsing*>(&browsing_)},
+        {&IID_ISpecifyPropertyPages, static_cast<ISpecifyPropertyPages*>(&browsing_)},
+        {&IID_IObjectSafety, static_cast<IObjectSafety*>(&browsing_)},
+        {&kIID_ICategorizeProperties, static_cast<ICategorizeProperties*>(&browsing_)},
         {&IID_IOleWindow, static_cast<IOleInPlaceObject*>(this)},
         {&IID_IOleInPlaceObject, static_cast<IOleInPlaceObject*>(this)},
         {&IID_IOleInPlaceActiveObject, static_cast<IOleInPlaceActiveObject*>(this)},
@@ -73,8 +76,8 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_IPersistStreamInit, static_cast<IPersistStreamInit*>(this)},
         {&IID_IPersistPropertyBag, static_cast<IPersistPropertyBag*>(this)},
         {&IID_IPersistStorage, static_cast<IPersistStorage*>(this)},
-        {&IID_IViewObject, static_cast<IViewObject2*>(this)},
-        {&IID_IViewObject2, static_cast<IViewObject2*>(this)},
+        {&IID_IViewObject, static_cast<IViewObject2*>(&view_)},
+        {&IID_IViewObject2, static_cast<IViewObject2*>(&view_)},
         {&kIID_IMenuAccess, static_cast<IMenuAccess*>(this)},
     };
     for (const Entry& e : table) {
@@ -125,7 +128,7 @@ HRESULT CTavloCtrl::FindConnectionPoint(REFIID iid, IConnectionPoint** out) noex
 
 // A frozen container does not want events: they are dropped, as the
 // container asked, not queued.
-void CTavloCtrl::FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept {
+void CTavloCtrl::FireEvent(DISPID id, VARIANT* args, UINT count) noexcept {
     if (freeze_count_ != 0) return;
     DISPPARAMS params{args, nullptr, count, 0};
     events_.Fire(id, &params);
@@ -133,13 +136,6 @@ void CTavloCtrl::FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept {
 
 void CTavloCtrl::NotifyChanged(DISPID id) noexcept {
     property_notify_.ForEachSink<IPropertyNotifySink>([id](IPropertyNotifySink* sink) { sink->OnChanged(id); });
-}
-
-HWND CTavloCtrl::MessageOwner() const noexcept {
-    win::ComPtr<IOleWindow> window;
-    HWND owner = nullptr;
-    if (site_ && SUCCEEDED(site_.As(&window))) window->GetWindow(&owner);
-    return owner;
 }
 
 }  // namespace brixel::activex

@@ -1,28 +1,34 @@
 // CTavloCtrl: the control object that containers and scripts talk to.
 //
+// The button itself (properties, menu tree, interaction) is one portable
+// ButtonInstance; the control is its COM identity: the interface table, the
+// reference count, the container's site, and forwarding methods. Every step
+// of the instance is carried out here as it happens (control_effects.cpp);
+// the window reaches the control only through WindowOwner.
+//
 // The object is split by concern over several files: lifetime and interface
 // lookup here and in control.cpp, automation in control_dispatch.cpp, the
-// container protocol in control_ole.cpp, property browsing and safety in
-// control_browsing.cpp.
+// container protocol in control_ole.cpp; property browsing and safety are the
+// ControlBrowsing part of the same identity (control_browsing.h).
 #pragma once
 
 #include "activex/background_capture.h"
-#include "activex/categorize.h"
 #include "activex/com_owners.h"
+#include "activex/control_browsing.h"
+#include "activex/control_view.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
 #include "activex/control_window.h"
 #include "activex/menu_access.h"
 #include "activex/live_fonts.h"
-#include "core/button_model.h"
-#include "core/hyperlink.h"
 #include "core/persist_exchange.h"
 #include "core/platform_caps.h"
 #include "gdi/gdi_objects.h"
 #include "render/focus.h"
 #include "render/paint_model.h"
 #include "core/property_table.h"
-#include "menu/menu_tree.h"
+#include "gdi/raii.h"
+#include "instance/button_instance.h"
 
 #include <objsafe.h>
 #include <ocidl.h>
@@ -38,17 +44,14 @@ class CTavloCtrl final : public IDispatch,
                          public IConnectionPointContainer,
                          public IOleObject,
                          public IOleControl,
-                         public IPerPropertyBrowsing,
-                         public ISpecifyPropertyPages,
-                         public IObjectSafety,
-                         public ICategorizeProperties,
                          public IOleInPlaceObject,
                          public IOleInPlaceActiveObject,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
                          public IPersistStorage,
-                         public IViewObject2,
-                         public IMenuAccess {
+                         public IMenuAccess,
+                         private WindowOwner,
+                         private LiveHost {
 public:
     static HRESULT Create(REFIID iid, void** out) noexcept;
 
@@ -104,25 +107,6 @@ public:
     HRESULT STDMETHODCALLTYPE OnAmbientPropertyChange(DISPID id) noexcept override;
     HRESULT STDMETHODCALLTYPE FreezeEvents(BOOL freeze) noexcept override;
 
-    // IPerPropertyBrowsing
-    HRESULT STDMETHODCALLTYPE GetDisplayString(DISPID id, BSTR* out) noexcept override;
-    HRESULT STDMETHODCALLTYPE MapPropertyToPage(DISPID id, CLSID* page) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetPredefinedStrings(DISPID id, CALPOLESTR* strings,
-                                                   CADWORD* cookies) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) noexcept override;
-
-    // ISpecifyPropertyPages
-    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) noexcept override;
-
-    // IObjectSafety
-    HRESULT STDMETHODCALLTYPE GetInterfaceSafetyOptions(REFIID iid, DWORD* supported,
-                                                        DWORD* enabled) noexcept override;
-    HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept override;
-
-    // ICategorizeProperties
-    HRESULT STDMETHODCALLTYPE MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetCategoryName(PROPCAT category, LCID lcid, BSTR* name) noexcept override;
-
     // IOleWindow (for both in-place interfaces)
     HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) noexcept override;
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) noexcept override;
@@ -154,84 +138,51 @@ public:
     HRESULT STDMETHODCALLTYPE SaveCompleted(IStorage* storage) noexcept override;
     HRESULT STDMETHODCALLTYPE HandsOffStorage() noexcept override;
 
-    // IViewObject2: the container's draw requests
-    HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
-                                   HDC target_device, HDC dc, LPCRECTL bounds, LPCRECTL window_bounds,
-                                   BOOL(STDMETHODCALLTYPE* keep_going)(ULONG_PTR), ULONG_PTR argument) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetColorSet(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
-                                          HDC target_device, LOGPALETTE** out) noexcept override;
-    HRESULT STDMETHODCALLTYPE Freeze(DWORD aspect, LONG index, void* aspect_info, DWORD* out) noexcept override;
-    HRESULT STDMETHODCALLTYPE Unfreeze(DWORD cookie) noexcept override;
-    HRESULT STDMETHODCALLTYPE SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device,
-                                        LPSIZEL size) noexcept override;
-
     // IMenuAccess: the menu editor page's way to the tree
-    MenuTree* STDMETHODCALLTYPE MenuItems() noexcept override { return &menu_; }
+    MenuTree* STDMETHODCALLTYPE MenuItems() noexcept override { return &instance_.Menu(); }
     void STDMETHODCALLTYPE MenuTreeReplaced() noexcept override { modified_ = true; }
 
-    // Once a container has asked for safety of either kind (for its callers or
-    // for the data it loads), on any interface, scripts and documents alike
-    // are untrusted: a document the host did not vouch for can carry the same
-    // addresses and files a script could.
-    bool Untrusted() const noexcept {
-        return (safety_ & (INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA)) != 0;
-    }
-    HyperlinkTrust LinkTrust() const noexcept {
-        return Untrusted() ? HyperlinkTrust::Untrusted : HyperlinkTrust::Trusted;
-    }
-
-    // A message of the user's own (a button-up, a key, a mnemonic) is being
-    // handled. An untrusted control opens its hyperlink only then, as browsers
-    // open pop-ups, and shows at most one rule message per such action.
-    void BeginUserAction() noexcept {
-        if (user_actions_++ == 0) rule_message_shown_ = false;
-    }
-    void EndUserAction() noexcept { --user_actions_; }
-    bool InUserAction() const noexcept { return user_actions_ > 0; }
-    class UserActionScope {
-    public:
-        explicit UserActionScope(CTavloCtrl& control) noexcept : control_(control) { control_.BeginUserAction(); }
-        ~UserActionScope() { control_.EndUserAction(); }
-        UserActionScope(const UserActionScope&) = delete;
-        UserActionScope& operator=(const UserActionScope&) = delete;
-
-    private:
-        CTavloCtrl& control_;
-    };
-
 private:
-    friend class ControlModelHost;
-    friend class ControlWindow;
-
     CTavloCtrl();
     ~CTavloCtrl();
     HRESULT Initialize() noexcept;
 
+    // Inside Invoke's exception boundary.
     HRESULT InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
-                           EXCEPINFO* exception, UINT* arg_error) noexcept;
-    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
-    HRESULT InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
+                           EXCEPINFO* exception, UINT* arg_error);
+    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
+    HRESULT InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
     HRESULT InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
     HRESULT InvokeMenuItemProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    UINT* arg_error);
-    HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
     std::optional<PropertyValue> ReadOnlyValue(DISPID id) const noexcept;
     // A font object handed out by a font property was changed in place.
     void LiveFontChanged(DISPID id, const FontDesc& font) noexcept;
-    void FireEvent(DISPID id) noexcept { FireEventArgs(id, nullptr, 0); }
-    // `args` last to first, as automation passes them.
-    void FireEventArgs(DISPID id, VARIANT* args, UINT count) noexcept;
     HRESULT InPlaceActivate(bool ui_activate, HWND parent, LPCRECT position) noexcept;
     // After a click: a control in place but not yet UI-active becomes so when
     // the focus is on it.
     void UIActivateIfPending() noexcept;
     // The property-change sinks hear the DISPID (the model decides when).
     void NotifyChanged(DISPID id) noexcept;
-    // The window that owns our message boxes: the container's, while we have none.
-    HWND MessageOwner() const noexcept;
     void RebuildAccelerators() noexcept;
+    // The window while the control is in place with one, else null.
+    ControlWindow* LiveWindow() const noexcept { return window_ && window_->hwnd() ? window_.get() : nullptr; }
+
+    // WindowOwner
+    ButtonInstance& Instance() noexcept override { return instance_; }
+    ControlInstanceHost& Host() noexcept override { return host_; }
+    IUnknown* Identity() noexcept override { return static_cast<IDispatch*>(this); }
+    // A frozen container does not want events: they are dropped, not queued.
+    void FireEvent(DISPID id, VARIANT* args, UINT count) noexcept override;
+    FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept override;
+
+    // LiveHost: the effects of the instance's steps (control_effects.cpp).
+    void Carry(Effect& effect) override;
+    WindowFrame Frame() const override { return window_ ? window_->Frame() : WindowFrame{}; }
+    void CarryEvent(Effect& effect);
+    void CarryInWindow(ControlWindow& window, const Effect& effect);
+    void CarryChange(const Effect& effect);
+
     void LoadDrawingPrimitives() noexcept;
     // The transparent window style follows TranslucentStyle in user mode;
     // `after_change` also refreshes the frame and copies the background anew.
@@ -240,9 +191,6 @@ private:
     void CaptureBackgroundAt(const RECT& at) noexcept;
     // Shapes the window for the corners and appearance in force.
     void ApplyRegion() noexcept;
-    PaintModel BuildPaintModel(bool has_focus) const;
-    // Paints the face into `dc` at `bounds`; the caller handles the outcome.
-    FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept;
     // Saves, loads or resets the whole configuration, menu included.
     void Exchange(PropertyExchange& px);
 
@@ -250,13 +198,8 @@ private:
     win::ComPtr<ITypeInfo> dispatch_info_;
     ConnectionPoint events_;
     ConnectionPoint property_notify_;
-    win::ComPtr<IOleClientSite> site_;
     win::ComPtr<IOleAdviseHolder> advise_holder_;
-    SIZEL extent_{};  // HIMETRIC
     LONG freeze_count_ = 0;
-    DWORD safety_ = 0;
-    int user_actions_ = 0;
-    bool rule_message_shown_ = false;  // since the last user action began
     bool modified_ = false;
     // Loaded, or given the container's defaults once it could ask for them:
     // a later site must not reset it. InitNew without a site leaves it unset,
@@ -265,11 +208,12 @@ private:
     win::UniqueAccelerators accelerators_;
     USHORT accelerator_count_ = 0;
 
-    ControlModelHost host_{*this};
-    std::unique_ptr<ButtonModel> model_;
-    // After the model: its handler writes into the model.
+    ControlInstanceHost host_;
+    ButtonInstance instance_{host_};
+    ControlBrowsing browsing_{*this, host_};
+    ControlView view_{static_cast<IDispatch&>(*this), static_cast<WindowOwner&>(*this)};
+    // After the instance: its handler writes into the instance.
     LiveFonts fonts_{[this](DISPID id, const FontDesc& font) { LiveFontChanged(id, font); }};
-    MenuTree menu_{host_};
 
     win::ComPtr<IOleInPlaceSite> inplace_site_;
     std::unique_ptr<ControlWindow> window_;
@@ -280,9 +224,6 @@ private:
     bool drawing_loaded_ = false;
     // The container's pixels under a translucent control.
     BackgroundCapture background_;
-    win::ComPtr<IAdviseSink> view_sink_;
-    DWORD view_advise_aspects_ = 0;
-    DWORD view_advise_flags_ = 0;
 };
 
 }  // namespace brixel::activex

@@ -1,6 +1,7 @@
 // Automation: every member of the dispatch interface, driven by the member
 // table; names and types come from the type library.
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "core/dispids.h"
@@ -53,7 +54,7 @@ HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
     if (params == nullptr) params = &none;
     const MemberInfo* member = FindMember(id);
     if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
-    try {
+    return ComBoundary([&]() -> HRESULT {
         switch (member->kind) {
             case MemberKind::Property:
                 return InvokeProperty(*member, flags, params, result, exception, arg_error);
@@ -65,16 +66,12 @@ HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
             case MemberKind::PersistedFlag:
                 break;
         }
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (...) {
-        return E_UNEXPECTED;
-    }
-    return DISP_E_MEMBERNOTFOUND;
+        return DISP_E_MEMBERNOTFOUND;
+    });
 }
 
 HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO* exception, UINT* arg_error) noexcept {
+                                   EXCEPINFO* exception, UINT* arg_error) {
     if (IsPut(flags)) {
         if (params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
         if (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT) {
@@ -83,7 +80,7 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
         if (member.read_only) return RaiseError(kErrSetNotSupported, exception);
         // A page that scripts the control must not make it read, or probe
         // for, files on the user's disk.
-        if (Untrusted() && (member.dispid == dispid::kClickSoundFile ||
+        if (host_.Untrusted() && (member.dispid == dispid::kClickSoundFile ||
                             member.dispid == dispid::kMouseInSoundFile)) {
             return RaiseError(kErrPermissionDenied, exception);
         }
@@ -92,7 +89,7 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
             if (arg_error != nullptr) *arg_error = 0;
             return DISP_E_TYPEMISMATCH;
         }
-        const PutResult put = model_->Put(member.dispid, *value);
+        const PutResult put = instance_.Put(member.dispid, *value, Frame()).result;
         if (put.status == PutStatus::Failed && put.error) return RaiseError(*put.error, exception);
         if (put.status == PutStatus::WrongType) return DISP_E_TYPEMISMATCH;
         if (member.dispid == dispid::kCaption || member.dispid == dispid::kDefaultCaption) RebuildAccelerators();
@@ -100,7 +97,7 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
     }
     if ((flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)) == 0) return DISP_E_MEMBERNOTFOUND;
     if (params->cArgs != 0) return DISP_E_BADPARAMCOUNT;
-    const auto value = member.read_only ? ReadOnlyValue(member.dispid) : model_->Get(member.dispid);
+    const auto value = member.read_only ? ReadOnlyValue(member.dispid) : instance_.Get(member.dispid);
     if (!value) return DISP_E_MEMBERNOTFOUND;
     if (result == nullptr) return S_OK;
     if (const auto* font = std::get_if<FontDesc>(&*value)) {
@@ -113,11 +110,13 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
     return ToVariant(*value, result);
 }
 
+// Nobody to tell of a failure: the font object keeps its change, the
+// property its old value.
 void CTavloCtrl::LiveFontChanged(DISPID id, const FontDesc& font) noexcept {
-    try {
-        model_->Put(id, PropertyValue(font));
-    } catch (...) {
-    }
+    ComBoundary([&] {
+        instance_.Put(id, PropertyValue(font), Frame());
+        return S_OK;
+    });
 }
 
 // hWnd and ControlPointer are the control's, not the record's.
@@ -131,14 +130,14 @@ std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept
     if (id == dispid::kControlPointer) {
         // An address does not fit 32 bits in the x64 build, and a page that
         // scripts the control must not learn one: both read 0.
-        if (sizeof(void*) > 4 || Untrusted()) return PropertyValue(std::int32_t{0});
+        if (sizeof(void*) > 4 || host_.Untrusted()) return PropertyValue(std::int32_t{0});
         return PropertyValue(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(this)));
     }
     return std::nullopt;
 }
 
 HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result,
-                                 UINT* arg_error) noexcept {
+                                 UINT* arg_error) {
     if (params->cArgs != member.params.size()) return DISP_E_BADPARAMCOUNT;
     if (result != nullptr) ::VariantInit(result);
     switch (member.dispid) {
@@ -149,17 +148,12 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
         case dispid::kGetMenuItemIDFromIndex:
         case dispid::kGetMenuItemParentID:
         case dispid::kIsMenuItemParent:
-        case dispid::kGetTotalMenuItemCount:
-            try {
-                return InvokeMenuMethod(member.dispid, params, result, arg_error);
-            } catch (const std::bad_alloc&) {
-                return E_OUTOFMEMORY;
-            }
-        case dispid::kPerformClick: model_->PerformClick(); return S_OK;
+        case dispid::kGetTotalMenuItemCount: return InvokeMenuMethod(member.dispid, params, result, arg_error);
+        case dispid::kPerformClick: instance_.PerformClick(Frame()); return S_OK;
         default: break;
     }
     if (member.dispid == dispid::kAboutBox) {
-        ::MessageBoxW(MessageOwner(), L"BrixelDemo Control, version 3.2", L"About BrixelDemo", MB_OK);
+        ::MessageBoxW(host_.MessageOwner(), L"BrixelDemo Control, version 3.2", L"About BrixelDemo", MB_OK);
         return S_OK;
     }
     return InvokeWindowMethod(member.dispid, params, result, arg_error);
@@ -168,14 +162,13 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
 // The methods that act on the control's window. Without one there is no
 // state to latch, no focus to take and nothing to drop: they do nothing and
 // the toggle state reads FALSE.
-HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept {
-    ControlWindow* window = window_ && window_->hwnd() ? window_.get() : nullptr;
-    ButtonBehavior* behavior = window != nullptr ? &window->behavior() : nullptr;
+HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
+    ControlWindow* window = LiveWindow();
     switch (id) {
         case dispid::kGetToggleState:
             if (result != nullptr) {
                 result->vt = VT_BOOL;
-                result->boolVal = behavior != nullptr && behavior->GetToggleState() ? VARIANT_TRUE : VARIANT_FALSE;
+                result->boolVal = window != nullptr && instance_.GetToggleState() ? VARIANT_TRUE : VARIANT_FALSE;
             }
             return S_OK;
         case dispid::kSetToggleState: {
@@ -184,45 +177,25 @@ HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* r
                 if (arg_error != nullptr) *arg_error = 0;
                 return DISP_E_TYPEMISMATCH;
             }
-            if (behavior != nullptr) behavior->SetToggleState(state.get()->boolVal != VARIANT_FALSE);
+            if (window != nullptr) instance_.SetToggleState(Frame(), state.get()->boolVal != VARIANT_FALSE);
             return S_OK;
         }
         case dispid::kRefresh:
             if (window != nullptr) {
                 ::InvalidateRect(window->hwnd(), nullptr, FALSE);
                 ::UpdateWindow(window->hwnd());
-            } else {
-                host_.Repaint();
             }
             return S_OK;
-        case dispid::kSetFocus:
-            if (behavior != nullptr) behavior->SetFocus();
-            return S_OK;
-        case dispid::kPerformClickActions:
-            if (behavior != nullptr) {
-                behavior->PerformClickActions();
-            } else {
-                model_->PerformClick();
-            }
-            return S_OK;
+        case dispid::kSetFocus: instance_.SetFocus(Frame()); return S_OK;
+        case dispid::kPerformClickActions: instance_.PerformClickActions(Frame()); return S_OK;
         case dispid::kPerformHyperlink:
-            if (behavior != nullptr) behavior->PerformHyperlink();
+            if (window != nullptr) instance_.PerformHyperlink(Frame());
             return S_OK;
         case dispid::kDropMenu:
             if (window != nullptr) window->DropMenuMethod();
             return S_OK;
         default: return DISP_E_MEMBERNOTFOUND;
     }
-}
-
-// Reads one of our own properties through the same path as any client.
-HRESULT CTavloCtrl::ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept {
-    win::UniqueVariant raw;
-    DISPPARAMS none{};
-    const HRESULT hr = Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, raw.put(), nullptr,
-                              nullptr);
-    if (FAILED(hr)) return hr;
-    return ::VariantChangeType(out->put(), raw.get(), 0, type);
 }
 
 }  // namespace brixel::activex

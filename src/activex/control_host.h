@@ -1,60 +1,89 @@
-// What the property model asks of its surroundings, answered by the control
-// object: the container's ambients, the modified flag and change sinks,
-// message boxes, files, the registry's theme values and system colours.
+// What the control knows of its container, and the answers the button
+// instance asks of it: the site and its ambients, the extent, the safety the
+// container asked for, whether a user's own action is being handled, message
+// boxes, files, the registry's theme values and system colours.
 #pragma once
 
-#include "core/model_host.h"
-#include "menu/menu_host.h"
+#include "activex/com_owners.h"
+#include "core/hyperlink.h"
+#include "gdi/raii.h"
+#include "instance/button_instance.h"
+
+#include <objsafe.h>
+#include <ocidl.h>
 
 namespace brixel::activex {
 
-class CTavloCtrl;
-
-class ControlModelHost final : public ModelHost, public BehaviorLink, public MessageBoxHost {
+class ControlInstanceHost final : public InstanceHost {
 public:
-    explicit ControlModelHost(CTavloCtrl& control) noexcept : control_(control) {}
+    explicit ControlInstanceHost(SIZEL extent) noexcept : extent_(extent) {}
 
-    // SystemColours
+    // The container's side.
+    IOleClientSite* Site() const noexcept { return site_.get(); }
+    void SetSite(IOleClientSite* site) noexcept { site_ = win::ComPtr<IOleClientSite>(site); }
+    const SIZEL& Extent() const noexcept { return extent_; }  // HIMETRIC
+    void SetExtent(SIZEL extent) noexcept { extent_ = extent; }
+    // The control's window while it has one: Windows Forms is recognised by
+    // its parent.
+    void SetWindow(HWND window) noexcept { window_ = window; }
+    HWND Window() const noexcept { return window_; }
+    // The window that owns our message boxes: the container's, while we have none.
+    HWND MessageOwner() const noexcept;
+
+    // Once a container has asked for safety of either kind (for its callers or
+    // for the data it loads), on any interface, scripts and documents alike
+    // are untrusted: a document the host did not vouch for can carry the same
+    // addresses and files a script could.
+    DWORD SafetyOptions() const noexcept { return safety_; }
+    void SetSafetyOptions(DWORD options) noexcept { safety_ = options; }
+    bool Untrusted() const noexcept {
+        return (safety_ & (INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFACESAFE_FOR_UNTRUSTED_DATA)) != 0;
+    }
+    HyperlinkTrust LinkTrust() const noexcept {
+        return Untrusted() ? HyperlinkTrust::Untrusted : HyperlinkTrust::Trusted;
+    }
+
+    // A message of the user's own (a button-up, a key, a mnemonic) is being
+    // handled. An untrusted control opens its hyperlink only then, as browsers
+    // open pop-ups, and shows at most one rule message per such action.
+    void BeginUserAction() noexcept {
+        if (user_actions_++ == 0) rule_message_shown_ = false;
+    }
+    void EndUserAction() noexcept { --user_actions_; }
+    bool InUserAction() const noexcept { return user_actions_ > 0; }
+
+    // InstanceHost
     Rgb SystemColour(int index) const override;
-
-    // ModelHost
     std::optional<bool> AmbientUserMode() const override;
     std::u16string AmbientDisplayName() const override;
     std::optional<OleColor> AmbientBackColor() const override;
     std::optional<bool> AmbientDisplayAsDefault() const override;
-    void MarkModified() override;
-    void NotifyPropertyChanged(std::int32_t dispid) override;
-    void ShowMessage(std::u16string_view text, MessageBoxIcon icon) override;
-    void Repaint() override;
-    void RebuildRegion() override;
-    void ReapplyControlSize() override;
-    void SetTooltip(std::u16string_view text, bool active) override;
-    void EnableWindow(bool enable) override;
-    void RefreshTranslucency() override;
-    void ApplyMenuReadingDirection() override;
     int ClientHeight() const override;
     CaptionMetrics CaptionTextMetrics(const FontDesc& font) const override;
     std::int16_t DetectDesktopXPScheme() const override;
     bool ParentIsWindowsForms() const override;
     OpenedFile OpenFile(std::u16string_view path) override;
-
-    // BehaviorLink
-    InteractionState Interaction() const override;
-    void ClearToggled() override;
-    void ClearMenuOpen() override;
-    void SetAutoDropArmed(bool armed) override { interaction_.auto_drop_armed = armed; }
-    bool Value() const override;
-    void SetValue(bool value) override;
-    void PerformClick() override;
-    // The container routed the mnemonic to a control without a window.
-    void MnemonicWithoutWindow();
+    void ShowMessage(std::u16string_view text, MessageBoxIcon icon) override;
 
 private:
-    void ClickWithoutWindow();
+    win::ComPtr<IOleClientSite> site_;
+    SIZEL extent_{};
+    HWND window_ = nullptr;
+    DWORD safety_ = 0;
+    int user_actions_ = 0;
+    bool rule_message_shown_ = false;  // since the last user action began
+};
 
-    CTavloCtrl& control_;
-    InteractionState interaction_;
-    bool value_ = false;
+// Brackets the handling of a message of the user's own.
+class UserActionScope {
+public:
+    explicit UserActionScope(ControlInstanceHost& host) noexcept : host_(host) { host_.BeginUserAction(); }
+    ~UserActionScope() { host_.EndUserAction(); }
+    UserActionScope(const UserActionScope&) = delete;
+    UserActionScope& operator=(const UserActionScope&) = delete;
+
+private:
+    ControlInstanceHost& host_;
 };
 
 }  // namespace brixel::activex

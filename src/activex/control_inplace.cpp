@@ -1,12 +1,16 @@
 // In-place activation: the control's window inside the container's.
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "core/mnemonic.h"
 
 namespace brixel::activex {
 
 HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT position) noexcept {
-    if (!window_ || window_->hwnd() == nullptr) {
-        if (!site_ || FAILED(site_.As(&inplace_site_))) return E_NOINTERFACE;
+    if (LiveWindow() == nullptr) {
+        IOleClientSite* site = host_.Site();
+        if (site == nullptr || FAILED(site->QueryInterface(IID_IOleInPlaceSite, inplace_site_.put_void()))) {
+            return E_NOINTERFACE;
+        }
         if (inplace_site_->CanInPlaceActivate() != S_OK) return E_FAIL;
         inplace_site_->OnInPlaceActivate();
         HWND container = parent;
@@ -18,16 +22,18 @@ HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT posit
         info.cb = sizeof(info);
         inplace_site_->GetWindowContext(frame.put(), document.put(), &pos, &clip, &info);
         if (position != nullptr) pos = *position;
-        try {
-            if (!window_) window_ = std::make_unique<ControlWindow>(*this);
-        } catch (...) {
-            return E_OUTOFMEMORY;
+        if (const HRESULT hr = ComBoundary([&] {
+                if (!window_) window_ = std::make_unique<ControlWindow>(static_cast<WindowOwner&>(*this));
+                return S_OK;
+            });
+            FAILED(hr)) {
+            return hr;
         }
         if (!window_->Create(container, pos)) {
             inplace_site_->OnInPlaceDeactivate();
             return E_FAIL;
         }
-        model_->WindowCreated();
+        instance_.WindowCreated(Frame());
         ApplyRegion();
         // Still hidden: the container's pixels at our place are its own.
         SetTransparentWindow(false);
@@ -46,7 +52,7 @@ HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT posit
 }
 
 void CTavloCtrl::UIActivateIfPending() noexcept {
-    if (ui_active_ || !window_ || window_->hwnd() == nullptr || !inplace_site_) return;
+    if (ui_active_ || LiveWindow() == nullptr || !inplace_site_) return;
     HWND focus = ::GetFocus();
     if (focus == window_->hwnd() || ::IsChild(window_->hwnd(), focus)) InPlaceActivate(true, nullptr, nullptr);
 }
@@ -60,7 +66,7 @@ HRESULT CTavloCtrl::GetWindow(HWND* out) noexcept {
 HRESULT CTavloCtrl::ContextSensitiveHelp(BOOL) noexcept { return E_NOTIMPL; }
 
 HRESULT CTavloCtrl::InPlaceDeactivate() noexcept {
-    if (!window_ || window_->hwnd() == nullptr) return S_OK;
+    if (LiveWindow() == nullptr) return S_OK;
     UIDeactivate();
     background_.Release();
     window_->Destroy();
@@ -78,7 +84,7 @@ HRESULT CTavloCtrl::UIDeactivate() noexcept {
 
 HRESULT CTavloCtrl::SetObjectRects(LPCRECT position, LPCRECT) noexcept {
     if (position == nullptr) return E_POINTER;
-    if (window_ && window_->hwnd()) {
+    if (LiveWindow() != nullptr) {
         const RECT now = RectInParent(window_->hwnd());
         if (!::EqualRect(&now, position)) {
             // The copy of the container's pixels belongs to the old place.
@@ -98,14 +104,14 @@ HRESULT CTavloCtrl::ReactivateAndUndo() noexcept { return E_NOTIMPL; }
 // KeyDown first; a handler that zeroes the key code keeps them. The
 // mnemonic with Alt clicks (or drops a drop-down-only menu).
 HRESULT CTavloCtrl::TranslateAccelerator(LPMSG msg) noexcept {
-    if (msg == nullptr || !window_ || window_->hwnd() == nullptr) return S_FALSE;
-    const UserActionScope user_action(*this);
+    if (msg == nullptr || LiveWindow() == nullptr) return S_FALSE;
+    const UserActionScope user_action(host_);
     if (msg->message == WM_SYSKEYDOWN) {
-        const auto mnemonic = MnemonicOf(model_->Props().Caption);
+        const auto mnemonic = MnemonicOf(instance_.Props().Caption);
         if (mnemonic) {
             const SHORT scan = ::VkKeyScanW(static_cast<wchar_t>(*mnemonic));
             if (scan != -1 && LOBYTE(scan) == msg->wParam) {
-                window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));
+                instance_.Mnemonic(Frame(), static_cast<std::int16_t>(msg->wParam));
                 return S_OK;
             }
         }
@@ -122,9 +128,9 @@ HRESULT CTavloCtrl::TranslateAccelerator(LPMSG msg) noexcept {
         case VK_DOWN: {
             // The message never reaches the window's own handler, so the
             // modifiers are read here, as that handler would.
-            const bool default_runs = window_->behavior().KeyDown(static_cast<std::int16_t>(msg->wParam),
-                                                                  (msg->lParam & (1 << 30)) != 0, ShiftState());
-            return default_runs ? S_FALSE : S_OK;
+            instance_.KeyDown(Frame(), static_cast<std::int16_t>(msg->wParam), (msg->lParam & (1 << 30)) != 0,
+                              ShiftState());
+            return instance_.KeyDefaultRuns() ? S_FALSE : S_OK;
         }
         default: return S_FALSE;
     }

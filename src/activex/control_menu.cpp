@@ -55,14 +55,14 @@ HRESULT CTavloCtrl::InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* res
     const auto second = params->cArgs > 1 ? ShortArg(params, 1, arg_error) : std::optional<std::int16_t>(0);
     if (!second) return DISP_E_TYPEMISMATCH;
     switch (id) {
-        case dispid::kAddMenuItem: AddMenuItem(menu_, *first, *second); break;
-        case dispid::kInsertMenuItem: InsertMenuItem(menu_, *first, *second); break;
-        case dispid::kRemoveMenuItem: RemoveMenuItem(menu_, *first); break;
-        case dispid::kGetMenuItemCount: return Short(GetMenuItemCount(menu_, *first), result);
-        case dispid::kGetMenuItemIDFromIndex: return Short(GetMenuItemIDFromIndex(menu_, *first, *second), result);
-        case dispid::kGetMenuItemParentID: return Short(GetMenuItemParentID(menu_, *first), result);
-        case dispid::kIsMenuItemParent: return Bool(IsMenuItemParent(menu_, *first), result);
-        case dispid::kGetTotalMenuItemCount: return Short(GetTotalMenuItemCount(menu_), result);
+        case dispid::kAddMenuItem: AddMenuItem(instance_.Menu(), *first, *second); break;
+        case dispid::kInsertMenuItem: InsertMenuItem(instance_.Menu(), *first, *second); break;
+        case dispid::kRemoveMenuItem: RemoveMenuItem(instance_.Menu(), *first); break;
+        case dispid::kGetMenuItemCount: return Short(GetMenuItemCount(instance_.Menu(), *first), result);
+        case dispid::kGetMenuItemIDFromIndex: return Short(GetMenuItemIDFromIndex(instance_.Menu(), *first, *second), result);
+        case dispid::kGetMenuItemParentID: return Short(GetMenuItemParentID(instance_.Menu(), *first), result);
+        case dispid::kIsMenuItemParent: return Bool(IsMenuItemParent(instance_.Menu(), *first), result);
+        case dispid::kGetTotalMenuItemCount: return Short(GetTotalMenuItemCount(instance_.Menu()), result);
         default: return DISP_E_MEMBERNOTFOUND;
     }
     modified_ = true;  // the tree is saved with the control
@@ -82,16 +82,16 @@ HRESULT CTavloCtrl::InvokeMenuItemProperty(const MemberInfo& member, WORD flags,
     if (!put) {
         if (result == nullptr) return S_OK;
         switch (member.dispid) {
-            case dispid::kMenuItemCaption: return ToVariant(PropertyValue(GetMenuItemCaption(menu_, *item)), result);
-            case dispid::kMenuItemID: return Short(GetMenuItemID(menu_, *item), result);
-            case dispid::kMenuItemShortcut: return Short(GetMenuItemShortcut(menu_, *item), result);
-            case dispid::kMenuItemHyperlink: return Bool(GetMenuItemHyperlink(menu_, *item), result);
+            case dispid::kMenuItemCaption: return ToVariant(PropertyValue(GetMenuItemCaption(instance_.Menu(), *item)), result);
+            case dispid::kMenuItemID: return Short(GetMenuItemID(instance_.Menu(), *item), result);
+            case dispid::kMenuItemShortcut: return Short(GetMenuItemShortcut(instance_.Menu(), *item), result);
+            case dispid::kMenuItemHyperlink: return Bool(GetMenuItemHyperlink(instance_.Menu(), *item), result);
             case dispid::kMenuItemHyperlinkAddress:
-                return ToVariant(PropertyValue(GetMenuItemHyperlinkAddress(menu_, *item)), result);
-            case dispid::kMenuItemSeparator: return Bool(GetMenuItemSeparator(menu_, *item), result);
-            case dispid::kMenuItemEnabled: return Bool(GetMenuItemEnabled(menu_, *item), result);
-            case dispid::kMenuItemPicture: return ToVariant(PropertyValue(GetMenuItemPicture(menu_, *item)), result);
-            case dispid::kMenuItemVisible: return Bool(GetMenuItemVisible(menu_, *item), result);
+                return ToVariant(PropertyValue(GetMenuItemHyperlinkAddress(instance_.Menu(), *item)), result);
+            case dispid::kMenuItemSeparator: return Bool(GetMenuItemSeparator(instance_.Menu(), *item), result);
+            case dispid::kMenuItemEnabled: return Bool(GetMenuItemEnabled(instance_.Menu(), *item), result);
+            case dispid::kMenuItemPicture: return ToVariant(PropertyValue(GetMenuItemPicture(instance_.Menu(), *item)), result);
+            case dispid::kMenuItemVisible: return Bool(GetMenuItemVisible(instance_.Menu(), *item), result);
             default: return DISP_E_MEMBERNOTFOUND;
         }
     }
@@ -101,17 +101,17 @@ HRESULT CTavloCtrl::InvokeMenuItemProperty(const MemberInfo& member, WORD flags,
         return DISP_E_TYPEMISMATCH;
     }
     switch (member.dispid) {
-        case dispid::kMenuItemCaption: SetMenuItemCaption(menu_, *item, std::get<std::u16string>(*value)); break;
-        case dispid::kMenuItemID: SetMenuItemID(menu_, *item, std::get<std::int16_t>(*value)); break;
-        case dispid::kMenuItemShortcut: SetMenuItemShortcut(menu_, *item, std::get<std::int16_t>(*value)); break;
-        case dispid::kMenuItemHyperlink: SetMenuItemHyperlink(menu_, *item, std::get<bool>(*value)); break;
+        case dispid::kMenuItemCaption: SetMenuItemCaption(instance_.Menu(), *item, std::get<std::u16string>(*value)); break;
+        case dispid::kMenuItemID: SetMenuItemID(instance_.Menu(), *item, std::get<std::int16_t>(*value)); break;
+        case dispid::kMenuItemShortcut: SetMenuItemShortcut(instance_.Menu(), *item, std::get<std::int16_t>(*value)); break;
+        case dispid::kMenuItemHyperlink: SetMenuItemHyperlink(instance_.Menu(), *item, std::get<bool>(*value)); break;
         case dispid::kMenuItemHyperlinkAddress:
-            SetMenuItemHyperlinkAddress(menu_, *item, std::get<std::u16string>(*value));
+            SetMenuItemHyperlinkAddress(instance_.Menu(), *item, std::get<std::u16string>(*value));
             break;
-        case dispid::kMenuItemSeparator: SetMenuItemSeparator(menu_, *item, std::get<bool>(*value)); break;
-        case dispid::kMenuItemEnabled: SetMenuItemEnabled(menu_, *item, std::get<bool>(*value)); break;
-        case dispid::kMenuItemPicture: SetMenuItemPicture(menu_, *item, std::get<SharedPicture>(*value)); break;
-        case dispid::kMenuItemVisible: SetMenuItemVisible(menu_, *item, std::get<bool>(*value)); break;
+        case dispid::kMenuItemSeparator: SetMenuItemSeparator(instance_.Menu(), *item, std::get<bool>(*value)); break;
+        case dispid::kMenuItemEnabled: SetMenuItemEnabled(instance_.Menu(), *item, std::get<bool>(*value)); break;
+        case dispid::kMenuItemPicture: SetMenuItemPicture(instance_.Menu(), *item, std::get<SharedPicture>(*value)); break;
+        case dispid::kMenuItemVisible: SetMenuItemVisible(instance_.Menu(), *item, std::get<bool>(*value)); break;
         default: return DISP_E_MEMBERNOTFOUND;
     }
     modified_ = true;

@@ -1,6 +1,7 @@
 // The container protocol: IOleObject and IOleControl.
 #include "activex/ambient.h"
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "core/mnemonic.h"
 #include "core/persist_control.h"
@@ -21,24 +22,22 @@ static_assert(kMiscStatus == 0x21191);
 }  // namespace
 
 HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
-    site_ = win::ComPtr<IOleClientSite>(site);
+    host_.SetSite(site);
     if (site == nullptr || initialised_) return S_OK;
     // A control placed fresh takes the container's defaults (its name as the
     // caption) once it can ask; one already changed keeps its values.
     initialised_ = true;
     if (modified_) return S_OK;
-    try {
-        model_->ResetToNewControl();
-    } catch (...) {
-        return E_OUTOFMEMORY;
-    }
-    RebuildAccelerators();
-    return S_OK;
+    return ComBoundary([&] {
+        instance_.ResetToNewControl(Frame());
+        RebuildAccelerators();
+        return S_OK;
+    });
 }
 
 HRESULT CTavloCtrl::GetClientSite(IOleClientSite** out) noexcept {
     if (out == nullptr) return E_POINTER;
-    site_.CopyTo(out);
+    win::CopyInterface(host_.Site(), out);
     return S_OK;
 }
 
@@ -75,7 +74,7 @@ HRESULT CTavloCtrl::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND parent,
         case OLEIVERB_UIACTIVATE: return InPlaceActivate(true, parent, position);
         case OLEIVERB_INPLACEACTIVATE: return InPlaceActivate(false, parent, position);
         case OLEIVERB_HIDE:
-            if (window_ && window_->hwnd()) ::ShowWindow(window_->hwnd(), SW_HIDE);
+            if (ControlWindow* window = LiveWindow()) ::ShowWindow(window->hwnd(), SW_HIDE);
             return S_OK;
         default: return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
     }
@@ -101,7 +100,7 @@ HRESULT CTavloCtrl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!ExtentSideInRange(size->cx) || !ExtentSideInRange(size->cy)) return E_INVALIDARG;
-    extent_ = *size;
+    host_.SetExtent(*size);
     modified_ = true;
     return S_OK;
 }
@@ -109,7 +108,7 @@ HRESULT CTavloCtrl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
 HRESULT CTavloCtrl::GetExtent(DWORD aspect, SIZEL* size) noexcept {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
-    *size = extent_;
+    *size = host_.Extent();
     return S_OK;
 }
 
@@ -134,7 +133,7 @@ HRESULT CTavloCtrl::SetColorScheme(LOGPALETTE*) noexcept { return E_NOTIMPL; }
 void CTavloCtrl::RebuildAccelerators() noexcept {
     accelerators_.reset();
     accelerator_count_ = 0;
-    const auto mnemonic = MnemonicOf(model_->Props().Caption);
+    const auto mnemonic = MnemonicOf(instance_.Props().Caption);
     if (!mnemonic) return;
     const auto ch = static_cast<wchar_t>(*mnemonic);
     const SHORT scan = ::VkKeyScanW(ch);
@@ -157,26 +156,18 @@ HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
 // The container routes our mnemonic here.
 HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
-    const UserActionScope user_action(*this);
-    try {
-        if (window_ && window_->hwnd()) {
-            window_->behavior().Mnemonic(static_cast<std::int16_t>(msg->wParam));
-        } else {
-            host_.MnemonicWithoutWindow();
-        }
-    } catch (...) {
-        return E_FAIL;
-    }
-    return S_OK;
+    const UserActionScope user_action(host_);
+    return ComBoundary([&] {
+        instance_.Mnemonic(Frame(), static_cast<std::int16_t>(msg->wParam));
+        return S_OK;
+    });
 }
 
 HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID id) noexcept {
-    try {
-        model_->AmbientPropertyChanged(id);
-    } catch (...) {
-        return E_FAIL;
-    }
-    return S_OK;
+    return ComBoundary([&] {
+        instance_.AmbientPropertyChanged(id, Frame());
+        return S_OK;
+    });
 }
 
 HRESULT CTavloCtrl::FreezeEvents(BOOL freeze) noexcept {

@@ -1,5 +1,5 @@
 // The button face, for the control's own window and for the container's
-// draw requests (IViewObject2).
+// draw requests (ControlView, IViewObject2).
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "activex/parent_colour.h"
@@ -57,46 +57,36 @@ void CTavloCtrl::LoadDrawingPrimitives() noexcept {
     drawing_loaded_ = true;
 }
 
-PaintModel CTavloCtrl::BuildPaintModel(bool has_focus) const {
-    PaintModel m;
-    m.props = model_->Props();
-    m.state = model_->Interaction();
-    m.has_focus = has_focus;
-    m.user_mode = model_->UserMode();
-    m.display_as_default = model_->DisplayAsDefault();
-    m.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
-    m.windows_forms_host = host_.ParentIsWindowsForms();
-    if (window_ && window_->hwnd()) {
-        m.parent_back_colour = GetParentBackColor(window_->hwnd());
-    } else {
-        const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
-        m.parent_back_colour = ResolveOleColor(parent_back, host_);
-    }
-    m.detected_xp_scheme = host_.DetectDesktopXPScheme();
-    m.system_colours = &host_;
-    const SharedPicture* pictures[4] = {&m.props.Picture, &m.props.MouseInPicture, &m.props.DownPicture,
-                                        &m.props.DisabledPicture};
-    for (std::size_t i = 0; i < 4; ++i) m.pictures[i] = PictureRefOf(*pictures[i]);
-    return m;
-}
-
-// Composes the face through the portable painter; the fonts live for this
-// one paint.
+// Composes the face through the portable painter from what the instance
+// holds and what only the window and the system know; the fonts live for
+// this one paint.
 FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept {
     try {
         LoadDrawingPrimitives();
-        model_->CheckIfTheSchemeChanged();
-        PaintModel m = BuildPaintModel(has_focus);
-        if (m.props.TranslucentStyle == kvnNotTranslucent) {
+        instance_.BeforePaint(Frame());
+        const ButtonProperties& p = instance_.Props();
+        ControlWindow* window = LiveWindow();
+        if (p.TranslucentStyle == kvnNotTranslucent) {
             background_.Release();
-        } else if (window_ && window_->hwnd() && WantsTranslucentWindow()) {
-            background_.CaptureIfNeeded(::GetParent(window_->hwnd()), RectInParent(window_->hwnd()), &msimg32_);
+        } else if (window != nullptr && WantsTranslucentWindow()) {
+            background_.CaptureIfNeeded(::GetParent(window->hwnd()), RectInParent(window->hwnd()), &msimg32_);
         }
-        m.captured_background = background_.surface();
-        const ButtonProperties& p = m.props;
+        FaceInputs inputs;
+        inputs.has_focus = has_focus;
+        inputs.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
+        if (window != nullptr) {
+            inputs.parent_back_colour = GetParentBackColor(window->hwnd());
+        } else {
+            const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
+            inputs.parent_back_colour = ResolveOleColor(parent_back, host_);
+        }
+        inputs.captured_background = background_.surface();
+        const SharedPicture* pictures[4] = {&p.Picture, &p.MouseInPicture, &p.DownPicture, &p.DisabledPicture};
+        for (std::size_t i = 0; i < 4; ++i) inputs.pictures[i] = PictureRefOf(*pictures[i]);
         win::UniqueFont fonts[4] = {CreateGdiFont(p.Font), CreateGdiFont(p.MouseInFont), CreateGdiFont(p.DownFont),
                                     CreateGdiFont(p.DisabledFont)};
-        for (std::size_t i = 0; i < 4; ++i) m.fonts[i] = win::ToFontRef(fonts[i].get());
+        for (std::size_t i = 0; i < 4; ++i) inputs.fonts[i] = win::ToFontRef(fonts[i].get());
+        const PaintModel m = instance_.BuildPaintModel(inputs);
         win::GdiCanvas canvas(dc, &msimg32_);
         return DrawTheButton(canvas, Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}, after_click, m)
             .focus;
@@ -105,44 +95,48 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
     }
 }
 
-HRESULT CTavloCtrl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
-                         BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) noexcept {
+HRESULT ControlView::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
+                          BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) noexcept {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (dc == nullptr || bounds == nullptr) return E_INVALIDARG;
     const RECT r{bounds->left, bounds->top, bounds->right, bounds->bottom};
-    const bool focused = window_ && window_->hwnd() && ::GetFocus() == window_->hwnd();
-    PaintFace(dc, r, false, focused);
+    const HWND window = owner_.Host().Window();
+    owner_.PaintFace(dc, r, false, window != nullptr && ::GetFocus() == window);
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** out) noexcept {
+HRESULT ControlView::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** out) noexcept {
     if (out != nullptr) *out = nullptr;
     return S_FALSE;
 }
 
-HRESULT CTavloCtrl::Freeze(DWORD, LONG, void*, DWORD* out) noexcept {
+HRESULT ControlView::Freeze(DWORD, LONG, void*, DWORD* out) noexcept {
     if (out != nullptr) *out = 0;
     return E_NOTIMPL;
 }
 
-HRESULT CTavloCtrl::Unfreeze(DWORD) noexcept { return E_NOTIMPL; }
+HRESULT ControlView::Unfreeze(DWORD) noexcept { return E_NOTIMPL; }
 
-HRESULT CTavloCtrl::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept {
-    view_sink_ = win::ComPtr<IAdviseSink>(sink);
-    view_advise_aspects_ = aspects;
-    view_advise_flags_ = flags;
+HRESULT ControlView::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept {
+    sink_ = win::ComPtr<IAdviseSink>(sink);
+    aspects_ = aspects;
+    flags_ = flags;
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept {
-    if (aspects != nullptr) *aspects = view_advise_aspects_;
-    if (flags != nullptr) *flags = view_advise_flags_;
-    if (sink != nullptr) view_sink_.CopyTo(sink);
+HRESULT ControlView::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept {
+    if (aspects != nullptr) *aspects = aspects_;
+    if (flags != nullptr) *flags = flags_;
+    if (sink != nullptr) sink_.CopyTo(sink);
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) noexcept {
-    return GetExtent(aspect, size);  // the same extent as the container sizes us by
+// The same extent as the container sizes us by.
+HRESULT ControlView::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) noexcept {
+    if (size == nullptr) return E_POINTER;
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    *size = owner_.Host().Extent();
+    return S_OK;
 }
 
 }  // namespace brixel::activex

@@ -1,6 +1,7 @@
 // Saving and loading through the container's stream or property bag, over
 // the one exchange routine of the portable layer.
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "core/persist_bag.h"
@@ -199,15 +200,15 @@ private:
 }  // namespace
 
 void CTavloCtrl::Exchange(PropertyExchange& px) {
-    ControlPersistState state;
-    state.extent_x = extent_.cx;
-    state.extent_y = extent_.cy;
-    MenuTreeLink menu(menu_);
-    ExchangeControl(px, *model_, host_, state, menu);
+    ControlPersistState& state = instance_.PersistState();
+    state = ControlPersistState{};
+    state.extent_x = host_.Extent().cx;
+    state.extent_y = host_.Extent().cy;
+    instance_.Exchange(px, Frame());
     if (px.Mode() != ExchangeMode::Save) {
-        extent_ = SIZEL{state.extent_x, state.extent_y};
+        host_.SetExtent(SIZEL{state.extent_x, state.extent_y});
         RebuildAccelerators();
-        if (window_) window_->Repaint();
+        if (window_) window_->Redraw(false);
     }
 }
 
@@ -220,27 +221,31 @@ HRESULT CTavloCtrl::GetClassID(CLSID* out) noexcept {
 HRESULT CTavloCtrl::IsDirty() noexcept { return modified_ ? S_OK : S_FALSE; }
 
 HRESULT CTavloCtrl::InitNew() noexcept {
-    try {
-        ResetExchange reset;
-        Exchange(reset);
-    } catch (...) {
-        return E_OUTOFMEMORY;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            ResetExchange reset;
+            Exchange(reset);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     modified_ = false;
-    initialised_ = static_cast<bool>(site_);  // without a site the name is not known yet
+    initialised_ = host_.Site() != nullptr;  // without a site the name is not known yet
     return S_OK;
 }
 
 HRESULT CTavloCtrl::Load(IStream* stream) noexcept {
     if (stream == nullptr) return E_POINTER;
     initialised_ = true;  // even a load cut short keeps what it read
-    try {
-        StreamSource source(stream);
-        OlePictureCodec pictures;
-        StreamLoadExchange load(source, pictures);
-        Exchange(load);
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            StreamSource source(stream);
+            OlePictureCodec pictures;
+            StreamLoadExchange load(source, pictures);
+            Exchange(load);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     modified_ = false;
     return S_OK;
@@ -248,14 +253,16 @@ HRESULT CTavloCtrl::Load(IStream* stream) noexcept {
 
 HRESULT CTavloCtrl::Save(IStream* stream, BOOL clear_dirty) noexcept {
     if (stream == nullptr) return E_POINTER;
-    try {
-        StreamSink sink(stream);
-        OlePictureCodec pictures;
-        StreamSaveExchange save(sink, pictures);
-        Exchange(save);
-        if (save.Failed()) return STG_E_CANTSAVE;
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            StreamSink sink(stream);
+            OlePictureCodec pictures;
+            StreamSaveExchange save(sink, pictures);
+            Exchange(save);
+            if (save.Failed()) return STG_E_CANTSAVE;
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     if (clear_dirty) modified_ = false;
     return S_OK;
@@ -269,12 +276,14 @@ HRESULT CTavloCtrl::GetSizeMax(ULARGE_INTEGER* size) noexcept {
 HRESULT CTavloCtrl::Load(IPropertyBag* bag, IErrorLog*) noexcept {
     if (bag == nullptr) return E_POINTER;
     initialised_ = true;  // even a load cut short keeps what it read
-    try {
-        ComPropertyBag adapter(bag);
-        BagLoadExchange load(adapter);
-        Exchange(load);
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            ComPropertyBag adapter(bag);
+            BagLoadExchange load(adapter);
+            Exchange(load);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     modified_ = false;
     return S_OK;
@@ -282,12 +291,14 @@ HRESULT CTavloCtrl::Load(IPropertyBag* bag, IErrorLog*) noexcept {
 
 HRESULT CTavloCtrl::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) noexcept {
     if (bag == nullptr) return E_POINTER;
-    try {
-        ComPropertyBag adapter(bag);
-        BagSaveExchange save(adapter);
-        Exchange(save);
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            ComPropertyBag adapter(bag);
+            BagSaveExchange save(adapter);
+            Exchange(save);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     if (clear_dirty) modified_ = false;
     return S_OK;

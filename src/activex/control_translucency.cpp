@@ -7,8 +7,8 @@
 namespace brixel::activex {
 
 bool CTavloCtrl::WantsTranslucentWindow() const noexcept {
-    const std::int16_t style = model_->Props().TranslucentStyle;
-    return (style == kvnAll || style == kvnBackground) && model_->UserMode();
+    const std::int16_t style = instance_.Props().TranslucentStyle;
+    return (style == kvnAll || style == kvnBackground) && instance_.UserMode();
 }
 
 void CTavloCtrl::SetTransparentWindow(bool after_change) noexcept {
@@ -22,7 +22,7 @@ void CTavloCtrl::SetTransparentWindow(bool after_change) noexcept {
         ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         CaptureBackgroundAt(RectInParent(hwnd));
-        window_->Repaint();
+        window_->Redraw(false);
     }
 }
 
@@ -30,7 +30,7 @@ void CTavloCtrl::SetTransparentWindow(bool after_change) noexcept {
 // the control's own face; the window steps aside for the copy. The container
 // paints the uncovered area at once, so the copy is of its current look.
 void CTavloCtrl::CaptureBackgroundAt(const RECT& at) noexcept {
-    if (!window_ || window_->hwnd() == nullptr || model_->Props().TranslucentStyle == kvnNotTranslucent) return;
+    if (LiveWindow() == nullptr || instance_.Props().TranslucentStyle == kvnNotTranslucent) return;
     LoadDrawingPrimitives();
     const HWND hwnd = window_->hwnd();
     const HWND container = ::GetParent(hwnd);
@@ -47,7 +47,7 @@ void CTavloCtrl::CaptureBackgroundAt(const RECT& at) noexcept {
 void CTavloCtrl::ApplyRegion() noexcept {
     if (!window_ || window_->hwnd() == nullptr) return;
     LoadDrawingPrimitives();
-    win::ApplyWindowRegion(window_->hwnd(), model_->Props(), model_->Interaction(), model_->UserMode(),
+    win::ApplyWindowRegion(window_->hwnd(), instance_.Props(), instance_.Interaction(), instance_.UserMode(),
                            capabilities_.win9x);
 }
 

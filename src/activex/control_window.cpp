@@ -1,18 +1,13 @@
 #include "activex/control_window.h"
 
-#include "activex/control.h"
 #include "activex/menu_hook.h"
 #include "activex/module.h"
 #include "core/enums.h"
 #include "activex/ole_values.h"
-#include "activex/sound_player.h"
-#include "core/click_sounds.h"
 #include "core/dispids.h"
+#include "activex/resource_ids.h"
 #include "core/hyperlink.h"
-#include "core/sound_file.h"
-#include "gdi/gdi_canvas.h"
 #include "menu/popup_layout.h"
-#include "render/draw_button.h"
 
 #include <commctrl.h>
 #include <olectl.h>
@@ -116,10 +111,11 @@ bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
     if (hwnd_ == nullptr) return false;
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Proc));
+    owner_.Host().SetWindow(hwnd_);
     MenuHook::WindowCreated();
     counted_in_hook_ = true;
-    ProcessShortcutRegistry().RegisterShortcuts(reinterpret_cast<WindowHandle>(hwnd_), control_.menu_);
-    const ButtonProperties& p = control_.model_->Props();
+    owner_.Instance().RegisterShortcuts(ProcessShortcutRegistry(), reinterpret_cast<WindowHandle>(hwnd_));
+    const ButtonProperties& p = owner_.Instance().Props();
     if (!p.Enabled || !p.Active) ::EnableWindow(hwnd_, FALSE);
     CreateTooltip();
     return true;
@@ -159,7 +155,7 @@ void ControlWindow::CreateTooltip() noexcept {
     tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
     tool.lpszText = const_cast<wchar_t*>(L"");
     ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    const std::wstring text = ToWide(control_.model_->Props().ToolTipText);
+    const std::wstring text = ToWide(owner_.Instance().Props().ToolTipText);
     SetTooltip(text, !text.empty());
 }
 
@@ -174,7 +170,7 @@ void ControlWindow::SetTooltip(const std::wstring& text, bool active) noexcept {
     ::SendMessageW(tooltip_.get(), TTM_ACTIVATE, active ? TRUE : FALSE, 0);
 }
 
-void ControlWindow::RelayToTooltip(TooltipRelay, Point p) {
+void ControlWindow::RelayToTooltip(Point p) noexcept {
     if (!tooltip_) return;
     MSG msg{hwnd_, message_, wparam_, MAKELPARAM(p.x, p.y), static_cast<DWORD>(::GetMessageTime()), {}};
     ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
@@ -183,7 +179,7 @@ void ControlWindow::RelayToTooltip(TooltipRelay, Point p) {
 // The cursor of MousePointer while the control is active; 99 is MouseIcon's
 // picture, or no cursor at all when it holds none.
 bool ControlWindow::OnSetCursor(LPARAM lparam) {
-    const ButtonProperties& p = control_.model_->Props();
+    const ButtonProperties& p = owner_.Instance().Props();
     if (LOWORD(lparam) != HTCLIENT || !p.Active) return false;
     static const struct {
         SystemCursor cursor;
@@ -229,7 +225,8 @@ void ControlWindow::Destroy() noexcept {
     // itself goes when this owner leaves the scope, after the clean-up below.
     const win::UniqueWindow window(std::exchange(hwnd_, nullptr));
     const HWND raw = window.get();
-    ProcessShortcutRegistry().UnregisterShortcuts(reinterpret_cast<WindowHandle>(raw));
+    owner_.Host().SetWindow(nullptr);
+    owner_.Instance().UnregisterShortcuts();
     if (counted_in_hook_) MenuHook::WindowDestroyed();
     counted_in_hook_ = false;
     // A popup still being tracked is destroyed when its tracking returns.
@@ -242,7 +239,7 @@ LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     if (self == nullptr || self->hwnd_ != hwnd) return ::DefWindowProcW(hwnd, message, wparam, lparam);
     // User code runs inside our events and may release the control: keep it
     // alive until this message is handled.
-    win::ComPtr<IUnknown> keep_alive(static_cast<IDispatch*>(&self->control_));
+    win::ComPtr<IUnknown> keep_alive(self->owner_.Identity());
     const UINT saved_message = self->message_;
     const WPARAM saved_wparam = self->wparam_;
     const LPARAM saved_lparam = self->lparam_;
@@ -251,8 +248,8 @@ LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self->lparam_ = lparam;
     const bool user_action = message == WM_LBUTTONUP || message == WM_KEYDOWN || message == WM_KEYUP ||
                              message == WM_CHAR || message == kUmShortcutInvoke;
-    std::optional<CTavloCtrl::UserActionScope> action;
-    if (user_action) action.emplace(self->control_);
+    std::optional<UserActionScope> action;
+    if (user_action) action.emplace(self->owner_.Host());
     const LRESULT result = self->Dispatch(message, wparam, lparam);
     action.reset();
     self->message_ = saved_message;
@@ -263,22 +260,24 @@ LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPA
 
 LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     const std::int16_t shift = ShiftState();
+    ButtonInstance& button = owner_.Instance();
+    const Point p = PointOf(lparam);
     switch (message) {
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // the whole face is painted at once
-        case WM_LBUTTONDOWN: behavior_.LeftButtonDown(PointOf(lparam), shift); return 0;
-        case WM_LBUTTONUP: behavior_.LeftButtonUp(PointOf(lparam), shift); return 0;
-        case WM_LBUTTONDBLCLK: behavior_.LeftDoubleClick(PointOf(lparam), shift); return 0;
-        case WM_RBUTTONDOWN: behavior_.OtherButtonDown(MouseButton::Right, PointOf(lparam), shift); return 0;
-        case WM_RBUTTONUP: behavior_.OtherButtonUp(MouseButton::Right, PointOf(lparam), shift); return 0;
-        case WM_MBUTTONDOWN: behavior_.OtherButtonDown(MouseButton::Middle, PointOf(lparam), shift); return 0;
-        case WM_MBUTTONUP: behavior_.OtherButtonUp(MouseButton::Middle, PointOf(lparam), shift); return 0;
-        case WM_RBUTTONDBLCLK: behavior_.OtherDoubleClick(MouseButton::Right); return 0;
-        case WM_MBUTTONDBLCLK: behavior_.OtherDoubleClick(MouseButton::Middle); return 0;
-        case WM_MOUSEMOVE: behavior_.MouseMove(PointOf(lparam), HeldButtons(wparam), shift); return 0;
-        case WM_TIMER: behavior_.Timer(static_cast<int>(wparam)); return 0;
-        case WM_SETFOCUS: behavior_.FocusGained(); return 0;
-        case WM_KILLFOCUS: behavior_.FocusLost(); return 0;
+        case WM_LBUTTONDOWN: button.LeftButtonDown(Frame(), p, shift); return 0;
+        case WM_LBUTTONUP: button.LeftButtonUp(Frame(), p, shift); return 0;
+        case WM_LBUTTONDBLCLK: button.LeftDoubleClick(Frame(), p, shift); return 0;
+        case WM_RBUTTONDOWN: button.OtherButtonDown(Frame(), MouseButton::Right, p, shift); return 0;
+        case WM_RBUTTONUP: button.OtherButtonUp(Frame(), MouseButton::Right, p, shift); return 0;
+        case WM_MBUTTONDOWN: button.OtherButtonDown(Frame(), MouseButton::Middle, p, shift); return 0;
+        case WM_MBUTTONUP: button.OtherButtonUp(Frame(), MouseButton::Middle, p, shift); return 0;
+        case WM_RBUTTONDBLCLK: button.OtherDoubleClick(Frame(), MouseButton::Right); return 0;
+        case WM_MBUTTONDBLCLK: button.OtherDoubleClick(Frame(), MouseButton::Middle); return 0;
+        case WM_MOUSEMOVE: button.MouseMove(Frame(), p, HeldButtons(wparam), shift); return 0;
+        case WM_TIMER: button.Timer(Frame(), static_cast<int>(wparam)); return 0;
+        case WM_SETFOCUS: button.FocusGained(Frame()); return 0;
+        case WM_KILLFOCUS: button.FocusLost(Frame()); return 0;
         case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
         case WM_MEASUREITEM:
             if (wparam == 0 && popup_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam), Look())) return TRUE;
@@ -309,109 +308,61 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 bool ControlWindow::OnKey(UINT message, WPARAM wparam, LPARAM lparam) {
+    ButtonInstance& button = owner_.Instance();
     const auto key = static_cast<std::int16_t>(wparam);
-    if (message == WM_KEYDOWN) return behavior_.KeyDown(key, (lparam & (1 << 30)) != 0, ShiftState());
-    if (message == WM_KEYUP) return behavior_.KeyUp(key, ShiftState());
-    behavior_.Character(key);
-    return false;
+    if (message == WM_CHAR) {
+        button.Character(Frame(), key);
+        return false;
+    }
+    if (message == WM_KEYDOWN) {
+        button.KeyDown(Frame(), key, (lparam & (1 << 30)) != 0, ShiftState());
+    } else {
+        button.KeyUp(Frame(), key, ShiftState());
+    }
+    return button.KeyDefaultRuns();
 }
 
-BehaviorSettings ControlWindow::Settings() const {
-    const bool window_enabled = hwnd_ != nullptr && ::IsWindowEnabled(hwnd_);
-    const bool window_visible = hwnd_ != nullptr && (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-    return SettingsFor(control_.model_->Props(), control_.model_->UserMode(), window_enabled, window_visible);
-}
-
-bool ControlWindow::ClientContains(Point p) const {
+WindowFrame ControlWindow::Frame() const noexcept {
+    if (hwnd_ == nullptr || !::IsWindow(hwnd_)) return WindowFrame{};
+    WindowFrame f;
+    f.window = reinterpret_cast<WindowId>(hwnd_);
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    return p.x >= client.left && p.y >= client.top && p.x < client.right && p.y < client.bottom;
-}
-
-// The menu-button strip of a split button: MenuButtonWidth pixels on its side.
-bool ControlWindow::InMenuButtonStrip(Point p) const {
-    const ButtonProperties& props = control_.model_->Props();
-    if (!props.Menu || !ClientContains(p)) return false;
-    RECT client{};
-    ::GetClientRect(hwnd_, &client);
-    if (props.MenuButtonAlignment == kvnMenuButtonAlignmentLeft) return p.x < client.left + props.MenuButtonWidth;
-    return p.x >= client.right - props.MenuButtonWidth;
-}
-
-bool ControlWindow::CursorOutsideClient() const {
+    f.client = Rect{client.left, client.top, client.right, client.bottom};
+    f.capture = reinterpret_cast<WindowId>(::GetCapture());
     POINT cursor{};
     ::GetCursorPos(&cursor);
     ::ScreenToClient(hwnd_, &cursor);
-    return !ClientContains(Point{cursor.x, cursor.y});
+    f.cursor = Point{cursor.x, cursor.y};
+    f.window_enabled = ::IsWindowEnabled(hwnd_) != FALSE;
+    f.window_visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    return f;
 }
 
-void ControlWindow::ReleaseCapture() {
-    if (HoldsCapture()) ::ReleaseCapture();
-}
-
-void ControlWindow::GiveCaptureTo(WindowId window) {
-    const auto target = reinterpret_cast<HWND>(window);
-    if (target != nullptr && ::IsWindow(target)) ::SetCapture(target);
-}
-
-// An inactive control hands the focus on as if Tab had been pressed.
-void ControlWindow::PassFocusToNextControl() {
-    win::ComPtr<IOleControlSite> site;
-    if (!control_.site_ || FAILED(control_.site_.As(&site))) return;
-    MSG tab{hwnd_, WM_KEYDOWN, VK_TAB, 0, static_cast<DWORD>(::GetMessageTime()), {}};
-    site->TranslateAccelerator(&tab, 0);
-}
-
-void ControlWindow::Redraw(bool after_click) {
+void ControlWindow::Redraw(bool after_click) noexcept {
     if (hwnd_ == nullptr) return;
     win::WindowDc dc(hwnd_);
     if (dc) Paint(dc.get(), after_click);
 }
 
-void ControlWindow::Repaint() noexcept { Redraw(false); }
-
-// The face paints the frame from the focus it finds; a change of focus only
-// needs a fresh face.
-void ControlWindow::ShowFocusBorder(bool) { Repaint(); }
-
-void ControlWindow::ShowHandCursor() {
-    constexpr int kHandCursor = 213;
-    ::SetCursor(::LoadCursorW(ModuleHandle(), MAKEINTRESOURCEW(kHandCursor)));
-}
-
-void ControlWindow::DefaultProcessing() {
+void ControlWindow::DefaultProcessing() noexcept {
     if (hwnd_ != nullptr) ::DefWindowProcW(hwnd_, message_, wparam_, lparam_);
 }
 
-void ControlWindow::SendButtonUp(MouseButton button, Point p) {
+void ControlWindow::SendButtonUp(MouseButton button, Point p) noexcept {
     const UINT message = button == MouseButton::Left    ? WM_LBUTTONUP
                          : button == MouseButton::Right ? WM_RBUTTONUP
                                                         : WM_MBUTTONUP;
     ::SendMessageW(hwnd_, message, 0, MAKELPARAM(p.x, p.y));
 }
 
-void ControlWindow::SendSpaceKeyUp() { ::SendMessageW(hwnd_, WM_KEYUP, VK_SPACE, 0xC0000001); }
-
-void ControlWindow::UIActivateAfterClick() { control_.UIActivateIfPending(); }
-
-void ControlWindow::PlayButtonSound(SoundSlot slot) {
-    const ButtonProperties& p = control_.model_->Props();
-    const SoundSlotId id = slot == SoundSlot::Click ? SoundSlotId::Click : SoundSlotId::MouseIn;
-    const auto& block = control_.model_->SoundMemory(id);
-    // A custom sound that fails the check is kept for saving but never played.
-    const bool playable = block.has_value() && IsPlayableWave(SoundBlockData(*block));
-    const SoundChoice choice = ChooseSound(slot == SoundSlot::Click ? p.ClickSound : p.MouseInSound, playable);
-    if (choice.kind == SoundChoice::Kind::Memory) {
-        PlayWaveAsync(SoundBlockData(*block));
-    } else if (choice.kind == SoundChoice::Kind::Resource) {
-        PlayResourceSoundAsync(ModuleHandle(), choice.resource_id);
-    }
-}
+void ControlWindow::SendSpaceKeyUp() noexcept { ::SendMessageW(hwnd_, WM_KEYUP, VK_SPACE, 0xC0000001); }
 
 void ControlWindow::OpenButtonHyperlink() {
-    if (control_.Untrusted() && !control_.InUserAction()) return;  // a script's own PerformHyperlink
+    const ControlInstanceHost& host = owner_.Host();
+    if (host.Untrusted() && !host.InUserAction()) return;  // a script's own PerformHyperlink
     Win32Hyperlinks platform(hwnd_);
-    OpenHyperlink(platform, control_.model_->Props().HyperlinkAddress, control_.LinkTrust());
+    OpenHyperlink(platform, owner_.Instance().Props().HyperlinkAddress, host.LinkTrust());
 }
 
 // A chosen menu entry, from the popup or by its shortcut: the event first,
@@ -420,83 +371,13 @@ void ControlWindow::ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u
     VARIANT v{};
     v.vt = VT_I4;
     v.lVal = id;
-    control_.FireEventArgs(kDispidMenuItemClicked, &v, 1);
+    owner_.FireEvent(dispid::kEventMenuItemClicked, &v, 1);
     auto target = HyperlinkToOpen(hyperlink, address, enabled);
     if (!target || hwnd_ == nullptr) return;
     Win32Hyperlinks platform(hwnd_);
-    if (control_.Untrusted()) target = UntrustedShellTarget(*target);
+    if (owner_.Host().Untrusted()) target = UntrustedShellTarget(*target);
     if (!target || !platform.ShellOpen(*target)) platform.ShowFailure(kHyperlinkFailedMessage);
 }
-
-void ControlWindow::FireClick() { control_.FireEvent(DISPID_CLICK); }
-void ControlWindow::FireDblClick() { control_.FireEvent(DISPID_DBLCLICK); }
-
-namespace {
-// Automation passes arguments last to first.
-struct MouseArgs {
-    VARIANT v[4];
-    MouseArgs(std::int16_t button, std::int16_t shift, int x, int y) {
-        v[3].vt = VT_I2;
-        v[3].iVal = button;
-        v[2].vt = VT_I2;
-        v[2].iVal = shift;
-        v[1].vt = VT_I4;
-        v[1].lVal = x;
-        v[0].vt = VT_I4;
-        v[0].lVal = y;
-    }
-};
-}  // namespace
-
-void ControlWindow::FireMouseDown(std::int16_t button, std::int16_t shift, int x, int y) {
-    MouseArgs args(button, shift, x, y);
-    control_.FireEventArgs(DISPID_MOUSEDOWN, args.v, 4);
-}
-void ControlWindow::FireMouseMove(std::int16_t buttons, std::int16_t shift, int x, int y) {
-    MouseArgs args(buttons, shift, x, y);
-    control_.FireEventArgs(DISPID_MOUSEMOVE, args.v, 4);
-}
-void ControlWindow::FireMouseUp(std::int16_t button, std::int16_t shift, int x, int y) {
-    MouseArgs args(button, shift, x, y);
-    control_.FireEventArgs(DISPID_MOUSEUP, args.v, 4);
-}
-
-void ControlWindow::FireKeyDown(std::int16_t& key_code, std::int16_t shift) {
-    VARIANT v[2] = {};
-    v[1].vt = VT_I2 | VT_BYREF;
-    v[1].piVal = &key_code;
-    v[0].vt = VT_I2;
-    v[0].iVal = shift;
-    control_.FireEventArgs(DISPID_KEYDOWN, v, 2);
-}
-
-void ControlWindow::FireKeyPress(std::int16_t& key_ascii) {
-    VARIANT v{};
-    v.vt = VT_I2 | VT_BYREF;
-    v.piVal = &key_ascii;
-    control_.FireEventArgs(DISPID_KEYPRESS, &v, 1);
-}
-
-void ControlWindow::FireKeyUp(std::int16_t& key_code, std::int16_t shift) {
-    VARIANT v[2] = {};
-    v[1].vt = VT_I2 | VT_BYREF;
-    v[1].piVal = &key_code;
-    v[0].vt = VT_I2;
-    v[0].iVal = shift;
-    control_.FireEventArgs(DISPID_KEYUP, v, 2);
-}
-
-void ControlWindow::FireMouseEnter() { control_.FireEvent(1); }
-void ControlWindow::FireMouseExit() { control_.FireEvent(2); }
-
-void ControlWindow::FireButtonToggled(bool toggled) {
-    VARIANT v{};
-    v.vt = VT_BOOL;
-    v.boolVal = toggled ? VARIANT_TRUE : VARIANT_FALSE;
-    control_.FireEventArgs(3, &v, 1);
-}
-
-void ControlWindow::FireWhileMouseDown() { control_.FireEvent(4); }
 
 void ControlWindow::OnPaint() {
     win::PaintScope paint(hwnd_);
@@ -508,7 +389,7 @@ void ControlWindow::OnPaint() {
 void ControlWindow::Paint(HDC dc, bool after_click) {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    const FocusOutcome focus = control_.PaintFace(dc, client, after_click, ::GetFocus() == hwnd_);
+    const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, ::GetFocus() == hwnd_);
     if (focus == FocusOutcome::InvalidateContainer) {
         RECT in_parent = client;
         ::MapWindowPoints(hwnd_, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&in_parent), 2);

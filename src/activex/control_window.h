@@ -1,11 +1,15 @@
-// The control's window while it is in-place active: it turns window messages
-// into calls on the button behaviour and performs the behaviour's side
-// effects with real Win32 calls.
+// The control's window while it is in-place active: it owns the window, the
+// tooltip and the drop-down popup, and turns window messages into steps of
+// the button instance. What a step asks for is carried out by the control
+// (the instance's live host); the window offers the control the operations
+// that need its message in hand, its tooltip or its popup.
 #pragma once
 
+#include "activex/control_host.h"
 #include "activex/popup_menu.h"
-#include "core/button_behavior.h"
 #include "gdi/raii.h"
+#include "instance/button_instance.h"
+#include "render/focus.h"
 
 #include <windows.h>
 #include <oaidl.h>
@@ -14,12 +18,22 @@
 
 namespace brixel::activex {
 
-class CTavloCtrl;
+// What the window needs of the control that owns it, and no more.
+class WindowOwner {
+public:
+    virtual ButtonInstance& Instance() noexcept = 0;
+    virtual ControlInstanceHost& Host() noexcept = 0;
+    // Kept alive while a message is handled: user code runs inside our
+    // events and may release the control.
+    virtual IUnknown* Identity() noexcept = 0;
+    // `args` last to first, as automation passes them.
+    virtual void FireEvent(DISPID id, VARIANT* args, UINT count) noexcept = 0;
+    // Paints the face into `dc` at `bounds`; the caller handles the outcome.
+    virtual FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept = 0;
 
-// Menu events of the event interface.
-inline constexpr DISPID kDispidMenuDropped = 5;
-inline constexpr DISPID kDispidMenuItemClicked = 6;
-inline constexpr DISPID kDispidMenuButtonPressed = 7;
+protected:
+    ~WindowOwner() = default;
+};
 
 // Posted by a control to itself: an auto-drop decided in the message hook.
 inline constexpr UINT kUmAutoDropNow = WM_APP + 0x0BD0;
@@ -27,19 +41,19 @@ inline constexpr UINT kUmAutoDropNow = WM_APP + 0x0BD0;
 // Shift, Ctrl and Alt as the keyboard holds them now, in the events' encoding.
 std::int16_t ShiftState();
 
-class ControlWindow final : public BehaviorHost {
+class ControlWindow final {
 public:
-    explicit ControlWindow(CTavloCtrl& control) noexcept : control_(control), behavior_(*this) {}
+    explicit ControlWindow(WindowOwner& owner) noexcept : owner_(owner) {}
     ControlWindow(const ControlWindow&) = delete;
     ControlWindow& operator=(const ControlWindow&) = delete;
-    ~ControlWindow() override;
+    ~ControlWindow();
 
     bool Create(HWND parent, const RECT& position) noexcept;
     void Destroy() noexcept;
     HWND hwnd() const noexcept { return hwnd_; }
-    ButtonBehavior& behavior() noexcept { return behavior_; }
-    void Repaint() noexcept;
-    void SetTooltip(const std::wstring& text, bool active) noexcept;
+    // The window as a step of the instance sees it now; a default frame
+    // once it is gone.
+    WindowFrame Frame() const noexcept;
 
     // Our control window behind `window`, or null.
     static ControlWindow* FromHandle(HWND window) noexcept;
@@ -49,49 +63,19 @@ public:
     bool AutoDropArmed() const noexcept;
     // The DropMenu method: drops only for an active, enabled, visible menu button.
     void DropMenuMethod() noexcept;
+
+    // What the control carries out here.
+    void Redraw(bool after_click) noexcept;
+    void SetTooltip(const std::wstring& text, bool active) noexcept;
+    void RelayToTooltip(Point p) noexcept;
+    void DefaultProcessing() noexcept;
+    // Ends a press by a real message, so it comes back as a step of its own.
+    void SendButtonUp(MouseButton button, Point p) noexcept;
+    void SendSpaceKeyUp() noexcept;
+    void DropPopup();
+    void OpenButtonHyperlink();
     // RightToLeft changed: the entry order of an existing popup follows at once.
     void MenuRightToLeftChanged() noexcept;
-
-    // BehaviorHost
-    BehaviorSettings Settings() const override;
-    bool ClientContains(Point p) const override;
-    bool InMenuButtonStrip(Point p) const override;
-    bool CursorOutsideClient() const override;
-    bool WindowAlive() const override { return hwnd_ != nullptr && ::IsWindow(hwnd_); }
-    WindowId Window() const override { return reinterpret_cast<WindowId>(hwnd_); }
-    bool HoldsCapture() const override { return hwnd_ != nullptr && ::GetCapture() == hwnd_; }
-    WindowId CaptureWindow() const override { return reinterpret_cast<WindowId>(::GetCapture()); }
-    void TakeCapture() override { ::SetCapture(hwnd_); }
-    void ReleaseCapture() override;
-    void GiveCaptureTo(WindowId window) override;
-    void TakeFocus() override { ::SetFocus(hwnd_); }
-    void PassFocusToNextControl() override;
-    void StartTimer(int id, int period_ms) override { ::SetTimer(hwnd_, id, period_ms, nullptr); }
-    void StopTimer(int id) override { ::KillTimer(hwnd_, id); }
-    void Redraw(bool after_click) override;
-    void ShowFocusBorder(bool shown) override;
-    void ShowHandCursor() override;
-    void RelayToTooltip(TooltipRelay message, Point p) override;
-    void HideContainerTooltip() override;
-    void DefaultProcessing() override;
-    void SendButtonUp(MouseButton button, Point p) override;
-    void SendSpaceKeyUp() override;
-    void UIActivateAfterClick() override;
-    void DropMenu() override { DropPopup(); }
-    void PlayButtonSound(SoundSlot slot) override;
-    void OpenButtonHyperlink() override;
-    void FireClick() override;
-    void FireDblClick() override;
-    void FireMouseDown(std::int16_t button, std::int16_t shift, int x, int y) override;
-    void FireMouseMove(std::int16_t buttons, std::int16_t shift, int x, int y) override;
-    void FireMouseUp(std::int16_t button, std::int16_t shift, int x, int y) override;
-    void FireKeyDown(std::int16_t& key_code, std::int16_t shift) override;
-    void FireKeyPress(std::int16_t& key_ascii) override;
-    void FireKeyUp(std::int16_t& key_code, std::int16_t shift) override;
-    void FireMouseEnter() override;
-    void FireMouseExit() override;
-    void FireButtonToggled(bool toggled) override;
-    void FireWhileMouseDown() override;
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -103,8 +87,6 @@ private:
     void Paint(HDC dc, bool after_click);
 
     // The drop-down menu (popup_drop.cpp).
-    void DropPopup();
-    UINT TrackPopup();
     void FireMenuDropped(bool dropped);
     void OnMenuLoopStart();
     void OnMenuLoopEnd();
@@ -117,8 +99,7 @@ private:
     bool ActiveWindowIsOwnTopLevel() const;
     MenuLook Look() const;
 
-    CTavloCtrl& control_;
-    ButtonBehavior behavior_;
+    WindowOwner& owner_;
     HWND hwnd_ = nullptr;
     win::UniqueWindow tooltip_;
     OwnerDrawPopup popup_;

@@ -88,8 +88,6 @@ void MenuHook::WindowDestroyed() noexcept {
     if (--t_windows == 0) win::UniqueHook(std::exchange(t_hook, nullptr));
 }
 
-int MenuHook::LiveWindows() noexcept { return t_windows; }
-
 void MenuHook::SetTrackingWindow(HWND window) noexcept { t_tracking_window = window; }
 HWND MenuHook::TrackingWindow() noexcept { return t_tracking_window; }
 

@@ -25,8 +25,6 @@ public:
     static void WindowCreated() noexcept;
     // Counts one out; the thread's last removes its hook.
     static void WindowDestroyed() noexcept;
-    // This thread's live control windows.
-    static int LiveWindows() noexcept;
 
     // The window that tracks one of our popups on this thread, or null.
     static void SetTrackingWindow(HWND window) noexcept;

@@ -12,9 +12,9 @@
 //   ended        an entry was chosen                closed       MenuItemClicked, item hyperlink
 //   ended        nothing chosen                     closed       -
 //   any          window destroyed by a handler      closed       - (popup destroyed, nothing more)
-#include "activex/control.h"
 #include "activex/control_window.h"
 #include "activex/menu_hook.h"
+#include "core/dispids.h"
 #include "menu/popup_layout.h"
 
 #include <vector>
@@ -69,24 +69,25 @@ UINT TrackFlags(const PopupPlacement& place) {
 
 void ControlWindow::DropPopup() {
     if (dropping_) return;
-    behavior_.MenuDropping();
+    ButtonInstance& button = owner_.Instance();
+    button.MenuDropping(Frame());
     if (drop_suppressed_) {
         drop_suppressed_ = false;
         return;
     }
     if (hwnd_ == nullptr || tracking_popup_) return;
     const HWND window = hwnd_;
-    const PopupPlacement place = PlaceOnScreen(hwnd_, control_.menu_.Items(), control_.model_->Props());
+    const PopupPlacement place = PlaceOnScreen(hwnd_, button.Menu().Items(), button.Props());
     // This object lives as long as the control, which whoever started the
     // drop holds on to, so the flag can be cleared after any event.
     dropping_ = true;
-    control_.FireEvent(kDispidMenuButtonPressed);
+    owner_.FireEvent(dispid::kEventMenuButtonPressed, nullptr, 0);
     if (hwnd_ != window) {
         dropping_ = false;
         return;
     }
     drop_suppressed_ = true;
-    if (!popup_.Build(control_.menu_.Items(), control_.model_->Props().RightToLeft)) {
+    if (!popup_.Build(button.Menu().Items(), button.Props().RightToLeft)) {
         drop_suppressed_ = false;
         dropping_ = false;
         return;
@@ -114,17 +115,17 @@ void ControlWindow::DropPopup() {
 
 void ControlWindow::DropMenuMethod() noexcept {
     if (hwnd_ == nullptr) return;
-    const ButtonProperties& p = control_.model_->Props();
+    const ButtonProperties& p = owner_.Instance().Props();
     const bool visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
     if (ShouldDropMenu(p.Menu, p.Active, p.Enabled, visible)) DropPopup();
 }
 
 void ControlWindow::MenuRightToLeftChanged() noexcept {
-    popup_.ApplyRightToLeft(control_.model_->Props().RightToLeft);
+    popup_.ApplyRightToLeft(owner_.Instance().Props().RightToLeft);
 }
 
 bool ControlWindow::AutoDropArmed() const noexcept {
-    const ButtonProperties& p = control_.model_->Props();
+    const ButtonProperties& p = owner_.Instance().Props();
     return p.Menu && p.MenuAutoDrop;
 }
 
@@ -132,8 +133,8 @@ void ControlWindow::OnMenuLoopStart() {
     const HWND window = hwnd_;
     FireMenuDropped(true);
     if (hwnd_ != window) return;
-    behavior_.SetMenuOpen(true);
-    Repaint();
+    owner_.Instance().SetMenuOpen(true);
+    Redraw(false);
 }
 
 void ControlWindow::OnMenuLoopEnd() {
@@ -144,14 +145,14 @@ void ControlWindow::OnMenuLoopEnd() {
     ::GetCursorPos(&cursor);
     ::ScreenToClient(hwnd_, &cursor);
     const bool key_closed = ::GetKeyState(VK_ESCAPE) < 0 || ::GetKeyState(VK_RETURN) < 0;
-    if (!KeepDropSuppression(control_.model_->Props().MenuAutoDrop, key_closed, InDropPart(cursor))) {
+    if (!KeepDropSuppression(owner_.Instance().Props().MenuAutoDrop, key_closed, InDropPart(cursor))) {
         drop_suppressed_ = false;
     }
-    behavior_.MenuLoopEnded();
+    owner_.Instance().MenuLoopEnded(Frame());
 }
 
 bool ControlWindow::InDropPart(POINT p) const {
-    const ButtonProperties& props = control_.model_->Props();
+    const ButtonProperties& props = owner_.Instance().Props();
     RECT client{};
     ::GetClientRect(hwnd_, &client);
     const MenuRect whole{client.left, client.top, client.right, client.bottom};
@@ -169,9 +170,9 @@ bool ControlWindow::ActiveWindowIsOwnTopLevel() const {
 bool ControlWindow::AutoDropAllowed(POINT screen) const {
     POINT client = screen;
     ::ScreenToClient(hwnd_, &client);
-    const ButtonProperties& p = control_.model_->Props();
+    const ButtonProperties& p = owner_.Instance().Props();
     AutoDropContext c;
-    c.user_mode = control_.model_->UserMode();
+    c.user_mode = owner_.Instance().UserMode();
     c.menu_auto_drop = p.MenuAutoDrop;
     c.active = p.Active;
     c.menu = p.Menu;
@@ -179,8 +180,8 @@ bool ControlWindow::AutoDropAllowed(POINT screen) const {
     c.window_visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
     c.active_window_is_own_top_level = ActiveWindowIsOwnTopLevel();
     c.drop_suppressed = drop_suppressed_;
-    c.has_items = !control_.menu_.Items().empty();
-    c.any_visible = control_.menu_.AnyVisible();
+    c.has_items = !owner_.Instance().Menu().Items().empty();
+    c.any_visible = owner_.Instance().Menu().AnyVisible();
     c.point_in_drop_part = InDropPart(client);
     return ShouldAutoDrop(c);
 }
@@ -190,7 +191,7 @@ void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
     const MenuPoint screen = UnpackProbePoint(static_cast<std::uint32_t>(lparam));
     if (!AutoDropAllowed(POINT{screen.x, screen.y})) return;
     const HWND window = hwnd_;
-    behavior_.MenuAutoDropped();
+    owner_.Instance().MenuAutoDropped(Frame());
     if (hwnd_ != window) return;
     // The probe arrives inside the message hook, where the system calls no
     // hook again: a popup tracked from there would see no hand-over and no
@@ -211,10 +212,10 @@ void ControlWindow::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
     const auto* block = reinterpret_cast<const ShortcutInvocation*>(wparam);
     if (hwnd_ == nullptr || !MenuHook::IsPendingInvocation(block)) return;
     const ShortcutInvocation invocation = *block;
-    const ButtonProperties& p = control_.model_->Props();
+    const ButtonProperties& p = owner_.Instance().Props();
     ShortcutInvokeContext c;
     c.active_window_is_own_top_level = ActiveWindowIsOwnTopLevel();
-    c.user_mode = control_.model_->UserMode();
+    c.user_mode = owner_.Instance().UserMode();
     c.menu = p.Menu;
     c.active = p.Active;
     c.enabled = p.Enabled;
@@ -225,13 +226,13 @@ void ControlWindow::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
     ChooseMenuItem(invocation.item_id, invocation.hyperlink, invocation.hyperlink_address, invocation.enabled);
 }
 
-MenuLook ControlWindow::Look() const { return MenuLook{control_.model_->Props(), control_.host_}; }
+MenuLook ControlWindow::Look() const { return MenuLook{owner_.Instance().Props(), owner_.Host()}; }
 
 void ControlWindow::FireMenuDropped(bool dropped) {
     VARIANT v{};
     v.vt = VT_BOOL;
     v.boolVal = dropped ? VARIANT_TRUE : VARIANT_FALSE;
-    control_.FireEventArgs(kDispidMenuDropped, &v, 1);
+    owner_.FireEvent(dispid::kEventMenuDropped, &v, 1);
 }
 
 }  // namespace brixel::activex

@@ -1,7 +1,10 @@
 // Resource identifiers of the property pages: dialogs, their titles and every
-// control a page binds. Read by both the resource compiler and C++, so only
-// #define lines belong here.
+// control a page binds, and the control's own cursor. Read by both the
+// resource compiler and C++, so only #define lines belong here.
 #pragma once
+
+// The pointing hand shown over a button that opens a hyperlink.
+#define IDCUR_HAND 213
 
 // Dialogs of the pages, in the order the control lists them.
 #define IDD_PAGE_APPEARANCE 200

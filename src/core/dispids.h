@@ -155,6 +155,16 @@ inline constexpr std::int32_t kGetMenuItemParentID = 134;
 inline constexpr std::int32_t kIsMenuItemParent = 135;
 inline constexpr std::int32_t kGetTotalMenuItemCount = 136;
 
+// The control's own events of the event interface (the stock mouse, key
+// and click events keep their standard identifiers).
+inline constexpr std::int32_t kEventMouseEnter = 1;
+inline constexpr std::int32_t kEventMouseExit = 2;
+inline constexpr std::int32_t kEventButtonToggled = 3;
+inline constexpr std::int32_t kEventWhileMouseDown = 4;
+inline constexpr std::int32_t kEventMenuDropped = 5;
+inline constexpr std::int32_t kEventMenuItemClicked = 6;
+inline constexpr std::int32_t kEventMenuButtonPressed = 7;
+
 // Ambient properties of the container whose changes the control follows.
 inline constexpr std::int32_t kAmbientBackColor = -701;
 inline constexpr std::int32_t kAmbientDisplayAsDefault = -713;

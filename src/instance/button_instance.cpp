@@ -1,5 +1,6 @@
 #include "instance/button_instance.h"
 
+#include "core/state_selection.h"
 #include "menu/menu_persist.h"
 #include "menu/shortcut_registry.h"
 #include "render/menu_part.h"
@@ -25,16 +26,29 @@ public:
         bool capture_question_open = false;
     };
 
+    void SetLive(LiveHost* live) { live_ = live; }
+
     Session Begin(const WindowFrame& frame) {
         Session fresh;
-        fresh.frame = frame;
-        fresh.capture = frame.capture;
+        fresh.frame = live_ != nullptr ? live_->Frame() : frame;
+        fresh.capture = fresh.frame.capture;
         return std::exchange(session_, std::move(fresh));
     }
     Effects End(Session previous) { return std::exchange(session_, std::move(previous)).effects; }
-    const WindowFrame& Frame() const { return session_.frame; }
+    // A live host's window may have changed under any effect: ask it afresh.
+    const WindowFrame& Frame() const {
+        if (live_ != nullptr) {
+            session_.frame = live_->Frame();
+            session_.capture = session_.frame.capture;
+        }
+        return session_.frame;
+    }
 
     void Add(Effect e) {
+        if (live_ != nullptr) {
+            live_->Carry(e);
+            return;
+        }
         const bool ends_a_lost_press = e.kind == EffectKind::SendButtonUp || e.kind == EffectKind::SendSpaceKeyUp ||
                                        e.kind == EffectKind::ReleaseCapture || e.kind == EffectKind::GiveCaptureTo;
         if (session_.capture_question_open && ends_a_lost_press) {
@@ -49,21 +63,26 @@ public:
 
     // --- BehaviorHost: questions -------------------------------------------------
     BehaviorSettings Settings() const override {
-        const WindowFrame& f = session_.frame;
+        const WindowFrame& f = Frame();
         return SettingsFor(instance_.Props(), instance_.UserMode(), f.window != 0 && f.window_enabled,
                            f.window != 0 && f.window_visible);
     }
-    bool ClientContains(Point p) const override { return Inside(session_.frame.client, p); }
+    bool ClientContains(Point p) const override { return Inside(Frame().client, p); }
     bool InMenuButtonStrip(Point p) const override {
         const ButtonProperties& props = instance_.Props();
         if (!props.Menu || !ClientContains(p)) return false;
-        return Inside(GetMenuButtonBounds(session_.frame.client, props).menu, p);
+        return Inside(GetMenuButtonBounds(Frame().client, props).menu, p);
     }
-    bool CursorOutsideClient() const override { return !ClientContains(session_.frame.cursor); }
-    // Only asked once the step is under way; the host stops at a dead control.
-    bool WindowAlive() const override { return session_.frame.window != 0; }
-    WindowId Window() const override { return session_.frame.window; }
+    bool CursorOutsideClient() const override { return !ClientContains(Frame().cursor); }
+    // Only asked once the step is under way; a collecting host stops at a
+    // dead control.
+    bool WindowAlive() const override { return Frame().window != 0; }
+    WindowId Window() const override { return Frame().window; }
     bool HoldsCapture() const override {
+        if (live_ != nullptr) {
+            const WindowFrame& f = Frame();
+            return f.window != 0 && f.capture == f.window;
+        }
         if (session_.event_recorded) {
             // A handler may have taken it: say it is lost, and let the host
             // check before it carries out what ends the press.
@@ -72,7 +91,7 @@ public:
         }
         return session_.frame.window != 0 && session_.capture == session_.frame.window;
     }
-    WindowId CaptureWindow() const override { return session_.capture; }
+    WindowId CaptureWindow() const override { return live_ != nullptr ? Frame().capture : session_.capture; }
 
     // --- BehaviorHost: actions -----------------------------------------------------
     void TakeCapture() override {
@@ -124,11 +143,13 @@ public:
         Add(Effect{.kind = EffectKind::FireMouseUp, .code = button, .shift = shift, .point = {x, y}});
     }
     void FireKeyDown(std::int16_t& key_code, std::int16_t shift) override {
-        Add(Effect{.kind = EffectKind::FireKeyDown, .code = key_code, .shift = shift});
+        key_code = AddKey(Effect{.kind = EffectKind::FireKeyDown, .code = key_code, .shift = shift});
     }
-    void FireKeyPress(std::int16_t& key_ascii) override { Add(Effect{.kind = EffectKind::FireKeyPress, .code = key_ascii}); }
+    void FireKeyPress(std::int16_t& key_ascii) override {
+        key_ascii = AddKey(Effect{.kind = EffectKind::FireKeyPress, .code = key_ascii});
+    }
     void FireKeyUp(std::int16_t& key_code, std::int16_t shift) override {
-        Add(Effect{.kind = EffectKind::FireKeyUp, .code = key_code, .shift = shift});
+        key_code = AddKey(Effect{.kind = EffectKind::FireKeyUp, .code = key_code, .shift = shift});
     }
     void FireMouseEnter() override { Add(EffectKind::FireMouseEnter); }
     void FireMouseExit() override { Add(EffectKind::FireMouseExit); }
@@ -166,8 +187,20 @@ public:
 private:
     static bool Inside(const Rect& r, Point p) { return p.x >= r.left && p.y >= r.top && p.x < r.right && p.y < r.bottom; }
 
+    // A live host's handler may change the code; a recorded one keeps it.
+    std::int16_t AddKey(Effect e) {
+        if (live_ == nullptr) {
+            const std::int16_t code = e.code;
+            Add(std::move(e));
+            return code;
+        }
+        live_->Carry(e);
+        return e.code;
+    }
+
     InstanceHost& host_;
     const ButtonInstance& instance_;
+    LiveHost* live_ = nullptr;
     mutable Session session_;
 };
 
@@ -179,6 +212,8 @@ ButtonInstance::ButtonInstance(InstanceHost& host)
       menu_(host) {}
 
 ButtonInstance::~ButtonInstance() { UnregisterShortcuts(); }
+
+void ButtonInstance::AttachLiveHost(LiveHost* live) { recorder_->SetLive(live); }
 
 template <typename Step>
 Effects ButtonInstance::Record(const WindowFrame& frame, Step&& step) {
@@ -223,14 +258,20 @@ void ButtonInstance::SetValue(bool value) {
     if (value) PerformClickFromModel();
 }
 
-// With a window the behaviour checks the click's conditions; without one
-// there is no state to check and the click event fires as a script asked.
+// With a window the behaviour checks the click's conditions; without one a
+// script's click still runs only when a user could have clicked the button.
 void ButtonInstance::PerformClickFromModel() {
     if (recorder_->Frame().window != 0) {
         behavior_.PerformClick();
-    } else {
-        recorder_->FireClick();
+        return;
     }
+    const ButtonProperties& p = model_->Props();
+    if (p.Active && p.Enabled && !IsDropDownOnlyMenu(p)) ClickWithoutWindow();
+}
+
+void ButtonInstance::ClickWithoutWindow() {
+    if (Value()) return;  // a click from inside Click would never end
+    recorder_->FireClick();
 }
 
 // --- Menu ---------------------------------------------------------------------------------
@@ -284,11 +325,11 @@ Effects ButtonInstance::Timer(const WindowFrame& frame, int id) {
 }
 
 Effects ButtonInstance::KeyDown(const WindowFrame& frame, std::int16_t key, bool auto_repeat, std::int16_t shift) {
-    return Record(frame, [&] { behavior_.KeyDown(key, auto_repeat, shift); });
+    return Record(frame, [&] { key_default_runs_ = behavior_.KeyDown(key, auto_repeat, shift); });
 }
 
 Effects ButtonInstance::KeyUp(const WindowFrame& frame, std::int16_t key, std::int16_t shift) {
-    return Record(frame, [&] { behavior_.KeyUp(key, shift); });
+    return Record(frame, [&] { key_default_runs_ = behavior_.KeyUp(key, shift); });
 }
 
 Effects ButtonInstance::Character(const WindowFrame& frame, std::int16_t ascii) {
@@ -304,7 +345,20 @@ Effects ButtonInstance::FocusLost(const WindowFrame& frame) {
 }
 
 Effects ButtonInstance::Mnemonic(const WindowFrame& frame, std::int16_t key) {
-    return Record(frame, [&] { behavior_.Mnemonic(key); });
+    return Record(frame, [&] {
+        if (recorder_->Frame().window != 0) {
+            behavior_.Mnemonic(key);
+            return;
+        }
+        const ButtonProperties& p = model_->Props();
+        if (p.Active && !IsDropDownOnlyMenu(p)) ClickWithoutWindow();
+    });
+}
+
+Effects ButtonInstance::SetFocus(const WindowFrame& frame) {
+    return Record(frame, [&] {
+        if (recorder_->Frame().window != 0) behavior_.SetFocus();
+    });
 }
 
 Effects ButtonInstance::SetToggleState(const WindowFrame& frame, bool state) {
@@ -316,7 +370,13 @@ Effects ButtonInstance::PerformClick(const WindowFrame& frame) {
 }
 
 Effects ButtonInstance::PerformClickActions(const WindowFrame& frame) {
-    return Record(frame, [&] { behavior_.PerformClickActions(); });
+    return Record(frame, [&] {
+        if (recorder_->Frame().window != 0) {
+            behavior_.PerformClickActions();
+        } else {
+            PerformClickFromModel();
+        }
+    });
 }
 
 Effects ButtonInstance::PerformHyperlink(const WindowFrame& frame) {
@@ -325,6 +385,14 @@ Effects ButtonInstance::PerformHyperlink(const WindowFrame& frame) {
 
 Effects ButtonInstance::MenuDropping(const WindowFrame& frame) {
     return Record(frame, [&] { behavior_.MenuDropping(); });
+}
+
+Effects ButtonInstance::MenuAutoDropped(const WindowFrame& frame) {
+    return Record(frame, [&] { behavior_.MenuAutoDropped(); });
+}
+
+Effects ButtonInstance::MenuLoopEnded(const WindowFrame& frame) {
+    return Record(frame, [&] { behavior_.MenuLoopEnded(); });
 }
 
 // --- Painting ---------------------------------------------------------------------------------

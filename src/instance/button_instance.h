@@ -59,6 +59,23 @@ struct WindowFrame {
     }
 };
 
+// A host that carries each effect out the moment a step produces it, as a
+// window procedure does, instead of taking the list when the step returns.
+// Handlers then run in the middle of the step, and what the step asks after
+// an event (is the window still there, who holds the capture, where is the
+// pointer, what do the properties say now) sees what the handler did, so no
+// effect needs the `only_if_capture_lost` mark. Steps of an instance with a
+// live host return empty lists.
+class LiveHost {
+public:
+    virtual ~LiveHost() = default;
+    // Carries `effect` out now. A key event's handler may change the key
+    // code: the host writes the new code back into `effect.code`.
+    virtual void Carry(Effect& effect) = 0;
+    // The window as it is at this moment; a default frame once it is gone.
+    virtual WindowFrame Frame() const = 0;
+};
+
 // What only the host can provide for one paint: its handles for the fonts
 // and pictures the properties name, and the state of its window and system.
 struct FaceInputs {
@@ -83,6 +100,10 @@ public:
     ButtonInstance(const ButtonInstance&) = delete;
     ButtonInstance& operator=(const ButtonInstance&) = delete;
 
+    // From here on every step carries its effects out through `live` (null:
+    // back to returning them). The frames passed to steps are then ignored.
+    void AttachLiveHost(LiveHost* live);
+
     // --- Properties ------------------------------------------------------------
     const ButtonProperties& Props() const { return model_->Props(); }
     std::optional<PropertyValue> Get(std::int32_t dispid) const { return model_->Get(dispid); }
@@ -94,6 +115,7 @@ public:
     // Load, save or reset the whole property set, menu included.
     Effects Exchange(PropertyExchange& px, const WindowFrame& frame);
     ControlPersistState& PersistState() { return persist_; }
+    bool DisplayAsDefault() const { return model_->DisplayAsDefault(); }
     Effects ResetToNewControl(const WindowFrame& frame);
     Effects AmbientPropertyChanged(std::int32_t ambient_dispid, const WindowFrame& frame);
     Effects WindowCreated(const WindowFrame& frame);
@@ -120,19 +142,28 @@ public:
     Effects Character(const WindowFrame& frame, std::int16_t ascii);
     Effects FocusGained(const WindowFrame& frame);
     Effects FocusLost(const WindowFrame& frame);
+    // Without a window the button has no press to show: an active button
+    // fires Click alone, a drop-down-only menu button does nothing.
     Effects Mnemonic(const WindowFrame& frame, std::int16_t key);
+    // Whether the last KeyDown or KeyUp step leaves the key's default
+    // processing to run. Only a live host knows it once the step is done (a
+    // handler may zero the key code); a collecting host reads the key code
+    // its handler left instead.
+    bool KeyDefaultRuns() const { return key_default_runs_; }
+    Effects SetFocus(const WindowFrame& frame);
 
     Effects SetToggleState(const WindowFrame& frame, bool state);
     bool GetToggleState() const { return behavior_.GetToggleState(); }
     Effects PerformClick(const WindowFrame& frame);
+    // Without a window: PerformClick's click, if any.
     Effects PerformClickActions(const WindowFrame& frame);
     Effects PerformHyperlink(const WindowFrame& frame);
 
     // The drop-down menu's life, as the host's popup reports it.
     Effects MenuDropping(const WindowFrame& frame);
-    void MenuAutoDropped() { behavior_.MenuAutoDropped(); }
+    Effects MenuAutoDropped(const WindowFrame& frame = WindowFrame{});
     void SetMenuOpen(bool open) { behavior_.SetMenuOpen(open); }
-    void MenuLoopEnded() { behavior_.MenuLoopEnded(); }
+    Effects MenuLoopEnded(const WindowFrame& frame = WindowFrame{});
 
     // The host brackets each FireClick it carries out with these, so that a
     // handler reading Value sees TRUE.
@@ -165,6 +196,8 @@ private:
     void SetAutoDropArmed(bool armed) override { auto_drop_armed_ = armed; }
     void SetValue(bool value) override;
     void PerformClickFromModel();
+    // A click with no window: no press, no sound, only the event.
+    void ClickWithoutWindow();
     void PerformClick() override { PerformClickFromModel(); }
 
     template <typename Step>
@@ -180,6 +213,7 @@ private:
     WindowHandle registered_window_ = 0;
     bool auto_drop_armed_ = false;
     int click_events_ = 0;
+    bool key_default_runs_ = true;
 };
 
 }  // namespace brixel

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -273,6 +274,142 @@ TEST(InstanceProperties, SwitchingToggleButtonOffClearsTheLatchedState) {
     ASSERT_TRUE(s.button.GetToggleState());
     s.Put(dispid::kToggleButton, false);
     EXPECT_FALSE(s.button.Interaction().toggled);
+}
+
+// --- A live host: effects carried out as they come ---------------------------------
+
+// A window procedure's view: each effect happens at once, handlers run in the
+// middle of the step, and the window is asked for afresh.
+struct LiveScript final : LiveHost {
+    FakeInstanceHost host;
+    ButtonInstance button{host};
+    WindowFrame frame = WindowFrame::Shown(kWindow, 87, 25);
+    Lines carried;
+    std::function<void(Effect&)> handler;
+
+    LiveScript() {
+        host.answers.user_mode = true;
+        button.AttachLiveHost(this);
+    }
+    void Carry(Effect& e) override {
+        carried.push_back(Describe(e));
+        if (e.kind == EffectKind::TakeCapture) frame.capture = frame.window;
+        if (e.kind == EffectKind::ReleaseCapture && frame.capture == frame.window) frame.capture = 0;
+        if (e.kind == EffectKind::SendButtonUp) button.LeftButtonUp(frame, e.point, 0);
+        if (handler && IsEvent(e.kind)) handler(e);
+    }
+    WindowFrame Frame() const override { return frame; }
+};
+
+TEST(InstanceLiveHost, StepsReturnNothingAndCarryEachEffectInOrder) {
+    LiveScript s;
+    EXPECT_TRUE(s.button.LeftButtonDown(WindowFrame{}, {10, 5}, 0).empty());
+    EXPECT_EQ(s.carried, (Lines{"RelayToTooltip(0,10,5)", "HideContainerTooltip", "TakeFocus", "StartTimer(2,50)",
+                                "StartTimer(3,50)", "TakeCapture", "TakeFocus", "Redraw(0)", "MouseDown(1,0,10,5)",
+                                "DefaultProcessing"}));
+}
+
+// What a collecting host cannot see: the state a handler left behind.
+TEST(InstanceLiveHost, LaterQuestionsSeeWhatAHandlerChanged) {
+    LiveScript s;
+    s.button.Put(dispid::kHyperlink, PropertyValue(true), s.frame);
+    s.button.Put(dispid::kHyperlinkAddress, PropertyValue(std::u16string(u"http://example.test/")), s.frame);
+    s.button.LeftButtonDown(s.frame, {10, 5}, 0);
+    s.handler = [&](Effect& e) {
+        if (e.kind == EffectKind::FireClick) s.button.Put(dispid::kHyperlink, PropertyValue(false), s.frame);
+    };
+    s.carried.clear();
+    s.button.LeftButtonUp(s.frame, {10, 5}, 0);
+    EXPECT_EQ(std::count(s.carried.begin(), s.carried.end(), "OpenHyperlink"), 0);
+    EXPECT_EQ(std::count(s.carried.begin(), s.carried.end(), "Click"), 1);
+}
+
+TEST(InstanceLiveHost, ACaptureTakenByAHandlerEndsThePressAtOnce) {
+    LiveScript s;
+    s.handler = [&](Effect& e) {
+        if (e.kind == EffectKind::FireMouseDown) s.frame.capture = 0x200;
+    };
+    s.button.LeftButtonDown(s.frame, {10, 5}, 0);
+    EXPECT_EQ(std::count(s.carried.begin(), s.carried.end(), "SendButtonUp(0,10,5)"), 1);
+    EXPECT_EQ(std::count(s.carried.begin(), s.carried.end(), "Click"), 1);
+    EXPECT_FALSE(s.button.Interaction().pressed);
+}
+
+TEST(InstanceLiveHost, AKeyCodeZeroedByTheHandlerStopsTheDefaultProcessing) {
+    LiveScript s;
+    s.button.KeyDown(s.frame, kKeyTab, false, 0);
+    EXPECT_TRUE(s.button.KeyDefaultRuns());
+    s.handler = [](Effect& e) {
+        if (e.kind == EffectKind::FireKeyDown) e.code = 0;
+    };
+    s.button.KeyDown(s.frame, kKeyTab, false, 0);
+    EXPECT_FALSE(s.button.KeyDefaultRuns());
+}
+
+TEST(InstanceLiveHost, TheMenuLoopsEndIsCarriedOutToo) {
+    LiveScript s;
+    s.frame.cursor = {40, 10};
+    s.button.MouseMove(s.frame, {40, 10}, 0, 0);  // the pointer is in
+    s.frame.cursor = {200, 10};
+    s.carried.clear();
+    s.button.MenuLoopEnded();
+    EXPECT_EQ(s.carried, (Lines{"StopTimer(2)", "Redraw(0)", "MouseExit"}));
+}
+
+// --- Without a window -------------------------------------------------------------------
+
+struct WindowlessCase {
+    const char* name;
+    std::vector<std::pair<std::int32_t, PropertyValue>> puts;
+    std::function<Effects(ButtonInstance&)> step;
+    Lines expected;
+};
+
+const WindowlessCase kWindowless[] = {
+    {"perform_click_fires_click_alone", {}, [](ButtonInstance& b) { return b.PerformClick(WindowFrame{}); },
+     {"Click"}},
+    {"inactive_button_does_not_click",
+     {{dispid::kActive, false}},
+     [](ButtonInstance& b) { return b.PerformClick(WindowFrame{}); },
+     {}},
+    {"disabled_button_does_not_click",
+     {{dispid::kEnabled, false}},
+     [](ButtonInstance& b) { return b.PerformClick(WindowFrame{}); },
+     {}},
+    {"drop_down_only_menu_button_does_not_click",
+     {{dispid::kMenu, true}, {dispid::kMenuButtonStyle, std::int16_t{kvnMenuButtonStyleDropDown}}},
+     [](ButtonInstance& b) { return b.PerformClick(WindowFrame{}); },
+     {}},
+    {"click_actions_click_as_perform_click", {},
+     [](ButtonInstance& b) { return b.PerformClickActions(WindowFrame{}); }, {"Click"}},
+    {"mnemonic_clicks_without_sound", {}, [](ButtonInstance& b) { return b.Mnemonic(WindowFrame{}, 'G'); },
+     {"Click"}},
+    {"mnemonic_of_inactive_button_does_nothing",
+     {{dispid::kActive, false}},
+     [](ButtonInstance& b) { return b.Mnemonic(WindowFrame{}, 'G'); },
+     {}},
+    {"set_focus_has_no_window_to_focus", {}, [](ButtonInstance& b) { return b.SetFocus(WindowFrame{}); }, {}},
+};
+
+class InstanceWindowlessTest : public ::testing::TestWithParam<WindowlessCase> {};
+
+TEST_P(InstanceWindowlessTest, StepsWithoutAWindow) {
+    const WindowlessCase& c = GetParam();
+    FakeInstanceHost host;
+    ButtonInstance button(host);
+    for (const auto& [id, value] : c.puts) button.Put(id, value, WindowFrame{});
+    EXPECT_EQ(Describe(c.step(button)), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, InstanceWindowlessTest, ::testing::ValuesIn(kWindowless),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(InstanceWindowless, AClickFromInsideClickIsNotRepeated) {
+    FakeInstanceHost host;
+    ButtonInstance button(host);
+    button.ClickEventStarting();
+    EXPECT_TRUE(button.PerformClick(WindowFrame{}).empty());
+    button.ClickEventEnded();
 }
 
 // --- The paint model ------------------------------------------------------------------------

@@ -12,6 +12,8 @@
 #include "pixel/pixel_canvas.h"
 #include "render/draw_button.h"
 
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -77,23 +79,6 @@ void BM_AbiPaint(benchmark::State& state) {
     brixel_button_destroy(button);
 }
 BENCHMARK(BM_AbiPaint);
-
-// Keeps each benchmark's CPU time per iteration (the median when runs are
-// repeated) while printing as usual.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (median || (run.run_type == Run::RT_Iteration && run.iterations > 0))
-                cpu_ns[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> cpu_ns;
-};
 
 }  // namespace
 }  // namespace brixel

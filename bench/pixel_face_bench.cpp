@@ -8,6 +8,8 @@
 #include "pixel/pixel_canvas.h"
 #include "render/draw_button.h"
 
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -71,23 +73,6 @@ void BM_XpFaceWithCaption(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_XpFaceWithCaption);
-
-// Keeps each benchmark's CPU time per iteration (the median when runs are
-// repeated) while printing as usual, in colour only on a terminal.
-class RatioReporter final : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.error_occurred) continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (median || (run.run_type == Run::RT_Iteration && run.iterations > 0))
-                cpu_ns[run.run_name.function_name] = run.GetAdjustedCPUTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> cpu_ns;  // in the reporter's time unit (ns)
-};
 
 }  // namespace
 }  // namespace brixel

@@ -13,6 +13,9 @@
 #include "render/draw_button.h"
 #include "render/region_shape.h"
 
+#include <cstring>
+#include <vector>
+
 using namespace brixel;
 using namespace brixel::abi;
 
@@ -69,6 +72,68 @@ void Finish(const PaintResult& painted, brixel_paint_result* result) {
     result->painted = painted.painted ? 1 : 0;
     result->focus = static_cast<std::int32_t>(painted.focus);
 }
+
+#ifdef _WIN32
+// The state pictures as GDI objects for one paint on a DC: a DIB section for
+// an opaque picture, an icon (colour and AND mask) for an alpha one.
+class GdiPictures {
+public:
+    PerState<PictureRef> Make(const ButtonProperties& p) {
+        const std::array<const SharedPicture*, 4> now{&p.Picture, &p.MouseInPicture, &p.DownPicture, &p.DisabledPicture};
+        PerState<PictureRef> refs{};
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            const AbiPicture* picture = AsAbiPicture(*now[i]);
+            if (picture == nullptr || !picture->HasImage()) continue;
+            refs[i] = picture->Ref();
+            refs[i].value = Handle(picture->Pixels());
+            if (refs[i].value == 0) refs[i] = PictureRef{};
+        }
+        return refs;
+    }
+
+private:
+    // A top-down 32-bit DIB section holding `colour`; null when none can be made.
+    static HBITMAP ColourBitmap(const pixel::PixelPicture& picture) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = picture.size.width;
+        info.bmiHeader.biHeight = -picture.size.height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HBITMAP bitmap = win::counted::CreateDIBSection(nullptr, &info, &bits);
+        if (bitmap != nullptr && bits != nullptr)
+            std::memcpy(bits, picture.colour.data(), picture.colour.size() * sizeof(pixel::Pixel));
+        return bitmap;
+    }
+
+    std::uintptr_t Handle(const pixel::PixelPicture& picture) {
+        bitmaps_.emplace_back(ColourBitmap(picture));
+        if (!bitmaps_.back()) return 0;
+        if (picture.kind == PictureKind::Bitmap) return reinterpret_cast<std::uintptr_t>(bitmaps_.back().get());
+        // Monochrome rows are padded to 16 bits; a set bit shows the destination.
+        const int row_bytes = (picture.size.width + 15) / 16 * 2;
+        std::vector<std::uint8_t> mask(static_cast<std::size_t>(row_bytes) * static_cast<std::size_t>(picture.size.height));
+        for (int y = 0; y < picture.size.height; ++y) {
+            for (int x = 0; x < picture.size.width; ++x) {
+                if (picture.Transparent(x, y))
+                    mask[static_cast<std::size_t>(y * row_bytes + x / 8)] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            }
+        }
+        bitmaps_.emplace_back(win::counted::CreateBitmap(picture.size.width, picture.size.height, 1, 1, mask.data()));
+        if (!bitmaps_.back()) return 0;
+        ICONINFO icon{};
+        icon.fIcon = TRUE;
+        icon.hbmMask = bitmaps_.back().get();
+        icon.hbmColor = bitmaps_[bitmaps_.size() - 2].get();
+        icons_.emplace_back(::CreateIconIndirect(&icon));
+        return reinterpret_cast<std::uintptr_t>(icons_.back().get());
+    }
+
+    std::vector<win::CountedGdi<HBITMAP>> bitmaps_;
+    std::vector<win::UniqueIcon> icons_;
+};
+#endif
 
 }  // namespace
 
@@ -154,6 +219,8 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
             fonts[i].reset(win::counted::CreateFontIndirect(&lf));
             in.fonts[i] = win::ToFontRef(fonts[i].get());
         }
+        GdiPictures pictures;
+        in.pictures = pictures.Make(p);
         win::GdiCanvas canvas(static_cast<HDC>(hdc), &msimg32);
         const PaintModel model = b->instance->BuildPaintModel(in);
         Finish(DrawTheButton(canvas, client, options->after_click != 0, model), result);

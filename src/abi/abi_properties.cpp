@@ -71,13 +71,6 @@ void ApplyDotNetDefaults(brixel_button& b) {
         PutQuietly(b, DispidOf(font), WindowsFormsFont());
 }
 
-void ResolveSystemStyle(brixel_button& b) {
-    if (!b.flat_style_system) return;
-    const std::int16_t resolved = *AppearanceForFlatStyle(kFlatStyleSystem, b.host.env.theme_active != 0);
-    if (b.instance->Props().Appearance != resolved) PutQuietly(b, DispidOf("Appearance"), resolved);
-    b.host.messages.clear();
-}
-
 }  // namespace brixel::abi
 
 namespace brixel::abi {
@@ -169,6 +162,20 @@ brixel_status DotNetAppearance(brixel_button& b, const MemberInfo& m, std::int16
     const brixel_status delivered = Deliver(b, outcome.effects, effects);
     return status != BRIXEL_OK ? status : delivered;
 }
+
+}  // namespace
+
+void ResolveSystemStyle(brixel_button& b) {
+    if (!b.flat_style_system) return;
+    const std::int16_t resolved = *AppearanceForFlatStyle(kFlatStyleSystem, b.host.env.theme_active != 0);
+    if (b.instance->Props().Appearance == resolved) return;
+    const MemberInfo& m = *FindMemberByName("Appearance");
+    if (b.rules == BRIXEL_RULES_DOTNET) (void)DotNetAppearance(b, m, resolved, nullptr);
+    else PutQuietly(b, m.dispid, resolved);
+    b.host.messages.clear();
+}
+
+namespace {
 
 // The Windows Forms rules that decide before the instance does. Returns
 // true when the write is finished (status in `status`).

@@ -57,6 +57,11 @@ void test_dotnet_rules(void) {
     CHECK(value == 2);
     CHECK_STATUS(BRIXEL_OK, brixel_get_int(net, BRIXEL_PROP_FLAT_STYLE, &value));
     CHECK(value == 3);
+    /* ... and leaves the XP look by the Windows Forms rule when the theme goes. */
+    env.theme_active = 0;
+    CHECK_STATUS(BRIXEL_OK, brixel_set_environment(net, &env));
+    CHECK_STATUS(BRIXEL_OK, brixel_get_color(net, 53, &colour));
+    CHECK(colour == 0x808080u);
 
     /* Leaving the XP look: an untouched down border colour goes grey here, black there. */
     CHECK_STATUS(BRIXEL_OK, brixel_set_int(net, BRIXEL_PROP_FLAT_STYLE, 4, NULL));

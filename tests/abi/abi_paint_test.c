@@ -176,9 +176,8 @@ static void window_region(void) {
 }
 
 #ifdef _WIN32
-/* The GDI path onto a memory DC paints what the pixel path paints. */
-static void gdi_path(void) {
-    brixel_button* b = make_button(BRIXEL_RULES_ACTIVEX, 0);
+/* Paints `b` onto a memory DC through GDI into `out`. */
+static void paint_gdi(brixel_button* b, uint32_t* out) {
     brixel_frame frame = shown_frame(-1, -1);
     brixel_paint_result result = BRIXEL_PAINT_RESULT_INIT;
     BITMAPINFO info;
@@ -186,7 +185,7 @@ static void gdi_path(void) {
     HDC dc = CreateCompatibleDC(NULL);
     HBITMAP bitmap;
     HGDIOBJ old;
-    int at;
+    int i;
     memset(&info, 0, sizeof info);
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = W;
@@ -195,25 +194,53 @@ static void gdi_path(void) {
     info.bmiHeader.biBitCount = 32;
     bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
     old = SelectObject(dc, bitmap);
-    set_caption(b, "");
-    CHECK_STATUS(BRIXEL_OK, brixel_set_int(b, 18, 1, NULL)); /* 3D */
     CHECK_STATUS(BRIXEL_OK, brixel_paint_hdc(b, &frame, NULL, dc, &result, NULL));
     CHECK(result.painted == 1);
     GdiFlush();
-    CHECK_STATUS(BRIXEL_OK, paint(b, face));
-    memcpy(expected, bits, sizeof expected);
-    for (at = 0; at < W * H; ++at) expected[at] &= 0x00FFFFFFu;
-    at = first_difference(face, expected);
-    if (at >= 0) {
-        ++abi_failures;
-        fprintf(stderr, "GDI face differs at (%d,%d): pixel %06X, GDI %06X\n", at % W, at / W, (unsigned)face[at],
-                (unsigned)expected[at]);
-    }
-    CHECK_STATUS(BRIXEL_E_NULL_ARGUMENT, brixel_paint_hdc(b, &frame, NULL, NULL, NULL, NULL));
+    memcpy(out, bits, sizeof(uint32_t) * W * H);
+    for (i = 0; i < W * H; ++i) out[i] &= 0x00FFFFFFu;
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);
-    brixel_button_destroy(b);
+}
+
+/* The GDI path onto a memory DC paints what the pixel path paints, pictures included. */
+static void gdi_path(void) {
+    static const struct {
+        const char* name;
+        int kind; /* -1: no picture */
+    } rows[] = {{"3D face", -1}, {"opaque picture", BRIXEL_PICTURE_OPAQUE}, {"alpha picture", BRIXEL_PICTURE_ALPHA}};
+    uint32_t art[8 * 8];
+    size_t r;
+    int i, at;
+    for (i = 0; i < 64; ++i) art[i] = (i % 3 == 0) ? 0x000000FFu : 0xFF00FF00u; /* every third pixel transparent */
+    for (r = 0; r < sizeof rows / sizeof rows[0]; ++r) {
+        brixel_button* b = make_button(BRIXEL_RULES_ACTIVEX, 0);
+        set_caption(b, "");
+        CHECK_STATUS(BRIXEL_OK, brixel_set_int(b, 18, 1, NULL)); /* 3D */
+        if (rows[r].kind >= 0) {
+            brixel_picture_desc desc = BRIXEL_PICTURE_DESC_INIT;
+            brixel_picture* picture = NULL;
+            desc.kind = rows[r].kind;
+            desc.width = 8;
+            desc.height = 8;
+            desc.stride = 32;
+            desc.pixels = art;
+            CHECK_STATUS(BRIXEL_OK, brixel_picture_create(&desc, &picture));
+            CHECK_STATUS(BRIXEL_OK, brixel_set_picture(b, 100, picture, NULL));
+            brixel_picture_release(picture);
+        }
+        paint_gdi(b, expected);
+        CHECK_STATUS(BRIXEL_OK, paint(b, face));
+        at = first_difference(face, expected);
+        if (at >= 0) {
+            ++abi_failures;
+            fprintf(stderr, "GDI '%s' differs at (%d,%d): pixel %06X, GDI %06X\n", rows[r].name, at % W, at / W,
+                    (unsigned)face[at], (unsigned)expected[at]);
+        }
+        CHECK_STATUS(BRIXEL_E_NULL_ARGUMENT, brixel_paint_hdc(b, NULL, NULL, NULL, NULL, NULL));
+        brixel_button_destroy(b);
+    }
 }
 #endif
 

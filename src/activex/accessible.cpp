@@ -1,5 +1,6 @@
 #include "activex/accessible.h"
 
+#include "activex/com_boundary.h"
 #include "activex/control_window.h"
 
 #include <atomic>
@@ -176,10 +177,12 @@ public:
         const HRESULT hr = Resolve(child, &part);
         if (FAILED(hr)) return hr;
         if (flags != SELFLAG_TAKEFOCUS) return DISP_E_MEMBERNOTFOUND;
-        const auto view = link_->View(part);
-        if (!view || !view->states.focusable) return S_FALSE;
-        ::SetFocus(link_->Window());
-        return S_OK;
+        return ComBoundary([&]() -> HRESULT {
+            const auto view = link_->View(part);
+            if (!view || !view->states.focusable) return S_FALSE;
+            ::SetFocus(link_->Window());
+            return S_OK;
+        });
     }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) noexcept override {
@@ -236,11 +239,13 @@ public:
         AccessiblePart part{};
         const HRESULT hr = Resolve(child, &part);
         if (FAILED(hr)) return hr;
-        const auto view = link_->View(part);
-        if (!view || view->action == AccessibleAction::None) return DISP_E_MEMBERNOTFOUND;
-        const WPARAM what = view->action == AccessibleAction::Open ? static_cast<WPARAM>(AccessiblePart::DropPart)
-                                                                   : static_cast<WPARAM>(AccessiblePart::PushPart);
-        return ::PostMessageW(link_->Window(), kUmAccessibleAction, what, 0) ? S_OK : E_FAIL;
+        return ComBoundary([&]() -> HRESULT {
+            const auto view = link_->View(part);
+            if (!view || view->action == AccessibleAction::None) return DISP_E_MEMBERNOTFOUND;
+            const auto what = static_cast<WPARAM>(view->action == AccessibleAction::Open ? AccessiblePart::DropPart
+                                                                                           : AccessiblePart::PushPart);
+            return ::PostMessageW(link_->Window(), kUmAccessibleAction, what, 0) ? S_OK : E_FAIL;
+        });
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) noexcept override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) noexcept override { return E_NOTIMPL; }
@@ -267,12 +272,10 @@ private:
         AccessiblePart part{};
         const HRESULT hr = Resolve(child, &part);
         if (FAILED(hr)) return hr;
-        try {
+        return ComBoundary([&]() -> HRESULT {
             const auto view = link_->View(part);
             return view ? TextAnswer(field(*view), out) : E_INVALIDARG;
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
+        });
     }
     template <typename Field>
     HRESULT Number(const VARIANT& child, VARIANT* out, Field field) const noexcept {
@@ -281,14 +284,12 @@ private:
         AccessiblePart part{};
         const HRESULT hr = Resolve(child, &part);
         if (FAILED(hr)) return hr;
-        try {
+        return ComBoundary([&]() -> HRESULT {
             const auto view = link_->View(part);
             if (!view) return E_INVALIDARG;
             *out = ChildVariant(field(*view));
             return S_OK;
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
+        });
     }
     // The system's object for our client area: it knows the parent and the
     // siblings, which are the container's.

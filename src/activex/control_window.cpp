@@ -112,6 +112,7 @@ bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
     ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Proc));
     owner_.Host().SetWindow(hwnd_);
+    accessible_.Attach(hwnd_);
     MenuHook::WindowCreated();
     counted_in_hook_ = true;
     owner_.Instance().RegisterShortcuts(ProcessShortcutRegistry(), reinterpret_cast<WindowHandle>(hwnd_));
@@ -226,6 +227,7 @@ void ControlWindow::Destroy() noexcept {
     const win::UniqueWindow window(std::exchange(hwnd_, nullptr));
     const HWND raw = window.get();
     owner_.Host().SetWindow(nullptr);
+    accessible_.Detach();
     owner_.Instance().UnregisterShortcuts();
     if (counted_in_hook_) MenuHook::WindowDestroyed();
     counted_in_hook_ = false;
@@ -247,7 +249,8 @@ LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPA
     self->wparam_ = wparam;
     self->lparam_ = lparam;
     const bool user_action = message == WM_LBUTTONUP || message == WM_KEYDOWN || message == WM_KEYUP ||
-                             message == WM_CHAR || message == kUmShortcutInvoke;
+                             message == WM_CHAR || message == WM_SYSKEYDOWN || message == kUmShortcutInvoke ||
+                             message == kUmAccessibleAction;
     std::optional<UserActionScope> action;
     if (user_action) action.emplace(self->owner_.Host());
     const LRESULT result = self->Dispatch(message, wparam, lparam);
@@ -276,8 +279,18 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_MBUTTONDBLCLK: button.OtherDoubleClick(Frame(), MouseButton::Middle); return 0;
         case WM_MOUSEMOVE: button.MouseMove(Frame(), p, HeldButtons(wparam), shift); return 0;
         case WM_TIMER: button.Timer(Frame(), static_cast<int>(wparam)); return 0;
-        case WM_SETFOCUS: button.FocusGained(Frame()); return 0;
-        case WM_KILLFOCUS: button.FocusLost(Frame()); return 0;
+        case WM_SETFOCUS:
+            button.FocusGained(Frame());
+            accessible_.FocusGained();
+            return 0;
+        case WM_KILLFOCUS:
+            button.FocusLost(Frame());
+            accessible_.Changed();
+            return 0;
+        case WM_GETOBJECT:
+            if (const auto answer = accessible_.OnGetObject(wparam, lparam)) return *answer;
+            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+        case kUmAccessibleAction: OnAccessibleAction(wparam); return 0;
         case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
         case WM_MEASUREITEM:
             if (wparam == 0 && popup_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam), Look())) return TRUE;
@@ -298,6 +311,12 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_SETCURSOR:
             if (OnSetCursor(lparam)) return TRUE;
             return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+        case WM_SYSKEYDOWN:
+            // Alt+Down is the one system key a menu button takes (the
+            // behaviour decides whether it opens the menu); other buttons
+            // leave system keys to the system, as they always have.
+            if (wparam != VK_DOWN || !button.Props().Menu) return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            [[fallthrough]];
         case WM_KEYDOWN:
         case WM_KEYUP:
         case WM_CHAR:
@@ -314,7 +333,7 @@ bool ControlWindow::OnKey(UINT message, WPARAM wparam, LPARAM lparam) {
         button.Character(Frame(), key);
         return false;
     }
-    if (message == WM_KEYDOWN) {
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
         button.KeyDown(Frame(), key, (lparam & (1 << 30)) != 0, ShiftState());
     } else {
         button.KeyUp(Frame(), key, ShiftState());
@@ -343,6 +362,16 @@ void ControlWindow::Redraw(bool after_click) noexcept {
     if (hwnd_ == nullptr) return;
     win::WindowDc dc(hwnd_);
     if (dc) Paint(dc.get(), after_click);
+    // Every change of state is followed by a redraw: listeners hear of it here.
+    accessible_.Changed();
+}
+
+void ControlWindow::OnAccessibleAction(WPARAM part) {
+    if (part == static_cast<WPARAM>(AccessiblePart::DropPart)) {
+        DropMenuMethod();
+    } else {
+        owner_.Instance().PerformClickActions(Frame());
+    }
 }
 
 void ControlWindow::DefaultProcessing() noexcept {

@@ -5,6 +5,7 @@
 // that need its message in hand, its tooltip or its popup.
 #pragma once
 
+#include "activex/accessible.h"
 #include "activex/control_host.h"
 #include "activex/popup_menu.h"
 #include "gdi/raii.h"
@@ -82,6 +83,8 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wparam, LPARAM lparam);
     bool OnKey(UINT message, WPARAM wparam, LPARAM lparam);
     bool OnSetCursor(LPARAM lparam);
+    // A default action an accessibility client asked for, run as a user's.
+    void OnAccessibleAction(WPARAM part);
     void CreateTooltip() noexcept;
     void OnPaint();
     void Paint(HDC dc, bool after_click);
@@ -102,6 +105,7 @@ private:
     WindowOwner& owner_;
     HWND hwnd_ = nullptr;
     win::UniqueWindow tooltip_;
+    AccessibleLink accessible_{owner_};
     OwnerDrawPopup popup_;
     // Set just before a popup shows; a drop request while it is set only
     // clears it, so the click that closed the popup on its own drop part

@@ -8,9 +8,10 @@
 // of drops. A popup holds at most kMaxPopupCommand leaf entries (what a menu
 // entry identifier can carry); entries past that are left out of the popup.
 //
-// Item data: an entry's item data is its position in the table plus one, so
-// the owner-draw messages name an entry of this table, never a record of the
-// tree. Event handlers may change or empty the tree while the popup is open;
+// Item data: an entry is named by its position in the table plus one (the
+// native popup carries it as the address of the entry's block in a table of
+// the same order), so the owner-draw messages name an entry of this table,
+// never a record of the tree. Event handlers may change or empty the tree while the popup is open;
 // the copies keep drawing and choosing safe, and a number of a previous drop
 // names nothing once the table is cleared.
 //

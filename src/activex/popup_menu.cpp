@@ -90,13 +90,23 @@ bool OwnerDrawPopup::Build(const MenuItemList& top, bool right_to_left) {
     if (!root_) root_.reset(::CreatePopupMenu());
     if (!root_) return false;
     entries_.Build(top);
+    texts_.resize(entries_.Entries().size());
+    for (std::size_t i = 0; i < texts_.size(); ++i) {
+        const MenuItemFields& item = entries_.Entries()[i].item;
+        EntryText& t = texts_[i];
+        if (!item.separator) {
+            t.text = ToWide(item.caption);
+            if (!IsNoShortcut(item.shortcut)) t.text += L"\t" + ToWide(item.shortcut);
+        }
+        t.reader = MSAAMENUINFO{MSAA_MENU_SIG, static_cast<DWORD>(t.text.size()), t.text.data()};
+    }
     // The sub-popup of each parent entry, by entry index.
     std::vector<HMENU> sub_menus(entries_.Entries().size(), nullptr);
     for (std::size_t i = 0; i < entries_.Entries().size(); ++i) {
         const PopupEntry& entry = entries_.Entries()[i];
         HMENU target = entry.owner == kPopupRoot ? root_.get() : sub_menus[entry.owner];
         if (target == nullptr) continue;
-        const auto data = reinterpret_cast<LPCWSTR>(PopupEntries::ItemData(i));
+        const auto data = reinterpret_cast<LPCWSTR>(&texts_[i]);
         if (entry.parent) {
             // Not greyed by the system, so a disabled parent still opens; it
             // is painted grey and each of its entries follows its own record.
@@ -122,6 +132,16 @@ void OwnerDrawPopup::Teardown() noexcept {
         }
     }
     entries_.Clear();
+    texts_.clear();
+}
+
+const PopupEntry* OwnerDrawPopup::EntryOf(ULONG_PTR item_data) const {
+    if (texts_.empty()) return nullptr;
+    const auto first = reinterpret_cast<ULONG_PTR>(texts_.data());
+    if (item_data < first) return nullptr;
+    const ULONG_PTR offset = item_data - first;
+    if (offset % sizeof(EntryText) != 0 || offset / sizeof(EntryText) >= texts_.size()) return nullptr;
+    return entries_.ByItemData(PopupEntries::ItemData(offset / sizeof(EntryText)));
 }
 
 void OwnerDrawPopup::Destroy() noexcept {
@@ -135,7 +155,7 @@ void OwnerDrawPopup::ApplyRightToLeft(bool right_to_left) noexcept {
 
 bool OwnerDrawPopup::MeasureItem(MEASUREITEMSTRUCT& measure, const MenuLook& look) const {
     if (measure.CtlType != ODT_MENU) return false;
-    const PopupEntry* entry = entries_.ByItemData(measure.itemData);
+    const PopupEntry* entry = EntryOf(measure.itemData);
     if (entry == nullptr) return false;
     const MenuTextMeter meter(look.props.MenuFont);
     const MenuItemRecord probe(entry->item);
@@ -146,7 +166,7 @@ bool OwnerDrawPopup::MeasureItem(MEASUREITEMSTRUCT& measure, const MenuLook& loo
 
 bool OwnerDrawPopup::DrawItem(const DRAWITEMSTRUCT& draw, const MenuLook& look) const {
     if (draw.CtlType != ODT_MENU) return false;
-    const PopupEntry* entry = entries_.ByItemData(draw.itemData);
+    const PopupEntry* entry = EntryOf(draw.itemData);
     if (entry == nullptr) return false;
     const bool whole = (draw.itemAction & ODA_DRAWENTIRE) != 0;
     if (!whole && (draw.itemAction & ODA_SELECT) == 0) return true;

@@ -10,8 +10,11 @@
 #include "gdi/raii.h"
 
 #include <windows.h>
+#include <oleacc.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace brixel::activex {
 
@@ -64,8 +67,20 @@ public:
     bool DrawItem(const DRAWITEMSTRUCT& draw, const MenuLook& look) const;
 
 private:
+    // Screen readers cannot read an owner-drawn entry, so each entry's item
+    // data points at the block they look for: the signature and the text
+    // (caption, a tab and the shortcut), built with the popup.
+    struct EntryText {
+        MSAAMENUINFO reader;  // first, where readers look
+        std::wstring text;
+    };
+    // The entry behind an item data, or null: only the address of one of
+    // this drop's blocks names an entry, so stale data names nothing.
+    const PopupEntry* EntryOf(ULONG_PTR item_data) const;
+
     win::UniqueMenu root_;
     PopupEntries entries_;
+    std::vector<EntryText> texts_;  // one per entry; never resized while the popup holds them
 };
 
 }  // namespace brixel::activex

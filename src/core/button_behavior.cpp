@@ -20,6 +20,7 @@ namespace brixel {
 //   hover timer, pointer outside  M, no capture   -                 MouseExit
 //   Space down (not repeat)       any             P T K, capture    KeyDown
 //   Space up                      K               -                 KeyUp [ButtonToggled] Click
+//   F4 or Alt+Down (Menu)         any             (menu drops)      KeyDown (a zeroed code keeps it shut)
 //   focus lost                    any             M?                -
 //   menu starts to drop           P T or K        M?                - (its later left up clicks nothing)
 //   menu drops by itself          -               M                 MouseEnter
@@ -51,6 +52,11 @@ BehaviorSettings SettingsFor(const ButtonProperties& p, bool user_mode, bool win
     s.has_hyperlink_address = !p.HyperlinkAddress.empty();
     s.redraw_on_focus = p.Appearance == kvnXPStyleAPB;
     return s;
+}
+
+bool KeyOpensMenu(const BehaviorSettings& s, std::int16_t key, std::int16_t shift) {
+    if (!(s.menu && s.active && s.enabled)) return false;
+    return (key == kKeyF4 && shift == 0) || (key == kKeyDown && shift == kAltKey);
 }
 
 bool ButtonBehavior::InDropDownArea(const BehaviorSettings& s, Point p) const {
@@ -293,6 +299,12 @@ bool ButtonBehavior::KeyDown(std::int16_t key, bool auto_repeat, std::int16_t sh
         if (!host_.WindowAlive()) return false;
         host_.ReleaseCapture();
         host_.GiveCaptureTo(capture_owner_);
+    }
+    // Opening the menu is the key's default processing: a handler that
+    // zeroed the key code keeps it shut.
+    if (code != 0 && KeyOpensMenu(host_.Settings(), key, shift)) {
+        host_.DropMenu();
+        return false;
     }
     return code != 0;
 }

@@ -29,6 +29,8 @@ inline constexpr std::int16_t kAltKey = 4;
 inline constexpr std::int16_t kKeyTab = 0x09;
 inline constexpr std::int16_t kKeyReturn = 0x0D;
 inline constexpr std::int16_t kKeySpace = 0x20;
+inline constexpr std::int16_t kKeyDown = 0x28;
+inline constexpr std::int16_t kKeyF4 = 0x73;
 
 inline constexpr int kHoverTimer = 2;   // detects that the pointer left
 inline constexpr int kRepeatTimer = 3;  // WhileMouseDown repetition
@@ -59,6 +61,11 @@ struct ButtonProperties;
 
 // The settings as the properties and the window's state give them.
 BehaviorSettings SettingsFor(const ButtonProperties& p, bool user_mode, bool window_enabled, bool window_visible);
+
+// Whether a key down opens the menu of a focused button that has one, as a
+// combo box does: F4 alone, or Down with Alt alone. The keyboard then reaches
+// the drop part of a split button; Space and Enter keep their meaning.
+bool KeyOpensMenu(const BehaviorSettings& s, std::int16_t key, std::int16_t shift);
 
 enum class SoundSlot : std::uint8_t { Click, MouseIn };
 

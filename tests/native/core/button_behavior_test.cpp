@@ -587,3 +587,73 @@ TEST_F(Behavior, ActiveOffClearsTheLatchedState) {
 
 }  // namespace
 }  // namespace brixel
+
+namespace brixel {
+namespace {
+
+struct MenuKeyRow {
+    const char* name;
+    bool menu;
+    bool drop_down_only;
+    bool enabled;
+    std::int16_t key;
+    std::int16_t shift;
+    bool handler_zeroes_code;
+    int drops;
+};
+
+class MenuKeys : public Behavior, public ::testing::WithParamInterface<MenuKeyRow> {};
+
+TEST_P(MenuKeys, OpenTheMenuOnlyForTheComboBoxKeys) {
+    const MenuKeyRow& row = GetParam();
+    host.settings.menu = row.menu;
+    host.settings.drop_down_only = row.drop_down_only;
+    host.settings.enabled = row.enabled;
+    host.zero_key_codes = row.handler_zeroes_code;
+    int drops_when_key_down_fired = -1;
+    host.on_event = [&](const std::string& e) {
+        if (e.rfind("KeyDown", 0) == 0) drops_when_key_down_fired = host.drops;
+    };
+    const bool default_runs = button.KeyDown(row.key, false, row.shift);
+    EXPECT_EQ(host.drops, row.drops);
+    EXPECT_EQ(drops_when_key_down_fired, 0) << "KeyDown comes first and may keep the menu shut";
+    if (row.drops > 0) {
+        EXPECT_FALSE(default_runs) << "a key that opened the menu is used up";
+    }
+    EXPECT_EQ(Count("Click"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MenuKeys,
+    ::testing::Values(MenuKeyRow{"F4OnASplitButton", true, false, true, kKeyF4, 0, false, 1},
+                      MenuKeyRow{"AltDownOnASplitButton", true, false, true, kKeyDown, kAltKey, false, 1},
+                      MenuKeyRow{"AltDownOnADropDownOnlyButton", true, true, true, kKeyDown, kAltKey, false, 1},
+                      MenuKeyRow{"F4OnADropDownOnlyButton", true, true, true, kKeyF4, 0, false, 1},
+                      MenuKeyRow{"F4WithoutAMenu", false, false, true, kKeyF4, 0, false, 0},
+                      MenuKeyRow{"DownAloneMovesOn", true, false, true, kKeyDown, 0, false, 0},
+                      MenuKeyRow{"CtrlF4IsNotOurs", true, false, true, kKeyF4, kCtrlKey, false, 0},
+                      MenuKeyRow{"AltShiftDown", true, false, true, kKeyDown, kAltKey | kShiftKey, false, 0},
+                      MenuKeyRow{"KeyDownHandlerZeroedTheCode", true, false, true, kKeyF4, 0, true, 0},
+                      MenuKeyRow{"DisabledButton", true, false, false, kKeyF4, 0, false, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Behavior, MenuKeysOnAnInactiveButtonDoNothing) {
+    host.settings.menu = true;
+    host.settings.active = false;
+    button.KeyDown(kKeyF4, false, 0);
+    button.KeyDown(kKeyDown, false, kAltKey);
+    EXPECT_EQ(host.drops, 0);
+    EXPECT_TRUE(host.log.empty());
+}
+
+// Space stays the push part's key on a split button, with F4 open beside it.
+TEST_F(Behavior, SpaceStillClicksASplitButton) {
+    host.settings.menu = true;
+    button.KeyDown(kKeySpace, false, 0);
+    button.KeyUp(kKeySpace, 0);
+    EXPECT_EQ(Count("Click"), 1);
+    EXPECT_EQ(host.drops, 0);
+}
+
+}  // namespace
+}  // namespace brixel

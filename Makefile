@@ -1,7 +1,7 @@
 # The two commands of this project. Both install what they need first
 # (scripts/setup-deps.sh, as root on Debian 12). `fuzz` and `soak` are the
 # long reliability runs, not part of `test`.
-.PHONY: demo test native reference package fuzz soak clean
+.PHONY: demo test native reference package fuzz soak bench clean
 
 demo:
 	scripts/demo.sh
@@ -26,6 +26,10 @@ fuzz:
 # Reference-count cycles and the leak soak under Wine (SOAK_CYCLES, SOAK_CONTROLS).
 soak:
 	scripts/soak.sh
+
+# The repaint benchmark under Wine: the control against the system button.
+bench:
+	scripts/bench.sh
 
 native:
 	cmake --preset native && cmake --build --preset native -j2 && ctest --preset native

@@ -13,6 +13,8 @@
 #pragma once
 
 #include "activex/background_capture.h"
+#include "activex/state_fonts.h"
+#include "render/face_cache.h"
 #include "activex/categorize.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
@@ -257,6 +259,8 @@ private:
     bool drawing_loaded_ = false;
     // The container's pixels under a translucent control.
     BackgroundCapture background_;
+    StateFonts state_fonts_;
+    FaceCache face_;
     win::ComPtr<IAdviseSink> view_sink_;
     DWORD view_advise_aspects_ = 0;
     DWORD view_advise_flags_ = 0;

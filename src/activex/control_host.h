@@ -11,6 +11,8 @@
 #include <objsafe.h>
 #include <ocidl.h>
 
+#include <optional>
+
 namespace brixel::activex {
 
 class ControlInstanceHost final : public InstanceHost {
@@ -50,6 +52,15 @@ public:
     void EndUserAction() noexcept { --user_actions_; }
     bool InUserAction() const noexcept { return user_actions_ > 0; }
 
+    // The screen's resolution, read once and again after a desktop change.
+    int ScreenDpi() const noexcept;
+    // The desktop's settings or theme changed: read the resolution and the
+    // theme's scheme afresh at the next paint.
+    void DesktopSettingsChanged() noexcept {
+        screen_dpi_.reset();
+        desktop_scheme_.reset();
+    }
+
     // InstanceHost
     Rgb SystemColour(int index) const override;
     std::optional<bool> AmbientUserMode() const override;
@@ -70,6 +81,10 @@ private:
     DWORD safety_ = 0;
     int user_actions_ = 0;
     bool rule_message_shown_ = false;  // since the last user action began
+    // Each read costs a trip to the display or the registry; every paint
+    // wants them.
+    mutable std::optional<int> screen_dpi_;
+    mutable std::optional<std::int16_t> desktop_scheme_;
 };
 
 // Brackets the handling of a message of the user's own.

@@ -264,6 +264,11 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // the whole face is painted at once
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+        case WM_DISPLAYCHANGE:
+            owner_.Host().DesktopSettingsChanged();
+            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
         case WM_LBUTTONDOWN: button.LeftButtonDown(Frame(), p, shift); return 0;
         case WM_LBUTTONUP: button.LeftButtonUp(Frame(), p, shift); return 0;
         case WM_LBUTTONDBLCLK: button.LeftDoubleClick(Frame(), p, shift); return 0;
@@ -275,8 +280,14 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_MBUTTONDBLCLK: button.OtherDoubleClick(Frame(), MouseButton::Middle); return 0;
         case WM_MOUSEMOVE: button.MouseMove(Frame(), p, HeldButtons(wparam), shift); return 0;
         case WM_TIMER: button.Timer(Frame(), static_cast<int>(wparam)); return 0;
-        case WM_SETFOCUS: button.FocusGained(Frame()); return 0;
-        case WM_KILLFOCUS: button.FocusLost(Frame()); return 0;
+        case WM_SETFOCUS:
+            has_focus_ = true;
+            button.FocusGained(Frame());
+            return 0;
+        case WM_KILLFOCUS:
+            has_focus_ = false;
+            button.FocusLost(Frame());
+            return 0;
         case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
         case WM_MEASUREITEM:
             if (wparam == 0 && popup_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam), Look())) return TRUE;
@@ -388,7 +399,7 @@ void ControlWindow::OnPaint() {
 void ControlWindow::Paint(HDC dc, bool after_click) {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, ::GetFocus() == hwnd_);
+    const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, HasFocus());
     if (focus == FocusOutcome::InvalidateContainer) {
         RECT in_parent = client;
         ::MapWindowPoints(hwnd_, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&in_parent), 2);

@@ -1,5 +1,6 @@
 #include "activex/connection_point.h"
 
+#include "activex/com_boundary.h"
 #include "activex/com_object.h"
 
 #include <algorithm>
@@ -42,13 +43,11 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) noexcept {
         (!dispinterface_ || FAILED(sink->QueryInterface(IID_IDispatch, held.put_void())))) {
         return CONNECT_E_CANNOTCONNECT;
     }
-    try {
+    return ComBoundary([&] {
         sinks_.push_back(Sink{next_cookie_, std::move(held)});
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
-    *cookie = next_cookie_++;
-    return S_OK;
+        *cookie = next_cookie_++;
+        return S_OK;
+    });
 }
 
 HRESULT ConnectionPoint::Unadvise(DWORD cookie) noexcept {
@@ -103,8 +102,12 @@ public:
     }
     HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** out) noexcept override {
         if (out == nullptr) return E_POINTER;
-        *out = new (std::nothrow) PointEnumerator(owner_, points_, position_);
-        return *out ? S_OK : E_OUTOFMEMORY;
+        *out = nullptr;
+        // The copy of the list allocates too, before the object does.
+        return ComBoundary([&] {
+            *out = new PointEnumerator(owner_, points_, position_);
+            return S_OK;
+        });
     }
 
 private:
@@ -120,12 +123,10 @@ HRESULT CreateConnectionPointEnumerator(IConnectionPointContainer* owner, IConne
                                         ULONG count, IEnumConnectionPoints** out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
-    try {
+    return ComBoundary([&] {
         *out = new PointEnumerator(owner, std::vector<IConnectionPoint*>(points, points + count), 0);
-    } catch (...) {
-        return E_OUTOFMEMORY;
-    }
-    return S_OK;
+        return S_OK;
+    });
 }
 
 }  // namespace brixel::activex

@@ -41,7 +41,6 @@ public:
     template <typename Interface, typename Call>
     void ForEachSink(Call call) noexcept;
     void DisconnectAll() noexcept { sinks_.clear(); }
-    bool HasSinks() const noexcept { return !sinks_.empty(); }
 
 private:
     // Each sink is held through the interface asked for at Advise, which

@@ -2,6 +2,7 @@
 
 #include "activex/ambient.h"
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/module.h"
 #include "core/persist_control.h"
 
@@ -36,10 +37,12 @@ HRESULT CTavloCtrl::Initialize() noexcept {
 
 HRESULT CTavloCtrl::Create(REFIID iid, void** out) noexcept {
     CTavloCtrl* control = nullptr;
-    try {
-        control = new CTavloCtrl();
-    } catch (...) {
-        return E_OUTOFMEMORY;
+    if (const HRESULT hr = ComBoundary([&] {
+            control = new CTavloCtrl();
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     HRESULT hr = control->Initialize();
     if (SUCCEEDED(hr)) hr = control->QueryInterface(iid, out);
@@ -64,10 +67,10 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_IConnectionPointContainer, static_cast<IConnectionPointContainer*>(this)},
         {&IID_IOleObject, static_cast<IOleObject*>(this)},
         {&IID_IOleControl, static_cast<IOleControl*>(this)},
-        {&IID_IPerPropertyBrowsing, static_cast<IPerPropertyBrowsing*>(this)},
-        {&IID_ISpecifyPropertyPages, static_cast<ISpecifyPropertyPages*>(this)},
-        {&IID_IObjectSafety, static_cast<IObjectSafety*>(this)},
-        {&kIID_ICategorizeProperties, static_cast<ICategorizeProperties*>(this)},
+        {&IID_IPerPropertyBrowsing, static_cast<IPerPropertyBrowsing*>(&browsing_)},
+        {&IID_ISpecifyPropertyPages, static_cast<ISpecifyPropertyPages*>(&browsing_)},
+        {&IID_IObjectSafety, static_cast<IObjectSafety*>(&browsing_)},
+        {&kIID_ICategorizeProperties, static_cast<ICategorizeProperties*>(&browsing_)},
         {&IID_IOleWindow, static_cast<IOleInPlaceObject*>(this)},
         {&IID_IOleInPlaceObject, static_cast<IOleInPlaceObject*>(this)},
         {&IID_IOleInPlaceActiveObject, static_cast<IOleInPlaceActiveObject*>(this)},

@@ -8,14 +8,14 @@
 //
 // The object is split by concern over several files: lifetime and interface
 // lookup here and in control.cpp, automation in control_dispatch.cpp, the
-// container protocol in control_ole.cpp, property browsing and safety in
-// control_browsing.cpp.
+// container protocol in control_ole.cpp; property browsing and safety are the
+// ControlBrowsing part of the same identity (control_browsing.h).
 #pragma once
 
 #include "activex/background_capture.h"
+#include "activex/control_browsing.h"
 #include "activex/state_fonts.h"
 #include "render/face_cache.h"
-#include "activex/categorize.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
 #include "activex/control_window.h"
@@ -44,10 +44,6 @@ class CTavloCtrl final : public IDispatch,
                          public IConnectionPointContainer,
                          public IOleObject,
                          public IOleControl,
-                         public IPerPropertyBrowsing,
-                         public ISpecifyPropertyPages,
-                         public IObjectSafety,
-                         public ICategorizeProperties,
                          public IOleInPlaceObject,
                          public IOleInPlaceActiveObject,
                          public IPersistStreamInit,
@@ -112,25 +108,6 @@ public:
     HRESULT STDMETHODCALLTYPE OnAmbientPropertyChange(DISPID id) noexcept override;
     HRESULT STDMETHODCALLTYPE FreezeEvents(BOOL freeze) noexcept override;
 
-    // IPerPropertyBrowsing
-    HRESULT STDMETHODCALLTYPE GetDisplayString(DISPID id, BSTR* out) noexcept override;
-    HRESULT STDMETHODCALLTYPE MapPropertyToPage(DISPID id, CLSID* page) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetPredefinedStrings(DISPID id, CALPOLESTR* strings,
-                                                   CADWORD* cookies) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) noexcept override;
-
-    // ISpecifyPropertyPages
-    HRESULT STDMETHODCALLTYPE GetPages(CAUUID* pages) noexcept override;
-
-    // IObjectSafety
-    HRESULT STDMETHODCALLTYPE GetInterfaceSafetyOptions(REFIID iid, DWORD* supported,
-                                                        DWORD* enabled) noexcept override;
-    HRESULT STDMETHODCALLTYPE SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept override;
-
-    // ICategorizeProperties
-    HRESULT STDMETHODCALLTYPE MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetCategoryName(PROPCAT category, LCID lcid, BSTR* name) noexcept override;
-
     // IOleWindow (for both in-place interfaces)
     HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) noexcept override;
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) noexcept override;
@@ -184,14 +161,14 @@ private:
     ~CTavloCtrl();
     HRESULT Initialize() noexcept;
 
+    // Inside Invoke's exception boundary.
     HRESULT InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
-                           EXCEPINFO* exception, UINT* arg_error) noexcept;
-    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
-    HRESULT InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept;
+                           EXCEPINFO* exception, UINT* arg_error);
+    HRESULT InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
+    HRESULT InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
     HRESULT InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error);
     HRESULT InvokeMenuItemProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    UINT* arg_error);
-    HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
     std::optional<PropertyValue> ReadOnlyValue(DISPID id) const noexcept;
     // A font object handed out by a font property was changed in place.
     void LiveFontChanged(DISPID id, const FontDesc& font) noexcept;
@@ -247,6 +224,7 @@ private:
 
     ControlInstanceHost host_;
     ButtonInstance instance_{host_};
+    ControlBrowsing browsing_{*this, host_};
     // After the instance: its handler writes into the instance.
     LiveFonts fonts_{[this](DISPID id, const FontDesc& font) { LiveFontChanged(id, font); }};
 

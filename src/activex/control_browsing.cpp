@@ -1,19 +1,18 @@
 // What property browsers and untrusted hosts ask: display strings and value
 // lists, the property pages, and the safety options.
 #include "activex/brixeldemo.h"
-#include "activex/control.h"
+#include "activex/control_browsing.h"
+#include "core/dispids.h"
 #include "core/enums.h"
 #include "core/property_table.h"
 
 #include <olectl.h>
+#include <oleauto.h>
 
 #include <string>
 
 namespace brixel::activex {
 namespace {
-
-constexpr DISPID kClickSoundFile = 14;
-constexpr DISPID kMouseInSoundFile = 35;
 
 // The stock colour page of the framework, third in the list.
 constexpr CLSID kStockColorPage = {0x7ebdaae1, 0x8120, 0x11cf, {0x89, 0x9f, 0x00, 0xaa, 0x00, 0x68, 0x8b, 0x10}};
@@ -37,7 +36,16 @@ constexpr DWORD kSafetySupported = INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFAC
 
 }  // namespace
 
-HRESULT CTavloCtrl::GetDisplayString(DISPID id, BSTR* out) noexcept {
+HRESULT ControlBrowsing::ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept {
+    win::UniqueVariant raw;
+    DISPPARAMS none{};
+    const HRESULT hr = control_.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, raw.put(),
+                                       nullptr, nullptr);
+    if (FAILED(hr)) return hr;
+    return ::VariantChangeType(out->put(), raw.get(), 0, type);
+}
+
+HRESULT ControlBrowsing::GetDisplayString(DISPID id, BSTR* out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (BrowserListFor(id) == nullptr) return E_NOTIMPL;
@@ -50,9 +58,9 @@ HRESULT CTavloCtrl::GetDisplayString(DISPID id, BSTR* out) noexcept {
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT CTavloCtrl::MapPropertyToPage(DISPID id, CLSID* page) noexcept {
+HRESULT ControlBrowsing::MapPropertyToPage(DISPID id, CLSID* page) noexcept {
     if (page == nullptr) return E_POINTER;
-    if (id == kClickSoundFile || id == kMouseInSoundFile) {
+    if (id == dispid::kClickSoundFile || id == dispid::kMouseInSoundFile) {
         *page = CLSID_PropPageMore;
         return S_OK;
     }
@@ -60,7 +68,7 @@ HRESULT CTavloCtrl::MapPropertyToPage(DISPID id, CLSID* page) noexcept {
     return PERPROP_E_NOPAGEAVAILABLE;
 }
 
-HRESULT CTavloCtrl::GetPredefinedStrings(DISPID id, CALPOLESTR* strings, CADWORD* cookies) noexcept {
+HRESULT ControlBrowsing::GetPredefinedStrings(DISPID id, CALPOLESTR* strings, CADWORD* cookies) noexcept {
     if (strings == nullptr || cookies == nullptr) return E_POINTER;
     *strings = {};
     *cookies = {};
@@ -88,7 +96,7 @@ HRESULT CTavloCtrl::GetPredefinedStrings(DISPID id, CALPOLESTR* strings, CADWORD
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) noexcept {
+HRESULT ControlBrowsing::GetPredefinedValue(DISPID id, DWORD cookie, VARIANT* out) noexcept {
     if (out == nullptr) return E_POINTER;
     ::VariantInit(out);
     const BrowserList* list = BrowserListFor(id);
@@ -112,7 +120,7 @@ bool StockColorPageAvailable() noexcept {
                                         page.put_void()));
 }
 
-HRESULT CTavloCtrl::GetPages(CAUUID* pages) noexcept {
+HRESULT ControlBrowsing::GetPages(CAUUID* pages) noexcept {
     if (pages == nullptr) return E_POINTER;
     const GUID* const colours = StockColorPageAvailable() ? &kStockColorPage : &CLSID_PropPageColors;
     const GUID* const list[] = {&CLSID_TavloPropPage, &CLSID_PropPageMore, colours,
@@ -125,7 +133,7 @@ HRESULT CTavloCtrl::GetPages(CAUUID* pages) noexcept {
     return S_OK;
 }
 
-HRESULT CTavloCtrl::MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept {
+HRESULT ControlBrowsing::MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept {
     if (category == nullptr) return E_POINTER;
     const PropertyCategory found = CategoryOf(id);
     if (found == PropertyCategory::None) return E_FAIL;
@@ -133,7 +141,7 @@ HRESULT CTavloCtrl::MapPropertyToCategory(DISPID id, PROPCAT* category) noexcept
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetCategoryName(PROPCAT category, LCID, BSTR* name) noexcept {
+HRESULT ControlBrowsing::GetCategoryName(PROPCAT category, LCID, BSTR* name) noexcept {
     if (name == nullptr) return E_POINTER;
     *name = nullptr;
     const std::string_view text = CategoryName(static_cast<PropertyCategory>(category));
@@ -143,7 +151,7 @@ HRESULT CTavloCtrl::GetCategoryName(PROPCAT category, LCID, BSTR* name) noexcept
     return *name ? S_OK : E_OUTOFMEMORY;
 }
 
-HRESULT CTavloCtrl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWORD* enabled) noexcept {
+HRESULT ControlBrowsing::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWORD* enabled) noexcept {
     if (supported == nullptr || enabled == nullptr) return E_POINTER;
     *supported = 0;
     *enabled = 0;
@@ -155,7 +163,7 @@ HRESULT CTavloCtrl::GetInterfaceSafetyOptions(REFIID iid, DWORD* supported, DWOR
 
 // Once a container asked for safety it stays asked for: a script cannot
 // lower the restrictions the page's host put on the control.
-HRESULT CTavloCtrl::SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept {
+HRESULT ControlBrowsing::SetInterfaceSafetyOptions(REFIID iid, DWORD mask, DWORD enabled) noexcept {
     if (!HasSafetyOptions(iid)) return E_NOINTERFACE;
     if ((mask & ~kSafetySupported) != 0) return E_FAIL;
     host_.SetSafetyOptions(host_.SafetyOptions() | (enabled & mask));

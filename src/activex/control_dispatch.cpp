@@ -1,6 +1,7 @@
 // Automation: every member of the dispatch interface, driven by the member
 // table; names and types come from the type library.
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "core/dispids.h"
@@ -54,7 +55,7 @@ HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
     if (params == nullptr) params = &none;
     const MemberInfo* member = FindMember(id);
     if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
-    try {
+    return ComBoundary([&]() -> HRESULT {
         switch (member->kind) {
             case MemberKind::Property:
                 return InvokeProperty(*member, flags, params, result, exception, arg_error);
@@ -66,16 +67,12 @@ HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
             case MemberKind::PersistedFlag:
                 break;
         }
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    } catch (...) {
-        return E_UNEXPECTED;
-    }
-    return DISP_E_MEMBERNOTFOUND;
+        return DISP_E_MEMBERNOTFOUND;
+    });
 }
 
 HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
-                                   EXCEPINFO* exception, UINT* arg_error) noexcept {
+                                   EXCEPINFO* exception, UINT* arg_error) {
     if (IsPut(flags)) {
         if (params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
         if (params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT) {
@@ -114,11 +111,13 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
     return ToVariant(*value, result);
 }
 
+// Nobody to tell of a failure: the font object keeps its change, the
+// property its old value.
 void CTavloCtrl::LiveFontChanged(DISPID id, const FontDesc& font) noexcept {
-    try {
+    ComBoundary([&] {
         instance_.Put(id, PropertyValue(font), Frame());
-    } catch (...) {
-    }
+        return S_OK;
+    });
 }
 
 // hWnd and ControlPointer are the control's, not the record's.
@@ -139,7 +138,7 @@ std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept
 }
 
 HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result,
-                                 UINT* arg_error) noexcept {
+                                 UINT* arg_error) {
     if (params->cArgs != member.params.size()) return DISP_E_BADPARAMCOUNT;
     if (result != nullptr) ::VariantInit(result);
     switch (member.dispid) {
@@ -150,12 +149,7 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
         case dispid::kGetMenuItemIDFromIndex:
         case dispid::kGetMenuItemParentID:
         case dispid::kIsMenuItemParent:
-        case dispid::kGetTotalMenuItemCount:
-            try {
-                return InvokeMenuMethod(member.dispid, params, result, arg_error);
-            } catch (const std::bad_alloc&) {
-                return E_OUTOFMEMORY;
-            }
+        case dispid::kGetTotalMenuItemCount: return InvokeMenuMethod(member.dispid, params, result, arg_error);
         case dispid::kPerformClick: instance_.PerformClick(Frame()); return S_OK;
         default: break;
     }
@@ -169,7 +163,7 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
 // The methods that act on the control's window. Without one there is no
 // state to latch, no focus to take and nothing to drop: they do nothing and
 // the toggle state reads FALSE.
-HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) noexcept {
+HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
     ControlWindow* window = LiveWindow();
     switch (id) {
         case dispid::kGetToggleState:
@@ -203,16 +197,6 @@ HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* r
             return S_OK;
         default: return DISP_E_MEMBERNOTFOUND;
     }
-}
-
-// Reads one of our own properties through the same path as any client.
-HRESULT CTavloCtrl::ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept {
-    win::UniqueVariant raw;
-    DISPPARAMS none{};
-    const HRESULT hr = Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, raw.put(), nullptr,
-                              nullptr);
-    if (FAILED(hr)) return hr;
-    return ::VariantChangeType(out->put(), raw.get(), 0, type);
 }
 
 }  // namespace brixel::activex

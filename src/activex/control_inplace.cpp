@@ -1,4 +1,5 @@
 // In-place activation: the control's window inside the container's.
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "core/mnemonic.h"
 
@@ -21,10 +22,12 @@ HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT posit
         info.cb = sizeof(info);
         inplace_site_->GetWindowContext(frame.put(), document.put(), &pos, &clip, &info);
         if (position != nullptr) pos = *position;
-        try {
-            if (!window_) window_ = std::make_unique<ControlWindow>(static_cast<WindowOwner&>(*this));
-        } catch (...) {
-            return E_OUTOFMEMORY;
+        if (const HRESULT hr = ComBoundary([&] {
+                if (!window_) window_ = std::make_unique<ControlWindow>(static_cast<WindowOwner&>(*this));
+                return S_OK;
+            });
+            FAILED(hr)) {
+            return hr;
         }
         if (!window_->Create(container, pos)) {
             inplace_site_->OnInPlaceDeactivate();

@@ -1,6 +1,7 @@
 // The container protocol: IOleObject and IOleControl.
 #include "activex/ambient.h"
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "core/mnemonic.h"
 #include "core/persist_control.h"
@@ -27,13 +28,11 @@ HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
     // caption) once it can ask; one already changed keeps its values.
     initialised_ = true;
     if (modified_) return S_OK;
-    try {
+    return ComBoundary([&] {
         instance_.ResetToNewControl(Frame());
-    } catch (...) {
-        return E_OUTOFMEMORY;
-    }
-    RebuildAccelerators();
-    return S_OK;
+        RebuildAccelerators();
+        return S_OK;
+    });
 }
 
 HRESULT CTavloCtrl::GetClientSite(IOleClientSite** out) noexcept {
@@ -159,21 +158,17 @@ HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
 HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
     const UserActionScope user_action(host_);
-    try {
+    return ComBoundary([&] {
         instance_.Mnemonic(Frame(), static_cast<std::int16_t>(msg->wParam));
-    } catch (...) {
-        return E_FAIL;
-    }
-    return S_OK;
+        return S_OK;
+    });
 }
 
 HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID id) noexcept {
-    try {
+    return ComBoundary([&] {
         instance_.AmbientPropertyChanged(id, Frame());
-    } catch (...) {
-        return E_FAIL;
-    }
-    return S_OK;
+        return S_OK;
+    });
 }
 
 HRESULT CTavloCtrl::FreezeEvents(BOOL freeze) noexcept {

@@ -1,6 +1,7 @@
 // Saving and loading through the container's stream or property bag, over
 // the one exchange routine of the portable layer.
 #include "activex/brixeldemo.h"
+#include "activex/com_boundary.h"
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "core/persist_bag.h"
@@ -221,11 +222,13 @@ HRESULT CTavloCtrl::GetClassID(CLSID* out) noexcept {
 HRESULT CTavloCtrl::IsDirty() noexcept { return modified_ ? S_OK : S_FALSE; }
 
 HRESULT CTavloCtrl::InitNew() noexcept {
-    try {
-        ResetExchange reset;
-        Exchange(reset);
-    } catch (...) {
-        return E_OUTOFMEMORY;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            ResetExchange reset;
+            Exchange(reset);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     modified_ = false;
     initialised_ = host_.Site() != nullptr;  // without a site the name is not known yet
@@ -235,13 +238,15 @@ HRESULT CTavloCtrl::InitNew() noexcept {
 HRESULT CTavloCtrl::Load(IStream* stream) noexcept {
     if (stream == nullptr) return E_POINTER;
     initialised_ = true;  // even a load cut short keeps what it read
-    try {
-        StreamSource source(stream);
-        OlePictureCodec pictures;
-        StreamLoadExchange load(source, pictures);
-        Exchange(load);
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            StreamSource source(stream);
+            OlePictureCodec pictures;
+            StreamLoadExchange load(source, pictures);
+            Exchange(load);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     modified_ = false;
     return S_OK;
@@ -249,14 +254,16 @@ HRESULT CTavloCtrl::Load(IStream* stream) noexcept {
 
 HRESULT CTavloCtrl::Save(IStream* stream, BOOL clear_dirty) noexcept {
     if (stream == nullptr) return E_POINTER;
-    try {
-        StreamSink sink(stream);
-        OlePictureCodec pictures;
-        StreamSaveExchange save(sink, pictures);
-        Exchange(save);
-        if (save.Failed()) return STG_E_CANTSAVE;
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            StreamSink sink(stream);
+            OlePictureCodec pictures;
+            StreamSaveExchange save(sink, pictures);
+            Exchange(save);
+            if (save.Failed()) return STG_E_CANTSAVE;
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     if (clear_dirty) modified_ = false;
     return S_OK;
@@ -270,12 +277,14 @@ HRESULT CTavloCtrl::GetSizeMax(ULARGE_INTEGER* size) noexcept {
 HRESULT CTavloCtrl::Load(IPropertyBag* bag, IErrorLog*) noexcept {
     if (bag == nullptr) return E_POINTER;
     initialised_ = true;  // even a load cut short keeps what it read
-    try {
-        ComPropertyBag adapter(bag);
-        BagLoadExchange load(adapter);
-        Exchange(load);
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            ComPropertyBag adapter(bag);
+            BagLoadExchange load(adapter);
+            Exchange(load);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     modified_ = false;
     return S_OK;
@@ -283,12 +292,14 @@ HRESULT CTavloCtrl::Load(IPropertyBag* bag, IErrorLog*) noexcept {
 
 HRESULT CTavloCtrl::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) noexcept {
     if (bag == nullptr) return E_POINTER;
-    try {
-        ComPropertyBag adapter(bag);
-        BagSaveExchange save(adapter);
-        Exchange(save);
-    } catch (...) {
-        return E_FAIL;
+    if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
+            ComPropertyBag adapter(bag);
+            BagSaveExchange save(adapter);
+            Exchange(save);
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     if (clear_dirty) modified_ = false;
     return S_OK;

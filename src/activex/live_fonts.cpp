@@ -1,5 +1,6 @@
 #include "activex/live_fonts.h"
 
+#include "activex/com_boundary.h"
 #include "activex/com_object.h"
 #include "activex/ole_values.h"
 
@@ -52,12 +53,14 @@ HRESULT LiveFonts::Get(DISPID property, const FontDesc& current, IFontDisp** out
     *out = nullptr;
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.property == property; });
     if (it == entries_.end()) {
-        try {
-            Entry added;
-            added.property = property;
-            entries_.push_back(std::move(added));
-        } catch (...) {
-            return E_OUTOFMEMORY;
+        if (const HRESULT hr = ComBoundary([&] {
+                Entry added;
+                added.property = property;
+                entries_.push_back(std::move(added));
+                return S_OK;
+            });
+            FAILED(hr)) {
+            return hr;
         }
         it = entries_.end() - 1;
     }

@@ -100,12 +100,6 @@ void MenuHook::WindowDestroyed() noexcept {
     }
 }
 
-int MenuHook::LiveWindows() noexcept {
-    HookState& s = State();
-    std::lock_guard lock(s.mutex);
-    return s.windows;
-}
-
 void MenuHook::SetTrackingWindow(HWND window) noexcept { t_tracking_window = window; }
 HWND MenuHook::TrackingWindow() noexcept { return t_tracking_window; }
 

@@ -25,7 +25,6 @@ public:
     static void WindowCreated() noexcept;
     // Counts one out; the last removes the hook.
     static void WindowDestroyed() noexcept;
-    static int LiveWindows() noexcept;
 
     // The window that tracks one of our popups on this thread, or null.
     static void SetTrackingWindow(HWND window) noexcept;

@@ -1,5 +1,6 @@
 #include "activex/module.h"
 
+#include "activex/com_boundary.h"
 #include "gdi/raii.h"
 
 #include <atomic>
@@ -35,10 +36,12 @@ HRESULT GetOwnTypeInfo(REFGUID guid, ITypeInfo** out) noexcept {
     *out = nullptr;
     // Read from our own file, not the registry: the control works before
     // (and without) registration, as in tests and side-by-side installs.
-    win::ComPtr<ITypeLib> library;
-    const HRESULT hr = ::LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, library.put());
-    if (FAILED(hr)) return hr;
-    return library->GetTypeInfoOfGuid(guid, out);
+    return ComBoundary([&] {
+        win::ComPtr<ITypeLib> library;
+        const HRESULT hr = ::LoadTypeLibEx(ModulePath().c_str(), REGKIND_NONE, library.put());
+        if (FAILED(hr)) return hr;
+        return library->GetTypeInfoOfGuid(guid, out);
+    });
 }
 
 }  // namespace brixel::activex

@@ -103,15 +103,17 @@ HRESULT PropertyPage::GetPageInfo(PROPPAGEINFO* info) noexcept {
 HRESULT PropertyPage::SetObjects(ULONG count, IUnknown** objects) noexcept {
     if (count != 0 && objects == nullptr) return E_POINTER;
     std::vector<win::ComPtr<IDispatch>> selected;
-    try {
-        for (ULONG i = 0; i < count; ++i) {
-            win::ComPtr<IDispatch> object;
-            if (objects[i] != nullptr && SUCCEEDED(objects[i]->QueryInterface(IID_IDispatch, object.put_void()))) {
-                selected.push_back(std::move(object));
+    if (const HRESULT hr = ComBoundary([&] {
+            for (ULONG i = 0; i < count; ++i) {
+                win::ComPtr<IDispatch> object;
+                if (objects[i] != nullptr && SUCCEEDED(objects[i]->QueryInterface(IID_IDispatch, object.put_void()))) {
+                    selected.push_back(std::move(object));
+                }
             }
-        }
-    } catch (...) {
-        return E_OUTOFMEMORY;
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     if (count != 0 && selected.empty()) return E_NOINTERFACE;
     objects_ = std::move(selected);

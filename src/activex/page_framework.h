@@ -23,6 +23,7 @@
 //      signature in activex/menu_editor_page.h, and its row appears by itself.
 #pragma once
 
+#include "activex/com_boundary.h"
 #include "core/page_model.h"
 #include "gdi/raii.h"
 
@@ -156,7 +157,6 @@ protected:
     // --- Services for pages ---------------------------------------------------
     HWND Window() const noexcept { return window_; }
     std::span<const win::ComPtr<IDispatch>> Objects() const noexcept { return objects_; }
-    IPropertyPageSite* Site() const noexcept { return site_.get(); }
     // Marks the page dirty and tells the frame (enables its Apply button).
     void MarkDirty();
     // While loading, field changes are not user changes.
@@ -224,10 +224,12 @@ HRESULT CreatePropertyPage(REFIID iid, void** out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     Page* page = nullptr;
-    try {
-        page = new Page();
-    } catch (...) {
-        return E_OUTOFMEMORY;
+    if (const HRESULT hr = ComBoundary([&] {
+            page = new Page();
+            return S_OK;
+        });
+        FAILED(hr)) {
+        return hr;
     }
     const HRESULT hr = page->QueryInterface(iid, out);
     page->Release();

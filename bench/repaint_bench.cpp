@@ -252,7 +252,11 @@ Row Measure(const brixel::testing::ControlLibrary& library, const Form& form, co
     row.button_screen = OnScreen(form.button(), iterations);
     row.control_compose = MedianMicroseconds(iterations, [&](int i) { draw(i % 2 == 0 ? other_rect : face_rect); });
     draw(face_rect);
+    // Markers for a call trace of the unchanged repaints alone
+    // (WINEDEBUG=+relay,+debugstr).
+    ::OutputDebugStringA("unchanged draws begin\n");
     row.control_cached = MedianMicroseconds(iterations, [&](int) { draw(face_rect); });
+    ::OutputDebugStringA("unchanged draws end\n");
     row.button_print = MedianMicroseconds(iterations, [&](int) {
         ::SendMessageW(form.button(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.dc()), PRF_CLIENT);
     });

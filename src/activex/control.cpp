@@ -78,8 +78,8 @@ HRESULT CTavloCtrl::QueryInterface(REFIID iid, void** out) noexcept {
         {&IID_IPersistStreamInit, static_cast<IPersistStreamInit*>(this)},
         {&IID_IPersistPropertyBag, static_cast<IPersistPropertyBag*>(this)},
         {&IID_IPersistStorage, static_cast<IPersistStorage*>(this)},
-        {&IID_IViewObject, static_cast<IViewObject2*>(this)},
-        {&IID_IViewObject2, static_cast<IViewObject2*>(this)},
+        {&IID_IViewObject, static_cast<IViewObject2*>(&view_)},
+        {&IID_IViewObject2, static_cast<IViewObject2*>(&view_)},
         {&kIID_IMenuAccess, static_cast<IMenuAccess*>(this)},
     };
     for (const Entry& e : table) {

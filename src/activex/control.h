@@ -14,6 +14,7 @@
 
 #include "activex/background_capture.h"
 #include "activex/control_browsing.h"
+#include "activex/control_view.h"
 #include "activex/state_fonts.h"
 #include "render/face_cache.h"
 #include "activex/connection_point.h"
@@ -49,7 +50,6 @@ class CTavloCtrl final : public IDispatch,
                          public IPersistStreamInit,
                          public IPersistPropertyBag,
                          public IPersistStorage,
-                         public IViewObject2,
                          public IMenuAccess,
                          private WindowOwner,
                          private LiveHost {
@@ -139,19 +139,6 @@ public:
     HRESULT STDMETHODCALLTYPE SaveCompleted(IStorage* storage) noexcept override;
     HRESULT STDMETHODCALLTYPE HandsOffStorage() noexcept override;
 
-    // IViewObject2: the container's draw requests
-    HRESULT STDMETHODCALLTYPE Draw(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
-                                   HDC target_device, HDC dc, LPCRECTL bounds, LPCRECTL window_bounds,
-                                   BOOL(STDMETHODCALLTYPE* keep_going)(ULONG_PTR), ULONG_PTR argument) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetColorSet(DWORD aspect, LONG index, void* aspect_info, DVTARGETDEVICE* device,
-                                          HDC target_device, LOGPALETTE** out) noexcept override;
-    HRESULT STDMETHODCALLTYPE Freeze(DWORD aspect, LONG index, void* aspect_info, DWORD* out) noexcept override;
-    HRESULT STDMETHODCALLTYPE Unfreeze(DWORD cookie) noexcept override;
-    HRESULT STDMETHODCALLTYPE SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept override;
-    HRESULT STDMETHODCALLTYPE GetExtent(DWORD aspect, LONG index, DVTARGETDEVICE* device,
-                                        LPSIZEL size) noexcept override;
-
     // IMenuAccess: the menu editor page's way to the tree
     MenuTree* STDMETHODCALLTYPE MenuItems() noexcept override { return &instance_.Menu(); }
     void STDMETHODCALLTYPE MenuTreeReplaced() noexcept override { modified_ = true; }
@@ -225,6 +212,7 @@ private:
     ControlInstanceHost host_;
     ButtonInstance instance_{host_};
     ControlBrowsing browsing_{*this, host_};
+    ControlView view_{static_cast<IDispatch&>(*this), static_cast<WindowOwner&>(*this)};
     // After the instance: its handler writes into the instance.
     LiveFonts fonts_{[this](DISPID id, const FontDesc& font) { LiveFontChanged(id, font); }};
 
@@ -239,9 +227,6 @@ private:
     BackgroundCapture background_;
     StateFonts state_fonts_;
     FaceCache face_;
-    win::ComPtr<IAdviseSink> view_sink_;
-    DWORD view_advise_aspects_ = 0;
-    DWORD view_advise_flags_ = 0;
 };
 
 }  // namespace brixel::activex

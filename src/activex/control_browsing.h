@@ -1,33 +1,23 @@
 // What property browsers and untrusted hosts ask of the control: display
 // strings and value lists, the property pages, categories, and the safety
-// options. Part of the control's COM identity: every IUnknown call goes to
-// the control, so a browser may query from here to any other interface.
+// options. A part of the control's COM identity (control_part.h).
 #pragma once
 
 #include "activex/categorize.h"
 #include "activex/control_host.h"
+#include "activex/control_part.h"
 
 #include <objsafe.h>
 #include <ocidl.h>
 
 namespace brixel::activex {
 
-class ControlBrowsing final : public IPerPropertyBrowsing,
-                              public ISpecifyPropertyPages,
-                              public IObjectSafety,
-                              public ICategorizeProperties {
+class ControlBrowsing final
+    : public ControlPart<IPerPropertyBrowsing, ISpecifyPropertyPages, IObjectSafety, ICategorizeProperties> {
 public:
     // `control` reads the properties shown, as any client would.
-    ControlBrowsing(IDispatch& control, ControlInstanceHost& host) noexcept : control_(control), host_(host) {}
-    ControlBrowsing(const ControlBrowsing&) = delete;
-    ControlBrowsing& operator=(const ControlBrowsing&) = delete;
-
-    // IUnknown: the control's
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
-        return control_.QueryInterface(iid, out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return control_.AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() noexcept override { return control_.Release(); }
+    ControlBrowsing(IDispatch& control, ControlInstanceHost& host) noexcept
+        : ControlPart(control), control_(control), host_(host) {}
 
     // IPerPropertyBrowsing
     HRESULT STDMETHODCALLTYPE GetDisplayString(DISPID id, BSTR* out) noexcept override;

@@ -26,7 +26,15 @@ public:
     void SetExtent(SIZEL extent) noexcept { extent_ = extent; }
     // The control's window while it has one: Windows Forms is recognised by
     // its parent.
-    void SetWindow(HWND window) noexcept { window_ = window; }
+    void SetWindow(HWND window) noexcept {
+        window_ = window;
+        window_focused_ = false;
+    }
+    // The window has the keyboard focus, as its focus messages said: asking
+    // the system costs a round trip on every paint.
+    bool WindowFocused() const noexcept { return window_focused_; }
+    void SetWindowFocused(bool focused) noexcept { window_focused_ = focused; }
+    HWND Window() const noexcept { return window_; }
     // The window that owns our message boxes: the container's, while we have none.
     HWND MessageOwner() const noexcept;
 
@@ -78,6 +86,7 @@ private:
     win::ComPtr<IOleClientSite> site_;
     SIZEL extent_{};
     HWND window_ = nullptr;
+    bool window_focused_ = false;
     DWORD safety_ = 0;
     int user_actions_ = 0;
     bool rule_message_shown_ = false;  // since the last user action began

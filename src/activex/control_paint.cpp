@@ -1,5 +1,5 @@
 // The button face, for the control's own window and for the container's
-// draw requests (IViewObject2).
+// draw requests (ControlView, IViewObject2).
 #include "activex/control.h"
 #include "activex/ole_values.h"
 #include "activex/parent_colour.h"
@@ -102,47 +102,51 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
     }
 }
 
-HRESULT CTavloCtrl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
-                         BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) noexcept {
+HRESULT ControlView::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
+                          BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) noexcept {
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (dc == nullptr || bounds == nullptr) return E_INVALIDARG;
     const RECT r{bounds->left, bounds->top, bounds->right, bounds->bottom};
-    const bool focused = LiveWindow() != nullptr && window_->HasFocus();
-    PaintFace(dc, r, false, focused);
+    const HWND window = owner_.Host().Window();
+    owner_.PaintFace(dc, r, false, window != nullptr && owner_.Host().WindowFocused());
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** out) noexcept {
+HRESULT ControlView::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** out) noexcept {
     if (out != nullptr) *out = nullptr;
     return S_FALSE;
 }
 
-HRESULT CTavloCtrl::Freeze(DWORD, LONG, void*, DWORD* out) noexcept {
+HRESULT ControlView::Freeze(DWORD, LONG, void*, DWORD* out) noexcept {
     if (out != nullptr) *out = 0;
     return E_NOTIMPL;
 }
 
-HRESULT CTavloCtrl::Unfreeze(DWORD) noexcept { return E_NOTIMPL; }
+HRESULT ControlView::Unfreeze(DWORD) noexcept { return E_NOTIMPL; }
 
-HRESULT CTavloCtrl::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept {
-    view_sink_ = win::ComPtr<IAdviseSink>(sink);
-    view_advise_aspects_ = aspects;
-    view_advise_flags_ = flags;
+HRESULT ControlView::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink) noexcept {
+    sink_ = win::ComPtr<IAdviseSink>(sink);
+    aspects_ = aspects;
+    flags_ = flags;
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept {
-    if (aspects != nullptr) *aspects = view_advise_aspects_;
-    if (flags != nullptr) *flags = view_advise_flags_;
+HRESULT ControlView::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) noexcept {
+    if (aspects != nullptr) *aspects = aspects_;
+    if (flags != nullptr) *flags = flags_;
     if (sink != nullptr) {
-        *sink = view_sink_.get();
+        *sink = sink_.get();
         if (*sink) (*sink)->AddRef();
     }
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) noexcept {
-    return GetExtent(aspect, size);  // the same extent as the container sizes us by
+// The same extent as the container sizes us by.
+HRESULT ControlView::GetExtent(DWORD aspect, LONG, DVTARGETDEVICE*, LPSIZEL size) noexcept {
+    if (size == nullptr) return E_POINTER;
+    if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
+    *size = owner_.Host().Extent();
+    return S_OK;
 }
 
 }  // namespace brixel::activex

@@ -281,11 +281,11 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_MOUSEMOVE: button.MouseMove(Frame(), p, HeldButtons(wparam), shift); return 0;
         case WM_TIMER: button.Timer(Frame(), static_cast<int>(wparam)); return 0;
         case WM_SETFOCUS:
-            has_focus_ = true;
+            owner_.Host().SetWindowFocused(true);
             button.FocusGained(Frame());
             return 0;
         case WM_KILLFOCUS:
-            has_focus_ = false;
+            owner_.Host().SetWindowFocused(false);
             button.FocusLost(Frame());
             return 0;
         case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
@@ -399,7 +399,7 @@ void ControlWindow::OnPaint() {
 void ControlWindow::Paint(HDC dc, bool after_click) {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, HasFocus());
+    const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, owner_.Host().WindowFocused());
     if (focus == FocusOutcome::InvalidateContainer) {
         RECT in_parent = client;
         ::MapWindowPoints(hwnd_, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&in_parent), 2);

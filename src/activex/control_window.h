@@ -50,9 +50,6 @@ public:
     bool Create(HWND parent, const RECT& position) noexcept;
     void Destroy() noexcept;
     HWND hwnd() const noexcept { return hwnd_; }
-    // The window has the keyboard focus, as its focus messages said: asking
-    // the system costs a round trip on every paint.
-    bool HasFocus() const noexcept { return has_focus_; }
     // The window as a step of the instance sees it now; a default frame
     // once it is gone.
     WindowFrame Frame() const noexcept;
@@ -110,7 +107,6 @@ private:
     // does not open it again.
     bool drop_suppressed_ = false;
     bool tracking_popup_ = false;  // inside TrackPopupMenu of our popup
-    bool has_focus_ = false;
     // Set from MenuButtonPressed to the end of the menu loop: a DropMenu from
     // the drop's own events would otherwise drop again without end.
     bool dropping_ = false;

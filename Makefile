@@ -27,12 +27,14 @@ fuzz:
 soak:
 	scripts/soak.sh
 
-# The benchmarks of the native tree, each ending with its ratio line.
+# The benchmarks of the native tree, each ending with its ratio line, then the
+# repaint benchmark under Wine: the control against the system button.
 bench:
 	cmake --preset native >/dev/null && cmake --build --preset native -j2 \
 	  --target menu_tree_bench pixel_face_bench abi_paint_bench
 	build/native/bench/pixel_face_bench --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
 	build/native/bench/abi_paint_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	scripts/bench.sh
 
 native:
 	cmake --preset native && cmake --build --preset native -j2 && ctest --preset native

@@ -28,6 +28,7 @@ void BackgroundCapture::CaptureIfNeeded(HWND container, const RECT& at, const wi
         request.source_rect = {at.left, at.top, at.right, at.bottom};
         copy->Transfer(request);
         surface_ = std::move(copy);
+        ++generation_;
     } catch (...) {
         // No memory for the copy: the face is drawn opaque until one is had.
     }

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 
 namespace brixel::activex {
@@ -20,9 +21,12 @@ public:
     void CaptureIfNeeded(HWND container, const RECT& at, const win::Msimg32* msimg32) noexcept;
     void Release() noexcept { surface_.reset(); }
     const Surface* surface() const noexcept { return surface_.get(); }
+    // Counts the copies taken, so a kept face knows which one it blended.
+    std::uint64_t generation() const noexcept { return generation_; }
 
 private:
     std::unique_ptr<Surface> surface_;
+    std::uint64_t generation_ = 0;
 };
 
 // The control window's rectangle in its parent's client coordinates.

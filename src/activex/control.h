@@ -16,6 +16,8 @@
 #include "activex/com_owners.h"
 #include "activex/control_browsing.h"
 #include "activex/control_view.h"
+#include "activex/state_fonts.h"
+#include "render/face_cache.h"
 #include "activex/connection_point.h"
 #include "activex/control_host.h"
 #include "activex/control_window.h"
@@ -224,6 +226,8 @@ private:
     bool drawing_loaded_ = false;
     // The container's pixels under a translucent control.
     BackgroundCapture background_;
+    StateFonts state_fonts_;
+    FaceCache face_;
 };
 
 }  // namespace brixel::activex

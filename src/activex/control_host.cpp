@@ -86,15 +86,19 @@ void ControlInstanceHost::ShowMessage(std::u16string_view text, MessageBoxIcon i
     ::MessageBoxW(MessageOwner(), ToWide(text).c_str(), L"BrixelDemo", MB_OK | style);
 }
 
-int ControlInstanceHost::ClientHeight() const {
-    win::WindowDc screen(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    return ::MulDiv(extent_.cy, dpi, kHimetricPerInch);
+int ControlInstanceHost::ScreenDpi() const noexcept {
+    if (!screen_dpi_) {
+        win::WindowDc screen(nullptr);
+        screen_dpi_ = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    }
+    return *screen_dpi_;
 }
+
+int ControlInstanceHost::ClientHeight() const { return ::MulDiv(extent_.cy, ScreenDpi(), kHimetricPerInch); }
 
 CaptionMetrics ControlInstanceHost::CaptionTextMetrics(const FontDesc& desc) const {
     win::WindowDc screen(nullptr);
-    win::UniqueFont font = CreateGdiFont(desc);
+    win::UniqueFont font = CreateGdiFont(desc, ScreenDpi());
     TEXTMETRICW tm{};
     if (screen && font) {
         win::SelectScope select(screen.get(), font.get());
@@ -103,7 +107,10 @@ CaptionMetrics ControlInstanceHost::CaptionTextMetrics(const FontDesc& desc) con
     return CaptionMetrics{tm.tmHeight, tm.tmExternalLeading};
 }
 
-std::int16_t ControlInstanceHost::DetectDesktopXPScheme() const { return activex::DetectDesktopXPScheme(); }
+std::int16_t ControlInstanceHost::DetectDesktopXPScheme() const {
+    if (!desktop_scheme_) desktop_scheme_ = activex::DetectDesktopXPScheme();
+    return *desktop_scheme_;
+}
 
 OpenedFile ControlInstanceHost::OpenFile(std::u16string_view path) {
     const std::wstring wide = ToWide(path);

@@ -12,6 +12,8 @@
 #include <objsafe.h>
 #include <ocidl.h>
 
+#include <optional>
+
 namespace brixel::activex {
 
 class ControlInstanceHost final : public InstanceHost {
@@ -25,7 +27,14 @@ public:
     void SetExtent(SIZEL extent) noexcept { extent_ = extent; }
     // The control's window while it has one: Windows Forms is recognised by
     // its parent.
-    void SetWindow(HWND window) noexcept { window_ = window; }
+    void SetWindow(HWND window) noexcept {
+        window_ = window;
+        window_focused_ = false;
+    }
+    // The window has the keyboard focus, as its focus messages said: asking
+    // the system costs a round trip on every paint.
+    bool WindowFocused() const noexcept { return window_focused_; }
+    void SetWindowFocused(bool focused) noexcept { window_focused_ = focused; }
     HWND Window() const noexcept { return window_; }
     // The window that owns our message boxes: the container's, while we have none.
     HWND MessageOwner() const noexcept;
@@ -52,6 +61,15 @@ public:
     void EndUserAction() noexcept { --user_actions_; }
     bool InUserAction() const noexcept { return user_actions_ > 0; }
 
+    // The screen's resolution, read once and again after a desktop change.
+    int ScreenDpi() const noexcept;
+    // The desktop's settings or theme changed: read the resolution and the
+    // theme's scheme afresh at the next paint.
+    void DesktopSettingsChanged() noexcept {
+        screen_dpi_.reset();
+        desktop_scheme_.reset();
+    }
+
     // InstanceHost
     Rgb SystemColour(int index) const override;
     std::optional<bool> AmbientUserMode() const override;
@@ -69,9 +87,14 @@ private:
     win::ComPtr<IOleClientSite> site_;
     SIZEL extent_{};
     HWND window_ = nullptr;
+    bool window_focused_ = false;
     DWORD safety_ = 0;
     int user_actions_ = 0;
     bool rule_message_shown_ = false;  // since the last user action began
+    // Each read costs a trip to the display or the registry; every paint
+    // wants them.
+    mutable std::optional<int> screen_dpi_;
+    mutable std::optional<std::int16_t> desktop_scheme_;
 };
 
 // Brackets the handling of a message of the user's own.

@@ -48,6 +48,13 @@ PictureRef PictureRefOf(const SharedPicture& shared) noexcept {
     return PictureRef{KindOf(type), value, Size{static_cast<int>(width), static_cast<int>(height)}};
 }
 
+// Only a display can take the kept face: a printer or a metafile gets one
+// composed for it.
+bool KeepsFace(HDC dc) noexcept {
+    const DWORD type = ::GetObjectType(dc);
+    return (type == OBJ_DC || type == OBJ_MEMDC) && ::GetDeviceCaps(dc, TECHNOLOGY) == DT_RASDISPLAY;
+}
+
 }  // namespace
 
 void CTavloCtrl::LoadDrawingPrimitives() noexcept {
@@ -58,12 +65,12 @@ void CTavloCtrl::LoadDrawingPrimitives() noexcept {
 }
 
 // Composes the face through the portable painter from what the instance
-// holds and what only the window and the system know; the fonts live for
-// this one paint.
+// holds and what only the window and the system know, or copies the face
+// kept from the last paint when none of that has changed.
 FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept {
     try {
         LoadDrawingPrimitives();
-        instance_.BeforePaint(Frame());
+        instance_.BeforePaint(WindowFrame{});  // the live host answers for the window
         const ButtonProperties& p = instance_.Props();
         ControlWindow* window = LiveWindow();
         if (p.TranslucentStyle == kvnNotTranslucent) {
@@ -83,13 +90,13 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         inputs.captured_background = background_.surface();
         const SharedPicture* pictures[4] = {&p.Picture, &p.MouseInPicture, &p.DownPicture, &p.DisabledPicture};
         for (std::size_t i = 0; i < 4; ++i) inputs.pictures[i] = PictureRefOf(*pictures[i]);
-        win::UniqueFont fonts[4] = {CreateGdiFont(p.Font), CreateGdiFont(p.MouseInFont), CreateGdiFont(p.DownFont),
-                                    CreateGdiFont(p.DisabledFont)};
-        for (std::size_t i = 0; i < 4; ++i) inputs.fonts[i] = win::ToFontRef(fonts[i].get());
+        const int dpi = host_.ScreenDpi();
+        inputs.fonts = state_fonts_.For(p, dpi);
         const PaintModel m = instance_.BuildPaintModel(inputs);
         win::GdiCanvas canvas(dc, &msimg32_);
-        return DrawTheButton(canvas, Rect{bounds.left, bounds.top, bounds.right, bounds.bottom}, after_click, m)
-            .focus;
+        const Rect rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
+        if (!KeepsFace(dc)) return DrawTheButton(canvas, rect, after_click, m).focus;
+        return face_.Paint(canvas, rect, after_click, m, FaceKeyExtras{background_.generation(), dpi}).focus;
     } catch (...) {
         return FocusOutcome::Nothing;  // painting never reports errors: it draws less
     }
@@ -101,7 +108,7 @@ HRESULT ControlView::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC d
     if (dc == nullptr || bounds == nullptr) return E_INVALIDARG;
     const RECT r{bounds->left, bounds->top, bounds->right, bounds->bottom};
     const HWND window = owner_.Host().Window();
-    owner_.PaintFace(dc, r, false, window != nullptr && ::GetFocus() == window);
+    owner_.PaintFace(dc, r, false, window != nullptr && owner_.Host().WindowFocused());
     return S_OK;
 }
 

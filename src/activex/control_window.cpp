@@ -268,6 +268,11 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // the whole face is painted at once
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+        case WM_DISPLAYCHANGE:
+            owner_.Host().DesktopSettingsChanged();
+            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
         case WM_LBUTTONDOWN: button.LeftButtonDown(Frame(), p, shift); return 0;
         case WM_LBUTTONUP: button.LeftButtonUp(Frame(), p, shift); return 0;
         case WM_LBUTTONDBLCLK: button.LeftDoubleClick(Frame(), p, shift); return 0;
@@ -280,10 +285,12 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_MOUSEMOVE: button.MouseMove(Frame(), p, HeldButtons(wparam), shift); return 0;
         case WM_TIMER: button.Timer(Frame(), static_cast<int>(wparam)); return 0;
         case WM_SETFOCUS:
+            owner_.Host().SetWindowFocused(true);
             button.FocusGained(Frame());
             accessible_.FocusGained();
             return 0;
         case WM_KILLFOCUS:
+            owner_.Host().SetWindowFocused(false);
             button.FocusLost(Frame());
             accessible_.Changed();
             return 0;
@@ -418,7 +425,7 @@ void ControlWindow::OnPaint() {
 void ControlWindow::Paint(HDC dc, bool after_click) {
     RECT client{};
     ::GetClientRect(hwnd_, &client);
-    const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, ::GetFocus() == hwnd_);
+    const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, owner_.Host().WindowFocused());
     if (focus == FocusOutcome::InvalidateContainer) {
         RECT in_parent = client;
         ::MapWindowPoints(hwnd_, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&in_parent), 2);

@@ -126,7 +126,10 @@ HRESULT ToVariant(const PropertyValue& value, VARIANT* out) noexcept {
 
 win::UniqueFont CreateGdiFont(const FontDesc& desc) noexcept {
     win::WindowDc screen(nullptr);
-    const int dpi = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
+    return CreateGdiFont(desc, screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96);
+}
+
+win::UniqueFont CreateGdiFont(const FontDesc& desc, int dpi) noexcept {
     constexpr std::int64_t kUnitsPerInch = 72 * kFontSizeUnitsPerPoint;
     LOGFONTW lf{};
     lf.lfHeight = -static_cast<LONG>((desc.size * dpi + kUnitsPerInch / 2) / kUnitsPerInch);

@@ -35,8 +35,9 @@ std::optional<PropertyValue> FromVariant(const VARIANT& in, VarType type) noexce
 // Fills `out` (already initialised) with the value as automation sees it.
 HRESULT ToVariant(const PropertyValue& value, VARIANT* out) noexcept;
 
-// A GDI font for the description at the screen's resolution.
+// A GDI font for the description at the screen's resolution, or at `dpi`.
 win::UniqueFont CreateGdiFont(const FontDesc& desc) noexcept;
+win::UniqueFont CreateGdiFont(const FontDesc& desc, int dpi) noexcept;
 
 // A standard OLE font object with the description, and back.
 HRESULT CreateOleFont(const FontDesc& desc, IFontDisp** out) noexcept;

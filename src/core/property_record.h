@@ -145,6 +145,9 @@ struct ButtonProperties {
     bool ShowMenuButtonTriangle = false;
     FontDesc MenuFont;
     bool MenuAutoDrop = false;
+
+    // Member by member; pictures compare as the objects they hold.
+    friend bool operator==(const ButtonProperties&, const ButtonProperties&) = default;
 };
 
 // Which set of the visual properties is in force.
@@ -158,6 +161,7 @@ struct InteractionState {
     bool toggled = false;
     bool menu_open = false;
     bool auto_drop_armed = false;
+    friend bool operator==(const InteractionState&, const InteractionState&) = default;
 };
 
 }  // namespace brixel

@@ -30,7 +30,9 @@ public:
 
     Session Begin(const WindowFrame& frame) {
         Session fresh;
-        fresh.frame = live_ != nullptr ? live_->Frame() : frame;
+        // A live host is asked afresh at every question (Frame below), so
+        // asking it here as well would only cost a look at the window.
+        fresh.frame = live_ != nullptr ? WindowFrame{} : frame;
         fresh.capture = fresh.frame.capture;
         return std::exchange(session_, std::move(fresh));
     }

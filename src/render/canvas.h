@@ -127,6 +127,7 @@ struct PictureRef {
     PictureKind kind = PictureKind::None;
     std::uintptr_t value = 0;
     Size himetric{};
+    friend bool operator==(const PictureRef&, const PictureRef&) = default;
 };
 
 enum class PictureForm : std::uint8_t { Normal, Disabled };

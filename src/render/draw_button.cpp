@@ -105,16 +105,20 @@ void CaptionStep(Canvas& memory, const Rect& face, const MenuSplit& split, const
     DrawButtonCaption(memory, shifted ? face.Offset(1, 1) : face, m);
 }
 
-void OutputStep(Canvas& target, Canvas& memory, const Rect& rect, const PaintModel& m) {
-    if (m.props.TranslucentStyle == kvnAll && m.user_mode) {
-        DrawTransparentButton(target, memory, rect, m);
-        return;
-    }
+void CopyFace(Canvas& target, const Canvas& memory, const Rect& rect) {
     TransferRequest copy;
     copy.dest = rect;
     copy.source = &memory;
     copy.source_rect = {0, 0, rect.Width(), rect.Height()};
     target.Transfer(copy);
+}
+
+void OutputStep(Canvas& target, Canvas& memory, const Rect& rect, const PaintModel& m) {
+    if (m.props.TranslucentStyle == kvnAll && m.user_mode) {
+        DrawTransparentButton(target, memory, rect, m);
+        return;
+    }
+    CopyFace(target, memory, rect);
 }
 
 FocusOutcome FocusStep(Canvas& target, const Rect& rect, const PaintModel& m) {
@@ -128,21 +132,35 @@ PaintResult DrawTheButton(Canvas& target, const Rect& rect, bool after_click, co
     if (WaitsForCapture(m)) return {};                                     //  1
     std::unique_ptr<Surface> memory = CreateMemoryImage(target, rect);    //  2
     if (memory == nullptr) return {};
-    const Rect face{0, 0, rect.Width(), rect.Height()};
-    const FaceKind kind = Face(m);
-    const FaceRoutines& look = RoutinesOf(kind);
-    const bool gradient = GradientBackgroundStep(*memory, face, kind, m);  //  3
-    if (!gradient) look.background(*memory, face, after_click, m);        //  4
-    BlendBackgroundStep(target, *memory, rect, m);                         //  5
-    const MenuSplit split = GetMenuButtonBounds(face, m.props);            //  6
-    PictureStep(*memory, face, split, m);                                  //  7
-    ArrowStep(*memory, face, split, m);                                    //  8
-    SeparatorStep(*memory, split, look, m);                                //  9
-    look.border(*memory, face, m);                                         // 10
-    CaptionStep(*memory, face, split, look, m);                            // 11
+    ComposeFace(target, *memory, rect, after_click, m);                    //  3 to 11
     OutputStep(target, *memory, rect, m);                                  // 12
     memory.reset();                                                        // 13
     return {true, FocusStep(target, rect, m)};                             // 14
+}
+
+void ComposeFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_click, const PaintModel& m) {
+    const Rect face{0, 0, rect.Width(), rect.Height()};
+    const FaceKind kind = Face(m);
+    const FaceRoutines& look = RoutinesOf(kind);
+    const bool gradient = GradientBackgroundStep(memory, face, kind, m);   //  3
+    if (!gradient) look.background(memory, face, after_click, m);         //  4
+    BlendBackgroundStep(target, memory, rect, m);                          //  5
+    const MenuSplit split = GetMenuButtonBounds(face, m.props);            //  6
+    PictureStep(memory, face, split, m);                                   //  7
+    ArrowStep(memory, face, split, m);                                     //  8
+    SeparatorStep(memory, split, look, m);                                 //  9
+    look.border(memory, face, m);                                          // 10
+    CaptionStep(memory, face, split, look, m);                             // 11
+}
+
+void ComposeFinishedFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_click, const PaintModel& m) {
+    ComposeFace(target, memory, rect, after_click, m);
+    if (m.props.TranslucentStyle == kvnAll && m.user_mode) LayCaptureOver(memory, rect, m);
+}
+
+PaintResult PresentFinishedFace(Canvas& target, const Canvas& memory, const Rect& rect, const PaintModel& m) {
+    CopyFace(target, memory, rect);
+    return {true, FocusStep(target, rect, m)};
 }
 
 GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& split) {

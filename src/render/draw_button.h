@@ -26,6 +26,17 @@ struct PaintResult {
 // right after a mouse-up, a toggle change or a click from code.
 PaintResult DrawTheButton(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m);
 
+// DrawTheButton in two halves, for a caller that keeps the memory image
+// between paints. ComposeFinishedFace lays every layer into `memory` (at
+// least rect-sized, the face at its origin), and over a wholly translucent
+// face the container's pixels, so the image is what reaches the target;
+// `target` is only read by the blend of a translucent background.
+// PresentFinishedFace copies it to `target` at `rect` and draws the focus
+// frame there.
+void ComposeFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_click, const PaintModel& m);
+void ComposeFinishedFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_click, const PaintModel& m);
+PaintResult PresentFinishedFace(Canvas& target, const Canvas& memory, const Rect& rect, const PaintModel& m);
+
 // The gradient choice's inputs, read from the model with colours resolved.
 GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& split);
 

@@ -45,6 +45,17 @@ std::uint8_t CaptureAlpha(std::int16_t translucent_level) {
 
 void DrawTransparentButton(Canvas& target, Canvas& memory, const Rect& rect, const PaintModel& m) {
     if (m.captured_background == nullptr) return;
+    LayCaptureOver(memory, rect, m);
+    if (m.props.TranslucentStyle == kvnBackground) return;
+    TransferRequest out;
+    out.dest = rect;
+    out.source = &memory;
+    out.source_rect = {0, 0, rect.Width(), rect.Height()};
+    target.Transfer(out);
+}
+
+void LayCaptureOver(Canvas& memory, const Rect& rect, const PaintModel& m) {
+    if (m.captured_background == nullptr) return;
     const Surface& capture = *m.captured_background;
     const Rect covered = CoveredPart(rect, capture);
     if (!covered.IsEmpty()) {
@@ -58,12 +69,6 @@ void DrawTransparentButton(Canvas& target, Canvas& memory, const Rect& rect, con
             memory.Transfer(copy);
         }
     }
-    if (m.props.TranslucentStyle == kvnBackground) return;
-    TransferRequest out;
-    out.dest = rect;
-    out.source = &memory;
-    out.source_rect = {0, 0, rect.Width(), rect.Height()};
-    target.Transfer(out);
 }
 
 TransparentWindowPlan SetTransparentWindow(std::int16_t translucent_style, bool user_mode) {

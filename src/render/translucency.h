@@ -31,6 +31,9 @@ std::uint8_t CaptureAlpha(std::int16_t translucent_level);
 // background is translucent, copies it to `target` at `rect`. Nothing at
 // all without a capture.
 void DrawTransparentButton(Canvas& target, Canvas& memory, const Rect& rect, const PaintModel& m);
+// DrawTransparentButton's first half: the captured pixels laid over the face
+// in `memory`, nothing copied anywhere.
+void LayCaptureOver(Canvas& memory, const Rect& rect, const PaintModel& m);
 
 // What the window must do when translucency is set up (window creation) or
 // TranslucentStyle changes.

@@ -11,6 +11,7 @@
 #include "gdi_test_support.h"
 #include "render/face_xp.h"
 #include "render/xp_colours.h"
+#include "theme_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -20,62 +21,6 @@
 
 namespace brixel {
 namespace {
-
-constexpr wchar_t kThemeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
-
-// One registry value as it was before the test, put back afterwards.
-struct SavedValue {
-    std::wstring name;
-    bool existed = false;
-    DWORD type = 0;
-    std::vector<BYTE> data;
-};
-
-class ThemeRegistry : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kThemeKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key_.put(),
-                                    nullptr),
-                  ERROR_SUCCESS);
-        for (const wchar_t* name : {L"ThemeActive", L"ColorName"}) saved_.push_back(Save(name));
-    }
-    void TearDown() override {
-        for (const SavedValue& v : saved_) {
-            if (v.existed) {
-                ::RegSetValueExW(key_.get(), v.name.c_str(), 0, v.type, v.data.data(), static_cast<DWORD>(v.data.size()));
-            } else {
-                ::RegDeleteValueW(key_.get(), v.name.c_str());
-            }
-        }
-    }
-
-    void SetText(const wchar_t* name, const std::wstring& text) {
-        ASSERT_EQ(::RegSetValueExW(key_.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                                   static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))),
-                  ERROR_SUCCESS);
-    }
-    void SetValues(std::optional<std::wstring> active, std::optional<std::wstring> colour) {
-        ::RegDeleteValueW(key_.get(), L"ThemeActive");
-        ::RegDeleteValueW(key_.get(), L"ColorName");
-        if (active) SetText(L"ThemeActive", *active);
-        if (colour) SetText(L"ColorName", *colour);
-    }
-
-    win::UniqueRegKey key_;
-
-private:
-    SavedValue Save(const wchar_t* name) {
-        SavedValue v;
-        v.name = name;
-        DWORD size = 0;
-        if (::RegQueryValueExW(key_.get(), name, nullptr, &v.type, nullptr, &size) != ERROR_SUCCESS) return v;
-        v.data.resize(size);
-        v.existed = ::RegQueryValueExW(key_.get(), name, nullptr, &v.type, v.data.data(), &size) == ERROR_SUCCESS;
-        return v;
-    }
-
-    std::vector<SavedValue> saved_;
-};
 
 TEST_F(ThemeRegistry, DetectsTheSchemeTheDesktopShows) {
     struct Case {

@@ -28,16 +28,15 @@ struct PageCase {
 
 class PageByClsid : public PropertyPages, public ::testing::WithParamInterface<PageCase> {};
 
+BOOL CALLBACK CountThreadWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 // Windows of this thread, the measuring page's own included while it lives.
 int ThreadWindows() {
     int n = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND, LPARAM count) {
-            ++*reinterpret_cast<int*>(count);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&n));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountThreadWindow, reinterpret_cast<LPARAM>(&n));
     return n;
 }
 

@@ -16,7 +16,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <map>
 #include <string>
 #include <unistd.h>
@@ -84,14 +83,6 @@ BENCHMARK(BM_AbiPaint);
 }  // namespace brixel
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    brixel::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto direct = reporter.cpu_ns.find("BM_DirectPaint");
-    const auto abi = reporter.cpu_ns.find("BM_AbiPaint");
-    if (direct == reporter.cpu_ns.end() || abi == reporter.cpu_ns.end() || direct->second <= 0) return 0;
-    std::printf("XP face with caption through the C interface / called directly: %.3f (CPU time, goal <= 1.05)\n",
-                abi->second / direct->second);
-    return 0;
+    return brixel::RunAndPrintRatio(argc, argv, "BM_AbiPaint", "BM_DirectPaint",
+                                    "XP face with caption through the C interface / called directly (goal <= 1.05)", 3);
 }

@@ -12,7 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <unistd.h>
 #include <map>
 #include <string>
@@ -78,14 +77,6 @@ BENCHMARK(BM_XpFaceWithCaption);
 }  // namespace brixel
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    brixel::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    const auto floor = reporter.cpu_ns.find("BM_PlainFill");
-    const auto face = reporter.cpu_ns.find("BM_XpFaceWithCaption");
-    if (floor == reporter.cpu_ns.end() || face == reporter.cpu_ns.end() || floor->second <= 0) return 0;
-    std::printf("XP face with caption / plain fill of the same surface: %.1f (CPU time)\n",
-                face->second / floor->second);
-    return 0;
+    return brixel::RunAndPrintRatio(argc, argv, "BM_XpFaceWithCaption", "BM_PlainFill",
+                                    "XP face with caption / plain fill of the same surface", 1);
 }

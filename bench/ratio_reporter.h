@@ -28,4 +28,20 @@ public:
     std::map<std::string, double> cpu_ns;  // in the reporter's time unit (ns)
 };
 
+// The main() of a ratio benchmark: runs the registered benchmarks, then
+// prints `label` with the CPU time of `numerator` over `denominator`
+// (nothing when either did not run).
+inline int RunAndPrintRatio(int argc, char** argv, const char* numerator, const char* denominator,
+                            const char* label, int decimals) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const auto top = reporter.cpu_ns.find(numerator);
+    const auto bottom = reporter.cpu_ns.find(denominator);
+    if (top == reporter.cpu_ns.end() || bottom == reporter.cpu_ns.end() || bottom->second <= 0) return 0;
+    std::printf("%s: %.*f (CPU time)\n", label, decimals, top->second / bottom->second);
+    return 0;
+}
+
 }  // namespace brixel

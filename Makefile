@@ -14,8 +14,9 @@ reference:
 	cmake --preset native >/dev/null && cmake --build --preset native --target reference_manual -j2
 	build/native/tools/reference/reference_manual src/activex/brixeldemo.idl docs/reference
 
-# dist/brixeldemo-<version>.zip: both controls, the registration scripts,
-# the documentation and the samples.
+# dist/brixeldemo-<version>.zip: both controls, both brixel.dll, the Windows
+# Forms assembly, the registration scripts, the documentation and the samples;
+# and dist/Korvane.Nimbara.BrixelDemo.<version>.nupkg for NuGet users.
 package:
 	scripts/package.sh
 

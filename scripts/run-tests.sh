@@ -65,11 +65,13 @@ if build win32; then
   fi
 fi
 
-# The package as a user installs it, in a fresh prefix: one test.
+# The packages as users take them in (the zip in a fresh prefix, the NuGet
+# package as NuGet and MSBuild read it): one test.
 if [ "$windows_built" -eq 2 ]; then
   echo "== test package"
   if scripts/package.sh --no-build >build/package.test.log 2>&1 &&
-     scripts/test-package.sh dist/brixeldemo-*.zip >>build/package.test.log 2>&1; then
+     scripts/test-package.sh dist/brixeldemo-*.zip >>build/package.test.log 2>&1 &&
+     scripts/test-nuget-package.sh dist/Korvane.Nimbara.BrixelDemo.*.nupkg >>build/package.test.log 2>&1; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the package the way a user does, in a fresh Wine prefix: unpacks
-# the zip, registers both builds with register.cmd, runs a sample with the
+# the zip, checks what it holds and the architecture and version of each
+# binary, registers both builds with register.cmd, runs a sample with the
 # 64-bit and the 32-bit cscript, unregisters with unregister.cmd and checks
 # that the registry keeps no key of ours.
 #   test-package.sh dist/brixeldemo-<version>.zip
@@ -23,27 +24,42 @@ mkdir -p "$work"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$work" ||
   { echo "FAIL cannot unpack $zip"; exit 1; }
 pkg=$work/$name
-for f in x64/BRIXELDEMO.ocx x86/BRIXELDEMO.ocx register.cmd unregister.cmd LICENSE.txt CHANGELOG.md README.md \
-         docs/guide.md docs/reference/README.md docs/reference/activex.md samples/version.vbs samples/menu.vbs; do
+for f in x64/BRIXELDEMO.ocx x86/BRIXELDEMO.ocx x64/brixel.dll x86/brixel.dll register.cmd unregister.cmd \
+         dotnet/Korvane.Nimbara.BrixelDemo.dll dotnet/Korvane.Nimbara.BrixelDemo.dll.config \
+         LICENSE.txt CHANGELOG.md README.md docs/guide.md docs/reference/README.md docs/reference/activex.md \
+         samples/version.vbs samples/menu.vbs samples/BrixelForm.cs; do
   [ -f "$pkg/$f" ] || fail "the package lacks $f"
 done
 
-# The fixed file information of each control: the version the project states.
-for arch in x64 x86; do
-  got=$(python3 - "$pkg/$arch/BRIXELDEMO.ocx" <<'PY'
+# Each Windows binary: built for the folder's architecture, and its fixed
+# file information states the project's version.
+for f in x64/BRIXELDEMO.ocx x86/BRIXELDEMO.ocx x64/brixel.dll x86/brixel.dll; do
+  [ -f "$pkg/$f" ] || continue
+  got=$(python3 - "$pkg/$f" <<'PY'
 import struct, sys
 data = open(sys.argv[1], "rb").read()
+pe = struct.unpack("<I", data[0x3C:0x40])[0]
+machine = {0x8664: "x64", 0x14C: "x86"}.get(struct.unpack("<H", data[pe + 4:pe + 6])[0], "other")
 at = data.find(struct.pack("<I", 0xFEEF04BD))
 if at < 0:
-    print("none")
+    print(machine, "none")
 else:
     ms, ls = struct.unpack("<II", data[at + 8:at + 16])
-    print(f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}")
+    print(machine, f"{ms >> 16}.{ms & 0xFFFF}.{ls >> 16}.{ls & 0xFFFF}")
 PY
 )
-  [ "$got" = "$file_version" ] && ok "$arch control has file version $got" ||
-    fail "$arch control has file version $got, not $file_version"
+  arch=${f%%/*}
+  [ "$got" = "$arch $file_version" ] && ok "$f is $arch code with file version $file_version" ||
+    fail "$f is '$got', not '$arch $file_version'"
 done
+
+# The assembly in the zip is the one that was built, with its Mono map.
+assembly_version=$(sed -n 's/^\[assembly: AssemblyVersion("\(.*\)")\]/\1/p' "$root/src/dotnet/AssemblyInfo.cs")
+got=$("$root/scripts/assembly-version.sh" "$pkg/dotnet/Korvane.Nimbara.BrixelDemo.dll")
+[ -n "$assembly_version" ] && [ "$got" = "$assembly_version" ] && ok "the assembly has version $got" ||
+  fail "the assembly has version '$got', not '$assembly_version'"
+grep -q '<dllmap dll="brixel"' "$pkg/dotnet/Korvane.Nimbara.BrixelDemo.dll.config" 2>/dev/null &&
+  ok "the assembly's config maps brixel" || fail "the assembly's config does not map brixel"
 
 export WINEPREFIX=$work/prefix
 . "$root/scripts/wine-env.sh"

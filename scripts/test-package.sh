@@ -27,6 +27,7 @@ pkg=$work/$name
 for f in x64/BRIXELDEMO.ocx x86/BRIXELDEMO.ocx x64/brixel.dll x86/brixel.dll register.cmd unregister.cmd \
          dotnet/Korvane.Nimbara.BrixelDemo.dll dotnet/Korvane.Nimbara.BrixelDemo.dll.config \
          LICENSE.txt CHANGELOG.md README.md docs/guide.md docs/reference/README.md docs/reference/activex.md \
+         docs/reference/dotnet.md \
          samples/version.vbs samples/menu.vbs samples/BrixelForm.cs; do
   [ -f "$pkg/$f" ] || fail "the package lacks $f"
 done

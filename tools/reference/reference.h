@@ -47,8 +47,13 @@ struct Notes {
 // notes and the table (or the IDL's events) disagree.
 std::vector<Page> GeneratePages(const IdlFacts& idl, const Notes& notes, std::vector<std::string>& errors);
 
+// The Windows Forms page: written from the built assembly by its own tool,
+// listed in the index by this one.
+inline constexpr std::string_view kDotNetPage = "dotnet.md";
+
 // Names of the pages in `pages` whose text differs from the file of that name
-// under `directory`, and files of the manual found there that no page writes.
+// under `directory`, and files of the manual found there that no page writes
+// (the Windows Forms page has its own check).
 std::vector<std::string> StalePages(const std::vector<Page>& pages, const std::string& directory);
 
 }  // namespace brixel::reference

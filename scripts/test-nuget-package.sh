@@ -59,34 +59,40 @@ PY
 done
 
 # The targets file, imported by a project the way NuGet adds it for
-# packages.config: which brixel.dll lands in the output folder.
+# packages.config: which brixel.dll lands where in the output folder (a
+# project that reads runtimes/ itself, with a RuntimeIdentifier, gets none).
 cat >"$work/App.proj" <<PROJ
 <Project ToolsVersion="4.0" DefaultTargets="Build" xmlns="http://schemas.microsoft.com/developer/msbuild/2003">
   <Target Name="Build" />
   <Import Project="$pkg/build/$id.targets" />
 </Project>
 PROJ
-copies() {  # <expected arch> <msbuild properties...>
+copies() {  # <what lands where, as "path=arch ..."> <msbuild properties...>
   local want=$1; shift
   local out=$work/out-$RANDOM/
-  local log
+  local log got expected
   log=$(cd "$work" && HOME=$work xbuild /nologo /v:minimal App.proj /p:OutDir="$out" "$@" 2>&1)
-  if cmp -s "$out/brixel.dll" "$pkg/runtimes/win-$want/native/brixel.dll"; then
-    ok "the targets copy the $want brixel.dll for $*"
+  got=$(cd "$out" 2>/dev/null && find . -name brixel.dll | sed 's|^\./||' | sort |
+        while read -r f; do
+          for arch in x86 x64; do
+            cmp -s "$f" "$pkg/runtimes/win-$arch/native/brixel.dll" && echo "$f=$arch"
+          done
+        done | paste -sd' ')
+  expected=$(echo "$want" | tr ' ' '\n' | sort | paste -sd' ')
+  if [ "$got" = "$expected" ]; then
+    ok "the targets copy ${want:-nothing} for $*"
   else
-    fail "the targets do not copy the $want brixel.dll for $*"
+    fail "the targets copy '${got:-nothing}', not '${want:-nothing}', for $*"
     echo "$log" | tail -20 | sed 's/^/    /'
   fi
 }
 if command -v xbuild >/dev/null; then
-  copies x86 /p:PlatformTarget=x86
-  copies x64 /p:PlatformTarget=x64
-  copies x86 /p:PlatformTarget=AnyCPU /p:Prefer32Bit=true
-  copies x64 /p:PlatformTarget=AnyCPU /p:Prefer32Bit=false
-  out=$work/out-rid/
-  (cd "$work" && HOME=$work xbuild /nologo /v:minimal App.proj /p:OutDir="$out" /p:RuntimeIdentifier=win-x64 >/dev/null 2>&1)
-  [ ! -e "$out/brixel.dll" ] && ok "a project that reads runtimes/ itself gets no second copy" ||
-    fail "the targets copied brixel.dll although the project has a RuntimeIdentifier"
+  copies brixel.dll=x86 /p:PlatformTarget=x86
+  copies brixel.dll=x64 /p:PlatformTarget=x64
+  # AnyCPU runs as either kind: both, for the assembly to choose from.
+  copies "x86/brixel.dll=x86 x64/brixel.dll=x64" /p:PlatformTarget=AnyCPU
+  copies "x86/brixel.dll=x86 x64/brixel.dll=x64" /p:Prefer32Bit=true
+  copies "" /p:RuntimeIdentifier=win-x64
 else
   echo "SKIP the build targets: no xbuild"
 fi

@@ -182,7 +182,7 @@ sealed class PageWriter
         Line();
         Line("### Other public properties");
         Line();
-        Line("Not in the property grid and not written by the designer.");
+        Line("Not shown in the property grid.");
         Line();
         PropertyTable(Properties(control).Where(p => Category(p) == null || !Browsable(p)).OrderBy(p => p.Name, StringComparer.Ordinal), fresh, true);
         ((IDisposable)fresh).Dispose();

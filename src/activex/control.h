@@ -85,7 +85,7 @@ private:
     ControlAutomation automation_{*this, instance_, host_, inplace_, persistence_};
     ControlOleObject ole_{*this, instance_, host_, inplace_, automation_, persistence_};
     // Reads the properties it shows as any client would.
-    ControlBrowsing browsing_{automation_, host_};
+    ControlBrowsing browsing_{*this, automation_, host_};
     ControlView view_{*this, static_cast<WindowOwner&>(*this)};
 
     win::Msimg32 msimg32_;

@@ -41,7 +41,7 @@ constexpr DWORD kSafetySupported = INTERFACESAFE_FOR_UNTRUSTED_CALLER | INTERFAC
 HRESULT ControlBrowsing::ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept {
     win::UniqueVariant raw;
     DISPPARAMS none{};
-    const HRESULT hr = control_.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, raw.put(),
+    const HRESULT hr = properties_.Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, raw.put(),
                                        nullptr, nullptr);
     if (FAILED(hr)) return hr;
     return ::VariantChangeType(out->put(), raw.get(), 0, type);

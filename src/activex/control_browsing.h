@@ -16,9 +16,9 @@ namespace brixel::activex {
 class ControlBrowsing final
     : public ControlPart<IPerPropertyBrowsing, ISpecifyPropertyPages, IObjectSafety, ICategorizeProperties> {
 public:
-    // `control` reads the properties shown, as any client would.
-    ControlBrowsing(IDispatch& control, ControlInstanceHost& host) noexcept
-        : ControlPart(control), control_(control), host_(host) {}
+    // `properties` reads the properties shown, as any client would.
+    ControlBrowsing(IUnknown& control, IDispatch& properties, ControlInstanceHost& host) noexcept
+        : ControlPart(control), properties_(properties), host_(host) {}
 
     // IPerPropertyBrowsing
     HRESULT STDMETHODCALLTYPE GetDisplayString(DISPID id, BSTR* out) noexcept override;
@@ -43,7 +43,7 @@ private:
     // Reads one of the control's properties through the same path as any client.
     HRESULT ReadProperty(DISPID id, VARTYPE type, win::UniqueVariant* out) noexcept;
 
-    IDispatch& control_;
+    IDispatch& properties_;
     ControlInstanceHost& host_;
 };
 

@@ -2,7 +2,8 @@
 // table; names and types come from the type library.
 #include "activex/brixeldemo.h"
 #include "activex/com_boundary.h"
-#include "activex/control.h"
+#include "activex/control_automation.h"
+#include "activex/module.h"
 #include "activex/ole_values.h"
 #include "core/dispids.h"
 
@@ -30,13 +31,27 @@ constexpr AutomationError kErrPermissionDenied{0x800A0046u, u"Permission denied"
 
 }  // namespace
 
-HRESULT CTavloCtrl::GetTypeInfoCount(UINT* count) noexcept {
+ControlAutomation::ControlAutomation(IUnknown& control, ButtonInstance& instance, ControlInstanceHost& host,
+                                     const ControlInPlace& inplace, ControlPersistence& persistence) noexcept
+    : ControlPart(control),
+      control_(control),
+      instance_(instance),
+      host_(host),
+      inplace_(inplace),
+      persistence_(persistence),
+      events_(this, DIID__DBrixelDemoEvents, true),
+      property_notify_(this, IID_IPropertyNotifySink, false),
+      fonts_([this](DISPID id, const FontDesc& font) { LiveFontChanged(id, font); }) {}
+
+HRESULT ControlAutomation::Initialize() noexcept { return GetOwnTypeInfo(DIID__DBrixelDemo, dispatch_info_.put()); }
+
+HRESULT ControlAutomation::GetTypeInfoCount(UINT* count) noexcept {
     if (count == nullptr) return E_POINTER;
     *count = 1;
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetTypeInfo(UINT index, LCID, ITypeInfo** out) noexcept {
+HRESULT ControlAutomation::GetTypeInfo(UINT index, LCID, ITypeInfo** out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
@@ -44,11 +59,11 @@ HRESULT CTavloCtrl::GetTypeInfo(UINT index, LCID, ITypeInfo** out) noexcept {
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
+HRESULT ControlAutomation::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) noexcept {
     return ::DispGetIDsOfNames(dispatch_info_.get(), names, count, ids);
 }
 
-HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+HRESULT ControlAutomation::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                            EXCEPINFO* exception, UINT* arg_error) noexcept {
     DISPPARAMS none{};
     if (params == nullptr) params = &none;
@@ -70,7 +85,19 @@ HRESULT CTavloCtrl::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* para
     });
 }
 
-HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
+HRESULT ControlAutomation::GetClassInfo(ITypeInfo** out) noexcept { return GetOwnTypeInfo(CLSID_BrixelDemo, out); }
+
+HRESULT ControlAutomation::GetGUID(DWORD kind, GUID* out) noexcept {
+    if (out == nullptr) return E_POINTER;
+    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) {
+        *out = GUID_NULL;
+        return E_INVALIDARG;
+    }
+    *out = DIID__DBrixelDemoEvents;
+    return S_OK;
+}
+
+HRESULT ControlAutomation::InvokeProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params, VARIANT* result,
                                    EXCEPINFO* exception, UINT* arg_error) {
     if (IsPut(flags)) {
         if (params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
@@ -89,10 +116,9 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
             if (arg_error != nullptr) *arg_error = 0;
             return DISP_E_TYPEMISMATCH;
         }
-        const PutResult put = instance_.Put(member.dispid, *value, Frame()).result;
+        const PutResult put = instance_.Put(member.dispid, *value, inplace_.Frame()).result;
         if (put.status == PutStatus::Failed && put.error) return RaiseError(*put.error, exception);
         if (put.status == PutStatus::WrongType) return DISP_E_TYPEMISMATCH;
-        if (member.dispid == dispid::kCaption || member.dispid == dispid::kDefaultCaption) RebuildAccelerators();
         return S_OK;
     }
     if ((flags & (DISPATCH_PROPERTYGET | DISPATCH_METHOD)) == 0) return DISP_E_MEMBERNOTFOUND;
@@ -112,31 +138,31 @@ HRESULT CTavloCtrl::InvokeProperty(const MemberInfo& member, WORD flags, DISPPAR
 
 // Nobody to tell of a failure: the font object keeps its change, the
 // property its old value.
-void CTavloCtrl::LiveFontChanged(DISPID id, const FontDesc& font) noexcept {
+void ControlAutomation::LiveFontChanged(DISPID id, const FontDesc& font) noexcept {
     ComBoundary([&] {
-        instance_.Put(id, PropertyValue(font), Frame());
+        instance_.Put(id, PropertyValue(font), inplace_.Frame());
         return S_OK;
     });
 }
 
 // hWnd and ControlPointer are the control's, not the record's.
-std::optional<PropertyValue> CTavloCtrl::ReadOnlyValue(DISPID id) const noexcept {
+std::optional<PropertyValue> ControlAutomation::ReadOnlyValue(DISPID id) const noexcept {
     if (id == dispid::kHWnd) {
         // Forms pass it on to SendMessage and SetWindowPos; a window handle
         // keeps to 32 bits on x64 too, so the conversion loses nothing.
-        const HWND window = window_ ? window_->hwnd() : nullptr;
+        const HWND window = inplace_.Window() ? inplace_.Window()->hwnd() : nullptr;
         return PropertyValue(static_cast<std::int32_t>(HandleToLong(window)));
     }
     if (id == dispid::kControlPointer) {
         // An address does not fit 32 bits in the x64 build, and a page that
         // scripts the control must not learn one: both read 0.
         if (sizeof(void*) > 4 || host_.Untrusted()) return PropertyValue(std::int32_t{0});
-        return PropertyValue(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(this)));
+        return PropertyValue(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(&control_)));
     }
     return std::nullopt;
 }
 
-HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result,
+HRESULT ControlAutomation::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, VARIANT* result,
                                  UINT* arg_error) {
     if (params->cArgs != member.params.size()) return DISP_E_BADPARAMCOUNT;
     if (result != nullptr) ::VariantInit(result);
@@ -149,7 +175,7 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
         case dispid::kGetMenuItemParentID:
         case dispid::kIsMenuItemParent:
         case dispid::kGetTotalMenuItemCount: return InvokeMenuMethod(member.dispid, params, result, arg_error);
-        case dispid::kPerformClick: instance_.PerformClick(Frame()); return S_OK;
+        case dispid::kPerformClick: instance_.PerformClick(inplace_.Frame()); return S_OK;
         default: break;
     }
     if (member.dispid == dispid::kAboutBox) {
@@ -162,8 +188,8 @@ HRESULT CTavloCtrl::InvokeMethod(const MemberInfo& member, DISPPARAMS* params, V
 // The methods that act on the control's window. Without one there is no
 // state to latch, no focus to take and nothing to drop: they do nothing and
 // the toggle state reads FALSE.
-HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
-    ControlWindow* window = LiveWindow();
+HRESULT ControlAutomation::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
+    ControlWindow* window = inplace_.LiveWindow();
     switch (id) {
         case dispid::kGetToggleState:
             if (result != nullptr) {
@@ -177,7 +203,7 @@ HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* r
                 if (arg_error != nullptr) *arg_error = 0;
                 return DISP_E_TYPEMISMATCH;
             }
-            if (window != nullptr) instance_.SetToggleState(Frame(), state.get()->boolVal != VARIANT_FALSE);
+            if (window != nullptr) instance_.SetToggleState(inplace_.Frame(), state.get()->boolVal != VARIANT_FALSE);
             return S_OK;
         }
         case dispid::kRefresh:
@@ -186,10 +212,10 @@ HRESULT CTavloCtrl::InvokeWindowMethod(DISPID id, DISPPARAMS* params, VARIANT* r
                 ::UpdateWindow(window->hwnd());
             }
             return S_OK;
-        case dispid::kSetFocus: instance_.SetFocus(Frame()); return S_OK;
-        case dispid::kPerformClickActions: instance_.PerformClickActions(Frame()); return S_OK;
+        case dispid::kSetFocus: instance_.SetFocus(inplace_.Frame()); return S_OK;
+        case dispid::kPerformClickActions: instance_.PerformClickActions(inplace_.Frame()); return S_OK;
         case dispid::kPerformHyperlink:
-            if (window != nullptr) instance_.PerformHyperlink(Frame());
+            if (window != nullptr) instance_.PerformHyperlink(inplace_.Frame());
             return S_OK;
         case dispid::kDropMenu:
             if (window != nullptr) window->DropMenuMethod();

@@ -1,6 +1,6 @@
 // What a step of the button instance asks for, carried out as it happens:
-// events through the connection point, the window's share through the
-// control window, and the tail of a property change here.
+// events through the automation part's connection point, the window's share
+// through the control window, and the tail of a property change here.
 #include "activex/container_tooltip.h"
 #include "activex/control.h"
 #include "activex/module.h"
@@ -8,10 +8,7 @@
 #include "activex/resource_ids.h"
 #include "activex/sound_player.h"
 #include "core/click_sounds.h"
-#include "core/dispids.h"
 #include "core/sound_file.h"
-
-#include <olectl.h>
 
 namespace brixel::activex {
 namespace {
@@ -38,36 +35,15 @@ void PassFocusToNextControl(IOleClientSite* client_site, HWND window) {
     site->TranslateAccelerator(&tab, 0);
 }
 
-VARIANT Short(std::int16_t value) {
-    VARIANT v{};
-    v.vt = VT_I2;
-    v.iVal = value;
-    return v;
-}
-
-VARIANT Long(std::int32_t value) {
-    VARIANT v{};
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
-
-VARIANT ShortRef(std::int16_t* value) {
-    VARIANT v{};
-    v.vt = VT_I2 | VT_BYREF;
-    v.piVal = value;
-    return v;
-}
-
 }  // namespace
 
 void CTavloCtrl::Carry(Effect& e) {
     if (IsEvent(e.kind)) {
-        CarryEvent(e);
+        automation_.FireStepEvent(e);
         return;
     }
     switch (e.kind) {
-        case EffectKind::UIActivateAfterClick: UIActivateIfPending(); return;
+        case EffectKind::UIActivateAfterClick: inplace_.UIActivateIfPending(); return;
         case EffectKind::PlaySound: PlayButtonSound(instance_, static_cast<SoundSlot>(e.code)); return;
         case EffectKind::HideContainerTooltip: HideContainerTooltip(host_.Site()); return;
         case EffectKind::MarkModified:
@@ -79,50 +55,6 @@ void CTavloCtrl::Carry(Effect& e) {
     }
     // The rest acts on the window; without one there is nothing to act on.
     if (ControlWindow* window = LiveWindow()) CarryInWindow(*window, e);
-}
-
-// Automation passes arguments last to first.
-void CTavloCtrl::CarryEvent(Effect& e) {
-    switch (e.kind) {
-        case EffectKind::FireClick:
-            instance_.ClickEventStarting();
-            FireEvent(DISPID_CLICK, nullptr, 0);
-            instance_.ClickEventEnded();
-            return;
-        case EffectKind::FireDblClick: FireEvent(DISPID_DBLCLICK, nullptr, 0); return;
-        case EffectKind::FireMouseDown:
-        case EffectKind::FireMouseMove:
-        case EffectKind::FireMouseUp: {
-            const DISPID id = e.kind == EffectKind::FireMouseDown   ? DISPID_MOUSEDOWN
-                              : e.kind == EffectKind::FireMouseMove ? DISPID_MOUSEMOVE
-                                                                    : DISPID_MOUSEUP;
-            VARIANT args[4] = {Long(e.point.y), Long(e.point.x), Short(e.shift), Short(e.code)};
-            FireEvent(id, args, 4);
-            return;
-        }
-        case EffectKind::FireKeyDown:
-        case EffectKind::FireKeyUp: {
-            VARIANT args[2] = {Short(e.shift), ShortRef(&e.code)};
-            FireEvent(e.kind == EffectKind::FireKeyDown ? DISPID_KEYDOWN : DISPID_KEYUP, args, 2);
-            return;
-        }
-        case EffectKind::FireKeyPress: {
-            VARIANT arg = ShortRef(&e.code);
-            FireEvent(DISPID_KEYPRESS, &arg, 1);
-            return;
-        }
-        case EffectKind::FireMouseEnter: FireEvent(dispid::kEventMouseEnter, nullptr, 0); return;
-        case EffectKind::FireMouseExit: FireEvent(dispid::kEventMouseExit, nullptr, 0); return;
-        case EffectKind::FireButtonToggled: {
-            VARIANT arg{};
-            arg.vt = VT_BOOL;
-            arg.boolVal = e.flag ? VARIANT_TRUE : VARIANT_FALSE;
-            FireEvent(dispid::kEventButtonToggled, &arg, 1);
-            return;
-        }
-        case EffectKind::FireWhileMouseDown: FireEvent(dispid::kEventWhileMouseDown, nullptr, 0); return;
-        default: return;
-    }
 }
 
 void CTavloCtrl::CarryInWindow(ControlWindow& window, const Effect& e) {
@@ -163,8 +95,8 @@ void CTavloCtrl::CarryInWindow(ControlWindow& window, const Effect& e) {
 
 void CTavloCtrl::CarryChange(const Effect& e) {
     switch (e.kind) {
-        case EffectKind::MarkModified: modified_ = true; return;
-        case EffectKind::NotifyPropertyChanged: NotifyChanged(e.value); return;
+        case EffectKind::MarkModified: persistence_.MarkModified(); return;
+        case EffectKind::NotifyPropertyChanged: automation_.NotifyChanged(e.value); return;
         case EffectKind::RebuildRegion: ApplyRegion(); return;
         // The shape depends on the size: a new region at the size the window has.
         case EffectKind::ReapplyControlSize:

@@ -1,11 +1,12 @@
 // In-place activation: the control's window inside the container's.
+#include "activex/background_capture.h"
 #include "activex/com_boundary.h"
-#include "activex/control.h"
+#include "activex/control_inplace.h"
 #include "core/mnemonic.h"
 
 namespace brixel::activex {
 
-HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT position) noexcept {
+HRESULT ControlInPlace::Activate(bool ui_activate, HWND parent, LPCRECT position) noexcept {
     if (LiveWindow() == nullptr) {
         IOleClientSite* site = host_.Site();
         if (site == nullptr || FAILED(site->QueryInterface(IID_IOleInPlaceSite, inplace_site_.put_void()))) {
@@ -23,7 +24,7 @@ HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT posit
         inplace_site_->GetWindowContext(frame.put(), document.put(), &pos, &clip, &info);
         if (position != nullptr) pos = *position;
         if (const HRESULT hr = ComBoundary([&] {
-                if (!window_) window_ = std::make_unique<ControlWindow>(static_cast<WindowOwner&>(*this));
+                if (!window_) window_ = std::make_unique<ControlWindow>(owner_);
                 return S_OK;
             });
             FAILED(hr)) {
@@ -34,13 +35,7 @@ HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT posit
             return E_FAIL;
         }
         instance_.WindowCreated(Frame());
-        ApplyRegion();
-        // Still hidden: the container's pixels at our place are its own.
-        SetTransparentWindow(false);
-        if (WantsTranslucentWindow()) {
-            LoadDrawingPrimitives();
-            background_.CaptureIfNeeded(container, pos, &msimg32_);
-        }
+        surface_.WindowCreated(container, pos);
     }
     ::ShowWindow(window_->hwnd(), SW_SHOWNA);
     if (ui_activate && !ui_active_) {
@@ -51,59 +46,55 @@ HRESULT CTavloCtrl::InPlaceActivate(bool ui_activate, HWND parent, LPCRECT posit
     return S_OK;
 }
 
-void CTavloCtrl::UIActivateIfPending() noexcept {
+void ControlInPlace::UIActivateIfPending() noexcept {
     if (ui_active_ || LiveWindow() == nullptr || !inplace_site_) return;
     HWND focus = ::GetFocus();
-    if (focus == window_->hwnd() || ::IsChild(window_->hwnd(), focus)) InPlaceActivate(true, nullptr, nullptr);
+    if (focus == window_->hwnd() || ::IsChild(window_->hwnd(), focus)) Activate(true, nullptr, nullptr);
 }
 
-HRESULT CTavloCtrl::GetWindow(HWND* out) noexcept {
+HRESULT ControlInPlace::GetWindow(HWND* out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = window_ ? window_->hwnd() : nullptr;
     return *out ? S_OK : E_FAIL;
 }
 
-HRESULT CTavloCtrl::ContextSensitiveHelp(BOOL) noexcept { return E_NOTIMPL; }
+HRESULT ControlInPlace::ContextSensitiveHelp(BOOL) noexcept { return E_NOTIMPL; }
 
-HRESULT CTavloCtrl::InPlaceDeactivate() noexcept {
+HRESULT ControlInPlace::InPlaceDeactivate() noexcept {
     if (LiveWindow() == nullptr) return S_OK;
     UIDeactivate();
-    background_.Release();
+    surface_.WindowClosing();
     window_->Destroy();
     if (inplace_site_) inplace_site_->OnInPlaceDeactivate();
     inplace_site_.reset();
     return S_OK;
 }
 
-HRESULT CTavloCtrl::UIDeactivate() noexcept {
+HRESULT ControlInPlace::UIDeactivate() noexcept {
     if (!ui_active_) return S_OK;
     ui_active_ = false;
     if (inplace_site_) inplace_site_->OnUIDeactivate(FALSE);
     return S_OK;
 }
 
-HRESULT CTavloCtrl::SetObjectRects(LPCRECT position, LPCRECT) noexcept {
+HRESULT ControlInPlace::SetObjectRects(LPCRECT position, LPCRECT) noexcept {
     if (position == nullptr) return E_POINTER;
     if (LiveWindow() != nullptr) {
         const RECT now = RectInParent(window_->hwnd());
-        if (!::EqualRect(&now, position)) {
-            // The copy of the container's pixels belongs to the old place.
-            background_.Release();
-            if (WantsTranslucentWindow()) CaptureBackgroundAt(*position);
-        }
+        if (!::EqualRect(&now, position)) surface_.WindowMoving(*position);
         ::MoveWindow(window_->hwnd(), position->left, position->top, position->right - position->left,
                      position->bottom - position->top, TRUE);
-        ApplyRegion();
+        surface_.ApplyRegion();
     }
     return S_OK;
 }
 
-HRESULT CTavloCtrl::ReactivateAndUndo() noexcept { return E_NOTIMPL; }
+HRESULT ControlInPlace::ReactivateAndUndo() noexcept { return E_NOTIMPL; }
 
 // Keys the container would otherwise take for itself reach the control's
 // KeyDown first; a handler that zeroes the key code keeps them. The
 // mnemonic with Alt clicks (or drops a drop-down-only menu).
-HRESULT CTavloCtrl::TranslateAccelerator(LPMSG msg) noexcept {
+HRESULT ControlInPlace::TranslateAccelerator(LPMSG msg) noexcept {
     if (msg == nullptr || LiveWindow() == nullptr) return S_FALSE;
     const UserActionScope user_action(host_);
     if (msg->message == WM_SYSKEYDOWN) {
@@ -135,9 +126,9 @@ HRESULT CTavloCtrl::TranslateAccelerator(LPMSG msg) noexcept {
         default: return S_FALSE;
     }
 }
-HRESULT CTavloCtrl::OnFrameWindowActivate(BOOL) noexcept { return S_OK; }
-HRESULT CTavloCtrl::OnDocWindowActivate(BOOL) noexcept { return S_OK; }
-HRESULT CTavloCtrl::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) noexcept { return S_OK; }
-HRESULT CTavloCtrl::EnableModeless(BOOL) noexcept { return S_OK; }
+HRESULT ControlInPlace::OnFrameWindowActivate(BOOL) noexcept { return S_OK; }
+HRESULT ControlInPlace::OnDocWindowActivate(BOOL) noexcept { return S_OK; }
+HRESULT ControlInPlace::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, BOOL) noexcept { return S_OK; }
+HRESULT ControlInPlace::EnableModeless(BOOL) noexcept { return S_OK; }
 
 }  // namespace brixel::activex

@@ -1,6 +1,6 @@
 // Automation of the drop-down menu: the item methods and the indexed item
 // properties, each one call into the menu tree.
-#include "activex/control.h"
+#include "activex/control_automation.h"
 #include "activex/ole_values.h"
 #include "core/dispids.h"
 
@@ -49,7 +49,7 @@ HRESULT Bool(bool value, VARIANT* result) {
 
 }  // namespace
 
-HRESULT CTavloCtrl::InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
+HRESULT ControlAutomation::InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* result, UINT* arg_error) {
     const auto first = params->cArgs > 0 ? ShortArg(params, 0, arg_error) : std::optional<std::int16_t>(0);
     if (!first) return DISP_E_TYPEMISMATCH;
     const auto second = params->cArgs > 1 ? ShortArg(params, 1, arg_error) : std::optional<std::int16_t>(0);
@@ -65,11 +65,11 @@ HRESULT CTavloCtrl::InvokeMenuMethod(DISPID id, DISPPARAMS* params, VARIANT* res
         case dispid::kGetTotalMenuItemCount: return Short(GetTotalMenuItemCount(instance_.Menu()), result);
         default: return DISP_E_MEMBERNOTFOUND;
     }
-    modified_ = true;  // the tree is saved with the control
+    persistence_.MarkModified();  // the tree is saved with the control
     return S_OK;
 }
 
-HRESULT CTavloCtrl::InvokeMenuItemProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params,
+HRESULT ControlAutomation::InvokeMenuItemProperty(const MemberInfo& member, WORD flags, DISPPARAMS* params,
                                            VARIANT* result, UINT* arg_error) {
     const bool put = (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) != 0;
     if (params->cArgs != (put ? 2u : 1u)) return DISP_E_BADPARAMCOUNT;
@@ -114,7 +114,7 @@ HRESULT CTavloCtrl::InvokeMenuItemProperty(const MemberInfo& member, WORD flags,
         case dispid::kMenuItemVisible: SetMenuItemVisible(instance_.Menu(), *item, std::get<bool>(*value)); break;
         default: return DISP_E_MEMBERNOTFOUND;
     }
-    modified_ = true;
+    persistence_.MarkModified();
     return S_OK;
 }
 

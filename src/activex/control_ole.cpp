@@ -2,7 +2,7 @@
 #include "activex/ambient.h"
 #include "activex/brixeldemo.h"
 #include "activex/com_boundary.h"
-#include "activex/control.h"
+#include "activex/control_ole.h"
 #include "core/mnemonic.h"
 #include "core/persist_control.h"
 
@@ -21,119 +21,115 @@ static_assert(kMiscStatus == 0x21191);
 
 }  // namespace
 
-HRESULT CTavloCtrl::SetClientSite(IOleClientSite* site) noexcept {
+HRESULT ControlOleObject::Initialize() noexcept { return ::CreateOleAdviseHolder(advise_holder_.put()); }
+
+HRESULT ControlOleObject::SetClientSite(IOleClientSite* site) noexcept {
     host_.SetSite(site);
-    if (site == nullptr || initialised_) return S_OK;
-    // A control placed fresh takes the container's defaults (its name as the
-    // caption) once it can ask; one already changed keeps its values.
-    initialised_ = true;
-    if (modified_) return S_OK;
-    return ComBoundary([&] {
-        instance_.ResetToNewControl(Frame());
-        RebuildAccelerators();
-        return S_OK;
-    });
+    if (site == nullptr) return S_OK;
+    return persistence_.SiteArrived();
 }
 
-HRESULT CTavloCtrl::GetClientSite(IOleClientSite** out) noexcept {
+HRESULT ControlOleObject::GetClientSite(IOleClientSite** out) noexcept {
     if (out == nullptr) return E_POINTER;
     win::CopyInterface(host_.Site(), out);
     return S_OK;
 }
 
-HRESULT CTavloCtrl::SetHostNames(LPCOLESTR, LPCOLESTR) noexcept { return S_OK; }
+HRESULT ControlOleObject::SetHostNames(LPCOLESTR, LPCOLESTR) noexcept { return S_OK; }
 
-HRESULT CTavloCtrl::Close(DWORD) noexcept {
+HRESULT ControlOleObject::Close(DWORD) noexcept {
     // The container is done with us: let go of everything that points back
     // into it, so neither side keeps the other alive.
-    InPlaceDeactivate();
+    inplace_.InPlaceDeactivate();
     if (advise_holder_) advise_holder_->SendOnClose();
-    events_.DisconnectAll();
-    property_notify_.DisconnectAll();
+    automation_.DisconnectAll();
     return S_OK;
 }
 
-HRESULT CTavloCtrl::SetMoniker(DWORD, IMoniker*) noexcept { return E_NOTIMPL; }
+HRESULT ControlOleObject::SetMoniker(DWORD, IMoniker*) noexcept { return E_NOTIMPL; }
 
-HRESULT CTavloCtrl::GetMoniker(DWORD, DWORD, IMoniker** out) noexcept {
+HRESULT ControlOleObject::GetMoniker(DWORD, DWORD, IMoniker** out) noexcept {
     if (out != nullptr) *out = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT CTavloCtrl::InitFromData(IDataObject*, BOOL, DWORD) noexcept { return E_NOTIMPL; }
+HRESULT ControlOleObject::InitFromData(IDataObject*, BOOL, DWORD) noexcept { return E_NOTIMPL; }
 
-HRESULT CTavloCtrl::GetClipboardData(DWORD, IDataObject** out) noexcept {
+HRESULT ControlOleObject::GetClipboardData(DWORD, IDataObject** out) noexcept {
     if (out != nullptr) *out = nullptr;
     return E_NOTIMPL;
 }
 
-HRESULT CTavloCtrl::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND parent, LPCRECT position) noexcept {
+HRESULT ControlOleObject::DoVerb(LONG verb, LPMSG, IOleClientSite*, LONG, HWND parent, LPCRECT position) noexcept {
     switch (verb) {
         case OLEIVERB_PRIMARY:
         case OLEIVERB_SHOW:
-        case OLEIVERB_UIACTIVATE: return InPlaceActivate(true, parent, position);
-        case OLEIVERB_INPLACEACTIVATE: return InPlaceActivate(false, parent, position);
+        case OLEIVERB_UIACTIVATE: return inplace_.Activate(true, parent, position);
+        case OLEIVERB_INPLACEACTIVATE: return inplace_.Activate(false, parent, position);
         case OLEIVERB_HIDE:
-            if (ControlWindow* window = LiveWindow()) ::ShowWindow(window->hwnd(), SW_HIDE);
+            if (ControlWindow* window = inplace_.LiveWindow()) ::ShowWindow(window->hwnd(), SW_HIDE);
             return S_OK;
         default: return verb < 0 ? E_NOTIMPL : OLEOBJ_S_INVALIDVERB;
     }
 }
 
-HRESULT CTavloCtrl::EnumVerbs(IEnumOLEVERB** out) noexcept { return ::OleRegEnumVerbs(CLSID_BrixelDemo, out); }
+HRESULT ControlOleObject::EnumVerbs(IEnumOLEVERB** out) noexcept { return ::OleRegEnumVerbs(CLSID_BrixelDemo, out); }
 
-HRESULT CTavloCtrl::Update() noexcept { return S_OK; }
+HRESULT ControlOleObject::Update() noexcept { return S_OK; }
 
-HRESULT CTavloCtrl::IsUpToDate() noexcept { return S_OK; }
+HRESULT ControlOleObject::IsUpToDate() noexcept { return S_OK; }
 
-HRESULT CTavloCtrl::GetUserClassID(CLSID* out) noexcept {
+HRESULT ControlOleObject::GetUserClassID(CLSID* out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = CLSID_BrixelDemo;
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetUserType(DWORD form, LPOLESTR* out) noexcept {
+HRESULT ControlOleObject::GetUserType(DWORD form, LPOLESTR* out) noexcept {
     return ::OleRegGetUserType(CLSID_BrixelDemo, form, out);
 }
 
-HRESULT CTavloCtrl::SetExtent(DWORD aspect, SIZEL* size) noexcept {
+HRESULT ControlOleObject::SetExtent(DWORD aspect, SIZEL* size) noexcept {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!ExtentSideInRange(size->cx) || !ExtentSideInRange(size->cy)) return E_INVALIDARG;
     host_.SetExtent(*size);
-    modified_ = true;
+    persistence_.MarkModified();
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetExtent(DWORD aspect, SIZEL* size) noexcept {
+HRESULT ControlOleObject::GetExtent(DWORD aspect, SIZEL* size) noexcept {
     if (size == nullptr) return E_POINTER;
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     *size = host_.Extent();
     return S_OK;
 }
 
-HRESULT CTavloCtrl::Advise(IAdviseSink* sink, DWORD* cookie) noexcept {
+HRESULT ControlOleObject::Advise(IAdviseSink* sink, DWORD* cookie) noexcept {
     return advise_holder_->Advise(sink, cookie);
 }
 
-HRESULT CTavloCtrl::Unadvise(DWORD cookie) noexcept { return advise_holder_->Unadvise(cookie); }
+HRESULT ControlOleObject::Unadvise(DWORD cookie) noexcept { return advise_holder_->Unadvise(cookie); }
 
-HRESULT CTavloCtrl::EnumAdvise(IEnumSTATDATA** out) noexcept { return advise_holder_->EnumAdvise(out); }
+HRESULT ControlOleObject::EnumAdvise(IEnumSTATDATA** out) noexcept { return advise_holder_->EnumAdvise(out); }
 
-HRESULT CTavloCtrl::GetMiscStatus(DWORD aspect, DWORD* status) noexcept {
+HRESULT ControlOleObject::GetMiscStatus(DWORD aspect, DWORD* status) noexcept {
     if (status == nullptr) return E_POINTER;
     *status = aspect == DVASPECT_CONTENT ? kMiscStatus : 0;
     return S_OK;
 }
 
-HRESULT CTavloCtrl::SetColorScheme(LOGPALETTE*) noexcept { return E_NOTIMPL; }
+HRESULT ControlOleObject::SetColorScheme(LOGPALETTE*) noexcept { return E_NOTIMPL; }
 
 // Two accelerators for the mnemonic: Alt with the key's virtual key, and Alt
 // with the lower-case character, both as command 1.
-void CTavloCtrl::RebuildAccelerators() noexcept {
+void ControlOleObject::RefreshAccelerators() noexcept {
+    const auto mnemonic = MnemonicOf(instance_.Props().Caption);
+    if (accelerators_built_ && mnemonic == accelerator_mnemonic_) return;
+    accelerators_built_ = true;
+    accelerator_mnemonic_ = mnemonic;
     accelerators_.reset();
     accelerator_count_ = 0;
-    const auto mnemonic = MnemonicOf(instance_.Props().Caption);
     if (!mnemonic) return;
     const auto ch = static_cast<wchar_t>(*mnemonic);
     const SHORT scan = ::VkKeyScanW(ch);
@@ -144,9 +140,10 @@ void CTavloCtrl::RebuildAccelerators() noexcept {
     if (accelerators_) accelerator_count_ = 2;
 }
 
-HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
+HRESULT ControlOleObject::GetControlInfo(CONTROLINFO* info) noexcept {
     if (info == nullptr) return E_POINTER;
     if (info->cb < sizeof(CONTROLINFO)) return E_INVALIDARG;
+    RefreshAccelerators();
     info->hAccel = accelerators_.get();
     info->cAccel = accelerator_count_;
     info->dwFlags = 0;
@@ -154,28 +151,24 @@ HRESULT CTavloCtrl::GetControlInfo(CONTROLINFO* info) noexcept {
 }
 
 // The container routes our mnemonic here.
-HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
+HRESULT ControlOleObject::OnMnemonic(MSG* msg) noexcept {
     if (msg == nullptr) return E_POINTER;
     const UserActionScope user_action(host_);
     return ComBoundary([&] {
-        instance_.Mnemonic(Frame(), static_cast<std::int16_t>(msg->wParam));
+        instance_.Mnemonic(inplace_.Frame(), static_cast<std::int16_t>(msg->wParam));
         return S_OK;
     });
 }
 
-HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID id) noexcept {
+HRESULT ControlOleObject::OnAmbientPropertyChange(DISPID id) noexcept {
     return ComBoundary([&] {
-        instance_.AmbientPropertyChanged(id, Frame());
+        instance_.AmbientPropertyChanged(id, inplace_.Frame());
         return S_OK;
     });
 }
 
-HRESULT CTavloCtrl::FreezeEvents(BOOL freeze) noexcept {
-    if (freeze) {
-        ++freeze_count_;
-    } else if (freeze_count_ > 0) {
-        --freeze_count_;
-    }
+HRESULT ControlOleObject::FreezeEvents(BOOL freeze) noexcept {
+    automation_.FreezeEvents(freeze != FALSE);
     return S_OK;
 }
 

@@ -2,7 +2,7 @@
 // the one exchange routine of the portable layer.
 #include "activex/brixeldemo.h"
 #include "activex/com_boundary.h"
-#include "activex/control.h"
+#include "activex/control_persist.h"
 #include "activex/ole_values.h"
 #include "core/persist_bag.h"
 #include "core/persist_control.h"
@@ -199,28 +199,27 @@ private:
 
 }  // namespace
 
-void CTavloCtrl::Exchange(PropertyExchange& px) {
+void ControlPersistence::Exchange(PropertyExchange& px) {
     ControlPersistState& state = instance_.PersistState();
     state = ControlPersistState{};
     state.extent_x = host_.Extent().cx;
     state.extent_y = host_.Extent().cy;
-    instance_.Exchange(px, Frame());
+    instance_.Exchange(px, inplace_.Frame());
     if (px.Mode() != ExchangeMode::Save) {
         host_.SetExtent(SIZEL{state.extent_x, state.extent_y});
-        RebuildAccelerators();
-        if (window_) window_->Redraw(false);
+        if (ControlWindow* window = inplace_.Window()) window->Redraw(false);
     }
 }
 
-HRESULT CTavloCtrl::GetClassID(CLSID* out) noexcept {
+HRESULT ControlPersistence::GetClassID(CLSID* out) noexcept {
     if (out == nullptr) return E_POINTER;
     *out = CLSID_BrixelDemo;
     return S_OK;
 }
 
-HRESULT CTavloCtrl::IsDirty() noexcept { return modified_ ? S_OK : S_FALSE; }
+HRESULT ControlPersistence::IsDirty() noexcept { return modified_ ? S_OK : S_FALSE; }
 
-HRESULT CTavloCtrl::InitNew() noexcept {
+HRESULT ControlPersistence::InitNew() noexcept {
     if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
             ResetExchange reset;
             Exchange(reset);
@@ -234,7 +233,7 @@ HRESULT CTavloCtrl::InitNew() noexcept {
     return S_OK;
 }
 
-HRESULT CTavloCtrl::Load(IStream* stream) noexcept {
+HRESULT ControlPersistence::Load(IStream* stream) noexcept {
     if (stream == nullptr) return E_POINTER;
     initialised_ = true;  // even a load cut short keeps what it read
     if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
@@ -251,7 +250,7 @@ HRESULT CTavloCtrl::Load(IStream* stream) noexcept {
     return S_OK;
 }
 
-HRESULT CTavloCtrl::Save(IStream* stream, BOOL clear_dirty) noexcept {
+HRESULT ControlPersistence::Save(IStream* stream, BOOL clear_dirty) noexcept {
     if (stream == nullptr) return E_POINTER;
     if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
             StreamSink sink(stream);
@@ -268,12 +267,12 @@ HRESULT CTavloCtrl::Save(IStream* stream, BOOL clear_dirty) noexcept {
     return S_OK;
 }
 
-HRESULT CTavloCtrl::GetSizeMax(ULARGE_INTEGER* size) noexcept {
+HRESULT ControlPersistence::GetSizeMax(ULARGE_INTEGER* size) noexcept {
     if (size == nullptr) return E_POINTER;
     return E_NOTIMPL;  // the size depends on pictures, sounds and the menu
 }
 
-HRESULT CTavloCtrl::Load(IPropertyBag* bag, IErrorLog*) noexcept {
+HRESULT ControlPersistence::Load(IPropertyBag* bag, IErrorLog*) noexcept {
     if (bag == nullptr) return E_POINTER;
     initialised_ = true;  // even a load cut short keeps what it read
     if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
@@ -289,7 +288,7 @@ HRESULT CTavloCtrl::Load(IPropertyBag* bag, IErrorLog*) noexcept {
     return S_OK;
 }
 
-HRESULT CTavloCtrl::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) noexcept {
+HRESULT ControlPersistence::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) noexcept {
     if (bag == nullptr) return E_POINTER;
     if (const HRESULT hr = ComBoundary([&]() -> HRESULT {
             ComPropertyBag adapter(bag);
@@ -304,18 +303,28 @@ HRESULT CTavloCtrl::Save(IPropertyBag* bag, BOOL clear_dirty, BOOL) noexcept {
     return S_OK;
 }
 
+HRESULT ControlPersistence::SiteArrived() noexcept {
+    if (initialised_) return S_OK;
+    initialised_ = true;
+    if (modified_) return S_OK;
+    return ComBoundary([&] {
+        instance_.ResetToNewControl(inplace_.Frame());
+        return S_OK;
+    });
+}
+
 // Containers that embed objects in compound documents hand over a storage;
 // the control keeps its stream form in one stream of it.
 namespace {
 constexpr wchar_t kContentsStream[] = L"Contents";
 }  // namespace
 
-HRESULT CTavloCtrl::InitNew(IStorage* storage) noexcept {
+HRESULT ControlPersistence::InitNew(IStorage* storage) noexcept {
     if (storage == nullptr) return E_POINTER;
     return InitNew();
 }
 
-HRESULT CTavloCtrl::Load(IStorage* storage) noexcept {
+HRESULT ControlPersistence::Load(IStorage* storage) noexcept {
     if (storage == nullptr) return E_POINTER;
     win::ComPtr<IStream> stream;
     const HRESULT hr =
@@ -324,7 +333,7 @@ HRESULT CTavloCtrl::Load(IStorage* storage) noexcept {
     return Load(stream.get());
 }
 
-HRESULT CTavloCtrl::Save(IStorage* storage, BOOL same_as_load) noexcept {
+HRESULT ControlPersistence::Save(IStorage* storage, BOOL same_as_load) noexcept {
     if (storage == nullptr) return E_POINTER;
     if (const HRESULT hr = ::WriteClassStg(storage, CLSID_BrixelDemo); FAILED(hr)) return hr;
     win::ComPtr<IStream> stream;
@@ -336,7 +345,7 @@ HRESULT CTavloCtrl::Save(IStorage* storage, BOOL same_as_load) noexcept {
 
 // The control keeps no storage open between calls, so there is nothing to
 // release or take back.
-HRESULT CTavloCtrl::SaveCompleted(IStorage*) noexcept { return S_OK; }
-HRESULT CTavloCtrl::HandsOffStorage() noexcept { return S_OK; }
+HRESULT ControlPersistence::SaveCompleted(IStorage*) noexcept { return S_OK; }
+HRESULT ControlPersistence::HandsOffStorage() noexcept { return S_OK; }
 
 }  // namespace brixel::activex

@@ -13,8 +13,9 @@ bool CTavloCtrl::WantsTranslucentWindow() const noexcept {
 
 void CTavloCtrl::SetTransparentWindow(bool after_change) noexcept {
     background_.Release();
-    if (!window_ || window_->hwnd() == nullptr) return;
-    const HWND hwnd = window_->hwnd();
+    ControlWindow* window = LiveWindow();
+    if (window == nullptr) return;
+    const HWND hwnd = window->hwnd();
     const LONG_PTR style = ::GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
     const LONG_PTR wanted = WantsTranslucentWindow() ? style | WS_EX_TRANSPARENT : style & ~LONG_PTR{WS_EX_TRANSPARENT};
     if (wanted != style) ::SetWindowLongPtrW(hwnd, GWL_EXSTYLE, wanted);
@@ -22,7 +23,7 @@ void CTavloCtrl::SetTransparentWindow(bool after_change) noexcept {
         ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         CaptureBackgroundAt(RectInParent(hwnd));
-        window_->Redraw(false);
+        window->Redraw(false);
     }
 }
 
@@ -30,9 +31,10 @@ void CTavloCtrl::SetTransparentWindow(bool after_change) noexcept {
 // the control's own face; the window steps aside for the copy. The container
 // paints the uncovered area at once, so the copy is of its current look.
 void CTavloCtrl::CaptureBackgroundAt(const RECT& at) noexcept {
-    if (LiveWindow() == nullptr || instance_.Props().TranslucentStyle == kvnNotTranslucent) return;
+    ControlWindow* window = LiveWindow();
+    if (window == nullptr || instance_.Props().TranslucentStyle == kvnNotTranslucent) return;
     LoadDrawingPrimitives();
-    const HWND hwnd = window_->hwnd();
+    const HWND hwnd = window->hwnd();
     const HWND container = ::GetParent(hwnd);
     const bool shown = ::IsWindowVisible(hwnd) != FALSE;
     if (shown) {
@@ -44,10 +46,29 @@ void CTavloCtrl::CaptureBackgroundAt(const RECT& at) noexcept {
     if (shown) ::ShowWindow(hwnd, SW_SHOWNA);
 }
 
+void CTavloCtrl::WindowCreated(HWND container, const RECT& position) noexcept {
+    ApplyRegion();
+    // Still hidden: the container's pixels at our place are its own.
+    SetTransparentWindow(false);
+    if (WantsTranslucentWindow()) {
+        LoadDrawingPrimitives();
+        background_.CaptureIfNeeded(container, position, &msimg32_);
+    }
+}
+
+// The copy of the container's pixels belongs to the old place.
+void CTavloCtrl::WindowMoving(const RECT& position) noexcept {
+    background_.Release();
+    if (WantsTranslucentWindow()) CaptureBackgroundAt(position);
+}
+
+void CTavloCtrl::WindowClosing() noexcept { background_.Release(); }
+
 void CTavloCtrl::ApplyRegion() noexcept {
-    if (!window_ || window_->hwnd() == nullptr) return;
+    ControlWindow* window = LiveWindow();
+    if (window == nullptr) return;
     LoadDrawingPrimitives();
-    win::ApplyWindowRegion(window_->hwnd(), instance_.Props(), instance_.Interaction(), instance_.UserMode(),
+    win::ApplyWindowRegion(window->hwnd(), instance_.Props(), instance_.Interaction(), instance_.UserMode(),
                            capabilities_.win9x);
 }
 

@@ -1,4 +1,6 @@
 #include "activex/brixeldemo.h"
+#include "activex/categorize.h"
+#include "activex/menu_access.h"
 #include "control_library.h"
 #include "dispatch_stub.h"
 #include "sited_control_test.h"
@@ -284,6 +286,126 @@ TEST_F(OleControl, DrawRequestPaintsTheFaceIntoTheContainersDc) {
     SIZEL size{};
     ASSERT_HRESULT_SUCCEEDED(view->GetExtent(DVASPECT_CONTENT, -1, nullptr, &size));
     EXPECT_EQ(size.cx, 2302);
+}
+
+// The control is one COM object although its interfaces are implemented by
+// several parts: every interface reaches every other, all answer the same
+// IUnknown, and a reference held through any of them keeps the whole alive.
+struct OfferedInterface {
+    const char* name;
+    const IID* iid;
+};
+
+const OfferedInterface kOffered[] = {
+    {"IUnknown", &IID_IUnknown},
+    {"IDispatch", &IID_IDispatch},
+    {"_DBrixelDemo", &DIID__DBrixelDemo},
+    {"IProvideClassInfo", &IID_IProvideClassInfo},
+    {"IProvideClassInfo2", &IID_IProvideClassInfo2},
+    {"IConnectionPointContainer", &IID_IConnectionPointContainer},
+    {"IOleObject", &IID_IOleObject},
+    {"IOleControl", &IID_IOleControl},
+    {"IOleWindow", &IID_IOleWindow},
+    {"IOleInPlaceObject", &IID_IOleInPlaceObject},
+    {"IOleInPlaceActiveObject", &IID_IOleInPlaceActiveObject},
+    {"IPersist", &IID_IPersist},
+    {"IPersistStreamInit", &IID_IPersistStreamInit},
+    {"IPersistPropertyBag", &IID_IPersistPropertyBag},
+    {"IPersistStorage", &IID_IPersistStorage},
+    {"IViewObject", &IID_IViewObject},
+    {"IViewObject2", &IID_IViewObject2},
+    {"IPerPropertyBrowsing", &IID_IPerPropertyBrowsing},
+    {"ISpecifyPropertyPages", &IID_ISpecifyPropertyPages},
+    {"IObjectSafety", &IID_IObjectSafety},
+    {"ICategorizeProperties", &activex::kIID_ICategorizeProperties},
+    {"IMenuAccess", &activex::kIID_IMenuAccess},
+};
+
+class ControlIdentity : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(library_.loaded());
+        ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IUnknown, control_.put_void()));
+    }
+
+    ComPtr<IUnknown> Query(IUnknown* from, const IID& iid) {
+        ComPtr<IUnknown> out;
+        EXPECT_HRESULT_SUCCEEDED(from->QueryInterface(iid, out.put_void()));
+        return out;
+    }
+
+    // Whether the control has gone and the library holds no object.
+    HRESULT CanUnloadNow() const {
+        using Fn = HRESULT(WINAPI*)();
+        const auto can_unload = library_.Export<Fn>("DllCanUnloadNow");
+        return can_unload != nullptr ? can_unload() : E_FAIL;
+    }
+
+    ComApartment apartment_;
+    ControlLibrary library_;
+    ComPtr<IUnknown> control_;
+};
+
+TEST_F(ControlIdentity, EveryInterfaceReachesEveryOtherAndTheSameUnknown) {
+    for (const OfferedInterface& from : kOffered) {
+        SCOPED_TRACE(from.name);
+        const ComPtr<IUnknown> start = Query(control_.get(), *from.iid);
+        ASSERT_TRUE(start);
+        for (const OfferedInterface& to : kOffered) {
+            SCOPED_TRACE(to.name);
+            EXPECT_TRUE(Query(start.get(), *to.iid));
+        }
+        EXPECT_EQ(Query(start.get(), IID_IUnknown).get(), control_.get());
+    }
+}
+
+TEST_F(ControlIdentity, EveryPartRefusesWhatTheControlDoesNotOffer) {
+    for (const OfferedInterface& from : kOffered) {
+        SCOPED_TRACE(from.name);
+        const ComPtr<IUnknown> start = Query(control_.get(), *from.iid);
+        ASSERT_TRUE(start);
+        void* out = reinterpret_cast<void*>(1);
+        EXPECT_EQ(start->QueryInterface(IID_IOleCache, &out), E_NOINTERFACE);
+        EXPECT_EQ(out, nullptr);
+        EXPECT_EQ(start->QueryInterface(IID_IOleCache, nullptr), E_POINTER);
+    }
+}
+
+// The connection points and the container they name belong to the same object.
+TEST_F(ControlIdentity, ConnectionPointsNameTheControlAsTheirContainer) {
+    ComPtr<IConnectionPointContainer> points;
+    ASSERT_HRESULT_SUCCEEDED(control_.As(&points));
+    for (const IID* events : {&DIID__DBrixelDemoEvents, &IID_IPropertyNotifySink}) {
+        ComPtr<IConnectionPoint> point;
+        ASSERT_HRESULT_SUCCEEDED(points->FindConnectionPoint(*events, point.put()));
+        ComPtr<IConnectionPointContainer> container;
+        ASSERT_HRESULT_SUCCEEDED(point->GetConnectionPointContainer(container.put()));
+        EXPECT_EQ(Query(container.get(), IID_IUnknown).get(), control_.get());
+    }
+}
+
+// A reference held through any part keeps the whole control alive; the last
+// release, through whichever part, frees it.
+TEST_F(ControlIdentity, AReferenceThroughAnyPartKeepsTheControlAlive) {
+    for (const OfferedInterface& held : kOffered) {
+        SCOPED_TRACE(held.name);
+        if (!control_) {
+            ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IUnknown, control_.put_void()));
+        }
+        ComPtr<IUnknown> part = Query(control_.get(), *held.iid);
+        ASSERT_TRUE(part);
+        control_.reset();
+        EXPECT_EQ(CanUnloadNow(), S_FALSE);
+        // Still a whole object: another part answers through the one held.
+        ComPtr<IPersistStreamInit> persist;
+        ASSERT_HRESULT_SUCCEEDED(part->QueryInterface(IID_IPersistStreamInit, persist.put_void()));
+        CLSID clsid{};
+        EXPECT_HRESULT_SUCCEEDED(persist->GetClassID(&clsid));
+        EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_BrixelDemo));
+        persist.reset();
+        part.reset();
+        EXPECT_EQ(CanUnloadNow(), S_OK);
+    }
 }
 
 }  // namespace

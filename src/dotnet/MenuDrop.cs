@@ -162,7 +162,13 @@ namespace Korvane.Nimbara
             MethodInfo hide = typeof(ContextMenu).GetMethod("Hide", BindingFlags.Instance | BindingFlags.NonPublic | BindingFlags.Public,
                                                             null, Type.EmptyTypes, null);
             if (hide != null)
+            {
                 hide.Invoke(menu, null);
+                // The popup's loop looks at its window only after a message:
+                // one must come, or an idle queue would keep it waiting.
+                if (IsHandleCreated)
+                    BeginInvoke((MethodInvoker)delegate { });
+            }
             else if (Environment.OSVersion.Platform == PlatformID.Win32NT)
                 EndMenu();
         }

@@ -69,6 +69,12 @@ namespace BrixelDemo.Tests
     {
         private readonly List<string> events = new List<string>();
 
+        [SetUp]
+        public void ForgetEvents()
+        {
+            events.Clear();
+        }
+
         // A split button with three items; every menu event is recorded in order.
         private Korvane.Nimbara.BrixelDemo MenuButton(out Form form, params string[] texts)
         {
@@ -131,6 +137,35 @@ namespace BrixelDemo.Tests
             Pump(100);
             events.RemoveAll(e => e.StartsWith("Select"));
             CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "Click Second", "MenuDropped False" }, events);
+        }
+
+        [Test]
+        public void DropMenu_shows_the_popup_until_another_control_closes_it()
+        {
+            Form form;
+            var button = MenuButton(out form);
+            bool shownInside = false;
+            Korvane.Nimbara.BrixelDemo ownerInside = null;
+            // The popup's loop runs on this thread; the request to close comes
+            // through its queue, as another control's would.
+            var closer = new System.Threading.Thread(() =>
+            {
+                System.Threading.Thread.Sleep(400);
+                button.BeginInvoke((MethodInvoker)delegate
+                {
+                    shownInside = button.MenuShown;
+                    ownerInside = Korvane.Nimbara.BrixelDemo.OpenMenuOwner;
+                    button.CloseOpenedMenu();
+                });
+            });
+            closer.Start();
+            button.DropMenu();
+            closer.Join();
+            Assert.IsTrue(shownInside);
+            Assert.AreSame(button, ownerInside);
+            Assert.IsFalse(button.MenuShown);
+            Assert.IsNull(Korvane.Nimbara.BrixelDemo.OpenMenuOwner);
+            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "MenuDropped False" }, events, string.Join(", ", events));
         }
     }
 }

@@ -135,8 +135,8 @@ namespace BrixelDemo.Tests
                 System.Threading.Thread.Sleep(300);
             });
             Pump(100);
-            events.RemoveAll(e => e.StartsWith("Select"));
-            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "Click Second", "MenuDropped False" }, events);
+            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "Select First", "Select Second", "Click Second",
+                                              "MenuDropped False" }, events, string.Join(", ", events));
         }
 
         [Test]
@@ -166,6 +166,174 @@ namespace BrixelDemo.Tests
             Assert.IsFalse(button.MenuShown);
             Assert.IsNull(Korvane.Nimbara.BrixelDemo.OpenMenuOwner);
             CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "MenuDropped False" }, events, string.Join(", ", events));
+        }
+
+        private static void ClickAt(Point screen)
+        {
+            XInput.MoveToScreen(screen.X, screen.Y);
+            XInput.Press();
+            XInput.Release();
+        }
+
+        private static void Wait(int ms)
+        {
+            System.Threading.Thread.Sleep(ms);
+        }
+
+        [Test]
+        public void Escape_closes_with_no_click_and_the_next_click_opens_again()
+        {
+            Form form;
+            var button = MenuButton(out form);
+            Point part = DropPart(button);
+            var openInside = new List<int>();
+            button.MenuDropped += (s, state) => openInside.Add(button.InteractionState.menu_open);
+            InputWhilePumping(() =>
+            {
+                ClickAt(part);
+                Wait(400);
+                XInput.Key("Escape");
+                Wait(300);
+                ClickAt(part);
+                Wait(400);
+                XInput.Key("Escape");
+                Wait(300);
+            });
+            Pump(100);
+            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "MenuDropped False",
+                                              "MenuButtonPressed", "MenuDropped True", "MenuDropped False" }, events,
+                                      string.Join(", ", events));
+            // The menu-open look is on only while the popup is shown.
+            CollectionAssert.AreEqual(new[] { 0, 0, 0, 0 }, openInside);
+            Assert.AreEqual(0, button.InteractionState.menu_open);
+        }
+
+        [Test]
+        public void The_menu_open_look_lasts_while_the_popup_is_shown()
+        {
+            Form form;
+            var button = MenuButton(out form);
+            int openWhileShown = -1;
+            var closer = new System.Threading.Thread(() =>
+            {
+                Wait(400);
+                button.BeginInvoke((MethodInvoker)delegate
+                {
+                    openWhileShown = button.InteractionState.menu_open;
+                    button.CloseOpenedMenu();
+                });
+            });
+            closer.Start();
+            button.DropMenu();
+            closer.Join();
+            Assert.AreEqual(1, openWhileShown);
+            Assert.AreEqual(0, button.InteractionState.menu_open);
+        }
+
+        [Test]
+        public void Leaving_the_button_while_the_popup_is_shown_ends_the_hover_with_MouseLeave()
+        {
+            Form form;
+            var button = MenuButton(out form);
+            button.MouseLeave += (s, e) => events.Add("MouseLeave");
+            Point part = DropPart(button);
+            Point outside = form.PointToScreen(new Point(250, 140));
+            InputWhilePumping(() =>
+            {
+                ClickAt(part);
+                Wait(400);
+                XInput.MoveToScreen(outside.X, outside.Y);
+                Wait(200);
+                XInput.Key("Escape");
+                Wait(300);
+            });
+            Pump(100);
+            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "MouseLeave", "MenuDropped False" }, events,
+                                      string.Join(", ", events));
+            Assert.AreEqual(0, button.InteractionState.mouse_in);
+        }
+
+        [Test]
+        public void A_menu_without_items_drops_nothing()
+        {
+            Form form;
+            var button = ShownButton(out form);
+            button.Menu = true;
+            button.MenuButtonPressed += s => events.Add("MenuButtonPressed");
+            button.MenuDropped += (s, state) => events.Add("MenuDropped " + state);
+            button.DropMenu();
+            InputWhilePumping(() => { ClickAt(DropPart(button)); Wait(300); });
+            Assert.AreEqual(0, events.Count);
+        }
+
+        // Each row: the key pressed on the focused button, the menu style, whether it drops.
+        [TestCase("alt+Down", kvnMenuButtonStyle.PushButtonAndDropdownMenu, true)]
+        [TestCase("F4", kvnMenuButtonStyle.PushButtonAndDropdownMenu, true)]
+        [TestCase("alt+Down", kvnMenuButtonStyle.DropdownMenu, true)]
+        [TestCase("F4", kvnMenuButtonStyle.DropdownMenu, true)]
+        [TestCase("Down", kvnMenuButtonStyle.PushButtonAndDropdownMenu, false)]
+        [TestCase("ctrl+F4", kvnMenuButtonStyle.PushButtonAndDropdownMenu, false)]
+        public void Keys_open_the_menu_of_the_focused_button(string key, kvnMenuButtonStyle style, bool drops)
+        {
+            Form form;
+            var button = MenuButton(out form);
+            button.MenuButtonStyle = style;
+            button.Focus();
+            Pump(100);
+            InputWhilePumping(() =>
+            {
+                XInput.Key(key);
+                Wait(400);
+                if (drops)
+                    XInput.Key("Escape");
+                Wait(200);
+            });
+            Pump(100);
+            var expected = drops ? new[] { "MenuButtonPressed", "MenuDropped True", "MenuDropped False" } : new string[0];
+            CollectionAssert.AreEqual(expected, events, string.Join(", ", events));
+        }
+
+        [Test]
+        public void Space_still_clicks_the_push_part_of_a_split_button()
+        {
+            Form form;
+            var button = MenuButton(out form);
+            button.Focus();
+            Pump(100);
+            XInput.Key("space");
+            Pump(300);
+            CollectionAssert.AreEqual(new[] { "Button Click" }, events);
+        }
+
+        [Test]
+        public void A_click_on_the_menu_part_while_the_popup_is_open_closes_it_without_reopening()
+        {
+            Form form;
+            var button = MenuButton(out form);
+            Point part = DropPart(button);
+            InputWhilePumping(() =>
+            {
+                ClickAt(part);
+                Wait(400);
+                ClickAt(part);
+                Wait(400);
+            });
+            Pump(200);
+            var afterClose = new List<string>(events);
+            events.Clear();
+            InputWhilePumping(() =>
+            {
+                ClickAt(part);
+                Wait(400);
+                XInput.Key("Escape");
+                Wait(300);
+            });
+            Pump(100);
+            // Mono's popup keeps the click that closes it: nothing reaches the button.
+            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "MenuDropped False" }, afterClose,
+                                      string.Join(", ", afterClose));
+            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "MenuDropped False" }, events,
+                                      string.Join(", ", events));
         }
     }
 }

@@ -337,3 +337,170 @@ namespace BrixelDemo.Tests
         }
     }
 }
+
+namespace BrixelDemo.Tests
+{
+    [TestFixture]
+    public class MenuPlacementTests
+    {
+        private static readonly Rectangle Primary = new Rectangle(0, 0, 1280, 1024);
+        private static readonly Size Popup = new Size(140, 60);
+
+        // Each row: the button's screen rectangle, the work area of its monitor,
+        // right alignment, the width estimate, the menu height, the popup's top-left corner.
+        private static IEnumerable<TestCaseData> Placements()
+        {
+            yield return new TestCaseData(new Rectangle(100, 100, 120, 23), Primary, false, 150, 60, new Point(100, 123)).SetName("Left aligned below the button");
+            yield return new TestCaseData(new Rectangle(1150, 100, 120, 23), Primary, false, 150, 60, new Point(1140, 123)).SetName("Left aligned at the right edge is right aligned to the screen");
+            yield return new TestCaseData(new Rectangle(1100, 100, 120, 23), Primary, false, 170, 60, new Point(1100, 123)).SetName("No margin is kept at the right edge");
+            yield return new TestCaseData(new Rectangle(300, 100, 120, 23), Primary, true, 150, 60, new Point(280, 123)).SetName("Right aligned under the right edge");
+            yield return new TestCaseData(new Rectangle(10, 100, 120, 23), Primary, true, 150, 60, new Point(0, 123)).SetName("Right aligned without room is left aligned at the edge");
+            yield return new TestCaseData(new Rectangle(1200, 100, 120, 23), Primary, true, 150, 60, new Point(1140, 123)).SetName("Right aligned past the edge is right aligned to the screen");
+            yield return new TestCaseData(new Rectangle(100, 980, 120, 23), Primary, false, 150, 60, new Point(100, 920)).SetName("Near the bottom it opens upwards");
+            yield return new TestCaseData(new Rectangle(100, 40, 120, 23), new Rectangle(0, 0, 1280, 100), false, 150, 80, new Point(100, 33)).SetName("Without room above or below it is centred on the bottom edge");
+            yield return new TestCaseData(new Rectangle(-300, 100, 120, 23), new Rectangle(-1280, 0, 1280, 1024), false, 150, 60, new Point(-300, 123)).SetName("A monitor left of the primary keeps the menu on it");
+            yield return new TestCaseData(new Rectangle(-140, 100, 120, 23), new Rectangle(-1280, 0, 1280, 1024), false, 150, 60, new Point(-140, 123)).SetName("At that monitor's right edge");
+            yield return new TestCaseData(new Rectangle(-100, 100, 90, 23), new Rectangle(-1280, 0, 1280, 1024), false, 150, 60, new Point(-140, 123)).SetName("Past that monitor's right edge it aligns to its edge");
+            yield return new TestCaseData(new Rectangle(100, 950, 120, 23), new Rectangle(0, 0, 1280, 1000), false, 150, 40, new Point(100, 890)).SetName("A taskbar's height counts as off screen");
+        }
+
+        [TestCaseSource("Placements")]
+        public void The_popup_goes_where_the_placement_rules_put_it(Rectangle window, Rectangle area, bool rightAligned, int estimate,
+                                                                    int menuHeight, Point corner)
+        {
+            Assert.AreEqual(corner, Korvane.Nimbara.BrixelDemo.PlacePopup(window, area, rightAligned, estimate, menuHeight, Popup));
+        }
+    }
+
+    [TestFixture]
+    public class MenuRowTests : ControlTest
+    {
+        private static readonly Color Back = Color.FromArgb(246, 246, 246);
+        private static readonly Color Sidebar = Color.FromArgb(153, 187, 234);
+
+        // The row as the popup paints it, 160 x 20.
+        private static Bitmap Row(Korvane.Nimbara.BrixelDemo button, BrixelDemoMenuItem item, bool selected)
+        {
+            var bitmap = new Bitmap(160, 20);
+            using (Graphics g = Graphics.FromImage(bitmap))
+                button.PaintMenuRow(item, g, new Rectangle(0, 0, 160, 20), selected);
+            return bitmap;
+        }
+
+        private static int Count(Bitmap bitmap, Func<Color, bool> test, Rectangle? area = null)
+        {
+            Rectangle r = area ?? new Rectangle(0, 0, bitmap.Width, bitmap.Height);
+            int n = 0;
+            for (int y = r.Top; y < r.Bottom; y++)
+                for (int x = r.Left; x < r.Right; x++)
+                    if (test(bitmap.GetPixel(x, y)))
+                        n++;
+            return n;
+        }
+
+        private static bool Near(Color a, Color b)
+        {
+            return Math.Abs(a.R - b.R) + Math.Abs(a.G - b.G) + Math.Abs(a.B - b.B) < 30;
+        }
+
+        private static bool Dark(Color c)
+        {
+            return c.R + c.G + c.B < 150;
+        }
+
+        [Test]
+        public void A_disabled_row_draws_no_text_in_the_menu_text_colour()
+        {
+            var button = NewButton();
+            using (Bitmap enabled = Row(button, new BrixelDemoMenuItem { Text = "Open file" }, false))
+            using (Bitmap disabled = Row(button, new BrixelDemoMenuItem { Text = "Open file", Enabled = false }, false))
+            {
+                Assert.Greater(Count(enabled, Dark), 10);
+                Assert.AreEqual(0, Count(disabled, Dark));
+                Assert.Greater(Count(disabled, c => !Near(c, Back)), 10);
+            }
+        }
+
+        [Test]
+        public void A_selected_row_is_framed_and_filled_with_the_selection_colour()
+        {
+            var button = NewButton();
+            button.MenuSelectionBackColor = Color.FromArgb(255, 238, 194);
+            using (Bitmap row = Row(button, new BrixelDemoMenuItem { Text = "Open" }, true))
+            {
+                Assert.IsFalse(Near(row.GetPixel(0, 0), Back));
+                Assert.IsFalse(Near(row.GetPixel(0, 0), button.MenuSelectionBackColor));
+                Assert.IsTrue(Near(row.GetPixel(150, 10), button.MenuSelectionBackColor));
+            }
+        }
+
+        [Test]
+        public void A_separator_is_one_line_in_the_separator_colour()
+        {
+            var button = NewButton();
+            using (Bitmap row = Row(button, new BrixelDemoMenuItem { Text = "-" }, false))
+            {
+                int rows = 0;
+                for (int y = 0; y < 20; y++)
+                    if (Count(row, c => Near(c, button.MenuSeparatorColor), new Rectangle(0, y, 160, 1)) > 100)
+                        rows++;
+                Assert.AreEqual(1, rows);
+            }
+        }
+
+        // Each row: right-to-left reading, whether the side bar column is at the left edge.
+        [TestCase(false, true)]
+        [TestCase(true, false)]
+        public void The_side_bar_column_is_on_the_leading_side(bool rightToLeft, bool atLeft)
+        {
+            var button = NewButton();
+            button.MenuSidebar = true;
+            button.RightToLeft = rightToLeft ? RightToLeft.Yes : RightToLeft.No;
+            using (Bitmap row = Row(button, new BrixelDemoMenuItem { Text = "Open" }, false))
+            {
+                Assert.AreEqual(atLeft, Near(row.GetPixel(5, 10), Sidebar));
+                Assert.AreEqual(!atLeft, Near(row.GetPixel(154, 10), Sidebar));
+            }
+        }
+
+        [Test]
+        public void The_side_bar_image_keys_out_the_image_transparent_colour_and_needs_the_side_bar()
+        {
+            var button = NewButton();
+            button.ImageTransparentColor = Color.Magenta;
+            var image = new Bitmap(16, 16);
+            using (Graphics g = Graphics.FromImage(image))
+            {
+                g.Clear(Color.Magenta);
+                g.FillRectangle(Brushes.Red, 4, 4, 8, 8);
+            }
+            var item = new BrixelDemoMenuItem { Text = "Open", SidebarImage = image };
+            Func<Color, bool> red = c => c.R > 200 && c.G < 60 && c.B < 60;
+            Func<Color, bool> magenta = c => c.R > 200 && c.G < 60 && c.B > 200;
+            using (Bitmap without = Row(button, item, false))
+                Assert.AreEqual(0, Count(without, red));
+            button.MenuSidebar = true;
+            using (Bitmap with = Row(button, item, false))
+            {
+                Assert.AreEqual(64, Count(with, red));
+                Assert.AreEqual(0, Count(with, magenta));
+            }
+        }
+
+        [Test]
+        public void Rows_are_sized_by_the_native_rules()
+        {
+            var button = NewButton();
+            using (var bitmap = new Bitmap(1, 1))
+            using (Graphics g = Graphics.FromImage(bitmap))
+            {
+                Assert.AreEqual(6, button.MenuRowSize(new BrixelDemoMenuItem { Text = "-" }, g).Height);
+                Size row = button.MenuRowSize(new BrixelDemoMenuItem { Text = "Open" }, g);
+                Assert.AreEqual(20, row.Height);
+                Assert.AreEqual(90, row.Width);
+                Size wide = button.MenuRowSize(new BrixelDemoMenuItem { Text = "A much longer caption than the others" }, g);
+                Assert.Greater(wide.Width, 90);
+            }
+        }
+    }
+}

@@ -22,6 +22,7 @@ namespace Korvane.Nimbara
             Item = item;
             OwnerDraw = true;
             Enabled = item.Enabled;
+            MeasureItem += MeasureRow;
         }
 
         internal BrixelDemoMenuItem Item { get; private set; }
@@ -39,7 +40,9 @@ namespace Korvane.Nimbara
             owner.MenuRowChosen(Item);
         }
 
-        protected override void OnMeasureItem(MeasureItemEventArgs e)
+        // Mono asks for the size only when a handler is attached to the event:
+        // an override alone would leave its own measure of the text in place.
+        private void MeasureRow(object sender, MeasureItemEventArgs e)
         {
             Size size = owner.MenuRowSize(Item, e.Graphics);
             e.ItemWidth = size.Width;

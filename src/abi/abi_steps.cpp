@@ -242,6 +242,14 @@ brixel_status BRIXEL_CALL brixel_menu_loop_ended(brixel_button* button) {
     });
 }
 
+brixel_status BRIXEL_CALL brixel_menu_auto_dropped(brixel_button* button, const brixel_frame* frame,
+                                                   brixel_effects** effects) {
+    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
+        out = b.instance->MenuAutoDropped(b.frame);
+        return BRIXEL_OK;
+    });
+}
+
 brixel_status BRIXEL_CALL brixel_in_drop_part(brixel_button* button, int32_t width, int32_t height, int32_t x, int32_t y,
                                               int32_t* in_drop_part) {
     return Guarded([&]() -> brixel_status {

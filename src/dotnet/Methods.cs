@@ -211,6 +211,7 @@ namespace Korvane.Nimbara
                 disposed = true;
                 if (disposing)
                 {
+                    ReleaseMessageFilter();
                     DisposeMenuItems();
                     foreach (var timer in timers.Values)
                         timer.Dispose();

@@ -113,13 +113,8 @@ namespace Korvane.Nimbara
             // the user could not reach in the popup runs nothing.
             if (item == null || !ShortcutText.MayRun(item))
                 return false;
-            button.RunShortcutItem(item);
+            button.InvokeMenuItem(item);
             return true;
-        }
-
-        private void RunShortcutItem(BrixelDemoMenuItem item)
-        {
-            item.OnClick();
         }
     }
 }

@@ -147,6 +147,17 @@ namespace BrixelDemo.Tests
             Assert.AreEqual("abc", box.Text);
         }
 
+        [Test]
+        public void A_shortcut_also_opens_the_items_hyperlink()
+        {
+            var item = Item("Mail", Shortcut.CtrlShiftF5, button.MenuItems);
+            item.Hyperlink = true;
+            item.HyperlinkAddress = "someone@example.com";
+            Press("ctrl+shift+F5");
+            CollectionAssert.AreEqual(new[] { "Mail" }, clicks);
+            CollectionAssert.AreEqual(new[] { "mailto:someone@example.com" }, Shell.Opened);
+        }
+
         [TestCase("disabled item")]
         [TestCase("invisible item")]
         [TestCase("under a disabled parent")]

@@ -474,6 +474,14 @@ BRIXEL_API brixel_status BRIXEL_CALL brixel_get_state(brixel_button* button, bri
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_dropping(brixel_button* button, const brixel_frame* frame, brixel_effects** effects);
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_set_open(brixel_button* button, int32_t open);
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_loop_ended(brixel_button* button);
+/* The popup has closed, with the pointer where `frame` says; `keys_closed`:
+ * Escape or Enter is down. *keep_shut receives 1 when the click that closed
+ * the popup landed on the part that opens it: the drop request that same
+ * click makes must only clear this mark. The effects end the menu-open look
+ * and, when the pointer left the control, the hover (with MOUSE_EXIT). */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_loop_end(brixel_button* button, const brixel_frame* frame,
+                                                          int32_t keys_closed, int32_t* keep_shut,
+                                                          brixel_effects** effects);
 /* Whether a press at (x, y) of the client area drops the menu instead. */
 BRIXEL_API brixel_status BRIXEL_CALL brixel_in_drop_part(brixel_button* button, int32_t width, int32_t height, int32_t x,
                                                          int32_t y, int32_t* in_drop_part);

@@ -29,6 +29,12 @@ namespace Korvane.Nimbara
                 registration.Release();
         }
 
+        // The popup's shortcut column shows the same text the keys spell.
+        static partial void ShortcutDisplayText(Shortcut shortcut, ref string text)
+        {
+            text = ShortcutText.Of(shortcut);
+        }
+
         // The item of `items` (searched depth first, in order) whose shortcut
         // spells `strShortcut`. Only items without sub-items carry a shortcut
         // that runs; a parent's is shown nowhere and matches nothing.

@@ -61,3 +61,76 @@ namespace BrixelDemo.Tests
         }
     }
 }
+
+namespace BrixelDemo.Tests
+{
+    [TestFixture]
+    public class MenuDropTests : ControlTest
+    {
+        private readonly List<string> events = new List<string>();
+
+        // A split button with three items; every menu event is recorded in order.
+        private Korvane.Nimbara.BrixelDemo MenuButton(out Form form, params string[] texts)
+        {
+            var button = ShownButton(out form);
+            button.Menu = true;
+            foreach (string text in texts.Length > 0 ? texts : new[] { "First", "Second", "Third" })
+            {
+                var item = new BrixelDemoMenuItem { Text = text };
+                string name = text;
+                item.Click += (s, e) => events.Add("Click " + name);
+                item.Select += (s, e) => events.Add("Select " + name);
+                button.MenuItems.Add(item);
+            }
+            button.MenuButtonPressed += s => events.Add("MenuButtonPressed");
+            button.MenuDropped += (s, state) => events.Add("MenuDropped " + state);
+            button.Click += (s, e) => events.Add("Button Click");
+            return button;
+        }
+
+        // Real input from another thread: the popup's loop blocks this one.
+        private static void InputWhilePumping(Action input, int ms = 4000)
+        {
+            Exception failure = null;
+            var thread = new System.Threading.Thread(() =>
+            {
+                try { input(); }
+                catch (Exception e) { failure = e; }
+            });
+            thread.Start();
+            PumpUntil(() => !thread.IsAlive, ms);
+            thread.Join(1000);
+            if (failure != null)
+                throw failure;
+        }
+
+        private static Point DropPart(Korvane.Nimbara.BrixelDemo button)
+        {
+            return button.PointToScreen(new Point(button.Width - 8, button.Height / 2));
+        }
+
+        [Test]
+        public void A_click_on_the_menu_part_drops_and_the_keyboard_chooses_the_second_row()
+        {
+            Form form;
+            var button = MenuButton(out form);
+            Point part = DropPart(button);
+            InputWhilePumping(() =>
+            {
+                XInput.MoveToScreen(part.X, part.Y);
+                XInput.Press();
+                XInput.Release();
+                System.Threading.Thread.Sleep(400);
+                XInput.Key("Down");
+                System.Threading.Thread.Sleep(150);
+                XInput.Key("Down");
+                System.Threading.Thread.Sleep(150);
+                XInput.Key("Return");
+                System.Threading.Thread.Sleep(300);
+            });
+            Pump(100);
+            events.RemoveAll(e => e.StartsWith("Select"));
+            CollectionAssert.AreEqual(new[] { "MenuButtonPressed", "MenuDropped True", "Click Second", "MenuDropped False" }, events);
+        }
+    }
+}

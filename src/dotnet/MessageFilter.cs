@@ -1,5 +1,5 @@
-// One message filter per UI thread serves the shortcuts of every button of
-// that thread. A button counts itself in once, when its window first exists,
+// One message filter per UI thread serves the shortcuts, and the menus that
+// drop by themselves, of every button of that thread. A button counts itself in once, when its window first exists,
 // and out once, when it is disposed; the last one out removes the filter.
 //
 // Buttons count themselves in their own thread's registration and keep a
@@ -93,6 +93,7 @@ namespace Korvane.Nimbara
     {
         private const int WM_KEYDOWN = 0x0100;
         private const int WM_SYSKEYDOWN = 0x0104;
+        private const int WM_MOUSEMOVE = 0x0200;
 
         private readonly MessageFilterRegistration registration;
 
@@ -103,12 +104,18 @@ namespace Korvane.Nimbara
 
         // True consumes the message: a key that ran a menu item must not also
         // reach the focused control (Del would delete in a text box too).
+        // Mouse moves only probe for menus that drop by themselves.
         public bool PreFilterMessage(ref Message m)
         {
-            if (m.Msg != WM_KEYDOWN && m.Msg != WM_SYSKEYDOWN)
+            if (m.Msg != WM_KEYDOWN && m.Msg != WM_SYSKEYDOWN && m.Msg != WM_MOUSEMOVE)
                 return false;
             if (!registration.Serves)
                 return false;
+            if (m.Msg == WM_MOUSEMOVE)
+            {
+                BrixelDemo.AutoDropProbe(m.HWnd, Control.MousePosition);
+                return false;
+            }
             int key = (int)(m.WParam.ToInt64() & 0xFFFF);
             return BrixelDemo.DispatchShortcut(m.HWnd, key, Control.ModifierKeys);
         }

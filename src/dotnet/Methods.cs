@@ -206,6 +206,7 @@ namespace Korvane.Nimbara
                 if (disposing)
                 {
                     ReleaseMessageFilter();
+                    DisposeAutoDropTimers();
                     DisposeMenuItems();
                     foreach (var timer in timers.Values)
                         timer.Dispose();

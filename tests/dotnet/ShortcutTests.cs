@@ -278,4 +278,104 @@ namespace BrixelDemo.Tests
             Assert.IsTrue(Installed);
         }
     }
+
+    // Menus that drop by themselves, driven by real pointer moves inside a
+    // real message loop (the filter sees mouse moves only there).
+    [TestFixture]
+    public class AutoDropTests : ControlTest
+    {
+        private Form form;
+        private Button first, second;
+        private List<string> events;
+
+        [SetUp]
+        public void ShowTwoButtons()
+        {
+            events = new List<string>();
+            first = ShownButton(out form, "First");
+            second = new Button { Location = new Point(160, 20), Size = new Size(120, 40), Text = "Second" };
+            form.Controls.Add(second);
+            Arm(first, "first");
+            Arm(second, "second");
+            XInput.MoveToScreen(10, 10);
+            Pump(100);
+        }
+
+        private void Arm(Button button, string name)
+        {
+            button.Menu = true;
+            button.MenuButtonStyle = Korvane.Nimbara.BrixelDemoEnum.kvnMenuButtonStyle.DropdownMenu;
+            button.MenuAutoDrop = true;
+            foreach (string text in new[] { "One", "Two", "Three" })
+                button.MenuItems.Add(new BrixelDemoMenuItem { Text = text });
+            button.MenuDropped += (s, state) => events.Add(name + (state ? " dropped" : " closed"));
+        }
+
+        // Each step runs `spacingMs` after the one before, from inside the loop
+        // (and from inside an open popup's loop, where timers still tick).
+        private static void RunSteps(int spacingMs, params Action[] steps)
+        {
+            int next = 0;
+            var timer = new Timer { Interval = spacingMs };
+            timer.Tick += (s, e) =>
+            {
+                if (next < steps.Length)
+                    steps[next++]();
+                else
+                    timer.Stop();
+            };
+            RunMessageLoop(timer.Start, spacingMs * (steps.Length + 2));
+            timer.Dispose();
+        }
+
+        private static Action MoveOnto(Control control, int x, int y)
+        {
+            return () => XInput.MoveTo(control, new Point(x, y));
+        }
+
+        [Test]
+        public void Moving_onto_a_second_button_closes_the_open_menu_and_drops_the_seconds()
+        {
+            RunSteps(500, MoveOnto(first, 60, 20), MoveOnto(second, 60, 20), () => XInput.Key("Escape"));
+            CollectionAssert.AreEqual(new[] { "first dropped", "first closed", "second dropped", "second closed" }, events);
+        }
+
+        [Test]
+        public void A_button_without_MenuAutoDrop_takes_nothing_over()
+        {
+            second.MenuAutoDrop = false;
+            RunSteps(500, MoveOnto(first, 60, 20), MoveOnto(second, 60, 20), () => XInput.Key("Escape"));
+            CollectionAssert.AreEqual(new[] { "first dropped", "first closed" }, events);
+        }
+
+        [TestCase("drop part of the other button", 117, 20, true)]
+        [TestCase("push part of the other button", 10, 20, false)]
+        [TestCase("the open button itself", -100, 20, false)]
+        [TestCase("between the buttons", -10, 20, false)]
+        public void Which_button_takes_over(string where, int x, int y, bool takesOver)
+        {
+            second.MenuButtonStyle = Korvane.Nimbara.BrixelDemoEnum.kvnMenuButtonStyle.PushButtonAndDropdownMenu;
+            Point screen = second.PointToScreen(new Point(x, y));
+            Assert.AreEqual(takesOver ? second : null, Button.AutoDropTarget(form, screen, first), where);
+        }
+
+        [TestCase("Active false")]
+        [TestCase("disabled")]
+        [TestCase("MenuAutoDrop false")]
+        [TestCase("no visible item")]
+        [TestCase("no item")]
+        public void A_button_that_may_not_drop_by_itself_takes_nothing_over(string why)
+        {
+            switch (why)
+            {
+                case "Active false": second.Active = false; break;
+                case "disabled": second.Enabled = false; break;
+                case "MenuAutoDrop false": second.MenuAutoDrop = false; break;
+                case "no visible item": foreach (BrixelDemoMenuItem item in second.MenuItems) item.Visible = false; break;
+                case "no item": second.MenuItems.Clear(); break;
+            }
+            Point screen = second.PointToScreen(new Point(60, 20));
+            Assert.IsNull(Button.AutoDropTarget(form, screen, first), why);
+        }
+    }
 }

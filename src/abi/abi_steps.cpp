@@ -242,6 +242,14 @@ brixel_status BRIXEL_CALL brixel_menu_loop_ended(brixel_button* button) {
     });
 }
 
+brixel_status BRIXEL_CALL brixel_menu_auto_dropped(brixel_button* button, const brixel_frame* frame,
+                                                   brixel_effects** effects) {
+    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
+        out = b.instance->MenuAutoDropped(b.frame);
+        return BRIXEL_OK;
+    });
+}
+
 brixel_status BRIXEL_CALL brixel_menu_loop_end(brixel_button* button, const brixel_frame* frame, int32_t keys_closed,
                                                int32_t* keep_shut, brixel_effects** effects) {
     if (keep_shut != nullptr) *keep_shut = 0;

@@ -18,8 +18,9 @@ namespace Korvane.Nimbara
 
         private void CreateNative()
         {
-            if (Abi.brixel_abi_version() >> 16 != Abi.Version >> 16)
-                throw new InvalidOperationException("The native button library has another major version.");
+            uint version = Abi.brixel_abi_version();
+            if (version >> 16 != Abi.Version >> 16 || (version & 0xFFFF) < (Abi.Version & 0xFFFF))
+                throw new InvalidOperationException("The native button library is of another version.");
             var environment = BuildEnvironment();
             IntPtr env = Marshal.AllocHGlobal(Marshal.SizeOf(typeof(Abi.Environment)));
             try

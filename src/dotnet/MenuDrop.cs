@@ -100,12 +100,17 @@ namespace Korvane.Nimbara
             BrixelDemo outer = OpenMenuOwner;
             shownMenu = menu;
             OpenMenuOwner = this;
+            Size size;
+            using (Graphics g = CreateGraphics())
+                size = MenuPopupSize(g);
+            StartHandOverPoll(new Rectangle(corner, size));
             try
             {
                 menu.Show(this, PointToClient(corner));
             }
             finally
             {
+                StopHandOverPoll();
                 shownMenu = null;
                 OpenMenuOwner = outer;
             }

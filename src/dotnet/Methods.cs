@@ -205,6 +205,8 @@ namespace Korvane.Nimbara
                 disposed = true;
                 if (disposing)
                 {
+                    ReleaseMessageFilter();
+                    DisposeAutoDropTimers();
                     DisposeMenuItems();
                     foreach (var timer in timers.Values)
                         timer.Dispose();

@@ -170,6 +170,18 @@ namespace Korvane.Nimbara
             return new Size(width, height);
         }
 
+        // The system draws the arrow of a row that opens a sub-menu over the
+        // owner's drawing; Mono's popup leaves it to the owner.
+        private void DrawSubMenuArrow(Graphics g, Rectangle row, Color colour)
+        {
+            int middle = row.Top + row.Height / 2;
+            bool rightToLeft = RightToLeft == RightToLeft.Yes;
+            int tip = rightToLeft ? row.Left + 6 : row.Right - 6;
+            int back = rightToLeft ? tip + 4 : tip - 4;
+            using (var brush = new SolidBrush(colour))
+                g.FillPolygon(brush, new[] { new Point(back, middle - 4), new Point(tip, middle), new Point(back, middle + 4) });
+        }
+
         internal void PaintMenuRow(BrixelDemoMenuItem item, Graphics g, Rectangle bounds, bool selected)
         {
             if (bounds.Width <= 0 || bounds.Height <= 0 || IsDisposedOrDying)
@@ -225,6 +237,8 @@ namespace Korvane.Nimbara
                     }
                     g.DrawImageUnscaled(pixels, bounds.Location);
                 }
+                if (item.IsParent && MonoPopup)
+                    DrawSubMenuArrow(g, bounds, selected ? menuSelectionForeColor : item.Enabled ? menuForeColor : SystemColors.GrayText);
             }
             finally
             {

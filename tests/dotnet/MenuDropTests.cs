@@ -175,6 +175,15 @@ namespace BrixelDemo.Tests
             XInput.Release();
         }
 
+        // No window manager runs on the virtual display: a click on the form
+        // gives it the keyboard, as a user's first click would.
+        private static void GiveFormTheKeyboard(Form form)
+        {
+            XInput.MoveTo(form, new Point(250, 140));
+            XInput.Run("click 1");
+            Pump(150);
+        }
+
         private static void Wait(int ms)
         {
             System.Threading.Thread.Sleep(ms);
@@ -278,6 +287,7 @@ namespace BrixelDemo.Tests
             Form form;
             var button = MenuButton(out form);
             button.MenuButtonStyle = style;
+            GiveFormTheKeyboard(form);
             button.Focus();
             Pump(100);
             InputWhilePumping(() =>
@@ -298,6 +308,7 @@ namespace BrixelDemo.Tests
         {
             Form form;
             var button = MenuButton(out form);
+            GiveFormTheKeyboard(form);
             button.Focus();
             Pump(100);
             XInput.Key("space");
@@ -484,6 +495,21 @@ namespace BrixelDemo.Tests
             {
                 Assert.AreEqual(64, Count(with, red));
                 Assert.AreEqual(0, Count(with, magenta));
+            }
+        }
+
+        [Test]
+        public void A_row_that_opens_a_sub_menu_shows_an_arrow_at_its_trailing_edge()
+        {
+            var button = NewButton();
+            var parent = new BrixelDemoMenuItem { Text = "File" };
+            parent.MenuItems.Add(new BrixelDemoMenuItem { Text = "Open" });
+            var trailing = new Rectangle(146, 0, 14, 20);
+            using (Bitmap leaf = Row(button, new BrixelDemoMenuItem { Text = "File" }, false))
+            using (Bitmap opens = Row(button, parent, false))
+            {
+                Assert.AreEqual(0, Count(leaf, Dark, trailing));
+                Assert.Greater(Count(opens, Dark, trailing), 8);
             }
         }
 

@@ -197,6 +197,8 @@ namespace BrixelDemo.Tests
             Point part = DropPart(button);
             var openInside = new List<int>();
             button.MenuDropped += (s, state) => openInside.Add(button.InteractionState.menu_open);
+            // The pointer stays on the button: the hover outlives the popup.
+            button.MouseLeave += (s, e) => events.Add("MouseLeave");
             InputWhilePumping(() =>
             {
                 ClickAt(part);
@@ -282,6 +284,8 @@ namespace BrixelDemo.Tests
         [TestCase("F4", kvnMenuButtonStyle.DropdownMenu, true)]
         [TestCase("Down", kvnMenuButtonStyle.PushButtonAndDropdownMenu, false)]
         [TestCase("ctrl+F4", kvnMenuButtonStyle.PushButtonAndDropdownMenu, false)]
+        [TestCase("Return", kvnMenuButtonStyle.DropdownMenu, true)]
+        [TestCase("Return", kvnMenuButtonStyle.PushButtonAndDropdownMenu, false)]
         public void Keys_open_the_menu_of_the_focused_button(string key, kvnMenuButtonStyle style, bool drops)
         {
             Form form;
@@ -300,7 +304,8 @@ namespace BrixelDemo.Tests
             });
             Pump(100);
             var expected = drops ? new[] { "MenuButtonPressed", "MenuDropped True", "MenuDropped False" } : new string[0];
-            CollectionAssert.AreEqual(expected, events, string.Join(", ", events));
+            var menuEvents = events.FindAll(e => e.StartsWith("Menu"));
+            CollectionAssert.AreEqual(expected, menuEvents, string.Join(", ", events));
         }
 
         [Test]

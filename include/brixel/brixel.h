@@ -62,7 +62,7 @@ extern "C" {
  * Major in the high 16 bits, minor in the low 16 bits. A library with the
  * same major and a minor at least the caller's serves that caller.
  * ------------------------------------------------------------------------- */
-#define BRIXEL_ABI_VERSION 0x00010000u
+#define BRIXEL_ABI_VERSION 0x00010001u
 #define BRIXEL_ABI_VERSION_MAJOR(v) ((uint32_t)(v) >> 16)
 
 BRIXEL_API uint32_t BRIXEL_CALL brixel_abi_version(void);
@@ -474,9 +474,22 @@ BRIXEL_API brixel_status BRIXEL_CALL brixel_get_state(brixel_button* button, bri
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_dropping(brixel_button* button, const brixel_frame* frame, brixel_effects** effects);
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_set_open(brixel_button* button, int32_t open);
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_loop_ended(brixel_button* button);
+/* The popup has closed, with the pointer where `frame` says; `keys_closed`:
+ * Escape or Enter is down. *keep_shut receives 1 when the click that closed
+ * the popup landed on the part that opens it: the drop request that same
+ * click makes must only clear this mark. The effects end the menu-open look
+ * and, when the pointer left the control, the hover (with MOUSE_EXIT). */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_loop_end(brixel_button* button, const brixel_frame* frame,
+                                                          int32_t keys_closed, int32_t* keep_shut,
+                                                          brixel_effects** effects);
 /* Whether a press at (x, y) of the client area drops the menu instead. */
 BRIXEL_API brixel_status BRIXEL_CALL brixel_in_drop_part(brixel_button* button, int32_t width, int32_t height, int32_t x,
                                                          int32_t y, int32_t* in_drop_part);
+
+/* The menu drops by itself because the pointer moved onto its drop part: the
+ * button becomes hot (MouseEnter and the mouse-in sound when it was not). */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_auto_dropped(brixel_button* button, const brixel_frame* frame,
+                                                              brixel_effects** effects);
 
 /* ---------------------------------------------------------------------------
  * Painting
@@ -602,6 +615,37 @@ BRIXEL_API brixel_status BRIXEL_CALL brixel_hyperlink_target(const uint16_t* add
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_object_check(int32_t change, const uint16_t* text, int32_t length,
                                                               int32_t is_parent, uint16_t* buffer, int32_t capacity,
                                                               int32_t* message_length);
+
+/* Windows Forms shortcuts: a Shortcut value is a key code in the low 16 bits
+ * with the modifier bits of Keys (Shift 0x10000, Ctrl 0x20000, Alt 0x40000).
+ * Its text is what the popup shows ("Ctrl+Shift+F12", "Alt+Bksp", "Ins");
+ * None, the Alt+arrow members and values outside the enumeration give "". */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_forms_shortcut_text(int32_t value, uint16_t* buffer, int32_t capacity,
+                                                                int32_t* length);
+/* The text a key press spells (`key` a virtual-key code, `shift` the modifier
+ * bits of the steps: 1 Shift, 2 Ctrl, 4 Alt); an item whose shortcut text
+ * equals it is the one the press runs. "" when the key cannot be a shortcut. */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_forms_key_text(int32_t key, int32_t shift, uint16_t* buffer, int32_t capacity,
+                                                           int32_t* length);
+#define BRIXEL_MENU_LEVEL_ENABLED 1
+#define BRIXEL_MENU_LEVEL_VISIBLE 2
+#define BRIXEL_MENU_LEVEL_SEPARATOR 4
+/* Whether a shortcut may run an item: `levels` holds the item's
+ * BRIXEL_MENU_LEVEL_ bits, then those of each item above it up to the top. */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_object_invocable(const int32_t* levels, int32_t count, int32_t* invocable);
+
+/* Whether a button drops its menu by itself for a pointer over it (every
+ * field 0 or 1). */
+typedef struct brixel_auto_drop_context {
+    uint32_t size;
+    int32_t user_mode, menu_auto_drop, active, menu, enabled, window_visible;
+    int32_t own_top_level_active; /* the button's top-level window is the active one */
+    int32_t drop_suppressed;      /* its menu is marked as shown */
+    int32_t has_items, any_visible; /* top-level items: any, and any visible */
+    int32_t point_in_drop_part;
+} brixel_auto_drop_context;
+#define BRIXEL_AUTO_DROP_CONTEXT_INIT {sizeof(brixel_auto_drop_context), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
+BRIXEL_API brixel_status BRIXEL_CALL brixel_should_auto_drop(const brixel_auto_drop_context* context, int32_t* drop);
 
 #ifdef __cplusplus
 }

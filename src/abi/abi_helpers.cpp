@@ -4,6 +4,7 @@
 
 #include "core/hyperlink.h"
 #include "menu/menu_messages.h"
+#include "menu/forms_shortcuts.h"
 #include "menu/popup_layout.h"
 #include "menu/shortcut_table.h"
 #include "pixel/pixel_canvas.h"
@@ -130,6 +131,61 @@ brixel_status BRIXEL_CALL brixel_shortcut_code(const uint16_t* text, int32_t len
     return Guarded([&]() -> brixel_status {
         if (code == nullptr || (text == nullptr && length > 0)) return BRIXEL_E_NULL_ARGUMENT;
         *code = ShortcutCode(FromUtf16(text, length));
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_forms_shortcut_text(int32_t value, uint16_t* buffer, int32_t capacity, int32_t* length) {
+    return Guarded([&]() -> brixel_status {
+        if (length == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        return CopyOut(FormsShortcutText(value), buffer, capacity, length);
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_forms_key_text(int32_t key, int32_t shift, uint16_t* buffer, int32_t capacity,
+                                                int32_t* length) {
+    return Guarded([&]() -> brixel_status {
+        if (length == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        const std::u16string text = key < 0 || key > 0xFFFF ? std::u16string()
+                                    : FormsKeyText(static_cast<std::uint16_t>(key), (shift & 2) != 0,
+                                                   (shift & 1) != 0, (shift & 4) != 0);
+        return CopyOut(text, buffer, capacity, length);
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_menu_object_invocable(const int32_t* levels, int32_t count, int32_t* invocable) {
+    return Guarded([&]() -> brixel_status {
+        if (invocable == nullptr || (levels == nullptr && count > 0)) return BRIXEL_E_NULL_ARGUMENT;
+        if (count < 1) return BRIXEL_E_INVALID_ARGUMENT;
+        std::vector<MenuLevelFlags> path;
+        path.reserve(static_cast<std::size_t>(count));
+        for (int32_t i = 0; i < count; ++i) {
+            path.push_back(MenuLevelFlags{(levels[i] & BRIXEL_MENU_LEVEL_ENABLED) != 0,
+                                          (levels[i] & BRIXEL_MENU_LEVEL_VISIBLE) != 0,
+                                          (levels[i] & BRIXEL_MENU_LEVEL_SEPARATOR) != 0});
+        }
+        *invocable = IsShortcutPathInvocable(path) ? 1 : 0;
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_should_auto_drop(const brixel_auto_drop_context* context, int32_t* drop) {
+    return Guarded([&]() -> brixel_status {
+        if (context == nullptr || drop == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        if (!SizeFits(context)) return BRIXEL_E_BAD_SIZE;
+        AutoDropContext c;
+        c.user_mode = context->user_mode != 0;
+        c.menu_auto_drop = context->menu_auto_drop != 0;
+        c.active = context->active != 0;
+        c.menu = context->menu != 0;
+        c.enabled = context->enabled != 0;
+        c.window_visible = context->window_visible != 0;
+        c.active_window_is_own_top_level = context->own_top_level_active != 0;
+        c.drop_suppressed = context->drop_suppressed != 0;
+        c.has_items = context->has_items != 0;
+        c.any_visible = context->any_visible != 0;
+        c.point_in_drop_part = context->point_in_drop_part != 0;
+        *drop = ShouldAutoDrop(c) ? 1 : 0;
         return BRIXEL_OK;
     });
 }

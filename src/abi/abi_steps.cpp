@@ -242,6 +242,31 @@ brixel_status BRIXEL_CALL brixel_menu_loop_ended(brixel_button* button) {
     });
 }
 
+brixel_status BRIXEL_CALL brixel_menu_auto_dropped(brixel_button* button, const brixel_frame* frame,
+                                                   brixel_effects** effects) {
+    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
+        out = b.instance->MenuAutoDropped(b.frame);
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_menu_loop_end(brixel_button* button, const brixel_frame* frame, int32_t keys_closed,
+                                               int32_t* keep_shut, brixel_effects** effects) {
+    if (keep_shut != nullptr) *keep_shut = 0;
+    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) -> brixel_status {
+        if (keep_shut == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        const ButtonProperties& p = b.instance->Props();
+        const Rect client = b.frame.client;
+        const Rect part = GetMenuButtonBounds(client, p).menu;
+        const bool on_drop_part =
+            InDropPart(p.MenuButtonStyle, MenuRect{client.left, client.top, client.right, client.bottom},
+                       MenuRect{part.left, part.top, part.right, part.bottom}, MenuPoint{b.frame.cursor.x, b.frame.cursor.y});
+        *keep_shut = KeepDropSuppression(p.MenuAutoDrop, keys_closed != 0, on_drop_part) ? 1 : 0;
+        out = b.instance->MenuLoopEnded(b.frame);
+        return BRIXEL_OK;
+    });
+}
+
 brixel_status BRIXEL_CALL brixel_in_drop_part(brixel_button* button, int32_t width, int32_t height, int32_t x, int32_t y,
                                               int32_t* in_drop_part) {
     return Guarded([&]() -> brixel_status {

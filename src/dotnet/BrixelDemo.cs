@@ -36,10 +36,8 @@ namespace Korvane.Nimbara
 
         public event ButtonToggledEventHandler ButtonToggled;
         public event WhileMouseDownEventHandler WhileMouseDown;
-#pragma warning disable 67  // raised by the drop-down menu, which comes with the menu item objects
         public event MenuButtonPressedHandler MenuButtonPressed;
         public event MenuDroppedHandler MenuDropped;
-#pragma warning restore 67
 
         public BrixelDemo()
         {

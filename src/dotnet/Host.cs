@@ -18,8 +18,9 @@ namespace Korvane.Nimbara
 
         private void CreateNative()
         {
-            if (Abi.brixel_abi_version() >> 16 != Abi.Version >> 16)
-                throw new InvalidOperationException("The native button library has another major version.");
+            uint version = Abi.brixel_abi_version();
+            if (version >> 16 != Abi.Version >> 16 || (version & 0xFFFF) < (Abi.Version & 0xFFFF))
+                throw new InvalidOperationException("The native button library is of another version.");
             var environment = BuildEnvironment();
             IntPtr env = Marshal.AllocHGlobal(Marshal.SizeOf(typeof(Abi.Environment)));
             try
@@ -224,22 +225,10 @@ namespace Korvane.Nimbara
         {
             if (button == null || button.IsClosed || font == null)
                 return;
-            string name = FaceName(font);
-            IntPtr face = Marshal.StringToHGlobalUni(name);
+            IntPtr face;
+            var value = AbiFont(font, out face);
             try
             {
-                var value = new Abi.Font
-                {
-                    size = Abi.SizeOf<Abi.Font>(),
-                    face = face,
-                    face_length = name.Length,
-                    size_units = (long)Math.Round(font.SizeInPoints * 10000.0),
-                    weight = font.Bold ? 700 : 400,
-                    charset = font.GdiCharSet,
-                    italic = font.Italic ? 1 : 0,
-                    underline = font.Underline ? 1 : 0,
-                    strikethrough = font.Strikeout ? 1 : 0,
-                };
                 IntPtr effects;
                 Finish(Abi.brixel_set_font(button, id, ref value, out effects), effects);
             }
@@ -247,6 +236,26 @@ namespace Korvane.Nimbara
             {
                 Marshal.FreeHGlobal(face);
             }
+        }
+
+        // The font as the library takes it; the caller frees `face` once the
+        // call that reads it has returned.
+        internal static Abi.Font AbiFont(Font font, out IntPtr face)
+        {
+            string name = FaceName(font);
+            face = Marshal.StringToHGlobalUni(name);
+            return new Abi.Font
+            {
+                size = Abi.SizeOf<Abi.Font>(),
+                face = face,
+                face_length = name.Length,
+                size_units = (long)Math.Round(font.SizeInPoints * 10000.0),
+                weight = font.Bold ? 700 : 400,
+                charset = font.GdiCharSet,
+                italic = font.Italic ? 1 : 0,
+                underline = font.Underline ? 1 : 0,
+                strikethrough = font.Strikeout ? 1 : 0,
+            };
         }
 
         private void Finish(int status, IntPtr effects)
@@ -396,6 +405,7 @@ namespace Korvane.Nimbara
                     BeginInvoke((MethodInvoker)(() => SimulatedRelease(released)));
                     break;
                 case 34: BeginInvoke((MethodInvoker)SimulatedSpaceRelease); break;
+                case 40: TrackKorvanePopupMenu(); break;
                 case 41: PlaySound(e.code, e.value); break;
                 case 42: OpenHyperlink(e.Text); break;
                 case 43: Seams.MessageBoxes.ShowError(this, e.Text); break;
@@ -406,8 +416,7 @@ namespace Korvane.Nimbara
                 case 56: DiscardBackground(); break;
                 default:
                     // Tooltip relays, container tooltips, UI activation and the
-                    // property-change tail have no counterpart in Windows Forms;
-                    // the drop-down menu comes with the menu item objects.
+                    // property-change tail have no counterpart in Windows Forms.
                     break;
             }
         }

@@ -42,12 +42,6 @@ namespace Korvane.Nimbara
             Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_perform_hyperlink(b, ref f, out fx));
         }
 
-        // The menu is built from the item objects; a menu without items drops
-        // nothing and raises no event.
-        public void DropMenu()
-        {
-        }
-
         // The form's default button. The button decides whether the default
         // border shows (ShowDefaultBorder, Active, not translucent).
         public void NotifyDefault(bool bDefault)
@@ -211,6 +205,8 @@ namespace Korvane.Nimbara
                 disposed = true;
                 if (disposing)
                 {
+                    ReleaseMessageFilter();
+                    DisposeAutoDropTimers();
                     DisposeMenuItems();
                     foreach (var timer in timers.Values)
                         timer.Dispose();

@@ -17,7 +17,7 @@ namespace Korvane.Nimbara
         {
             NativeLoader.Prepare();
         }
-        internal const uint Version = 0x00010000u;
+        internal const uint Version = 0x00010001u;
         private const CallingConvention Cdecl = CallingConvention.Cdecl;
 
         internal const int OK = 0;
@@ -234,6 +234,9 @@ namespace Korvane.Nimbara
         internal static extern int brixel_paint_buffer(ButtonHandle button, ref Frame frame, ref PaintOptions options, IntPtr pixels,
                                                        int width, int height, int stride, ref PaintResult result, out IntPtr effects);
         [DllImport(Lib, CallingConvention = Cdecl)]
+        internal static extern int brixel_paint_hdc(ButtonHandle button, ref Frame frame, ref PaintOptions options, IntPtr hdc,
+                                                    ref PaintResult result, out IntPtr effects);
+        [DllImport(Lib, CallingConvention = Cdecl)]
         internal static extern int brixel_region_rects(ButtonHandle button, ref Frame frame, [Out] Rect[] rects, int capacity,
                                                        out int count);
         [DllImport(Lib, CallingConvention = Cdecl)]
@@ -246,6 +249,28 @@ namespace Korvane.Nimbara
         [DllImport(Lib, CallingConvention = Cdecl, CharSet = CharSet.Unicode)]
         internal static extern int brixel_menu_object_check(int change, string text, int length, int isParent,
                                                             [Out] char[] buffer, int capacity, out int messageLength);
+
+        internal const int MENU_LEVEL_ENABLED = 1, MENU_LEVEL_VISIBLE = 2, MENU_LEVEL_SEPARATOR = 4;
+
+        [DllImport(Lib, CallingConvention = Cdecl, CharSet = CharSet.Unicode)]
+        internal static extern int brixel_forms_shortcut_text(int value, [Out] char[] buffer, int capacity, out int length);
+        [DllImport(Lib, CallingConvention = Cdecl, CharSet = CharSet.Unicode)]
+        internal static extern int brixel_forms_key_text(int key, int shift, [Out] char[] buffer, int capacity, out int length);
+        [DllImport(Lib, CallingConvention = Cdecl)]
+        internal static extern int brixel_menu_object_invocable(int[] levels, int count, out int invocable);
+
+        [StructLayout(LayoutKind.Sequential)]
+        internal struct AutoDropContext
+        {
+            public uint size;
+            public int user_mode, menu_auto_drop, active, menu, enabled, window_visible;
+            public int own_top_level_active, drop_suppressed, has_items, any_visible, point_in_drop_part;
+        }
+
+        [DllImport(Lib, CallingConvention = Cdecl)]
+        internal static extern int brixel_should_auto_drop(ref AutoDropContext context, out int drop);
+        [DllImport(Lib, CallingConvention = Cdecl)]
+        internal static extern int brixel_menu_auto_dropped(ButtonHandle button, ref Frame frame, out IntPtr effects);
 
         internal static string StatusText(int status)
         {

@@ -21,33 +21,48 @@ namespace Korvane.Nimbara
                 DiscardBackground();
         }
 
+        // Where the face is painted. Windows' own Windows Forms paints through
+        // GDI onto the window's device context, as the ActiveX control does;
+        // Mono has no GDI to hand a device context to, so the library paints
+        // pixels into a bitmap that is drawn in one go.
+        internal enum FacePath { Buffer, WindowDc }
+
+        internal static FacePath ChooseFacePath(PlatformID platform, bool monoRuntime)
+        {
+            return platform == PlatformID.Win32NT && !monoRuntime ? FacePath.WindowDc : FacePath.Buffer;
+        }
+
+        private static readonly FacePath facePath =
+            ChooseFacePath(Environment.OSVersion.Platform, Type.GetType("Mono.Runtime") != null);
+
         protected override void OnPaint(PaintEventArgs e)
         {
             if (button != null && !button.IsClosed && ClientSize.Width > 0 && ClientSize.Height > 0)
             {
-                using (Bitmap face = PaintFace())
-                {
-                    // Mono clips to Region but does not shape the window: the
-                    // cut corners would stay unpainted, so the face (corners in
-                    // the parent's colour) goes everywhere. A shaped window on
-                    // Windows clips them itself.
-                    var clip = e.Graphics.Clip;
-                    e.Graphics.ResetClip();
-                    e.Graphics.DrawImageUnscaled(face, 0, 0);
-                    e.Graphics.Clip = clip;
-                }
+                if (facePath == FacePath.WindowDc)
+                    PaintOnWindowDc();
+                else
+                    PaintBuffered(e.Graphics);
             }
             base.OnPaint(e);
         }
 
-        // The face as the native button paints it for the current state.
-        internal Bitmap PaintFace()
+        private void PaintBuffered(Graphics graphics)
         {
-            int width = ClientSize.Width, height = ClientSize.Height;
-            var face = new Bitmap(width, height, PixelFormat.Format32bppRgb);
-            var frame = Frame();
-            frame.width = width;
-            frame.height = height;
+            using (Bitmap face = PaintFace())
+            {
+                // Mono clips to Region but does not shape the window: the cut
+                // corners would stay unpainted, so the face (corners in the
+                // parent's colour) goes everywhere.
+                var clip = graphics.Clip;
+                graphics.ResetClip();
+                graphics.DrawImageUnscaled(face, 0, 0);
+                graphics.Clip = clip;
+            }
+        }
+
+        private Abi.PaintOptions NextPaintOptions()
+        {
             var options = new Abi.PaintOptions
             {
                 size = Abi.SizeOf<Abi.PaintOptions>(),
@@ -56,10 +71,25 @@ namespace Korvane.Nimbara
                 fast_primitives = 1,
             };
             afterClickPending = false;
+            return options;
+        }
+
+        private delegate int PaintCall(ref Abi.Frame frame, ref Abi.PaintOptions options, ref Abi.PaintResult result,
+                                       out IntPtr effects);
+
+        // One paint of the face for the current state through `call`, with the
+        // parent's pixels under a translucent button. Returns the effects of
+        // the paint-time scheme follow-up, for CarryPaintEffects.
+        private IntPtr PaintThrough(PaintCall call)
+        {
+            int width = ClientSize.Width, height = ClientSize.Height;
+            var frame = Frame();
+            frame.width = width;
+            frame.height = height;
+            var options = NextPaintOptions();
             var result = new Abi.PaintResult { size = Abi.SizeOf<Abi.PaintResult>() };
-            BitmapData back = null;
             Bitmap behind = IsTranslucent ? CaptureBackground(width, height) : null;
-            BitmapData data = face.LockBits(new Rectangle(0, 0, width, height), ImageLockMode.ReadWrite, PixelFormat.Format32bppRgb);
+            BitmapData back = null;
             IntPtr effects = IntPtr.Zero;
             try
             {
@@ -70,17 +100,40 @@ namespace Korvane.Nimbara
                     options.background_stride = back.Stride;
                 }
                 paintingNow = true;
-                Check(Abi.brixel_paint_buffer(button, ref frame, ref options, data.Scan0, width, height, data.Stride,
-                                              ref result, out effects));
+                Check(call(ref frame, ref options, ref result, out effects));
             }
             finally
             {
                 paintingNow = false;
-                face.UnlockBits(data);
                 if (back != null)
                     behind.UnlockBits(back);
             }
-            // The scheme follow-up may have changed border colours; they are in this face already.
+            return effects;
+        }
+
+        // The face as the native button paints it for the current state.
+        internal Bitmap PaintFace()
+        {
+            int width = ClientSize.Width, height = ClientSize.Height;
+            var face = new Bitmap(width, height, PixelFormat.Format32bppRgb);
+            BitmapData data = face.LockBits(new Rectangle(0, 0, width, height), ImageLockMode.ReadWrite, PixelFormat.Format32bppRgb);
+            IntPtr effects;
+            try
+            {
+                effects = PaintThrough((ref Abi.Frame f, ref Abi.PaintOptions o, ref Abi.PaintResult r, out IntPtr fx) =>
+                    Abi.brixel_paint_buffer(button, ref f, ref o, data.Scan0, width, height, data.Stride, ref r, out fx));
+            }
+            finally
+            {
+                face.UnlockBits(data);
+            }
+            CarryPaintEffects(effects);
+            return face;
+        }
+
+        // The scheme follow-up may have changed border colours; they are in this face already.
+        private void CarryPaintEffects(IntPtr effects)
+        {
             paintingNow = true;
             try
             {
@@ -90,7 +143,50 @@ namespace Korvane.Nimbara
             {
                 paintingNow = false;
             }
-            return face;
+        }
+
+        // The GDI path: the library paints onto a device context of the
+        // button's own window, not the paint event's Graphics, and the client
+        // area is validated before the Paint handlers draw on top.
+        private void PaintOnWindowDc()
+        {
+            IntPtr effects;
+            using (var dc = new WindowDc(Handle))
+            {
+                effects = PaintThrough((ref Abi.Frame f, ref Abi.PaintOptions o, ref Abi.PaintResult r, out IntPtr fx) =>
+                    Abi.brixel_paint_hdc(button, ref f, ref o, dc.Hdc, ref r, out fx));
+            }
+            WindowDc.Validate(Handle);
+            CarryPaintEffects(effects);
+        }
+
+        // A device context of a window, released when disposed.
+        private sealed class WindowDc : IDisposable
+        {
+            [DllImport("user32")] private static extern IntPtr GetDC(IntPtr window);
+            [DllImport("user32")] private static extern int ReleaseDC(IntPtr window, IntPtr dc);
+            [DllImport("user32")] private static extern bool ValidateRect(IntPtr window, IntPtr rect);
+
+            private readonly IntPtr window;
+            internal readonly IntPtr Hdc;
+
+            internal WindowDc(IntPtr window)
+            {
+                this.window = window;
+                Hdc = GetDC(window);
+                if (Hdc == IntPtr.Zero)
+                    throw new InvalidOperationException("The button's window gave no device context.");
+            }
+
+            public void Dispose()
+            {
+                ReleaseDC(window, Hdc);
+            }
+
+            internal static void Validate(IntPtr window)
+            {
+                ValidateRect(window, IntPtr.Zero);
+            }
         }
 
         private bool IsTranslucent

@@ -56,6 +56,8 @@ static void check_button_calls(brixel_button* b, brixel_status expected) {
     CHECK_STATUS(expected, brixel_menu_dropping(b, NULL, NULL));
     CHECK_STATUS(expected, brixel_menu_set_open(b, 1));
     CHECK_STATUS(expected, brixel_menu_loop_ended(b));
+    CHECK_STATUS(expected, brixel_menu_loop_end(b, NULL, 0, &i32, NULL));
+    CHECK_STATUS(expected, brixel_menu_auto_dropped(b, NULL, NULL));
     CHECK_STATUS(expected, brixel_in_drop_part(b, 10, 10, 1, 1, &i32));
     CHECK_STATUS(expected, brixel_paint_buffer(b, NULL, NULL, pixels, 2, 2, 8, NULL, NULL));
     CHECK_STATUS(expected, brixel_paint_hdc(b, NULL, NULL, pixels, NULL, NULL));

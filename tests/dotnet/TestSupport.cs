@@ -43,6 +43,7 @@ namespace BrixelDemo.Tests
         private ISoundOutput savedSounds;
         private IShell savedShell;
         private readonly List<IDisposable> owned = new List<IDisposable>();
+        private static readonly Point ParkedPointer = new Point(10, 10);
 
         [SetUp]
         public void InstallRecorders()
@@ -61,6 +62,10 @@ namespace BrixelDemo.Tests
             foreach (var d in owned)
                 d.Dispose();
             owned.Clear();
+            // The next case's button must not start under the pointer (its
+            // face and sounds would be the hovered ones).
+            if (Cursor.Position != ParkedPointer)
+                XInput.MoveToScreen(ParkedPointer.X, ParkedPointer.Y);
             Pump(20);
             Seams.MessageBoxes = savedBoxes;
             Seams.Sounds = savedSounds;

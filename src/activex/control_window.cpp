@@ -6,12 +6,11 @@
 #include "activex/ole_values.h"
 #include "core/dispids.h"
 #include "activex/resource_ids.h"
+#include "activex/shell_hyperlinks.h"
 #include "core/hyperlink.h"
 #include "menu/popup_layout.h"
 
-#include <commctrl.h>
 #include <olectl.h>
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include <optional>
@@ -42,54 +41,6 @@ bool RegisterWindowClass() {
     return ::RegisterClassExW(&wc) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-// The shell first, then the registered HTML handler, with wide strings all
-// the way so no character of the address can turn into a quote.
-class Win32Hyperlinks final : public HyperlinkPlatform {
-public:
-    explicit Win32Hyperlinks(HWND owner) : owner_(owner) {}
-    bool ShellOpen(std::u16string_view target) override {
-        const std::wstring wide = ToWide(target);
-        const auto result = reinterpret_cast<INT_PTR>(
-            ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-        return result > 32;
-    }
-    std::optional<std::u16string> HtmlHandlerCommand() override {
-        wchar_t cls[261] = {};
-        DWORD bytes = sizeof(cls) - sizeof(wchar_t);
-        if (::RegGetValueW(HKEY_CLASSES_ROOT, L".htm", nullptr, RRF_RT_REG_SZ, nullptr, cls, &bytes) != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        const std::wstring key = std::wstring(cls) + L"\\shell\\open\\command";
-        wchar_t command[261] = {};
-        bytes = sizeof(command) - sizeof(wchar_t);
-        if (::RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, command,
-                           &bytes) != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        return ToU16(command);
-    }
-    bool StartCommand(std::u16string_view command_line) override {
-        std::wstring line = ToWide(command_line);
-        STARTUPINFOW si{};
-        si.cb = sizeof(si);
-        si.dwFlags = STARTF_USESHOWWINDOW;
-        si.wShowWindow = SW_SHOWNORMAL;
-        PROCESS_INFORMATION pi{};
-        if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-            return false;
-        }
-        const win::UniqueKernelHandle thread(pi.hThread);
-        const win::UniqueKernelHandle process(pi.hProcess);
-        return true;
-    }
-    void ShowFailure(std::u16string_view message) override {
-        ::MessageBoxW(owner_, ToWide(message).c_str(), L"BrixelDemo", MB_OK | MB_ICONEXCLAMATION);
-    }
-
-private:
-    HWND owner_;
-};
-
 }  // namespace
 
 std::int16_t ShiftState() {
@@ -103,22 +54,23 @@ std::int16_t ShiftState() {
 ControlWindow::~ControlWindow() { Destroy(); }
 
 bool ControlWindow::Create(HWND parent, const RECT& position) noexcept {
-    if (hwnd_ != nullptr) return true;
+    if (window_) return true;
     if (!RegisterWindowClass()) return false;
-    hwnd_ = ::CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
-                              position.left, position.top, position.right - position.left,
-                              position.bottom - position.top, parent, nullptr, ModuleHandle(), nullptr);
-    if (hwnd_ == nullptr) return false;
-    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Proc));
-    owner_.Host().SetWindow(hwnd_);
-    accessible_.Attach(hwnd_);
+    window_.reset(::CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
+                                    position.left, position.top, position.right - position.left,
+                                    position.bottom - position.top, parent, nullptr, ModuleHandle(), nullptr));
+    if (!window_) return false;
+    const HWND window = window_.get();
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindow::Proc));
+    owner_.Host().SetWindow(window);
+    accessible_.Attach(window);
     MenuHook::WindowCreated();
     counted_in_hook_ = true;
-    owner_.Instance().RegisterShortcuts(ProcessShortcutRegistry(), reinterpret_cast<WindowHandle>(hwnd_));
+    owner_.Instance().RegisterShortcuts(ProcessShortcutRegistry(), reinterpret_cast<WindowHandle>(window));
     const ButtonProperties& p = owner_.Instance().Props();
-    if (!p.Enabled || !p.Active) ::EnableWindow(hwnd_, FALSE);
-    CreateTooltip();
+    if (!p.Enabled || !p.Active) ::EnableWindow(window, FALSE);
+    tooltip_.Create(window, ToWide(p.ToolTipText));
     return true;
 }
 
@@ -132,7 +84,12 @@ ControlWindow* ControlWindow::FromHandle(HWND window) noexcept {
         return nullptr;
     }
     auto* self = reinterpret_cast<ControlWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self != nullptr && self->hwnd_ == window ? self : nullptr;
+    return self != nullptr && self->hwnd() == window ? self : nullptr;
+}
+
+bool ControlWindow::AutoDropArmed() const noexcept {
+    const ButtonProperties& p = owner_.Instance().Props();
+    return p.Menu && p.MenuAutoDrop;
 }
 
 bool ControlWindow::IsControlClass(HWND window) noexcept {
@@ -140,41 +97,8 @@ bool ControlWindow::IsControlClass(HWND window) noexcept {
     return window != nullptr && ::GetClassNameW(window, name, 32) > 0 && std::wstring_view(name) == kWindowClass;
 }
 
-// One tool, the whole window, with ToolTipText; off while the text is empty.
-// A tooltip that cannot be created is simply absent.
-void ControlWindow::CreateTooltip() noexcept {
-    INITCOMMONCONTROLSEX init{sizeof(init), ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&init);
-    tooltip_.reset(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                     ModuleHandle(), nullptr));
-    if (!tooltip_) return;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.uFlags = TTF_IDISHWND;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    ::SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    const std::wstring text = ToWide(owner_.Instance().Props().ToolTipText);
-    SetTooltip(text, !text.empty());
-}
-
-void ControlWindow::SetTooltip(const std::wstring& text, bool active) noexcept {
-    if (!tooltip_) return;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    tool.lpszText = const_cast<wchar_t*>(text.c_str());
-    ::SendMessageW(tooltip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    ::SendMessageW(tooltip_.get(), TTM_ACTIVATE, active ? TRUE : FALSE, 0);
-}
-
 void ControlWindow::RelayToTooltip(Point p) noexcept {
-    if (!tooltip_) return;
-    MSG msg{hwnd_, message_, wparam_, MAKELPARAM(p.x, p.y), static_cast<DWORD>(::GetMessageTime()), {}};
-    ::SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+    tooltip_.Relay(MSG{hwnd(), message_, wparam_, MAKELPARAM(p.x, p.y), static_cast<DWORD>(::GetMessageTime()), {}});
 }
 
 // The cursor of MousePointer while the control is active; 99 is MouseIcon's
@@ -220,25 +144,24 @@ bool ControlWindow::OnSetCursor(LPARAM lparam) {
 // The menu tree stays with the control: a container that deactivates and
 // reactivates it (a new window) must still find and save the whole menu.
 void ControlWindow::Destroy() noexcept {
-    tooltip_.reset();
-    if (hwnd_ == nullptr) return;
+    tooltip_.Destroy();
+    if (!window_) return;
     // Handlers running during destruction see a dead window; the window
     // itself goes when this owner leaves the scope, after the clean-up below.
-    const win::UniqueWindow window(std::exchange(hwnd_, nullptr));
+    const win::UniqueWindow window(std::move(window_));
     const HWND raw = window.get();
     owner_.Host().SetWindow(nullptr);
     accessible_.Detach();
     owner_.Instance().UnregisterShortcuts();
     if (counted_in_hook_) MenuHook::WindowDestroyed();
     counted_in_hook_ = false;
-    // A popup still being tracked is destroyed when its tracking returns.
-    if (!tracking_popup_) popup_.Destroy();
+    menu_.WindowDestroyed();
     ::SetWindowLongPtrW(raw, GWLP_USERDATA, 0);
 }
 
 LRESULT CALLBACK ControlWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
     auto* self = reinterpret_cast<ControlWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->hwnd_ != hwnd) return ::DefWindowProcW(hwnd, message, wparam, lparam);
+    if (self == nullptr || self->hwnd() != hwnd) return ::DefWindowProcW(hwnd, message, wparam, lparam);
     // User code runs inside our events and may release the control: keep it
     // alive until this message is handled.
     win::ComPtr<IUnknown> keep_alive(self->owner_.Identity());
@@ -272,7 +195,7 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_THEMECHANGED:
         case WM_DISPLAYCHANGE:
             owner_.Host().DesktopSettingsChanged();
-            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            return ::DefWindowProcW(hwnd(), message, wparam, lparam);
         case WM_LBUTTONDOWN: button.LeftButtonDown(Frame(), p, shift); return 0;
         case WM_LBUTTONUP: button.LeftButtonUp(Frame(), p, shift); return 0;
         case WM_LBUTTONDBLCLK: button.LeftDoubleClick(Frame(), p, shift); return 0;
@@ -296,40 +219,36 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
             return 0;
         case WM_GETOBJECT:
             if (const auto answer = accessible_.OnGetObject(wparam, lparam)) return *answer;
-            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            return ::DefWindowProcW(hwnd(), message, wparam, lparam);
         case kUmAccessibleAction: OnAccessibleAction(wparam); return 0;
         case WM_GETDLGCODE: return DLGC_BUTTON | DLGC_WANTCHARS;
         case WM_MEASUREITEM:
-            if (wparam == 0 && popup_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam), Look())) return TRUE;
-            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            if (wparam == 0 && menu_.MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lparam))) return TRUE;
+            return ::DefWindowProcW(hwnd(), message, wparam, lparam);
         case WM_DRAWITEM:
-            if (wparam == 0 && popup_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam), Look())) return TRUE;
-            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            if (wparam == 0 && menu_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+            return ::DefWindowProcW(hwnd(), message, wparam, lparam);
         case WM_INITMENUPOPUP: return 0;  // no update pass may change an entry
-        case WM_ENTERMENULOOP:
-            if (tracking_popup_) OnMenuLoopStart();
-            return 0;
-        case WM_EXITMENULOOP:
-            if (tracking_popup_) OnMenuLoopEnd();
-            return 0;
-        case kUmAutoDropProbe: OnAutoDropProbe(lparam); return 0;
-        case kUmAutoDropNow: OnAutoDropNow(); return 0;
-        case kUmShortcutInvoke: OnShortcutInvoke(wparam, lparam); return 0;
+        case WM_ENTERMENULOOP: menu_.OnMenuLoop(true); return 0;
+        case WM_EXITMENULOOP: menu_.OnMenuLoop(false); return 0;
+        case kUmAutoDropProbe: menu_.OnAutoDropProbe(lparam); return 0;
+        case kUmAutoDropNow: menu_.OnAutoDropNow(); return 0;
+        case kUmShortcutInvoke: menu_.OnShortcutInvoke(wparam, lparam); return 0;
         case WM_SETCURSOR:
             if (OnSetCursor(lparam)) return TRUE;
-            return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            return ::DefWindowProcW(hwnd(), message, wparam, lparam);
         case WM_SYSKEYDOWN:
             // Alt+Down is the one system key a menu button takes (the
             // behaviour decides whether it opens the menu); other buttons
             // leave system keys to the system, as they always have.
-            if (wparam != VK_DOWN || !button.Props().Menu) return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            if (wparam != VK_DOWN || !button.Props().Menu) return ::DefWindowProcW(hwnd(), message, wparam, lparam);
             [[fallthrough]];
         case WM_KEYDOWN:
         case WM_KEYUP:
         case WM_CHAR:
-            if (OnKey(message, wparam, lparam)) return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+            if (OnKey(message, wparam, lparam)) return ::DefWindowProcW(hwnd(), message, wparam, lparam);
             return 0;
-        default: return ::DefWindowProcW(hwnd_, message, wparam, lparam);
+        default: return ::DefWindowProcW(hwnd(), message, wparam, lparam);
     }
 }
 
@@ -349,25 +268,25 @@ bool ControlWindow::OnKey(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 WindowFrame ControlWindow::Frame() const noexcept {
-    if (hwnd_ == nullptr || !::IsWindow(hwnd_)) return WindowFrame{};
+    if (hwnd() == nullptr || !::IsWindow(hwnd())) return WindowFrame{};
     WindowFrame f;
-    f.window = reinterpret_cast<WindowId>(hwnd_);
+    f.window = reinterpret_cast<WindowId>(hwnd());
     RECT client{};
-    ::GetClientRect(hwnd_, &client);
+    ::GetClientRect(hwnd(), &client);
     f.client = Rect{client.left, client.top, client.right, client.bottom};
     f.capture = reinterpret_cast<WindowId>(::GetCapture());
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    ::ScreenToClient(hwnd_, &cursor);
+    ::ScreenToClient(hwnd(), &cursor);
     f.cursor = Point{cursor.x, cursor.y};
-    f.window_enabled = ::IsWindowEnabled(hwnd_) != FALSE;
-    f.window_visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    f.window_enabled = ::IsWindowEnabled(hwnd()) != FALSE;
+    f.window_visible = (::GetWindowLongW(hwnd(), GWL_STYLE) & WS_VISIBLE) != 0;
     return f;
 }
 
 void ControlWindow::Redraw(bool after_click) noexcept {
-    if (hwnd_ == nullptr) return;
-    win::WindowDc dc(hwnd_);
+    if (hwnd() == nullptr) return;
+    win::WindowDc dc(hwnd());
     if (dc) Paint(dc.get(), after_click);
     // Every change of state is followed by a redraw: listeners hear of it here.
     accessible_.Changed();
@@ -375,48 +294,34 @@ void ControlWindow::Redraw(bool after_click) noexcept {
 
 void ControlWindow::OnAccessibleAction(WPARAM part) {
     if (part == static_cast<WPARAM>(AccessiblePart::DropPart)) {
-        DropMenuMethod();
+        menu_.DropMenuMethod();
     } else {
         owner_.Instance().PerformClickActions(Frame());
     }
 }
 
 void ControlWindow::DefaultProcessing() noexcept {
-    if (hwnd_ != nullptr) ::DefWindowProcW(hwnd_, message_, wparam_, lparam_);
+    if (hwnd() != nullptr) ::DefWindowProcW(hwnd(), message_, wparam_, lparam_);
 }
 
 void ControlWindow::SendButtonUp(MouseButton button, Point p) noexcept {
     const UINT message = button == MouseButton::Left    ? WM_LBUTTONUP
                          : button == MouseButton::Right ? WM_RBUTTONUP
                                                         : WM_MBUTTONUP;
-    ::SendMessageW(hwnd_, message, 0, MAKELPARAM(p.x, p.y));
+    ::SendMessageW(hwnd(), message, 0, MAKELPARAM(p.x, p.y));
 }
 
-void ControlWindow::SendSpaceKeyUp() noexcept { ::SendMessageW(hwnd_, WM_KEYUP, VK_SPACE, 0xC0000001); }
+void ControlWindow::SendSpaceKeyUp() noexcept { ::SendMessageW(hwnd(), WM_KEYUP, VK_SPACE, 0xC0000001); }
 
 void ControlWindow::OpenButtonHyperlink() {
     const ControlInstanceHost& host = owner_.Host();
     if (host.Untrusted() && !host.InUserAction()) return;  // a script's own PerformHyperlink
-    Win32Hyperlinks platform(hwnd_);
+    ShellHyperlinks platform(hwnd());
     OpenHyperlink(platform, owner_.Instance().Props().HyperlinkAddress, host.LinkTrust());
 }
 
-// A chosen menu entry, from the popup or by its shortcut: the event first,
-// then the item's own hyperlink.
-void ControlWindow::ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u16string& address, bool enabled) {
-    VARIANT v{};
-    v.vt = VT_I4;
-    v.lVal = id;
-    owner_.FireEvent(dispid::kEventMenuItemClicked, &v, 1);
-    auto target = HyperlinkToOpen(hyperlink, address, enabled);
-    if (!target || hwnd_ == nullptr) return;
-    Win32Hyperlinks platform(hwnd_);
-    if (owner_.Host().Untrusted()) target = UntrustedShellTarget(*target);
-    if (!target || !platform.ShellOpen(*target)) platform.ShowFailure(kHyperlinkFailedMessage);
-}
-
 void ControlWindow::OnPaint() {
-    win::PaintScope paint(hwnd_);
+    win::PaintScope paint(hwnd());
     Paint(paint.dc(), false);
 }
 
@@ -424,12 +329,12 @@ void ControlWindow::OnPaint() {
 // the same face without a window.
 void ControlWindow::Paint(HDC dc, bool after_click) {
     RECT client{};
-    ::GetClientRect(hwnd_, &client);
+    ::GetClientRect(hwnd(), &client);
     const FocusOutcome focus = owner_.PaintFace(dc, client, after_click, owner_.Host().WindowFocused());
     if (focus == FocusOutcome::InvalidateContainer) {
         RECT in_parent = client;
-        ::MapWindowPoints(hwnd_, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&in_parent), 2);
-        ::InvalidateRect(::GetParent(hwnd_), &in_parent, FALSE);
+        ::MapWindowPoints(hwnd(), ::GetParent(hwnd()), reinterpret_cast<POINT*>(&in_parent), 2);
+        ::InvalidateRect(::GetParent(hwnd()), &in_parent, FALSE);
     }
 }
 

@@ -7,7 +7,8 @@
 
 #include "activex/accessible.h"
 #include "activex/control_host.h"
-#include "activex/popup_menu.h"
+#include "activex/popup_drop.h"
+#include "activex/window_tooltip.h"
 #include "gdi/raii.h"
 #include "instance/button_instance.h"
 #include "render/focus.h"
@@ -51,7 +52,7 @@ public:
 
     bool Create(HWND parent, const RECT& position) noexcept;
     void Destroy() noexcept;
-    HWND hwnd() const noexcept { return hwnd_; }
+    HWND hwnd() const noexcept { return window_.get(); }
     // The window as a step of the instance sees it now; a default frame
     // once it is gone.
     WindowFrame Frame() const noexcept;
@@ -63,20 +64,20 @@ public:
     // the mouse moves onto this one.
     bool AutoDropArmed() const noexcept;
     // The DropMenu method: drops only for an active, enabled, visible menu button.
-    void DropMenuMethod() noexcept;
+    void DropMenuMethod() noexcept { menu_.DropMenuMethod(); }
 
     // What the control carries out here.
     void Redraw(bool after_click) noexcept;
-    void SetTooltip(const std::wstring& text, bool active) noexcept;
+    void SetTooltip(const std::wstring& text, bool active) noexcept { tooltip_.Set(text, active); }
     void RelayToTooltip(Point p) noexcept;
     void DefaultProcessing() noexcept;
     // Ends a press by a real message, so it comes back as a step of its own.
     void SendButtonUp(MouseButton button, Point p) noexcept;
     void SendSpaceKeyUp() noexcept;
-    void DropPopup();
+    void DropPopup() { menu_.Drop(); }
     void OpenButtonHyperlink();
     // RightToLeft changed: the entry order of an existing popup follows at once.
-    void MenuRightToLeftChanged() noexcept;
+    void MenuRightToLeftChanged() noexcept { menu_.RightToLeftChanged(); }
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
@@ -85,38 +86,15 @@ private:
     bool OnSetCursor(LPARAM lparam);
     // A default action an accessibility client asked for, run as a user's.
     void OnAccessibleAction(WPARAM part);
-    void CreateTooltip() noexcept;
     void OnPaint();
     void Paint(HDC dc, bool after_click);
 
-    // The drop-down menu (popup_drop.cpp).
-    void FireMenuDropped(bool dropped);
-    void OnMenuLoopStart();
-    void OnMenuLoopEnd();
-    void OnAutoDropProbe(LPARAM lparam);
-    void OnAutoDropNow();
-    bool AutoDropAllowed(POINT screen) const;
-    void OnShortcutInvoke(WPARAM wparam, LPARAM lparam);
-    void ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u16string& address, bool enabled);
-    bool InDropPart(POINT client_point) const;
-    bool ActiveWindowIsOwnTopLevel() const;
-    MenuLook Look() const;
-
     WindowOwner& owner_;
-    HWND hwnd_ = nullptr;
-    win::UniqueWindow tooltip_;
+    win::UniqueWindow window_;
+    WindowTooltip tooltip_;
     AccessibleLink accessible_{owner_};
-    OwnerDrawPopup popup_;
-    // Set just before a popup shows; a drop request while it is set only
-    // clears it, so the click that closed the popup on its own drop part
-    // does not open it again.
-    bool drop_suppressed_ = false;
-    bool tracking_popup_ = false;  // inside TrackPopupMenu of our popup
-    // Set from MenuButtonPressed to the end of the menu loop: a DropMenu from
-    // the drop's own events would otherwise drop again without end.
-    bool dropping_ = false;
+    MenuDrop menu_{*this, owner_};
     bool counted_in_hook_ = false;
-    bool auto_drop_pending_ = false;  // a drop decided by the hook is queued
     // The message being handled, for the default window procedure.
     UINT message_ = 0;
     WPARAM wparam_ = 0;

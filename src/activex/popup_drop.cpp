@@ -12,9 +12,13 @@
 //   ended        an entry was chosen                closed       MenuItemClicked, item hyperlink
 //   ended        nothing chosen                     closed       -
 //   any          window destroyed by a handler      closed       - (popup destroyed, nothing more)
+#include "activex/popup_drop.h"
+
 #include "activex/control_window.h"
 #include "activex/menu_hook.h"
 #include "core/dispids.h"
+#include "activex/shell_hyperlinks.h"
+#include "core/hyperlink.h"
 #include "menu/popup_layout.h"
 
 #include <vector>
@@ -67,22 +71,22 @@ UINT TrackFlags(const PopupPlacement& place) {
 
 }  // namespace
 
-void ControlWindow::DropPopup() {
+void MenuDrop::Drop() {
     if (dropping_) return;
     ButtonInstance& button = owner_.Instance();
-    button.MenuDropping(Frame());
+    button.MenuDropping(window_.Frame());
     if (drop_suppressed_) {
         drop_suppressed_ = false;
         return;
     }
-    if (hwnd_ == nullptr || tracking_popup_) return;
-    const HWND window = hwnd_;
-    const PopupPlacement place = PlaceOnScreen(hwnd_, button.Menu().Items(), button.Props());
+    if (window_.hwnd() == nullptr || tracking_popup_) return;
+    const HWND window = window_.hwnd();
+    const PopupPlacement place = PlaceOnScreen(window_.hwnd(), button.Menu().Items(), button.Props());
     // This object lives as long as the control, which whoever started the
     // drop holds on to, so the flag can be cleared after any event.
     dropping_ = true;
     owner_.FireEvent(dispid::kEventMenuButtonPressed, nullptr, 0);
-    if (hwnd_ != window) {
+    if (window_.hwnd() != window) {
         dropping_ = false;
         return;
     }
@@ -100,7 +104,7 @@ void ControlWindow::DropPopup() {
     MenuHook::SetTrackingWindow(outer);
     tracking_popup_ = false;
     dropping_ = false;
-    if (hwnd_ != window) {
+    if (window_.hwnd() != window) {
         popup_.Destroy();  // the window went while the popup was open
         return;
     }
@@ -113,48 +117,49 @@ void ControlWindow::DropPopup() {
     }
 }
 
-void ControlWindow::DropMenuMethod() noexcept {
-    if (hwnd_ == nullptr) return;
+void MenuDrop::DropMenuMethod() noexcept {
+    if (window_.hwnd() == nullptr) return;
     const ButtonProperties& p = owner_.Instance().Props();
-    const bool visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (ShouldDropMenu(p.Menu, p.Active, p.Enabled, visible)) DropPopup();
+    const bool visible = WindowVisible();
+    if (ShouldDropMenu(p.Menu, p.Active, p.Enabled, visible)) Drop();
 }
 
-void ControlWindow::MenuRightToLeftChanged() noexcept {
+void MenuDrop::RightToLeftChanged() noexcept {
     popup_.ApplyRightToLeft(owner_.Instance().Props().RightToLeft);
 }
 
-bool ControlWindow::AutoDropArmed() const noexcept {
-    const ButtonProperties& p = owner_.Instance().Props();
-    return p.Menu && p.MenuAutoDrop;
+void MenuDrop::WindowDestroyed() noexcept {
+    if (!tracking_popup_) popup_.Destroy();
 }
 
-void ControlWindow::OnMenuLoopStart() {
-    const HWND window = hwnd_;
-    FireMenuDropped(true);
-    if (hwnd_ != window) return;
-    owner_.Instance().SetMenuOpen(true);
-    Redraw(false);
-}
+bool MenuDrop::MeasureItem(MEASUREITEMSTRUCT& measure) const { return popup_.MeasureItem(measure, Look()); }
 
-void ControlWindow::OnMenuLoopEnd() {
-    const HWND window = hwnd_;
-    FireMenuDropped(false);
-    if (hwnd_ != window) return;
+bool MenuDrop::DrawItem(const DRAWITEMSTRUCT& draw) const { return popup_.DrawItem(draw, Look()); }
+
+void MenuDrop::OnMenuLoop(bool entering) {
+    if (!tracking_popup_) return;
+    const HWND window = window_.hwnd();
+    FireMenuDropped(entering);
+    if (window_.hwnd() != window) return;
+    if (entering) {
+        owner_.Instance().SetMenuOpen(true);
+        window_.Redraw(false);
+        return;
+    }
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    ::ScreenToClient(hwnd_, &cursor);
+    ::ScreenToClient(window_.hwnd(), &cursor);
     const bool key_closed = ::GetKeyState(VK_ESCAPE) < 0 || ::GetKeyState(VK_RETURN) < 0;
     if (!KeepDropSuppression(owner_.Instance().Props().MenuAutoDrop, key_closed, InDropPart(cursor))) {
         drop_suppressed_ = false;
     }
-    owner_.Instance().MenuLoopEnded(Frame());
+    owner_.Instance().MenuLoopEnded(window_.Frame());
 }
 
-bool ControlWindow::InDropPart(POINT p) const {
+bool MenuDrop::InDropPart(POINT p) const {
     const ButtonProperties& props = owner_.Instance().Props();
     RECT client{};
-    ::GetClientRect(hwnd_, &client);
+    ::GetClientRect(window_.hwnd(), &client);
     const MenuRect whole{client.left, client.top, client.right, client.bottom};
     MenuRect part = whole;
     if (props.MenuButtonAlignment == kvnMenuButtonAlignmentLeft) part.right = client.left + props.MenuButtonWidth;
@@ -162,14 +167,14 @@ bool ControlWindow::InDropPart(POINT p) const {
     return brixel::InDropPart(props.MenuButtonStyle, whole, part, MenuPoint{p.x, p.y});
 }
 
-bool ControlWindow::ActiveWindowIsOwnTopLevel() const {
+bool MenuDrop::ActiveWindowIsOwnTopLevel() const {
     const HWND active = ::GetActiveWindow();
-    return active != nullptr && active == ::GetAncestor(hwnd_, GA_ROOT);
+    return active != nullptr && active == ::GetAncestor(window_.hwnd(), GA_ROOT);
 }
 
-bool ControlWindow::AutoDropAllowed(POINT screen) const {
+bool MenuDrop::AutoDropAllowed(POINT screen) const {
     POINT client = screen;
-    ::ScreenToClient(hwnd_, &client);
+    ::ScreenToClient(window_.hwnd(), &client);
     const ButtonProperties& p = owner_.Instance().Props();
     AutoDropContext c;
     c.user_mode = owner_.Instance().UserMode();
@@ -177,7 +182,7 @@ bool ControlWindow::AutoDropAllowed(POINT screen) const {
     c.active = p.Active;
     c.menu = p.Menu;
     c.enabled = p.Enabled;
-    c.window_visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    c.window_visible = WindowVisible();
     c.active_window_is_own_top_level = ActiveWindowIsOwnTopLevel();
     c.drop_suppressed = drop_suppressed_;
     c.has_items = !owner_.Instance().Menu().Items().empty();
@@ -186,31 +191,31 @@ bool ControlWindow::AutoDropAllowed(POINT screen) const {
     return ShouldAutoDrop(c);
 }
 
-void ControlWindow::OnAutoDropProbe(LPARAM lparam) {
-    if (hwnd_ == nullptr || tracking_popup_ || auto_drop_pending_) return;
+void MenuDrop::OnAutoDropProbe(LPARAM lparam) {
+    if (window_.hwnd() == nullptr || tracking_popup_ || auto_drop_pending_) return;
     const MenuPoint screen = UnpackProbePoint(static_cast<std::uint32_t>(lparam));
     if (!AutoDropAllowed(POINT{screen.x, screen.y})) return;
-    const HWND window = hwnd_;
-    owner_.Instance().MenuAutoDropped(Frame());
-    if (hwnd_ != window) return;
+    const HWND window = window_.hwnd();
+    owner_.Instance().MenuAutoDropped(window_.Frame());
+    if (window_.hwnd() != window) return;
     // The probe arrives inside the message hook, where the system calls no
     // hook again: a popup tracked from there would see no hand-over and no
     // shortcut. It drops from the window's own queue instead, once, and only
     // if the pointer is still where it asked for it.
     auto_drop_pending_ = true;
-    ::PostMessageW(hwnd_, kUmAutoDropNow, 0, 0);
+    ::PostMessageW(window_.hwnd(), kUmAutoDropNow, 0, 0);
 }
 
-void ControlWindow::OnAutoDropNow() {
+void MenuDrop::OnAutoDropNow() {
     auto_drop_pending_ = false;
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    if (hwnd_ != nullptr && !tracking_popup_ && AutoDropAllowed(cursor)) DropPopup();
+    if (window_.hwnd() != nullptr && !tracking_popup_ && AutoDropAllowed(cursor)) Drop();
 }
 
-void ControlWindow::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
+void MenuDrop::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
     const auto* block = reinterpret_cast<const ShortcutInvocation*>(wparam);
-    if (hwnd_ == nullptr || !MenuHook::IsPendingInvocation(block)) return;
+    if (window_.hwnd() == nullptr || !MenuHook::IsPendingInvocation(block)) return;
     const ShortcutInvocation invocation = *block;
     const ButtonProperties& p = owner_.Instance().Props();
     ShortcutInvokeContext c;
@@ -219,20 +224,36 @@ void ControlWindow::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
     c.menu = p.Menu;
     c.active = p.Active;
     c.enabled = p.Enabled;
-    c.window_visible = (::GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0;
+    c.window_visible = WindowVisible();
     c.drop_suppressed = drop_suppressed_;
     c.alt_down = lparam != 0;
     if (!ShouldRunShortcut(c)) return;
     ChooseMenuItem(invocation.item_id, invocation.hyperlink, invocation.hyperlink_address, invocation.enabled);
 }
 
-MenuLook ControlWindow::Look() const { return MenuLook{owner_.Instance().Props(), owner_.Host()}; }
+bool MenuDrop::WindowVisible() const { return (::GetWindowLongW(window_.hwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
-void ControlWindow::FireMenuDropped(bool dropped) {
+MenuLook MenuDrop::Look() const { return MenuLook{owner_.Instance().Props(), owner_.Host()}; }
+
+void MenuDrop::FireMenuDropped(bool dropped) {
     VARIANT v{};
     v.vt = VT_BOOL;
     v.boolVal = dropped ? VARIANT_TRUE : VARIANT_FALSE;
     owner_.FireEvent(dispid::kEventMenuDropped, &v, 1);
+}
+
+// A chosen menu entry, from the popup or by its shortcut: the event first,
+// then the item's own hyperlink.
+void MenuDrop::ChooseMenuItem(std::int16_t id, bool hyperlink, const std::u16string& address, bool enabled) {
+    VARIANT v{};
+    v.vt = VT_I4;
+    v.lVal = id;
+    owner_.FireEvent(dispid::kEventMenuItemClicked, &v, 1);
+    auto target = HyperlinkToOpen(hyperlink, address, enabled);
+    if (!target || window_.hwnd() == nullptr) return;
+    ShellHyperlinks platform(window_.hwnd());
+    if (owner_.Host().Untrusted()) target = UntrustedShellTarget(*target);
+    if (!target || !platform.ShellOpen(*target)) platform.ShowFailure(kHyperlinkFailedMessage);
 }
 
 }  // namespace brixel::activex

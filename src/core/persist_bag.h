@@ -63,13 +63,7 @@ public:
     explicit BagSaveExchange(PropertyBag& bag) : PropertyExchange(ExchangeMode::Save), bag_(bag) {}
 
     bool Keyed() const override { return true; }
-    void ExchangeBool(std::string_view key, bool& value, bool def) override;
-    void ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t def) override;
-    void ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t def) override;
-    void ExchangeString(std::string_view key, std::u16string& value, std::u16string_view def) override;
-    void ExchangeFont(std::string_view key, FontDesc& value, const FontDesc& def) override;
-    void ExchangePicture(std::string_view key, SharedPicture& value) override;
-    void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) override;
+    BRIXEL_EXCHANGE_VALUE_OVERRIDES
 
 private:
     PropertyBag& bag_;
@@ -80,13 +74,7 @@ public:
     explicit BagLoadExchange(const PropertyBag& bag) : PropertyExchange(ExchangeMode::Load), bag_(bag) {}
 
     bool Keyed() const override { return true; }
-    void ExchangeBool(std::string_view key, bool& value, bool def) override;
-    void ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t def) override;
-    void ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t def) override;
-    void ExchangeString(std::string_view key, std::u16string& value, std::u16string_view def) override;
-    void ExchangeFont(std::string_view key, FontDesc& value, const FontDesc& def) override;
-    void ExchangePicture(std::string_view key, SharedPicture& value) override;
-    void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) override;
+    BRIXEL_EXCHANGE_VALUE_OVERRIDES
 
 private:
     template <typename T>

@@ -90,6 +90,18 @@ private:
     std::uint32_t version_ = 0;
 };
 
+// The typed values a stored medium reads or writes, declared at once by each
+// medium (its source file defines them): the list is the interface above, so
+// it changes in one place.
+#define BRIXEL_EXCHANGE_VALUE_OVERRIDES                                                                        \
+    void ExchangeBool(std::string_view key, bool& value, bool def) override;                                 \
+    void ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t def) override;                \
+    void ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t def) override;                 \
+    void ExchangeString(std::string_view key, std::u16string& value, std::u16string_view def) override;      \
+    void ExchangeFont(std::string_view key, FontDesc& value, const FontDesc& def) override;                  \
+    void ExchangePicture(std::string_view key, SharedPicture& value) override;                               \
+    void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) override;
+
 // Reset mode: every value takes its default.
 class ResetExchange final : public PropertyExchange {
 public:

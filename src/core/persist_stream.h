@@ -82,13 +82,7 @@ public:
     bool Failed() const { return failed_; }
 
     bool Keyed() const override { return false; }
-    void ExchangeBool(std::string_view key, bool& value, bool def) override;
-    void ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t def) override;
-    void ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t def) override;
-    void ExchangeString(std::string_view key, std::u16string& value, std::u16string_view def) override;
-    void ExchangeFont(std::string_view key, FontDesc& value, const FontDesc& def) override;
-    void ExchangePicture(std::string_view key, SharedPicture& value) override;
-    void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) override;
+    BRIXEL_EXCHANGE_VALUE_OVERRIDES
 
 private:
     void Put(std::span<const std::uint8_t> bytes);
@@ -105,13 +99,7 @@ public:
 
     bool Keyed() const override { return false; }
     bool Ended() const override { return ended_; }
-    void ExchangeBool(std::string_view key, bool& value, bool def) override;
-    void ExchangeShort(std::string_view key, std::int16_t& value, std::int16_t def) override;
-    void ExchangeLong(std::string_view key, std::int32_t& value, std::int32_t def) override;
-    void ExchangeString(std::string_view key, std::u16string& value, std::u16string_view def) override;
-    void ExchangeFont(std::string_view key, FontDesc& value, const FontDesc& def) override;
-    void ExchangePicture(std::string_view key, SharedPicture& value) override;
-    void ExchangeBlob(std::string_view key, std::optional<ByteBlock>& value, std::size_t max_bytes) override;
+    BRIXEL_EXCHANGE_VALUE_OVERRIDES
 
 private:
     // Exactly `count` bytes, or none and the stream has ended.

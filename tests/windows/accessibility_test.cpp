@@ -69,12 +69,6 @@ private:
     std::thread thread_;
 };
 
-std::wstring AccText(HRESULT hr, BSTR text) {
-    std::wstring out = SUCCEEDED(hr) && text != nullptr ? std::wstring(text) : L"<none>";
-    ::SysFreeString(text);
-    return out;
-}
-
 class AccessibleControl : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -142,15 +136,15 @@ protected:
     }
     static LONG Number(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*),
                        LONG child = CHILDID_SELF) {
-        VARIANT out{};
-        const HRESULT hr = (object->*get)(I4(child), &out);
-        return SUCCEEDED(hr) && out.vt == VT_I4 ? out.lVal : -1;
+        win::UniqueVariant out;
+        const HRESULT hr = (object->*get)(I4(child), out.put());
+        return SUCCEEDED(hr) && out->vt == VT_I4 ? out->lVal : -1;
     }
     static std::wstring Text(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*),
                              LONG child = CHILDID_SELF) {
-        BSTR text = nullptr;
-        const HRESULT hr = (object->*get)(I4(child), &text);
-        return AccText(hr, text);
+        win::UniqueBstr text;
+        const HRESULT hr = (object->*get)(I4(child), text.put());
+        return SUCCEEDED(hr) && text.get() != nullptr ? std::wstring(text.get()) : L"<none>";
     }
 
     ComApartment apartment_;

@@ -84,10 +84,9 @@ CLSID ThirdPage(const ControlLibrary& library) {
     EXPECT_HRESULT_SUCCEEDED(library.Create(CLSID_BrixelDemo, IID_ISpecifyPropertyPages, control.put_void()));
     CAUUID list{};
     if (!control || FAILED(control->GetPages(&list))) return CLSID_NULL;
+    const win::UniqueTaskMemory<GUID> pages(list.pElems);
     EXPECT_EQ(list.cElems, 6u) << "always six pages";
-    const CLSID third = list.cElems > 2 ? list.pElems[2] : CLSID_NULL;
-    ::CoTaskMemFree(list.pElems);
-    return third;
+    return list.cElems > 2 ? list.pElems[2] : CLSID_NULL;
 }
 
 bool SystemHasAColourPage() {

@@ -102,17 +102,17 @@ TEST(ComBoundaryEntryPoints, CloningOutOfMemoryReportsItAndLeaksNoReference) {
     win::ComPtr<IEnumConnectionPoints> enumerator;
     ASSERT_EQ(CreateConnectionPointEnumerator(&owner, points, 2, enumerator.put()), S_OK);
     for (int granted = 0; granted < 2; ++granted) {
-        IEnumConnectionPoints* clone = nullptr;
+        win::ComPtr<IEnumConnectionPoints> clone;
         {
             OutOfMemory no_memory(granted);
-            EXPECT_EQ(enumerator->Clone(&clone), E_OUTOFMEMORY) << granted;
+            EXPECT_EQ(enumerator->Clone(clone.put()), E_OUTOFMEMORY) << granted;
         }
-        EXPECT_EQ(clone, nullptr);
+        EXPECT_EQ(clone.get(), nullptr);
         EXPECT_EQ(owner.refs, 2u);  // the enumerator's own
     }
-    IEnumConnectionPoints* clone = nullptr;
-    ASSERT_EQ(enumerator->Clone(&clone), S_OK);
-    clone->Release();
+    win::ComPtr<IEnumConnectionPoints> clone;
+    ASSERT_EQ(enumerator->Clone(clone.put()), S_OK);
+    clone.reset();
     enumerator.reset();
     EXPECT_EQ(owner.refs, 1u);
 }
@@ -121,14 +121,14 @@ TEST(ComBoundaryEntryPoints, TypeInformationOutOfMemoryReportsIt) {
     testing::ControlLibrary library;
     ASSERT_TRUE(library.loaded());
     SetModuleHandle(library.get());  // the type library is read from the control's file
-    ITypeInfo* info = nullptr;
+    win::ComPtr<ITypeInfo> info;
     {
         OutOfMemory no_memory;
-        EXPECT_EQ(GetOwnTypeInfo(DIID__DBrixelDemo, &info), E_OUTOFMEMORY);
+        EXPECT_EQ(GetOwnTypeInfo(DIID__DBrixelDemo, info.put()), E_OUTOFMEMORY);
     }
-    EXPECT_EQ(info, nullptr);
-    ASSERT_EQ(GetOwnTypeInfo(DIID__DBrixelDemo, &info), S_OK);
-    info->Release();
+    EXPECT_EQ(info.get(), nullptr);
+    ASSERT_EQ(GetOwnTypeInfo(DIID__DBrixelDemo, info.put()), S_OK);
+    info.reset();
     SetModuleHandle(nullptr);
 }
 

@@ -1,6 +1,7 @@
 // The gradients drawn by real GDI into DIB sections: the pixels the face
 // must show, through the platform's GradientFill and through our fallbacks.
 #include "gdi_test_support.h"
+#include "native/render/gradient_support.h"
 #include "render/gradient.h"
 
 #include <gtest/gtest.h>
@@ -19,15 +20,6 @@ protected:
     std::unique_ptr<Surface> Face(Size size) { return MakeSurface(size, fast(), kUntouched); }
 };
 
-GradientParams Params(std::int16_t style, std::int16_t variant, Rgb c1, Rgb c2) {
-    GradientParams p;
-    p.style = style;
-    p.variant = variant;
-    p.colour1 = c1;
-    p.colour2 = c2;
-    return p;
-}
-
 bool SamePixels(const Surface& a, const Surface& b) {
     const Size s = a.size();
     for (int y = 0; y < s.height; ++y)
@@ -39,7 +31,7 @@ bool SamePixels(const Surface& a, const Surface& b) {
 TEST_P(GradientPixels, HorizontalVariantThreeSplitsATwentyOnePixelFaceAtTopPlusTen) {
     const Rgb c1{250, 10, 0}, c2{0, 90, 210};
     auto s = Face({10, 30});
-    FillGradient(*s, {0, 5, 10, 26}, Params(kvnGradientStyleHorizontal, kvnGradientStyleVariant3, c1, c2), Mode());
+    FillGradient(*s, {0, 5, 10, 26}, GradientOf(kvnGradientStyleHorizontal, kvnGradientStyleVariant3, c1, c2), Mode());
     EXPECT_EQ(s->GetPixel({4, 5}), c1);        // t
     const Rgb before = s->GetPixel({4, 14});   // t + 9: the last row of the upper half
     EXPECT_NE(before, c2);
@@ -52,7 +44,7 @@ TEST_P(GradientPixels, HorizontalVariantThreeSplitsATwentyOnePixelFaceAtTopPlusT
 
 TEST_P(GradientPixels, DiagonalDownVariantOneIsGreyAlongTheDiagonal) {
     auto s = Face({64, 64});
-    FillGradient(*s, {0, 0, 64, 64}, Params(kvnGradientStyleDiagonalDown, kvnGradientStyleVariant1, kBlack, kWhite),
+    FillGradient(*s, {0, 0, 64, 64}, GradientOf(kvnGradientStyleDiagonalDown, kvnGradientStyleVariant1, kBlack, kWhite),
                  Mode());
     EXPECT_EQ(s->GetPixel({0, 0}), kBlack);
     EXPECT_GE(s->GetPixel({63, 63}).r, 245);
@@ -71,7 +63,7 @@ TEST_P(GradientPixels, XPStyle2IgnoresTheSecondColour) {
         for (int state = 0; state < 3; ++state) {
             SCOPED_TRACE(std::to_string(appearance) + "/" + std::to_string(state));
             auto a = Face({30, 22}), b = Face({30, 22});
-            auto p = Params(kvnGradientStyleXPStyle2, kvnGradientStyleVariant1, {60, 120, 200}, kBlack);
+            auto p = GradientOf(kvnGradientStyleXPStyle2, kvnGradientStyleVariant1, {60, 120, 200}, kBlack);
             p.appearance = appearance;
             p.xp_state = state;
             FillGradient(*a, {0, 0, 30, 22}, p, Mode());
@@ -84,7 +76,7 @@ TEST_P(GradientPixels, XPStyle2IgnoresTheSecondColour) {
 TEST_P(GradientPixels, XPStyle1DrawsItsNormalFormOutsideTheXPAppearance) {
     const auto draw = [&](std::int16_t appearance, int state) {
         auto s = Face({30, 22});
-        auto p = Params(kvnGradientStyleXPStyle1, kvnGradientStyleVariant1, {255, 255, 255}, {90, 140, 220});
+        auto p = GradientOf(kvnGradientStyleXPStyle1, kvnGradientStyleVariant1, {255, 255, 255}, {90, 140, 220});
         p.appearance = appearance;
         p.xp_state = state;
         FillGradient(*s, {0, 0, 30, 22}, p, Mode());
@@ -102,7 +94,7 @@ TEST_P(GradientPixels, EmptyRectanglesDrawNothing) {
     for (std::int16_t style = 0; style < 7; ++style)
         for (const Rect& r : empties) {
             auto s = Face({24, 24});
-            auto p = Params(style, kvnGradientStyleVariant1, kBlack, kWhite);
+            auto p = GradientOf(style, kvnGradientStyleVariant1, kBlack, kWhite);
             p.appearance = kvnXPStyleAPB;
             FillGradient(*s, r, p, Mode());
             for (int y = 0; y < 24; ++y)

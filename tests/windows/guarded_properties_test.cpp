@@ -1,4 +1,5 @@
 #include "activex/brixeldemo.h"
+#include "core/dispids.h"
 #include "control_library.h"
 #include "message_box_watcher.h"
 #include "activex/categorize.h"
@@ -13,10 +14,6 @@ namespace brixel::testing {
 namespace {
 
 using win::ComPtr;
-
-constexpr DISPID kToggleButton = 20;
-constexpr DISPID kMenuProperty = 83;
-constexpr DISPID kAppearance = 18;
 
 class Browsing : public SitedControlTest {
 protected:
@@ -38,10 +35,10 @@ TEST_F(Browsing, NewControlTakesItsNameFromTheContainer) {
 
 TEST_F(Browsing, ToggleButtonIsRefusedWhileMenuIsOn) {
     MessageBoxWatcher boxes;
-    ASSERT_HRESULT_SUCCEEDED(PutBool(kMenuProperty, true));
-    ASSERT_HRESULT_SUCCEEDED(PutBool(kToggleButton, true)) << "the refusal is not an automation error";
-    EXPECT_FALSE(GetBool(kToggleButton));
-    EXPECT_TRUE(GetBool(kMenuProperty));
+    ASSERT_HRESULT_SUCCEEDED(PutBool(dispid::kMenu, true));
+    ASSERT_HRESULT_SUCCEEDED(PutBool(dispid::kToggleButton, true)) << "the refusal is not an automation error";
+    EXPECT_FALSE(GetBool(dispid::kToggleButton));
+    EXPECT_TRUE(GetBool(dispid::kMenu));
     const auto texts = boxes.Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], L"This property is invalid if Menu property is set to True");
@@ -49,9 +46,9 @@ TEST_F(Browsing, ToggleButtonIsRefusedWhileMenuIsOn) {
 
 TEST_F(Browsing, MenuIsRefusedOnAToggleButton) {
     MessageBoxWatcher boxes;
-    ASSERT_HRESULT_SUCCEEDED(PutBool(kToggleButton, true));
-    ASSERT_HRESULT_SUCCEEDED(PutBool(kMenuProperty, true));
-    EXPECT_FALSE(GetBool(kMenuProperty));
+    ASSERT_HRESULT_SUCCEEDED(PutBool(dispid::kToggleButton, true));
+    ASSERT_HRESULT_SUCCEEDED(PutBool(dispid::kMenu, true));
+    EXPECT_FALSE(GetBool(dispid::kMenu));
     const auto texts = boxes.Texts();
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], L"This property is invalid if ToggleButton property is set to True");
@@ -61,17 +58,17 @@ TEST_F(Browsing, DisplayStringsFollowTheCurrentValue) {
     ComPtr<IPerPropertyBrowsing> browsing;
     ASSERT_HRESULT_SUCCEEDED(object_.As(&browsing));
     win::UniqueBstr text;
-    ASSERT_HRESULT_SUCCEEDED(browsing->GetDisplayString(kAppearance, text.put()));
+    ASSERT_HRESULT_SUCCEEDED(browsing->GetDisplayString(dispid::kAppearance, text.put()));
     EXPECT_EQ(text.view(), L"2 - XP Style");
     VARIANT v{};
     v.vt = VT_I2;
     v.iVal = 4;
-    ASSERT_HRESULT_SUCCEEDED(Put(kAppearance, v));
-    ASSERT_HRESULT_SUCCEEDED(browsing->GetDisplayString(kAppearance, text.put()));
+    ASSERT_HRESULT_SUCCEEDED(Put(dispid::kAppearance, v));
+    ASSERT_HRESULT_SUCCEEDED(browsing->GetDisplayString(dispid::kAppearance, text.put()));
     EXPECT_EQ(text.view(), L"4 - XP when Mouse Over");
     v.iVal = 42;
-    ASSERT_HRESULT_SUCCEEDED(Put(kAppearance, v)) << "enumerated values are not range-checked";
-    ASSERT_HRESULT_SUCCEEDED(browsing->GetDisplayString(kAppearance, text.put()));
+    ASSERT_HRESULT_SUCCEEDED(Put(dispid::kAppearance, v)) << "enumerated values are not range-checked";
+    ASSERT_HRESULT_SUCCEEDED(browsing->GetDisplayString(dispid::kAppearance, text.put()));
     EXPECT_EQ(text.view(), L"42");
     EXPECT_EQ(browsing->GetDisplayString(DISPID_CAPTION, text.put()), E_NOTIMPL);
 }

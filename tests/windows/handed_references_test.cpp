@@ -99,11 +99,11 @@ TEST_F(HandedReferences, EachOutParameterCarriesOneReferenceOfItsOwn) {
         const ComPtr<IUnknown> owner = c.owner(object_.get(), site_);
         ASSERT_TRUE(owner);
         const ULONG before = RefsOf(owner.get());
-        IUnknown* handed = nullptr;
-        ASSERT_HRESULT_SUCCEEDED(c.take(object_.get(), site_, reinterpret_cast<void**>(&handed)));
-        ASSERT_NE(handed, nullptr);
+        ComPtr<IUnknown> handed;
+        ASSERT_HRESULT_SUCCEEDED(c.take(object_.get(), site_, handed.put_void()));
+        ASSERT_TRUE(handed);
         EXPECT_EQ(RefsOf(owner.get()), before + 1);
-        handed->Release();
+        handed.reset();
         EXPECT_EQ(RefsOf(owner.get()), before);
     }
 }

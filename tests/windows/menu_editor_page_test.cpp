@@ -6,6 +6,7 @@
 #include "activex/menu_editor_page.h"
 #include "control_library.h"
 #include "core/dispids.h"
+#include "dispatch_call.h"
 #include "dispatch_stub.h"
 #include "file_dialog_watcher.h"
 #include "memory_bag.h"
@@ -31,9 +32,9 @@ protected:
         ASSERT_TRUE(library_.loaded()) << "BRIXELDEMO.ocx must sit beside the tests";
         ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_BrixelDemo, IID_IDispatch, control_.put_void()));
         ASSERT_HRESULT_SUCCEEDED(library_.Create(CLSID_PropPageDropMenu, IID_IPropertyPage, page_.put_void()));
-        frame_ = ::CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700,
-                                   nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(frame_, nullptr);
+        frame_.reset(::CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700,
+                                       nullptr, nullptr, nullptr, nullptr));
+        ASSERT_TRUE(frame_);
         BuildTree();
     }
     // File (1) > Open (2) > Recent (3); Edit (4)
@@ -47,7 +48,7 @@ protected:
         if (page_ && dialog_ != nullptr) page_->Deactivate();
         if (page_) page_->SetObjects(0, nullptr);
         page_.reset();
-        if (frame_ != nullptr) ::DestroyWindow(frame_);
+        frame_.reset();
     }
 
     // --- The control, through automation -----------------------------------------
@@ -57,21 +58,12 @@ protected:
         DISPPARAMS params{args.data(), put ? &named : nullptr, static_cast<UINT>(args.size()), put ? 1u : 0u};
         return control_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, nullptr, nullptr);
     }
-    static VARIANT Short(std::int16_t v) {
-        VARIANT out;
-        ::VariantInit(&out);
-        out.vt = VT_I2;
-        out.iVal = v;
-        return out;
-    }
     void AddItem(std::int16_t id, std::int16_t parent, const wchar_t* caption) {
         // Automation passes arguments last to first.
-        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kAddMenuItem, DISPATCH_METHOD, {Short(parent), Short(id)}));
-        VARIANT text;
-        text.vt = VT_BSTR;
-        text.bstrVal = ::SysAllocString(caption);
-        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemCaption, DISPATCH_PROPERTYPUT, {text, Short(id)}));
-        ::SysFreeString(text.bstrVal);
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kAddMenuItem, DISPATCH_METHOD, {I2(parent), I2(id)}));
+        const win::UniqueBstr text(caption);
+        ASSERT_HRESULT_SUCCEEDED(
+            Invoke(dispid::kMenuItemCaption, DISPATCH_PROPERTYPUT, {brixel::testing::Text(text), I2(id)}));
     }
     std::int16_t ShortResult(DISPID id, std::vector<VARIANT> args) {
         win::UniqueVariant out;
@@ -80,14 +72,14 @@ protected:
     }
     std::wstring Caption(std::int16_t id) {
         win::UniqueVariant out;
-        EXPECT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemCaption, DISPATCH_PROPERTYGET, {Short(id)}, out.put()));
+        EXPECT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemCaption, DISPATCH_PROPERTYGET, {I2(id)}, out.put()));
         return out.get()->vt == VT_BSTR && out.get()->bstrVal ? out.get()->bstrVal : L"";
     }
     // The tree read back as "caption(id)" lines with one "." per level.
     void Walk(std::int16_t parent, int depth, std::vector<std::wstring>& out) {
-        const std::int16_t count = ShortResult(dispid::kGetMenuItemCount, {Short(parent)});
+        const std::int16_t count = ShortResult(dispid::kGetMenuItemCount, {I2(parent)});
         for (std::int16_t i = 0; i < count; ++i) {
-            const std::int16_t id = ShortResult(dispid::kGetMenuItemIDFromIndex, {Short(i), Short(parent)});
+            const std::int16_t id = ShortResult(dispid::kGetMenuItemIDFromIndex, {I2(i), I2(parent)});
             out.push_back(std::wstring(static_cast<std::size_t>(depth), L'.') + Caption(id) + L"(" +
                           std::to_wstring(id) + L")");
             Walk(id, depth + 1, out);
@@ -104,9 +96,9 @@ protected:
         IUnknown* objects[] = {control_.get()};
         ASSERT_HRESULT_SUCCEEDED(page_->SetObjects(1, objects));
         RECT area{0, 0, 880, 660};
-        ASSERT_HRESULT_SUCCEEDED(page_->Activate(frame_, &area, TRUE));
+        ASSERT_HRESULT_SUCCEEDED(page_->Activate(frame_.get(), &area, TRUE));
         ASSERT_HRESULT_SUCCEEDED(page_->Show(SW_SHOW));
-        dialog_ = ::GetWindow(frame_, GW_CHILD);
+        dialog_ = ::GetWindow(frame_.get(), GW_CHILD);
         ASSERT_NE(dialog_, nullptr);
         Pump();
     }
@@ -154,7 +146,7 @@ protected:
     ControlLibrary library_;
     ComPtr<IDispatch> control_;
     ComPtr<IPropertyPage> page_;
-    HWND frame_ = nullptr;
+    win::UniqueWindow frame_;
     HWND dialog_ = nullptr;
 };
 
@@ -248,7 +240,7 @@ TEST_F(MenuEditorPageTest, ApplyRebuildsTheControlsTree) {
     EXPECT_EQ(Lines(), (std::vector<std::wstring>{L"New", L"File", L"....Open", L"....Edit it", L"Paste", L""}));
     ASSERT_HRESULT_SUCCEEDED(page_->Apply());
     EXPECT_EQ(Tree(), (std::vector<std::wstring>{L"New(7)", L"File(1)", L".Open(2)", L".Edit it(4)", L"Paste(5)"}));
-    EXPECT_EQ(ShortResult(dispid::kGetMenuItemParentID, {Short(4)}), 1);
+    EXPECT_EQ(ShortResult(dispid::kGetMenuItemParentID, {I2(4)}), 1);
     EXPECT_EQ(ShortResult(dispid::kGetTotalMenuItemCount, {}), 5);
     EXPECT_EQ(page_->IsPageDirty(), S_FALSE);
 }
@@ -303,17 +295,18 @@ protected:
         AddItem(1, -1, L"One");
         AddItem(2, -1, L"Two");
         AddItem(3, -1, L"Three");
-        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemShortcut, DISPATCH_PROPERTYPUT, {Short(kF5), Short(1)}));
-        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemShortcut, DISPATCH_PROPERTYPUT, {Short(kF6), Short(2)}));
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemShortcut, DISPATCH_PROPERTYPUT, {I2(kF5), I2(1)}));
+        ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemShortcut, DISPATCH_PROPERTYPUT, {I2(kF6), I2(2)}));
         VARIANT on;
         on.vt = VT_BOOL;
         on.boolVal = VARIANT_TRUE;
         ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenu, DISPATCH_PROPERTYPUT, {on}));
 
-        host_ = ::CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                                  100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(host_, nullptr);
-        site_ = std::make_unique<InPlaceSite>(host_);
+        host_.reset(::CreateWindowExW(0, L"STATIC", L"container",
+                                      WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
+                                      100, 100, 300, 200, nullptr, nullptr, nullptr, nullptr));
+        ASSERT_TRUE(host_);
+        site_ = std::make_unique<InPlaceSite>(host_.get());
         ASSERT_HRESULT_SUCCEEDED(control_.As(&object_));
         ASSERT_HRESULT_SUCCEEDED(object_->SetClientSite(site_.get()));
         ComPtr<IConnectionPointContainer> points;
@@ -321,7 +314,7 @@ protected:
         ASSERT_HRESULT_SUCCEEDED(points->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put()));
         ASSERT_HRESULT_SUCCEEDED(point_->Advise(&clicked_, &cookie_));
         ASSERT_HRESULT_SUCCEEDED(
-            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_, &site_->position));
+            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position));
     }
     void TearDown() override {
         if (point_) point_->Unadvise(cookie_);
@@ -330,14 +323,14 @@ protected:
             object_->SetClientSite(nullptr);
         }
         MenuEditorPageTest::TearDown();
-        if (host_ != nullptr) ::DestroyWindow(host_);
+        host_.reset();
     }
 
     // Presses `key` with the container active and returns the items it ran.
     std::vector<LONG> Press(WORD key) {
-        ::SetForegroundWindow(host_);
-        ::SetActiveWindow(host_);
-        ::SetFocus(::GetWindow(host_, GW_CHILD));
+        ::SetForegroundWindow(host_.get());
+        ::SetActiveWindow(host_.get());
+        ::SetFocus(::GetWindow(host_.get(), GW_CHILD));
         Wait(100);
         clicked_.items.clear();
         INPUT input[2] = {};
@@ -356,7 +349,7 @@ protected:
         }
     }
 
-    HWND host_ = nullptr;
+    win::UniqueWindow host_;
     std::unique_ptr<InPlaceSite> site_;
     ComPtr<IOleObject> object_;
     ComPtr<IConnectionPoint> point_;
@@ -395,13 +388,14 @@ std::wstring WriteRedBitmap() {
     head.bfType = 0x4D42;  // "BM"
     head.bfOffBits = sizeof(head) + sizeof(info);
     head.bfSize = head.bfOffBits + static_cast<DWORD>(rows.size());
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
+    const HANDLE created = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (created == INVALID_HANDLE_VALUE) return {};
+    const win::UniqueKernelHandle owner(created);
+    const HANDLE file = owner.get();
     DWORD written = 0;
     ::WriteFile(file, &head, sizeof(head), &written, nullptr);
     ::WriteFile(file, &info, sizeof(info), &written, nullptr);
     ::WriteFile(file, rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr);
-    ::CloseHandle(file);
     return path;
 }
 
@@ -416,7 +410,7 @@ TEST_F(MenuEditorPageTest, CancellingThePictureDialogChangesNothing) {
     EXPECT_EQ(page_->IsPageDirty(), S_FALSE);
     ASSERT_HRESULT_SUCCEEDED(page_->Apply());
     win::UniqueVariant picture;
-    ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemPicture, DISPATCH_PROPERTYGET, {Short(2)}, picture.put()));
+    ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemPicture, DISPATCH_PROPERTYGET, {I2(2)}, picture.put()));
     EXPECT_TRUE(picture.get()->vt != VT_DISPATCH || picture.get()->pdispVal == nullptr) << "no picture appeared";
 }
 
@@ -434,7 +428,7 @@ TEST_F(MenuEditorPageTest, APictureChosenInTheDialogIsLoadedAndApplied) {
     ASSERT_HRESULT_SUCCEEDED(page_->Apply());
     ::DeleteFileW(path.c_str());
     win::UniqueVariant picture;
-    ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemPicture, DISPATCH_PROPERTYGET, {Short(2)}, picture.put()));
+    ASSERT_HRESULT_SUCCEEDED(Invoke(dispid::kMenuItemPicture, DISPATCH_PROPERTYGET, {I2(2)}, picture.put()));
     ASSERT_EQ(picture.get()->vt, VT_DISPATCH);
     ASSERT_NE(picture.get()->pdispVal, nullptr);
     ComPtr<IPicture> image;
@@ -456,9 +450,9 @@ int ReplaceStoredItemId(MemoryPropertyBag& bag, std::int16_t from, std::int16_t 
         win::UniqueVariant number;
         if (!id_key || FAILED(::VariantChangeType(number.put(), value.get(), 0, VT_I2))) continue;
         if (number.get()->iVal != from) continue;
-        ::VariantClear(value.get());
-        value.get()->vt = VT_I2;
-        value.get()->iVal = to;
+        VARIANT* const replaced = value.put();
+        replaced->vt = VT_I2;
+        replaced->iVal = to;
         ++changed;
     }
     return changed;

@@ -2,6 +2,7 @@
 // choice, drop suppression, shortcuts through the message hook and the hook's
 // lifetime. The popup's modal loop blocks the test thread, so a driver thread
 // waits for the popup window and plays the user's input.
+#include "core/dispids.h"
 #include "dispatch_call.h"
 #include "gdi/gdi_canvas.h"
 #include "inplace_control_test.h"
@@ -22,23 +23,6 @@ namespace {
 
 using win::ComPtr;
 
-constexpr DISPID kMenuDropped = 5;
-constexpr DISPID kMenuItemClicked = 6;
-constexpr DISPID kMenuButtonPressed = 7;
-
-constexpr DISPID kMenu = 83;
-constexpr DISPID kDropMenu = 115;
-constexpr DISPID kMenuAutoDrop = 131;
-constexpr DISPID kMenuBackColor = 89;
-constexpr DISPID kMenuButtonStyle = 92;
-constexpr DISPID kMenuButtonWidth = 93;
-constexpr DISPID kAddMenuItem = 119;
-constexpr DISPID kRemoveMenuItem = 121;
-constexpr DISPID kMenuItemCaption = 122;
-constexpr DISPID kMenuItemShortcut = 124;
-constexpr DISPID kMenuItemEnabled = 128;
-constexpr DISPID kMenuItemVisible = 130;
-
 struct Event {
     DISPID id;
     long arg;  // MenuDropped: 1/0, MenuItemClicked: the ID, else 0
@@ -53,11 +37,16 @@ public:
 
 private:
     void OnEvent(DISPID id, WORD, const DISPPARAMS& params) override {
-        if (id == kMenuDropped && params.cArgs == 1) events.push_back({id, params.rgvarg[0].boolVal ? 1 : 0});
-        else if (id == kMenuItemClicked && params.cArgs == 1) events.push_back({id, params.rgvarg[0].lVal});
-        else if (id == kMenuButtonPressed || id == DISPID_CLICK) events.push_back({id, 0});
+        if (id == dispid::kEventMenuDropped && params.cArgs == 1) {
+            events.push_back({id, params.rgvarg[0].boolVal ? 1 : 0});
+        } else if (id == dispid::kEventMenuItemClicked && params.cArgs == 1) {
+            events.push_back({id, params.rgvarg[0].lVal});
+        } else if (id == dispid::kEventMenuButtonPressed || id == DISPID_CLICK) {
+            events.push_back({id, 0});
+        }
         if (id == DISPID_MOUSEDOWN && on_mouse_down) on_mouse_down();
-        if ((id == kMenuButtonPressed || id == kMenuDropped) && on_menu_event && events.size() < 12) on_menu_event();
+        const bool menu_event = id == dispid::kEventMenuButtonPressed || id == dispid::kEventMenuDropped;
+        if (menu_event && on_menu_event && events.size() < 12) on_menu_event();
     }
 };
 
@@ -129,10 +118,8 @@ HRESULT Invoke(IDispatch* dispatch, DISPID id, WORD flags, std::vector<VARIANT> 
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS params{args_last_first.data(), put ? &named : nullptr, static_cast<UINT>(args_last_first.size()),
                       put ? 1u : 0u};
-    VARIANT result{};
-    const HRESULT hr = dispatch->Invoke(id, IID_NULL, 0, flags, &params, &result, nullptr, nullptr);
-    ::VariantClear(&result);
-    return hr;
+    win::UniqueVariant result;
+    return dispatch->Invoke(id, IID_NULL, 0, flags, &params, result.put(), nullptr, nullptr);
 }
 
 // A further control on a form of its own or beside the fixture's.
@@ -181,13 +168,15 @@ protected:
         return Invoke(dispatch_.get(), id, flags, std::move(args_last_first), put);
     }
     void Put(DISPID id, VARIANT v) { ASSERT_HRESULT_SUCCEEDED(Call(id, DISPATCH_PROPERTYPUT, {v}, true)); }
-    void Add(short id, short parent) { ASSERT_HRESULT_SUCCEEDED(Call(kAddMenuItem, DISPATCH_METHOD, {I2(parent), I2(id)})); }
+    void Add(short id, short parent) {
+        ASSERT_HRESULT_SUCCEEDED(Call(dispid::kAddMenuItem, DISPATCH_METHOD, {I2(parent), I2(id)}));
+    }
     void PutItem(DISPID property, short id, VARIANT v) {
         ASSERT_HRESULT_SUCCEEDED(Call(property, DISPATCH_PROPERTYPUT, {v, I2(id)}, true));
     }
     void Caption(short id, const wchar_t* text) {
         const win::UniqueBstr b(text);
-        PutItem(kMenuItemCaption, id, Text(b));
+        PutItem(dispid::kMenuItemCaption, id, Text(b));
     }
 
     // A split button, menu part 17 pixels on the right, with
@@ -195,8 +184,8 @@ protected:
     //   2 Hidden (invisible) > { 21 Never }
     //   3 Help
     HWND ActivateWithMenu() {
-        Put(kMenu, Bool(true));
-        Put(kMenuButtonWidth, I2(17));
+        Put(dispid::kMenu, Bool(true));
+        Put(dispid::kMenuButtonWidth, I2(17));
         for (auto [id, parent] : {std::pair<short, short>{1, -1}, {11, 1}, {12, 1}, {121, 12}, {2, -1}, {21, 2}, {3, -1}}) {
             Add(id, parent);
         }
@@ -204,8 +193,8 @@ protected:
                                                              {121, L"a.txt"}, {2, L"Hidden"}, {21, L"Never"},
                                                              {3, L"Help"}};
         for (auto [id, text] : captions) Caption(id, text);
-        PutItem(kMenuItemEnabled, 12, Bool(false));
-        PutItem(kMenuItemVisible, 2, Bool(false));
+        PutItem(dispid::kMenuItemEnabled, 12, Bool(false));
+        PutItem(dispid::kMenuItemVisible, 2, Bool(false));
         return Activate();
     }
 
@@ -232,9 +221,9 @@ protected:
     }
 };
 
-const Event kPressed{kMenuButtonPressed, 0};
-const Event kDroppedTrue{kMenuDropped, 1};
-const Event kDroppedFalse{kMenuDropped, 0};
+const Event kPressed{dispid::kEventMenuButtonPressed, 0};
+const Event kDroppedTrue{dispid::kEventMenuDropped, 1};
+const Event kDroppedFalse{dispid::kEventMenuDropped, 0};
 
 TEST_F(MenuPopup, PushPartClicksMenuPartDropsAndEscapeReportsOnlyTheClose) {
     HWND window = ActivateWithMenu();
@@ -243,7 +232,7 @@ TEST_F(MenuPopup, PushPartClicksMenuPartDropsAndEscapeReportsOnlyTheClose) {
     Click();
     Pump(150);
     EXPECT_EQ(Count(DISPID_CLICK), 1);
-    EXPECT_EQ(Count(kMenuButtonPressed), 0);
+    EXPECT_EQ(Count(dispid::kEventMenuButtonPressed), 0);
 
     std::atomic<bool> seen{false};
     MoveTo(Screen(window, 80, 12));
@@ -271,7 +260,8 @@ TEST_F(MenuPopup, KeyboardChoiceInASubMenuReportsItsId) {
     });
     Click();
     driver.PumpUntilDone();
-    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse, {kMenuItemClicked, 11}}));
+    EXPECT_EQ(MenuEventsOnly(),
+              (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse, {dispid::kEventMenuItemClicked, 11}}));
 }
 
 // Recent is disabled but still opens; its enabled entry is choosable.
@@ -290,11 +280,12 @@ TEST_F(MenuPopup, EnabledEntryUnderADisabledParentIsChosen) {
     });
     Click();
     driver.PumpUntilDone();
-    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse, {kMenuItemClicked, 121}}));
+    EXPECT_EQ(MenuEventsOnly(),
+              (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse, {dispid::kEventMenuItemClicked, 121}}));
 }
 
 TEST_F(MenuPopup, InvisibleParentHidesItsSubtreeAndEntriesAreOwnerDrawn) {
-    Put(kMenuBackColor, I4(RGB(250, 240, 200)));
+    Put(dispid::kMenuBackColor, I4(RGB(250, 240, 200)));
     HWND window = ActivateWithMenu();
     ASSERT_NE(window, nullptr);
     MoveTo(Screen(window, 80, 12));
@@ -336,7 +327,7 @@ TEST_F(MenuPopup, ClickOnTheMenuPartWhileOpenClosesWithoutReopening) {
     driver.PumpUntilDone();
     EXPECT_TRUE(closed);
     EXPECT_EQ(VisiblePopup(), nullptr) << "the closing click did not open it again";
-    EXPECT_EQ(Count(kMenuButtonPressed), 1);
+    EXPECT_EQ(Count(dispid::kEventMenuButtonPressed), 1);
 
     std::atomic<bool> reopened{false};
     Driver again([&] {
@@ -347,15 +338,15 @@ TEST_F(MenuPopup, ClickOnTheMenuPartWhileOpenClosesWithoutReopening) {
     Click();
     again.PumpUntilDone();
     EXPECT_TRUE(reopened) << "the next click opens it";
-    EXPECT_EQ(Count(kMenuButtonPressed), 2);
+    EXPECT_EQ(Count(dispid::kEventMenuButtonPressed), 2);
 }
 
 TEST_F(MenuPopup, ShortcutsFireThroughTheHook) {
     HWND window = ActivateWithMenu();
     ASSERT_NE(window, nullptr);
-    PutItem(kMenuItemShortcut, 11, I2(1));   // Ctrl+A
-    PutItem(kMenuItemShortcut, 3, I2(31));   // F5
-    PutItem(kMenuItemShortcut, 121, I2(2));  // Ctrl+B, under a disabled parent
+    PutItem(dispid::kMenuItemShortcut, 11, I2(1));   // Ctrl+A
+    PutItem(dispid::kMenuItemShortcut, 3, I2(31));   // F5
+    PutItem(dispid::kMenuItemShortcut, 121, I2(2));  // Ctrl+B, under a disabled parent
     ::SetFocus(window);
     Pump(50);
     struct Case {
@@ -375,17 +366,17 @@ TEST_F(MenuPopup, ShortcutsFireThroughTheHook) {
         c.keys();
         Pump(150);
         const std::vector<Event> expected =
-            c.fired < 0 ? std::vector<Event>{} : std::vector<Event>{{kMenuItemClicked, c.fired}};
+            c.fired < 0 ? std::vector<Event>{} : std::vector<Event>{{dispid::kEventMenuItemClicked, c.fired}};
         EXPECT_EQ(MenuEventsOnly(), expected) << c.name;
     }
 
     events_.events.clear();
-    ASSERT_HRESULT_SUCCEEDED(Call(kRemoveMenuItem, DISPATCH_METHOD, {I2(11)}));
+    ASSERT_HRESULT_SUCCEEDED(Call(dispid::kRemoveMenuItem, DISPATCH_METHOD, {I2(11)}));
     Chord({VK_CONTROL}, 'A');
     Pump(150);
     EXPECT_TRUE(MenuEventsOnly().empty()) << "a removed item's shortcut does nothing";
 
-    PutItem(kMenuItemVisible, 3, Bool(false));
+    PutItem(dispid::kMenuItemVisible, 3, Bool(false));
     Press(VK_F5);
     Pump(150);
     EXPECT_TRUE(MenuEventsOnly().empty()) << "a hidden item's shortcut does nothing";
@@ -394,7 +385,7 @@ TEST_F(MenuPopup, ShortcutsFireThroughTheHook) {
 TEST_F(MenuPopup, ShortcutsDoNothingWhileThePopupIsOpen) {
     HWND window = ActivateWithMenu();
     ASSERT_NE(window, nullptr);
-    PutItem(kMenuItemShortcut, 3, I2(31));  // F5
+    PutItem(dispid::kMenuItemShortcut, 3, I2(31));  // F5
     MoveTo(Screen(window, 80, 12));
     Driver driver([] {
         if (!WaitForPopup(true)) return;
@@ -414,7 +405,7 @@ TEST_F(MenuPopup, ShortcutsDoNothingWhileThePopupIsOpen) {
 TEST_F(MenuPopup, ADropDuringAPressLeavesNoClickBehind) {
     HWND window = ActivateWithMenu();
     ASSERT_NE(window, nullptr);
-    events_.on_mouse_down = [this] { Call(kDropMenu, DISPATCH_METHOD, {}); };
+    events_.on_mouse_down = [this] { Call(dispid::kDropMenu, DISPATCH_METHOD, {}); };
     MoveTo(Screen(window, 30, 12));  // the push part
     std::atomic<bool> seen{false};
     Driver driver([&] {
@@ -487,7 +478,7 @@ TEST_F(MenuPopup, PlacementAtTheScreenEdges) {
             Press(VK_ESCAPE);
             WaitForPopup(false);
         });
-        Call(kDropMenu, DISPATCH_METHOD, {});
+        Call(dispid::kDropMenu, DISPATCH_METHOD, {});
         driver.PumpUntilDone();
         ASSERT_GT(popup.right, popup.left) << "no popup appeared";
         EXPECT_TRUE(popup.left >= area.left && popup.top >= area.top && popup.right <= area.right &&
@@ -585,17 +576,17 @@ private:
 TEST_F(MenuPopup, DISABLED_AutoDropHandsTheOpenMenuOverAsThePointerMoves) {
     PopupWatchdog watchdog(6000);
     ::SetCursorPos(0, 0);  // off both buttons, or the first drops on activation
-    Put(kMenuAutoDrop, Bool(true));
-    Put(kMenuButtonStyle, I2(1));  // drop-down: the whole control drops
+    Put(dispid::kMenuAutoDrop, Bool(true));
+    Put(dispid::kMenuButtonStyle, I2(1));  // drop-down: the whole control drops
     HWND first = ActivateWithMenu();
     ASSERT_NE(first, nullptr);
     OtherControl second(library_, host_.get(), RECT{150, 20, 237, 45});
     ASSERT_TRUE(second.dispatch);
     IDispatch* other = second.dispatch.get();
-    Invoke(other, kMenu, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
-    Invoke(other, kMenuButtonStyle, DISPATCH_PROPERTYPUT, {I2(1)}, true);
-    Invoke(other, kMenuAutoDrop, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
-    Invoke(other, kAddMenuItem, DISPATCH_METHOD, {I2(-1), I2(7)});
+    Invoke(other, dispid::kMenu, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
+    Invoke(other, dispid::kMenuButtonStyle, DISPATCH_PROPERTYPUT, {I2(1)}, true);
+    Invoke(other, dispid::kMenuAutoDrop, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
+    Invoke(other, dispid::kAddMenuItem, DISPATCH_METHOD, {I2(-1), I2(7)});
     HWND second_window = second.Activate(host_.get());
     ASSERT_NE(second_window, nullptr);
     ::SetForegroundWindow(host_.get());
@@ -665,14 +656,14 @@ TEST_F(MenuPopup, DropMenuFromTheDropsOwnEventsDoesNothing) {
     HWND window = ActivateWithMenu();
     ASSERT_NE(window, nullptr);
     MoveTo(Screen(window, 30, 12));
-    events_.on_menu_event = [this] { Call(kDropMenu, DISPATCH_METHOD, {}); };
+    events_.on_menu_event = [this] { Call(dispid::kDropMenu, DISPATCH_METHOD, {}); };
     Driver driver([&] {
         for (int popups = 0; popups < 6 && WaitForPopup(true, 1500) != nullptr; ++popups) {
             Press(VK_ESCAPE);
             WaitForPopup(false);
         }
     });
-    Call(kDropMenu, DISPATCH_METHOD, {});
+    Call(dispid::kDropMenu, DISPATCH_METHOD, {});
     driver.PumpUntilDone();
     events_.on_menu_event = nullptr;
     EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{kPressed, kDroppedTrue, kDroppedFalse}));
@@ -688,16 +679,16 @@ TEST_F(MenuPopup, HookLeavesOtherThreadsWindowsOfOurClassAlone) {
     std::atomic<HWND> stranger{nullptr};
     std::atomic<bool> finished{false};
     std::thread other_thread([&] {
-        HWND w = ::CreateWindowExW(WS_EX_TOPMOST, L"BrixelDemoButton", L"", WS_POPUP | WS_VISIBLE, stranger_at.x,
-                                   stranger_at.y, 60, 60, nullptr, nullptr, library_.get(), nullptr);
-        ::SetWindowLongPtrW(w, GWLP_USERDATA, 0x10);  // nothing readable there
-        stranger = w;
+        const win::UniqueWindow w(::CreateWindowExW(WS_EX_TOPMOST, L"BrixelDemoButton", L"", WS_POPUP | WS_VISIBLE,
+                                                    stranger_at.x, stranger_at.y, 60, 60, nullptr, nullptr,
+                                                    library_.get(), nullptr));
+        ::SetWindowLongPtrW(w.get(), GWLP_USERDATA, 0x10);  // nothing readable there
+        stranger = w.get();
         while (!finished) {
             MSG msg;
             while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
             ::Sleep(10);
         }
-        ::DestroyWindow(w);
     });
     while (stranger == nullptr) ::Sleep(10);
     MoveTo(Screen(window, 80, 12));
@@ -728,7 +719,7 @@ TEST_F(MenuPopup, UntrustedItemHyperlinksOpenOnlyWebAddresses) {
     ASSERT_NE(window, nullptr);
     ShellCallRecorder shell(library_.get());
     ASSERT_TRUE(shell.active());
-    PutItem(kMenuItemShortcut, 11, I2(31));  // F5
+    PutItem(dispid::kMenuItemShortcut, 11, I2(31));  // F5
     PutItem(kMenuItemHyperlink, 11, Bool(true));
     const struct {
         const wchar_t* address;
@@ -755,7 +746,7 @@ TEST_F(MenuPopup, UntrustedItemHyperlinksOpenOnlyWebAddresses) {
 TEST_F(MenuPopup, TreeSurvivesDeactivationWithItsShortcuts) {
     HWND window = ActivateWithMenu();
     ASSERT_NE(window, nullptr);
-    PutItem(kMenuItemShortcut, 3, I2(31));  // F5
+    PutItem(dispid::kMenuItemShortcut, 3, I2(31));  // F5
     ComPtr<IOleInPlaceObject> inplace;
     ASSERT_HRESULT_SUCCEEDED(object_.As(&inplace));
     ASSERT_HRESULT_SUCCEEDED(inplace->InPlaceDeactivate());
@@ -766,7 +757,7 @@ TEST_F(MenuPopup, TreeSurvivesDeactivationWithItsShortcuts) {
     events_.events.clear();
     Press(VK_F5);
     Pump(150);
-    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{{kMenuItemClicked, 3}}));
+    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{{dispid::kEventMenuItemClicked, 3}}));
 }
 
 // The same shortcut on controls of two forms: each form's keys reach only
@@ -774,14 +765,14 @@ TEST_F(MenuPopup, TreeSurvivesDeactivationWithItsShortcuts) {
 TEST_F(MenuPopup, ShortcutsStayInTheirTopLevelWindow) {
     HWND window = ActivateWithMenu();
     ASSERT_NE(window, nullptr);
-    PutItem(kMenuItemShortcut, 3, I2(31));  // F5
+    PutItem(dispid::kMenuItemShortcut, 3, I2(31));  // F5
     win::UniqueWindow other_form(::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 450,
                                                    100, 300, 200, nullptr, nullptr, nullptr, nullptr));
     OtherControl other(library_, other_form.get(), RECT{20, 20, 107, 45});
     ASSERT_TRUE(other.dispatch);
-    Invoke(other.dispatch.get(), kMenu, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
-    Invoke(other.dispatch.get(), kAddMenuItem, DISPATCH_METHOD, {I2(-1), I2(7)});
-    Invoke(other.dispatch.get(), kMenuItemShortcut, DISPATCH_PROPERTYPUT, {I2(31), I2(7)}, true);
+    Invoke(other.dispatch.get(), dispid::kMenu, DISPATCH_PROPERTYPUT, {Bool(true)}, true);
+    Invoke(other.dispatch.get(), dispid::kAddMenuItem, DISPATCH_METHOD, {I2(-1), I2(7)});
+    Invoke(other.dispatch.get(), dispid::kMenuItemShortcut, DISPATCH_PROPERTYPUT, {I2(31), I2(7)}, true);
     HWND other_window = other.Activate(other_form.get());
     ASSERT_NE(other_window, nullptr);
 
@@ -792,7 +783,7 @@ TEST_F(MenuPopup, ShortcutsStayInTheirTopLevelWindow) {
     Pump(150);
     EXPECT_TRUE(MenuEventsOnly().empty()) << "the first form's control stays silent";
     ASSERT_EQ(other.events.events.size(), 1u);
-    EXPECT_EQ(other.events.events[0], (Event{kMenuItemClicked, 7}));
+    EXPECT_EQ(other.events.events[0], (Event{dispid::kEventMenuItemClicked, 7}));
 
     ::SetForegroundWindow(host_.get());
     ::SetFocus(window);
@@ -800,7 +791,7 @@ TEST_F(MenuPopup, ShortcutsStayInTheirTopLevelWindow) {
     other.events.events.clear();
     Press(VK_F5);
     Pump(150);
-    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{{kMenuItemClicked, 3}}));
+    EXPECT_EQ(MenuEventsOnly(), (std::vector<Event>{{dispid::kEventMenuItemClicked, 3}}));
     EXPECT_TRUE(other.events.events.empty());
 }
 

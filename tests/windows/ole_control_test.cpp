@@ -83,12 +83,11 @@ TEST_F(OleControl, ConnectionPointsAreEnumerable) {
     ComPtr<IEnumConnectionPoints> points;
     ASSERT_HRESULT_SUCCEEDED(container->EnumConnectionPoints(points.put()));
     std::vector<IID> found;
-    IConnectionPoint* point = nullptr;
-    while (points->Next(1, &point, nullptr) == S_OK) {
+    ComPtr<IConnectionPoint> point;
+    while (points->Next(1, point.put(), nullptr) == S_OK) {
         IID iid{};
         point->GetConnectionInterface(&iid);
         found.push_back(iid);
-        point->Release();
     }
     ASSERT_EQ(found.size(), 2u);
     EXPECT_TRUE(IsEqualIID(found[0], DIID__DBrixelDemoEvents));
@@ -182,12 +181,13 @@ TEST_F(OleControl, BrowserGetsValueListsAndPages) {
     CALPOLESTR strings{};
     CADWORD cookies{};
     ASSERT_HRESULT_SUCCEEDED(browsing->GetPredefinedStrings(18, &strings, &cookies));
+    const win::UniqueTaskMemory<LPOLESTR> string_list(strings.pElems);
+    const win::UniqueTaskMemory<DWORD> cookie_list(cookies.pElems);
+    std::vector<win::UniqueTaskMemory<OLECHAR>> texts;
+    for (ULONG i = 0; i < strings.cElems; ++i) texts.emplace_back(strings.pElems[i]);
     ASSERT_EQ(strings.cElems, 5u);
     EXPECT_STREQ(strings.pElems[4], L"4 - XP when Mouse Over");
     EXPECT_EQ(cookies.pElems[4], 4u);
-    for (ULONG i = 0; i < strings.cElems; ++i) ::CoTaskMemFree(strings.pElems[i]);
-    ::CoTaskMemFree(strings.pElems);
-    ::CoTaskMemFree(cookies.pElems);
 
     win::UniqueVariant value;
     ASSERT_HRESULT_SUCCEEDED(browsing->GetPredefinedValue(11, 99, value.put()));
@@ -207,6 +207,7 @@ TEST_F(OleControl, BrowserGetsValueListsAndPages) {
     ASSERT_HRESULT_SUCCEEDED(object_.As(&pages));
     CAUUID list{};
     ASSERT_HRESULT_SUCCEEDED(pages->GetPages(&list));
+    const win::UniqueTaskMemory<GUID> page_list(list.pElems);
     // Six with the system's colour page, five where the system has none.
     ASSERT_TRUE(list.cElems == 6u || list.cElems == 5u) << list.cElems;
     EXPECT_TRUE(IsEqualGUID(list.pElems[0], CLSID_TavloPropPage));
@@ -223,7 +224,6 @@ TEST_F(OleControl, BrowserGetsValueListsAndPages) {
         }
         EXPECT_HRESULT_SUCCEEDED(made) << "page " << i;
     }
-    ::CoTaskMemFree(list.pElems);
 }
 
 TEST_F(OleControl, SafetyOptionsCanBeRaisedButNotLowered) {

@@ -258,10 +258,10 @@ protected:
     HWND CreateControl(Event event) {
         if (FAILED(library_.Create(CLSID_BrixelDemo, IID_IOleObject, reinterpret_cast<void**>(&object_)))) return nullptr;
         object_->SetClientSite(site_.get());
-        object_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch_));
+        object_->QueryInterface(IID_IDispatch, dispatch_.put_void());
         win::ComPtr<IConnectionPointContainer> points;
         object_->QueryInterface(IID_IConnectionPointContainer, points.put_void());
-        if (!dispatch_ || !points || FAILED(points->FindConnectionPoint(DIID__DBrixelDemoEvents, &point_)) ||
+        if (!dispatch_ || !points || FAILED(points->FindConnectionPoint(DIID__DBrixelDemoEvents, point_.put())) ||
             FAILED(point_->Advise(&sink_, &cookie_))) {
             return nullptr;
         }
@@ -269,7 +269,9 @@ protected:
             Put(dispid::kToggleButton, Bool(true));
         } else {
             Put(dispid::kMenu, Bool(true));
-            for (short id : {short{1}, short{2}}) CallControl(dispatch_, dispid::kAddMenuItem, DISPATCH_METHOD, {I2(id), I2(-1)});
+            for (short id : {short{1}, short{2}}) {
+                CallControl(dispatch_.get(), dispid::kAddMenuItem, DISPATCH_METHOD, {I2(id), I2(-1)});
+            }
         }
         object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.get(), 0, host_.get(), &site_->position);
         win::ComPtr<IOleInPlaceObject> inplace;
@@ -283,7 +285,7 @@ protected:
         return window;
     }
 
-    void Put(DISPID id, VARIANT value) { CallControl(dispatch_, id, DISPATCH_PROPERTYPUT, {value}); }
+    void Put(DISPID id, VARIANT value) { CallControl(dispatch_.get(), id, DISPATCH_PROPERTYPUT, {value}); }
 
     // The handler's deed, run inside the event.
     void React(Action action, Event event, const DISPPARAMS& params) {
@@ -304,11 +306,11 @@ protected:
                 break;
             }
             case Action::DisableEnabled: Put(dispid::kEnabled, Bool(false)); break;
-            case Action::DropMenu: CallControl(dispatch_, dispid::kDropMenu, DISPATCH_METHOD); break;
+            case Action::DropMenu: CallControl(dispatch_.get(), dispid::kDropMenu, DISPATCH_METHOD); break;
             case Action::RemoveCurrentItem: {
                 const bool chosen = event == Event::MenuItemClicked && params.cArgs == 1;
                 const short id = chosen ? static_cast<short>(params.rgvarg[0].lVal) : 1;
-                CallControl(dispatch_, dispid::kRemoveMenuItem, DISPATCH_METHOD, {I2(id)});
+                CallControl(dispatch_.get(), dispid::kRemoveMenuItem, DISPATCH_METHOD, {I2(id)});
                 break;
             }
             case Action::ActiveFalse: Put(dispid::kActive, Bool(false)); break;
@@ -372,12 +374,10 @@ protected:
     // released. Returns what the last Release answered.
     ULONG ReleaseEverything() {
         ULONG last = ~0UL;
-        if (point_ != nullptr) {
-            if (cookie_ != 0) point_->Unadvise(cookie_);
-            cookie_ = 0;
-            std::exchange(point_, nullptr)->Release();
-        }
-        if (dispatch_ != nullptr) std::exchange(dispatch_, nullptr)->Release();
+        if (point_ && cookie_ != 0) point_->Unadvise(cookie_);
+        cookie_ = 0;
+        point_.reset();
+        dispatch_.reset();
         if (object_ != nullptr) last = std::exchange(object_, nullptr)->Release();
         return last;
     }
@@ -400,8 +400,8 @@ protected:
     std::unique_ptr<InPlaceSite> site_;
     ReactingSink sink_;
     IOleObject* object_ = nullptr;
-    IDispatch* dispatch_ = nullptr;
-    IConnectionPoint* point_ = nullptr;
+    win::ComPtr<IDispatch> dispatch_;
+    win::ComPtr<IConnectionPoint> point_;
     DWORD cookie_ = 0;
     Resources before_;
 };
@@ -428,10 +428,10 @@ TEST_P(ReentrancyMatrix, HandlerPullsTheGroundAway) {
     if (action == Action::ReleaseLastReference) {
         EXPECT_EQ(object_, nullptr);
     } else {
-        ASSERT_NE(dispatch_, nullptr);
+        ASSERT_TRUE(dispatch_);
         win::UniqueVariant caption;
         EXPECT_HRESULT_SUCCEEDED(
-            CallControl(dispatch_, dispid::kCaption, DISPATCH_PROPERTYGET, {}, caption.put()))
+            CallControl(dispatch_.get(), dispid::kCaption, DISPATCH_PROPERTYGET, {}, caption.put()))
             << "the control still answers after the handler";
         EXPECT_EQ(CloseAndRelease(), 0u) << "the control's final Release";
     }

@@ -27,10 +27,8 @@ std::optional<std::wstring> ClassesValue(const std::wstring& key, const wchar_t*
 }
 
 bool KeyExists(const std::wstring& key) {
-    HKEY handle = nullptr;
-    if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
-    ::RegCloseKey(handle);
-    return true;
+    win::UniqueRegKey handle;
+    return ::RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put()) == ERROR_SUCCESS;
 }
 
 TEST(Registration, RegistersAndRemovesTheControl) {

@@ -36,14 +36,6 @@ protected:
     static constexpr const wchar_t* kClass = L"BrixelRegionWindow";
 };
 
-ButtonProperties Flat(const char16_t* corners, const char16_t* levels) {
-    ButtonProperties p = DefaultModel().props;
-    p.Appearance = kvnFlat;
-    p.CornerStyle = corners;
-    p.CornerRoundingLevel = levels;
-    return p;
-}
-
 struct Membership {
     Point at;
     bool inside;
@@ -56,15 +48,15 @@ TEST_F(WindowRegion, RoundedCornersCutTheWindowAndSquareOnesKeepIt) {
         ButtonProperties props;
         std::vector<Membership> points;
     } const cases[] = {
-        {"80 wide, larger radius on all corners", 80, Flat(u"1;1;1;1", u"1;1;1;1"),
+        {"80 wide, larger radius on all corners", 80, FlatWithCorners(u"1;1;1;1", u"1;1;1;1"),
          {{{0, 0}, false}, {{79, 0}, false}, {{0, 29}, false}, {{79, 29}, false},
           {{8, 0}, true}, {{0, 8}, true}, {{71, 0}, true}, {{79, 21}, true}, {{71, 29}, true}, {{40, 15}, true}}},
-        {"70 wide, larger radius on all corners", 70, Flat(u"1;1;1;1", u"1;1;1;1"),
+        {"70 wide, larger radius on all corners", 70, FlatWithCorners(u"1;1;1;1", u"1;1;1;1"),
          {{{0, 0}, false}, {{69, 0}, false}, {{0, 29}, false}, {{69, 29}, false}, {{9, 0}, true},
           {{69, 9}, true}, {{60, 29}, true}}},
-        {"top-left only, smaller radius", 80, Flat(u"1;0;0;0", u"0;0;0;0"),
+        {"top-left only, smaller radius", 80, FlatWithCorners(u"1;0;0;0", u"0;0;0;0"),
          {{{0, 0}, false}, {{2, 0}, true}, {{79, 0}, true}, {{0, 29}, true}, {{79, 29}, true}}},
-        {"bottom-right only, larger radius", 80, Flat(u"0;0;0;1", u"0;0;0;1"),
+        {"bottom-right only, larger radius", 80, FlatWithCorners(u"0;0;0;1", u"0;0;0;1"),
          {{{0, 0}, true}, {{79, 0}, true}, {{0, 29}, true}, {{79, 29}, false},
           {{70, 29}, true}}},
     };
@@ -92,7 +84,7 @@ TEST_F(WindowRegion, RegionCoversExactlyTheClientRectangle) {
         {"3D", kvn3D, u"1;1;1;1"},
     };
     for (const auto& c : cases) {
-        ButtonProperties p = Flat(c.corners, u"0;0;0;0");
+        ButtonProperties p = FlatWithCorners(c.corners, u"0;0;0;0");
         p.Appearance = c.appearance;
         win::UniqueWindow window = MakeWindow(60, 24);
         ASSERT_TRUE(window);
@@ -110,7 +102,7 @@ TEST_F(WindowRegion, RegionCoversExactlyTheClientRectangle) {
 }
 
 TEST_F(WindowRegion, ThreeDFaceKeepsEveryCorner) {
-    ButtonProperties p = Flat(u"1;1;1;1", u"1;1;1;1");
+    ButtonProperties p = FlatWithCorners(u"1;1;1;1", u"1;1;1;1");
     p.Appearance = kvn3D;
     win::UniqueWindow window = MakeWindow(50, 20);
     ASSERT_TRUE(window);

@@ -1,5 +1,6 @@
 #include "render/gradient.h"
 
+#include "gradient_support.h"
 #include "traced_pixel_canvas.h"
 
 #include <gtest/gtest.h>
@@ -13,12 +14,7 @@ constexpr Rgb kRed{200, 0, 0};
 constexpr Rgb kBlue{0, 0, 220};
 
 GradientParams Params(std::int16_t style, std::int16_t variant, Rgb c1 = kRed, Rgb c2 = kBlue) {
-    GradientParams p;
-    p.style = style;
-    p.variant = variant;
-    p.colour1 = c1;
-    p.colour2 = c2;
-    return p;
+    return GradientOf(style, variant, c1, c2);
 }
 
 bool Between(Rgb c, Rgb a, Rgb b) {

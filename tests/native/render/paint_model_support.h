@@ -35,4 +35,13 @@ inline PaintModel DefaultModel() {
 
 inline constexpr Rect kClient{0, 0, 87, 25};
 
+// The defaults on a flat face with the corner texts given.
+inline ButtonProperties FlatWithCorners(const char16_t* style, const char16_t* level) {
+    ButtonProperties p = DefaultModel().props;
+    p.Appearance = kvnFlat;
+    p.CornerStyle = style;
+    p.CornerRoundingLevel = level;
+    return p;
+}
+
 }  // namespace brixel::testing

@@ -110,46 +110,55 @@ private:
     bool alpha_blend_;
 };
 
-class RecordingSurface : public Surface {
+// A surface that draws on a canvas owned elsewhere.
+class ForwardingSurface : public Surface {
 public:
-    explicit RecordingSurface(Size size) : size_(size) {}
+    ForwardingSurface(Size size, Canvas& to) : size_(size), to_(to) {}
     Size size() const override { return size_; }
-    RecordingCanvas log;
 
-    void FillRect(const Rect& r, const Brush& b) override { log.FillRect(r, b); }
-    void FrameRect(const Rect& r, const Brush& b) override { log.FrameRect(r, b); }
-    void SetPixel(Point p, Rgb c) override { log.SetPixel(p, c); }
-    Rgb GetPixel(Point p) const override { return log.GetPixel(p); }
-    void DrawLine(Point a, Point b, const Pen& pen) override { log.DrawLine(a, b, pen); }
-    void FillPolygon(std::span<const Point> p, Rgb c) override { log.FillPolygon(p, c); }
-    void RoundRect(const Rect& r, Size s, const Pen& pen, const Brush* f) override { log.RoundRect(r, s, pen, f); }
-    bool HasGradientFill() const override { return log.HasGradientFill(); }
-    void GradientFillRect(const Rect& r, Rgb a, Rgb b, bool v) override { log.GradientFillRect(r, a, b, v); }
-    void GradientFillTriangle(const Point (&v)[3], Rgb a, Rgb b) override { log.GradientFillTriangle(v, a, b); }
-    std::unique_ptr<Surface> CreateSurface(Size s, SurfaceFormat f) const override { return log.CreateSurface(s, f); }
-    void Transfer(const TransferRequest& t) override { log.Transfer(t); }
-    bool HasAlphaBlend() const override { return log.HasAlphaBlend(); }
+    void FillRect(const Rect& r, const Brush& b) override { to_.FillRect(r, b); }
+    void FrameRect(const Rect& r, const Brush& b) override { to_.FrameRect(r, b); }
+    void SetPixel(Point p, Rgb c) override { to_.SetPixel(p, c); }
+    Rgb GetPixel(Point p) const override { return to_.GetPixel(p); }
+    void DrawLine(Point a, Point b, const Pen& pen) override { to_.DrawLine(a, b, pen); }
+    void FillPolygon(std::span<const Point> p, Rgb c) override { to_.FillPolygon(p, c); }
+    void RoundRect(const Rect& r, Size s, const Pen& pen, const Brush* f) override { to_.RoundRect(r, s, pen, f); }
+    bool HasGradientFill() const override { return to_.HasGradientFill(); }
+    void GradientFillRect(const Rect& r, Rgb a, Rgb b, bool v) override { to_.GradientFillRect(r, a, b, v); }
+    void GradientFillTriangle(const Point (&v)[3], Rgb a, Rgb b) override { to_.GradientFillTriangle(v, a, b); }
+    std::unique_ptr<Surface> CreateSurface(Size s, SurfaceFormat f) const override { return to_.CreateSurface(s, f); }
+    void Transfer(const TransferRequest& t) override { to_.Transfer(t); }
+    bool HasAlphaBlend() const override { return to_.HasAlphaBlend(); }
     void BlendConstant(const Rect& d, const Canvas& s, Point o, std::uint8_t a) override {
-        log.BlendConstant(d, s, o, a);
+        to_.BlendConstant(d, s, o, a);
     }
-    void PushClip(const Rect& r) override { log.PushClip(r); }
-    void PopClip() override { log.PopClip(); }
+    void PushClip(const Rect& r) override { to_.PushClip(r); }
+    void PopClip() override { to_.PopClip(); }
     Rect MeasureText(std::u16string_view t, FontRef f, const Rect& b, std::uint32_t fl) const override {
-        return log.MeasureText(t, f, b, fl);
+        return to_.MeasureText(t, f, b, fl);
     }
     void DrawText(std::u16string_view t, FontRef f, Rgb c, const Rect& b, std::uint32_t fl) override {
-        log.DrawText(t, f, c, b, fl);
+        to_.DrawText(t, f, c, b, fl);
     }
-    void DrawDisabledText(std::u16string_view t, FontRef f, Point o) override { log.DrawDisabledText(t, f, o); }
-    FontDescription DescribeFont(FontRef f) const override { return log.DescribeFont(f); }
-    std::unique_ptr<OwnedFont> CreateUnderlinedFont(FontRef f) const override { return log.CreateUnderlinedFont(f); }
-    Size PicturePixelSize(const PictureRef& p) const override { return log.PicturePixelSize(p); }
-    void CopyBitmap(const PictureRef& p, const Rect& d, const Rect& s) override { log.CopyBitmap(p, d, s); }
-    void DrawIcon(const PictureRef& p, const Rect& d, PictureForm f, ColourMap m) override { log.DrawIcon(p, d, f, m); }
-    void PlayMetafile(const PictureRef& p, const Rect& d) override { log.PlayMetafile(p, d); }
+    void DrawDisabledText(std::u16string_view t, FontRef f, Point o) override { to_.DrawDisabledText(t, f, o); }
+    FontDescription DescribeFont(FontRef f) const override { return to_.DescribeFont(f); }
+    std::unique_ptr<OwnedFont> CreateUnderlinedFont(FontRef f) const override { return to_.CreateUnderlinedFont(f); }
+    Size PicturePixelSize(const PictureRef& p) const override { return to_.PicturePixelSize(p); }
+    void CopyBitmap(const PictureRef& p, const Rect& d, const Rect& s) override { to_.CopyBitmap(p, d, s); }
+    void DrawIcon(const PictureRef& p, const Rect& d, PictureForm f, ColourMap m) override { to_.DrawIcon(p, d, f, m); }
+    void PlayMetafile(const PictureRef& p, const Rect& d) override { to_.PlayMetafile(p, d); }
 
 private:
     Size size_;
+    Canvas& to_;
+};
+
+// A surface that records into its own log.
+class RecordingSurface : public ForwardingSurface {
+public:
+    // The base only keeps the reference; the log is made before any call.
+    explicit RecordingSurface(Size size) : ForwardingSurface(size, log) {}
+    RecordingCanvas log;
 };
 
 inline std::unique_ptr<Surface> RecordingCanvas::CreateSurface(Size size, SurfaceFormat) const {

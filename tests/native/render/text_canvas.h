@@ -122,49 +122,6 @@ public:
     }
 };
 
-// A surface that draws on a canvas owned elsewhere.
-class ForwardingSurface : public Surface {
-public:
-    ForwardingSurface(Size size, Canvas& to) : size_(size), to_(to) {}
-    Size size() const override { return size_; }
-
-    void FillRect(const Rect& r, const Brush& b) override { to_.FillRect(r, b); }
-    void FrameRect(const Rect& r, const Brush& b) override { to_.FrameRect(r, b); }
-    void SetPixel(Point p, Rgb c) override { to_.SetPixel(p, c); }
-    Rgb GetPixel(Point p) const override { return to_.GetPixel(p); }
-    void DrawLine(Point a, Point b, const Pen& pen) override { to_.DrawLine(a, b, pen); }
-    void FillPolygon(std::span<const Point> p, Rgb c) override { to_.FillPolygon(p, c); }
-    void RoundRect(const Rect& r, Size s, const Pen& pen, const Brush* f) override { to_.RoundRect(r, s, pen, f); }
-    bool HasGradientFill() const override { return to_.HasGradientFill(); }
-    void GradientFillRect(const Rect& r, Rgb a, Rgb b, bool v) override { to_.GradientFillRect(r, a, b, v); }
-    void GradientFillTriangle(const Point (&v)[3], Rgb a, Rgb b) override { to_.GradientFillTriangle(v, a, b); }
-    std::unique_ptr<Surface> CreateSurface(Size s, SurfaceFormat f) const override { return to_.CreateSurface(s, f); }
-    void Transfer(const TransferRequest& t) override { to_.Transfer(t); }
-    bool HasAlphaBlend() const override { return to_.HasAlphaBlend(); }
-    void BlendConstant(const Rect& d, const Canvas& s, Point o, std::uint8_t a) override {
-        to_.BlendConstant(d, s, o, a);
-    }
-    void PushClip(const Rect& r) override { to_.PushClip(r); }
-    void PopClip() override { to_.PopClip(); }
-    Rect MeasureText(std::u16string_view t, FontRef f, const Rect& b, std::uint32_t fl) const override {
-        return to_.MeasureText(t, f, b, fl);
-    }
-    void DrawText(std::u16string_view t, FontRef f, Rgb c, const Rect& b, std::uint32_t fl) override {
-        to_.DrawText(t, f, c, b, fl);
-    }
-    void DrawDisabledText(std::u16string_view t, FontRef f, Point o) override { to_.DrawDisabledText(t, f, o); }
-    FontDescription DescribeFont(FontRef f) const override { return to_.DescribeFont(f); }
-    std::unique_ptr<OwnedFont> CreateUnderlinedFont(FontRef f) const override { return to_.CreateUnderlinedFont(f); }
-    Size PicturePixelSize(const PictureRef& p) const override { return to_.PicturePixelSize(p); }
-    void CopyBitmap(const PictureRef& p, const Rect& d, const Rect& s) override { to_.CopyBitmap(p, d, s); }
-    void DrawIcon(const PictureRef& p, const Rect& d, PictureForm f, ColourMap m) override { to_.DrawIcon(p, d, f, m); }
-    void PlayMetafile(const PictureRef& p, const Rect& d) override { to_.PlayMetafile(p, d); }
-
-private:
-    Size size_;
-    Canvas& to_;
-};
-
 // A target whose memory images all draw on `memory`, so that what the
 // pipeline composed off screen can be read after it has let the image go.
 template <typename Base>

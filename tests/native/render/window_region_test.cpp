@@ -7,14 +7,6 @@
 namespace brixel::testing {
 namespace {
 
-ButtonProperties FlatWithCorners(const char16_t* style, const char16_t* level) {
-    ButtonProperties p = DefaultModel().props;
-    p.Appearance = kvnFlat;
-    p.CornerStyle = style;
-    p.CornerRoundingLevel = level;
-    return p;
-}
-
 TEST(RegionShape, CornerEllipsesBySystemLevelAndWidth) {
     struct Case {
         const char* name;

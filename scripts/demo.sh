@@ -30,8 +30,9 @@ build/native/tools/gallery/gallery_pixel build/faces-pixel.png
 echo "== faces differing between the GDI and the pixel gallery"
 build/native/tools/gallery_diff/gallery_diff build/faces.png build/faces-pixel.png || echo "some faces differ outside their captions"
 echo "== the Windows Forms control on Mono"
-cmake --build --preset native --target brixel_dotnet_sample -j"${JOBS:-2}" >>build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
+cmake --build --preset native --target brixel_dotnet_sample brixel_dotnet_menu_sample -j"${JOBS:-2}" >>build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }
 scripts/dotnet-form-shot.sh build/native/dotnet build/dotnet-form.png
+scripts/dotnet-menu-shot.sh build/native/dotnet build/dotnet-menu.png
 echo "== property pages"
 "$BRIXEL_WINE64" build/win64/bin/page_shots.exe "$(winepath -w build)" 2>/dev/null | tr -d '\r'
 echo "page screenshots written to $root/build/page_*.png"

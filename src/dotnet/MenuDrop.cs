@@ -26,6 +26,10 @@ namespace Korvane.Nimbara
         private bool menuLoopOpen;
         private BrixelDemoMenuItem chosenMenuItem;
 
+        // Mono's popup is its own window, not the system's menu, and behaves
+        // differently in two ways that show (see its uses).
+        private static readonly bool MonoPopup = Type.GetType("Mono.Runtime") != null;
+
         // The control whose popup is open on this thread, if any.
         internal static BrixelDemo OpenMenuOwner { get; private set; }
 
@@ -144,7 +148,11 @@ namespace Korvane.Nimbara
             int keepShut;
             IntPtr effects;
             Check(MenuAbi.brixel_menu_loop_end(button, ref frame, keysClosed, out keepShut, out effects));
-            menuShownMark = keepShut != 0;
+            // The system's popup passes the click that closes it on to the
+            // window under the pointer, so a click on the drop part would drop
+            // the menu again at once: the shown mark stops it. Mono's popup
+            // keeps that click, and a mark left standing would swallow the next.
+            menuShownMark = keepShut != 0 && !MonoPopup;
             Carry(effects);
         }
 
@@ -167,7 +175,13 @@ namespace Korvane.Nimbara
             MethodInfo hide = typeof(ContextMenu).GetMethod("Hide", BindingFlags.Instance | BindingFlags.NonPublic | BindingFlags.Public,
                                                             null, Type.EmptyTypes, null);
             if (hide != null)
+            {
                 hide.Invoke(menu, null);
+                // The popup's loop looks at its window only after a message:
+                // one must come, or an idle queue would keep it waiting.
+                if (IsHandleCreated)
+                    BeginInvoke((MethodInvoker)delegate { });
+            }
             else if (Environment.OSVersion.Platform == PlatformID.Win32NT)
                 EndMenu();
         }

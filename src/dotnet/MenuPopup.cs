@@ -22,6 +22,7 @@ namespace Korvane.Nimbara
             Item = item;
             OwnerDraw = true;
             Enabled = item.Enabled;
+            MeasureItem += MeasureRow;
         }
 
         internal BrixelDemoMenuItem Item { get; private set; }
@@ -39,7 +40,9 @@ namespace Korvane.Nimbara
             owner.MenuRowChosen(Item);
         }
 
-        protected override void OnMeasureItem(MeasureItemEventArgs e)
+        // Mono asks for the size only when a handler is attached to the event:
+        // an override alone would leave its own measure of the text in place.
+        private void MeasureRow(object sender, MeasureItemEventArgs e)
         {
             Size size = owner.MenuRowSize(Item, e.Graphics);
             e.ItemWidth = size.Width;
@@ -167,6 +170,18 @@ namespace Korvane.Nimbara
             return new Size(width, height);
         }
 
+        // The system draws the arrow of a row that opens a sub-menu over the
+        // owner's drawing; Mono's popup leaves it to the owner.
+        private void DrawSubMenuArrow(Graphics g, Rectangle row, Color colour)
+        {
+            int middle = row.Top + row.Height / 2;
+            bool rightToLeft = RightToLeft == RightToLeft.Yes;
+            int tip = rightToLeft ? row.Left + 6 : row.Right - 6;
+            int back = rightToLeft ? tip + 4 : tip - 4;
+            using (var brush = new SolidBrush(colour))
+                g.FillPolygon(brush, new[] { new Point(back, middle - 4), new Point(tip, middle), new Point(back, middle + 4) });
+        }
+
         internal void PaintMenuRow(BrixelDemoMenuItem item, Graphics g, Rectangle bounds, bool selected)
         {
             if (bounds.Width <= 0 || bounds.Height <= 0 || IsDisposedOrDying)
@@ -222,6 +237,8 @@ namespace Korvane.Nimbara
                     }
                     g.DrawImageUnscaled(pixels, bounds.Location);
                 }
+                if (item.IsParent && MonoPopup)
+                    DrawSubMenuArrow(g, bounds, selected ? menuSelectionForeColor : item.Enabled ? menuForeColor : SystemColors.GrayText);
             }
             finally
             {

@@ -311,22 +311,39 @@ namespace BrixelDemo.Tests
             button.MenuDropped += (s, state) => events.Add(name + (state ? " dropped" : " closed"));
         }
 
-        // Each step runs `spacingMs` after the one before, from inside the loop
-        // (and from inside an open popup's loop, where timers still tick).
-        private static void RunSteps(int spacingMs, params Action[] steps)
+        private sealed class Step
+        {
+            public Func<bool> When;
+            public Action Then;
+        }
+
+        private static Step After(Func<bool> when, Action then) { return new Step { When = when, Then = then }; }
+
+        // Runs each step once the one before has run and its own condition
+        // holds, from inside a real message loop (and from inside an open
+        // popup's loop, where timers still tick); gives up after `ms`.
+        private static void RunSteps(int ms, params Step[] steps)
         {
             int next = 0;
-            var timer = new Timer { Interval = spacingMs };
+            var context = new ApplicationContext();
+            var watch = System.Diagnostics.Stopwatch.StartNew();
+            var timer = new Timer { Interval = 50 };
             timer.Tick += (s, e) =>
             {
-                if (next < steps.Length)
-                    steps[next++]();
-                else
+                if (next < steps.Length && steps[next].When())
+                    steps[next++].Then();
+                else if (next == steps.Length || watch.ElapsedMilliseconds > ms)
+                {
                     timer.Stop();
+                    context.ExitThread();
+                }
             };
-            RunMessageLoop(timer.Start, spacingMs * (steps.Length + 2));
+            timer.Start();
+            Application.Run(context);
             timer.Dispose();
         }
+
+        private bool Seen(string e) { return events.Contains(e); }
 
         private static Action MoveOnto(Control control, int x, int y)
         {
@@ -336,7 +353,10 @@ namespace BrixelDemo.Tests
         [Test]
         public void Moving_onto_a_second_button_closes_the_open_menu_and_drops_the_seconds()
         {
-            RunSteps(500, MoveOnto(first, 60, 20), MoveOnto(second, 60, 20), () => XInput.Key("Escape"));
+            RunSteps(5000, After(() => true, MoveOnto(first, 60, 20)),
+                     After(() => Seen("first dropped"), MoveOnto(second, 60, 20)),
+                     After(() => Seen("second dropped"), () => XInput.Key("Escape")),
+                     After(() => Seen("second closed"), () => { }));
             CollectionAssert.AreEqual(new[] { "first dropped", "first closed", "second dropped", "second closed" }, events);
         }
 
@@ -344,7 +364,11 @@ namespace BrixelDemo.Tests
         public void A_button_without_MenuAutoDrop_takes_nothing_over()
         {
             second.MenuAutoDrop = false;
-            RunSteps(500, MoveOnto(first, 60, 20), MoveOnto(second, 60, 20), () => XInput.Key("Escape"));
+            var moved = System.Diagnostics.Stopwatch.StartNew();
+            RunSteps(5000, After(() => true, MoveOnto(first, 60, 20)),
+                     After(() => Seen("first dropped"), () => { MoveOnto(second, 60, 20)(); moved.Restart(); }),
+                     After(() => moved.ElapsedMilliseconds > 500, () => XInput.Key("Escape")),
+                     After(() => Seen("first closed"), () => { }));
             CollectionAssert.AreEqual(new[] { "first dropped", "first closed" }, events);
         }
 

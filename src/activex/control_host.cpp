@@ -54,8 +54,16 @@ constexpr int kHimetricPerInch = 2540;
 }  // namespace
 
 Rgb ControlInstanceHost::SystemColour(int index) const {
-    const COLORREF c = ::GetSysColor(index);
-    return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+    auto read = [](int i) {
+        const COLORREF c = ::GetSysColor(i);
+        return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+    };
+    if (index < 0 || index >= kSystemColourCount) return read(index);
+    if (!system_colours_) {
+        system_colours_.emplace();
+        for (int i = 0; i < kSystemColourCount; ++i) (*system_colours_)[static_cast<std::size_t>(i)] = read(i);
+    }
+    return (*system_colours_)[static_cast<std::size_t>(index)];
 }
 
 HWND ControlInstanceHost::MessageOwner() const noexcept {
@@ -65,16 +73,23 @@ HWND ControlInstanceHost::MessageOwner() const noexcept {
     return owner;
 }
 
-std::optional<bool> ControlInstanceHost::AmbientUserMode() const { return Ambient(site_.get()).UserMode(); }
+std::optional<bool> ControlInstanceHost::AmbientUserMode() const {
+    if (!user_mode_) user_mode_ = Ambient(site_.get()).UserMode();
+    return *user_mode_;
+}
 
 std::u16string ControlInstanceHost::AmbientDisplayName() const {
     return ToU16(Ambient(site_.get()).DisplayName().value_or(std::wstring()));
 }
 
-std::optional<OleColor> ControlInstanceHost::AmbientBackColor() const { return Ambient(site_.get()).BackColor(); }
+std::optional<OleColor> ControlInstanceHost::AmbientBackColor() const {
+    if (!back_colour_) back_colour_ = Ambient(site_.get()).BackColor();
+    return *back_colour_;
+}
 
 std::optional<bool> ControlInstanceHost::AmbientDisplayAsDefault() const {
-    return Ambient(site_.get()).DisplayAsDefault();
+    if (!display_as_default_) display_as_default_ = Ambient(site_.get()).DisplayAsDefault();
+    return *display_as_default_;
 }
 
 void ControlInstanceHost::ShowMessage(std::u16string_view text, MessageBoxIcon icon) {
@@ -129,9 +144,13 @@ OpenedFile ControlInstanceHost::OpenFile(std::u16string_view path) {
 bool ControlInstanceHost::ParentIsWindowsForms() const {
     if (window_ == nullptr) return false;
     HWND parent = ::GetParent(window_);
+    if (parent == nullptr) return false;
+    // A window's class never changes: look again only at a new parent.
+    if (parent == forms_parent_.first) return forms_parent_.second;
     wchar_t cls[256] = {};
-    if (parent == nullptr || ::GetClassNameW(parent, cls, 256) == 0) return false;
-    return IsWindowsFormsClassName(ToU16(cls));
+    const bool forms = ::GetClassNameW(parent, cls, 256) != 0 && IsWindowsFormsClassName(ToU16(cls));
+    forms_parent_ = {parent, forms};
+    return forms;
 }
 
 }  // namespace brixel::activex

@@ -164,6 +164,7 @@ HRESULT CTavloCtrl::OnMnemonic(MSG* msg) noexcept {
 }
 
 HRESULT CTavloCtrl::OnAmbientPropertyChange(DISPID id) noexcept {
+    host_.AmbientsChanged();
     return ComBoundary([&] {
         instance_.AmbientPropertyChanged(id, Frame());
         return S_OK;

@@ -92,11 +92,15 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         for (std::size_t i = 0; i < 4; ++i) inputs.pictures[i] = PictureRefOf(*pictures[i]);
         const int dpi = host_.ScreenDpi();
         inputs.fonts = state_fonts_.For(p, dpi);
-        const PaintModel m = instance_.BuildPaintModel(inputs);
+        // The record is copied into the model only when the face is composed.
+        PaintModel m = instance_.BuildPaintModelWithoutProps(inputs);
         win::GdiCanvas canvas(dc, &msimg32_);
         const Rect rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
-        if (!KeepsFace(dc)) return DrawTheButton(canvas, rect, after_click, m).focus;
-        return face_.Paint(canvas, rect, after_click, m, FaceKeyExtras{background_.generation(), dpi}).focus;
+        if (!KeepsFace(dc)) {
+            m.props = p;
+            return DrawTheButton(canvas, rect, after_click, m).focus;
+        }
+        return face_.Paint(canvas, rect, after_click, m, p, FaceKeyExtras{background_.generation(), dpi}).focus;
     } catch (...) {
         return FocusOutcome::Nothing;  // painting never reports errors: it draws less
     }

@@ -410,8 +410,13 @@ bool ButtonInstance::StoreWithoutRules(std::int32_t dispid, const PropertyValue&
 }
 
 PaintModel ButtonInstance::BuildPaintModel(const FaceInputs& inputs) const {
-    PaintModel m;
+    PaintModel m = BuildPaintModelWithoutProps(inputs);
     m.props = model_->Props();
+    return m;
+}
+
+PaintModel ButtonInstance::BuildPaintModelWithoutProps(const FaceInputs& inputs) const {
+    PaintModel m;
     m.state = Interaction();
     m.has_focus = inputs.has_focus;
     m.user_mode = model_->UserMode();

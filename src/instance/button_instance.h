@@ -177,6 +177,9 @@ public:
     // not choose follow a desktop scheme change.
     Effects BeforePaint(const WindowFrame& frame);
     PaintModel BuildPaintModel(const FaceInputs& inputs) const;
+    // The same without the property record (left as a default record), for
+    // a host that compares Props() with its kept face before copying it.
+    PaintModel BuildPaintModelWithoutProps(const FaceInputs& inputs) const;
 
     // --- Sounds --------------------------------------------------------------------
     // The custom sound file read for a slot, as it is played from memory.

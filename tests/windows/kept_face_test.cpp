@@ -133,7 +133,8 @@ TEST_F(KeptFace, TheDesktopSchemeIsReadAgainWhenTheThemeChanges) {
 }
 
 TEST_F(KeptFace, SystemColoursAreReadAgainWhenTheDesktopSaysTheyChanged) {
-    Put(kDispAppearance, I2(kvn3D));  // the back colour is the system's button face
+    Put(kDispAppearance, I2(kvn3D));
+    Put(kDispBackColor, I4(static_cast<LONG>(0x8000000F)));  // the system's button face
     const std::vector<std::uint32_t> grey = DrawnFace(view_.get());
     ASSERT_FALSE(grey.empty());
     {

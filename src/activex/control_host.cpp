@@ -2,6 +2,7 @@
 
 #include "activex/ambient.h"
 #include "activex/ole_values.h"
+#include "activex/parent_colour.h"
 #include "core/platform_caps.h"
 #include "activex/xp_scheme_registry.h"
 
@@ -141,16 +142,17 @@ OpenedFile ControlInstanceHost::OpenFile(std::u16string_view path) {
 }
 
 // Hosted by Windows Forms: the parent window's class says so.
-bool ControlInstanceHost::ParentIsWindowsForms() const {
-    if (window_ == nullptr) return false;
-    HWND parent = ::GetParent(window_);
-    if (parent == nullptr) return false;
-    // A window's class never changes: look again only at a new parent.
-    if (parent == forms_parent_.first) return forms_parent_.second;
+const ControlInstanceHost::ParentLooks& ControlInstanceHost::Parent() const {
+    HWND parent = window_ != nullptr ? ::GetParent(window_) : nullptr;
+    if (parent == parent_.window) return parent_;
+    parent_ = ParentLooks{parent, false, false};
+    if (parent == nullptr) return parent_;
     wchar_t cls[256] = {};
-    const bool forms = ::GetClassNameW(parent, cls, 256) != 0 && IsWindowsFormsClassName(ToU16(cls));
-    forms_parent_ = {parent, forms};
-    return forms;
+    parent_.windows_forms = ::GetClassNameW(parent, cls, 256) != 0 && IsWindowsFormsClassName(ToU16(cls));
+    parent_.dc_kept = KeepsItsDc(parent);
+    return parent_;
 }
+
+bool ControlInstanceHost::ParentIsWindowsForms() const { return Parent().windows_forms; }
 
 }  // namespace brixel::activex

@@ -84,6 +84,15 @@ public:
         system_colours_.reset();
     }
 
+    // The control window's parent and what its class says; the class is
+    // looked at again only under a new parent.
+    struct ParentLooks {
+        HWND window = nullptr;
+        bool windows_forms = false;
+        bool dc_kept = false;  // a device context of its own or of its class
+    };
+    const ParentLooks& Parent() const;
+
     // InstanceHost
     Rgb SystemColour(int index) const override;
     std::optional<bool> AmbientUserMode() const override;
@@ -119,8 +128,8 @@ private:
     mutable std::optional<std::optional<bool>> user_mode_;
     mutable std::optional<std::optional<bool>> display_as_default_;
     mutable std::optional<std::optional<OleColor>> back_colour_;
-    // The parent last looked at and whether its class is Windows Forms'.
-    mutable std::pair<HWND, bool> forms_parent_{nullptr, false};
+    // What the parent window's class says, for the parent last looked at.
+    mutable ParentLooks parent_;
 };
 
 // Brackets the handling of a message of the user's own.

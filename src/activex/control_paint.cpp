@@ -82,7 +82,9 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         inputs.has_focus = has_focus;
         inputs.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
         if (window != nullptr) {
-            inputs.parent_back_colour = GetParentBackColor(window->hwnd());
+            const ControlInstanceHost::ParentLooks& parent = host_.Parent();
+            inputs.parent_back_colour =
+                GetParentBackColor(parent.window, parent.dc_kept, host_.SystemColour(kColourBtnFace));
         } else {
             const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
             inputs.parent_back_colour = ResolveOleColor(parent_back, host_);
@@ -93,7 +95,8 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         const int dpi = host_.ScreenDpi();
         inputs.fonts = state_fonts_.For(p, dpi);
         // The record is copied into the model only when the face is composed.
-        PaintModel m = instance_.BuildPaintModelWithoutProps(inputs);
+        PaintModel& m = paint_model_;
+        instance_.FillPaintModelWithoutProps(inputs, m);
         win::GdiCanvas canvas(dc, &msimg32_);
         const Rect rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
         if (!KeepsFace(dc)) {

@@ -410,13 +410,13 @@ bool ButtonInstance::StoreWithoutRules(std::int32_t dispid, const PropertyValue&
 }
 
 PaintModel ButtonInstance::BuildPaintModel(const FaceInputs& inputs) const {
-    PaintModel m = BuildPaintModelWithoutProps(inputs);
+    PaintModel m;
+    FillPaintModelWithoutProps(inputs, m);
     m.props = model_->Props();
     return m;
 }
 
-PaintModel ButtonInstance::BuildPaintModelWithoutProps(const FaceInputs& inputs) const {
-    PaintModel m;
+void ButtonInstance::FillPaintModelWithoutProps(const FaceInputs& inputs, PaintModel& m) const {
     m.state = Interaction();
     m.has_focus = inputs.has_focus;
     m.user_mode = model_->UserMode();
@@ -429,7 +429,6 @@ PaintModel ButtonInstance::BuildPaintModelWithoutProps(const FaceInputs& inputs)
     m.fonts = inputs.fonts;
     m.pictures = inputs.pictures;
     m.system_colours = &host_;
-    return m;
 }
 
 }  // namespace brixel

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace brixel::bench {
@@ -30,6 +31,13 @@ struct StepAssets {
 struct StepFace {
     const char* name;
     std::function<void(PaintModel&, const StepAssets&)> set_up;
+};
+
+// A picture property with an image: the painter takes the image itself from
+// the model's picture reference.
+class StepPicture final : public PictureObject {
+public:
+    bool HasImage() const override { return true; }
 };
 
 // The faces of the repaint benchmark, written into the model as the
@@ -49,6 +57,7 @@ inline std::vector<StepFace> StepFaces() {
         {"XP, caption, picture",
          [](PaintModel& m, const StepAssets& assets) {
              m.props.Caption = u"&Print";
+             m.props.Picture = std::make_shared<StepPicture>();
              m.pictures[0] = assets.picture;
          }},
         {"translucent",

@@ -34,8 +34,9 @@ soak:
 # repaint benchmark under Wine: the control against the system button.
 bench:
 	cmake --preset native >/dev/null && cmake --build --preset native -j2 \
-	  --target menu_tree_bench pixel_face_bench abi_paint_bench
+	  --target menu_tree_bench pixel_face_bench abi_paint_bench paint_steps_bench
 	build/native/bench/pixel_face_bench --benchmark_repetitions=3 --benchmark_report_aggregates_only=true
+	build/native/bench/paint_steps_bench
 	build/native/bench/abi_paint_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	scripts/bench.sh
 

@@ -10,9 +10,14 @@
 #include "inplace_site.h"
 #include "input_support.h"
 
+#include "core/property_table.h"
+#include "gdi/gdi_canvas.h"
+#include "paint_steps.h"
+
 #include <olectl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cwchar>
 #include <functional>
@@ -57,6 +62,12 @@ double MedianMicroseconds(int iterations, const std::function<void(int)>& call) 
     }
     std::nth_element(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2), times.end());
     return times[times.size() / 2];
+}
+
+// Keeps the compiler from dropping a computation whose result nothing reads.
+template <typename T>
+void KeepValue(const T& value) {
+    asm volatile("" : : "g"(&value) : "memory");
 }
 
 // A memory DC with a screen-compatible bitmap, as a container paints into.
@@ -271,7 +282,7 @@ double BitBltFloor(int iterations) {
 }
 
 // What one of each call that a paint used to make costs here on its own.
-void SingleCalls(int iterations) {
+void SingleCalls(const Form& form, int iterations) {
     MemoryTarget target;
     std::printf("\nSingle calls (median microseconds each):\n");
     auto line = [](const char* what, double us) { std::printf("  %-58s %8.2f\n", what, us); };
@@ -322,6 +333,83 @@ void SingleCalls(int iterations) {
              ::SelectObject(target.dc(), old);
          }));
     line("SetPixelV", MedianMicroseconds(iterations, [&](int i) { ::SetPixelV(target.dc(), i % kWidth, 3, 0); }));
+    line("31 GetSysColor (every colour a face can name)", MedianMicroseconds(iterations, [](int) {
+             COLORREF sum = 0;
+             for (int i = 0; i <= COLOR_MENUBAR; ++i) sum ^= ::GetSysColor(i);
+             KeepValue(sum);
+         }));
+    line("GetParent + GetClassNameW", MedianMicroseconds(iterations, [&](int) {
+             wchar_t name[256];
+             ::GetClassNameW(::GetParent(form.button()), name, 256);
+         }));
+    brixel::testing::InPlaceSite site(form.form());
+    line("ambient read: site Invoke + VariantChangeType + clears", MedianMicroseconds(iterations, [&](int) {
+             DISPPARAMS none{};
+             VARIANT raw, value;
+             ::VariantInit(&raw);
+             ::VariantInit(&value);
+             site.Invoke(DISPID_AMBIENT_USERMODE, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &raw, nullptr, nullptr);
+             ::VariantChangeType(&value, &raw, 0, VT_BOOL);
+             ::VariantClear(&value);
+             ::VariantClear(&raw);
+         }));
+    const brixel::ButtonProperties record = brixel::NewControlProperties(u"Command1", 0x8000000F);
+    line("property record copy (a new control's)", MedianMicroseconds(iterations, [&](int) {
+             brixel::ButtonProperties copy = record;
+             KeepValue(copy);
+         }));
+}
+
+// The system colours as the control keeps them: read once.
+class KeptSystemColours final : public brixel::SystemColours {
+public:
+    KeptSystemColours() {
+        for (int i = 0; i < brixel::kSystemColourCount; ++i)
+            colours_[static_cast<std::size_t>(i)] = brixel::win::FromColorRef(::GetSysColor(i));
+    }
+    brixel::Rgb SystemColour(int index) const override {
+        return index >= 0 && index < brixel::kSystemColourCount ? colours_[static_cast<std::size_t>(index)]
+                                                                : brixel::Rgb{};
+    }
+
+private:
+    std::array<brixel::Rgb, brixel::kSystemColourCount> colours_{};
+};
+
+// The painter's steps through GDI, in this process: the control's own
+// preparation (the paint model, the ambients, the window's looks) is not
+// in these rows; it is the unchanged draw above less the unchanged row here.
+void StepProfile(int iterations) {
+    using namespace brixel;
+    MemoryTarget target;
+    const win::Msimg32 msimg32 = win::Msimg32::Load();
+    win::GdiCanvas canvas(target.dc(), &msimg32);
+    const KeptSystemColours colours;
+    LOGFONTW lf{};
+    lf.lfHeight = -11;  // 8 points at 96 dots per inch, the new control's font
+    std::wcscpy(lf.lfFaceName, L"MS Sans Serif");
+    const win::UniqueFont font(::CreateFontIndirectW(&lf));
+    HDC screen = ::GetDC(nullptr);
+    const win::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen, 16, 16));
+    ::ReleaseDC(nullptr, screen);
+    std::unique_ptr<Surface> capture = canvas.CreateSurface({bench::kStepWidth, bench::kStepHeight}, SurfaceFormat::Colour);
+    if (capture == nullptr) return;
+    capture->FillRect({0, 0, bench::kStepWidth, bench::kStepHeight}, Brush::Solid({60, 120, 180}));
+    const bench::StepAssets assets{
+        PictureRef{PictureKind::Bitmap, reinterpret_cast<std::uintptr_t>(bitmap.get()), {423, 423}}, capture.get()};
+    bench::PrintStepHeader("GDI under Wine (the control's painter, in this process)", iterations);
+    for (const bench::StepFace& face : bench::StepFaces()) {
+        PaintModel m;
+        m.props = NewControlProperties(u"Command1", SystemColourRef(kColourBtnFace));
+        m.user_mode = true;
+        m.fast_primitives = msimg32.gradient_fill() && msimg32.alpha_blend();
+        m.system_colours = &colours;
+        m.parent_back_colour = colours.SystemColour(kColourBtnFace);
+        m.fonts = {win::ToFontRef(font.get()), win::ToFontRef(font.get()), win::ToFontRef(font.get()),
+                   win::ToFontRef(font.get())};
+        face.set_up(m, assets);
+        bench::ProfileFace(canvas, m, face.name, iterations);
+    }
 }
 
 }  // namespace
@@ -356,6 +444,7 @@ int wmain(int argc, wchar_t** argv) {
                     r.button_print, r.control_compose / r.button_print, r.control_cached / r.button_print,
                     r.control_cached / floor);
     }
-    SingleCalls(iterations);
+    SingleCalls(form, iterations);
+    StepProfile(iterations);
     return 0;
 }

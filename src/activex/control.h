@@ -95,6 +95,8 @@ private:
     BackgroundCapture background_;
     StateFonts state_fonts_;
     FaceCache face_;
+    // Kept between paints; its property record is written only to compose.
+    PaintModel paint_model_;
 };
 
 }  // namespace brixel::activex

@@ -2,6 +2,7 @@
 
 #include "activex/ambient.h"
 #include "activex/ole_values.h"
+#include "activex/parent_colour.h"
 #include "core/platform_caps.h"
 #include "activex/xp_scheme_registry.h"
 
@@ -54,8 +55,18 @@ constexpr int kHimetricPerInch = 2540;
 }  // namespace
 
 Rgb ControlInstanceHost::SystemColour(int index) const {
-    const COLORREF c = ::GetSysColor(index);
-    return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+    auto read = [](int i) {
+        const COLORREF c = ::GetSysColor(i);
+        return Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+    };
+    // Without a window of our own no colour-change message reaches us, so a
+    // face drawn for the container alone reads the colours every time.
+    if (index < 0 || index >= kSystemColourCount || window_ == nullptr) return read(index);
+    if (!system_colours_) {
+        system_colours_.emplace();
+        for (int i = 0; i < kSystemColourCount; ++i) (*system_colours_)[static_cast<std::size_t>(i)] = read(i);
+    }
+    return (*system_colours_)[static_cast<std::size_t>(index)];
 }
 
 HWND ControlInstanceHost::MessageOwner() const noexcept {
@@ -65,16 +76,23 @@ HWND ControlInstanceHost::MessageOwner() const noexcept {
     return owner;
 }
 
-std::optional<bool> ControlInstanceHost::AmbientUserMode() const { return Ambient(site_.get()).UserMode(); }
+std::optional<bool> ControlInstanceHost::AmbientUserMode() const {
+    if (!user_mode_) user_mode_ = Ambient(site_.get()).UserMode();
+    return *user_mode_;
+}
 
 std::u16string ControlInstanceHost::AmbientDisplayName() const {
     return ToU16(Ambient(site_.get()).DisplayName().value_or(std::wstring()));
 }
 
-std::optional<OleColor> ControlInstanceHost::AmbientBackColor() const { return Ambient(site_.get()).BackColor(); }
+std::optional<OleColor> ControlInstanceHost::AmbientBackColor() const {
+    if (!back_colour_) back_colour_ = Ambient(site_.get()).BackColor();
+    return *back_colour_;
+}
 
 std::optional<bool> ControlInstanceHost::AmbientDisplayAsDefault() const {
-    return Ambient(site_.get()).DisplayAsDefault();
+    if (!display_as_default_) display_as_default_ = Ambient(site_.get()).DisplayAsDefault();
+    return *display_as_default_;
 }
 
 void ControlInstanceHost::ShowMessage(std::u16string_view text, MessageBoxIcon icon) {
@@ -126,12 +144,17 @@ OpenedFile ControlInstanceHost::OpenFile(std::u16string_view path) {
 }
 
 // Hosted by Windows Forms: the parent window's class says so.
-bool ControlInstanceHost::ParentIsWindowsForms() const {
-    if (window_ == nullptr) return false;
-    HWND parent = ::GetParent(window_);
+const ControlInstanceHost::ParentLooks& ControlInstanceHost::Parent() const {
+    HWND parent = window_ != nullptr ? ::GetParent(window_) : nullptr;
+    if (parent == parent_.window) return parent_;
+    parent_ = ParentLooks{parent, false, false};
+    if (parent == nullptr) return parent_;
     wchar_t cls[256] = {};
-    if (parent == nullptr || ::GetClassNameW(parent, cls, 256) == 0) return false;
-    return IsWindowsFormsClassName(ToU16(cls));
+    parent_.windows_forms = ::GetClassNameW(parent, cls, 256) != 0 && IsWindowsFormsClassName(ToU16(cls));
+    parent_.dc_kept = KeepsItsDc(parent);
+    return parent_;
 }
+
+bool ControlInstanceHost::ParentIsWindowsForms() const { return Parent().windows_forms; }
 
 }  // namespace brixel::activex

@@ -8,11 +8,14 @@
 #include "core/hyperlink.h"
 #include "gdi/raii.h"
 #include "instance/button_instance.h"
+#include "render/face_cache.h"
 
 #include <objsafe.h>
 #include <ocidl.h>
 
+#include <array>
 #include <optional>
+#include <utility>
 
 namespace brixel::activex {
 
@@ -22,13 +25,24 @@ public:
 
     // The container's side.
     IOleClientSite* Site() const noexcept { return site_.get(); }
-    void SetSite(IOleClientSite* site) noexcept { site_ = win::ComPtr<IOleClientSite>(site); }
+    void SetSite(IOleClientSite* site) noexcept {
+        site_ = win::ComPtr<IOleClientSite>(site);
+        AmbientsChanged();
+    }
+    // The container said an ambient property changed (any of them: it may
+    // name none): read them from the site again when next asked.
+    void AmbientsChanged() noexcept {
+        user_mode_.reset();
+        display_as_default_.reset();
+        back_colour_.reset();
+    }
     const SIZEL& Extent() const noexcept { return extent_; }  // HIMETRIC
     void SetExtent(SIZEL extent) noexcept { extent_ = extent; }
     // The control's window while it has one: Windows Forms is recognised by
     // its parent.
     void SetWindow(HWND window) noexcept {
         window_ = window;
+        system_colours_.reset();  // colours may have changed while we had no window
         window_focused_ = false;
     }
     // The window has the keyboard focus, as its focus messages said: asking
@@ -63,12 +77,22 @@ public:
 
     // The screen's resolution, read once and again after a desktop change.
     int ScreenDpi() const noexcept;
-    // The desktop's settings or theme changed: read the resolution and the
-    // theme's scheme afresh at the next paint.
+    // The desktop's settings, theme or colours changed: read the resolution,
+    // the theme's scheme and the system colours afresh at the next paint.
     void DesktopSettingsChanged() noexcept {
         screen_dpi_.reset();
         desktop_scheme_.reset();
+        system_colours_.reset();
     }
+
+    // The control window's parent and what its class says; the class is
+    // looked at again only under a new parent.
+    struct ParentLooks {
+        HWND window = nullptr;
+        bool windows_forms = false;
+        bool dc_kept = false;  // a device context of its own or of its class
+    };
+    const ParentLooks& Parent() const;
 
     // InstanceHost
     Rgb SystemColour(int index) const override;
@@ -95,6 +119,18 @@ private:
     // wants them.
     mutable std::optional<int> screen_dpi_;
     mutable std::optional<std::int16_t> desktop_scheme_;
+    // A face names any of 31 system colours: reading them all on every
+    // paint cost half of an unchanged repaint. Kept until the desktop's
+    // colour or settings messages reach the window.
+    mutable std::optional<std::array<Rgb, kSystemColourCount>> system_colours_;
+    // The ambients a paint and a property write read, kept until the
+    // container says one changed (as the control contract has it) or the
+    // site changes: each read is a call through the site's IDispatch.
+    mutable std::optional<std::optional<bool>> user_mode_;
+    mutable std::optional<std::optional<bool>> display_as_default_;
+    mutable std::optional<std::optional<OleColor>> back_colour_;
+    // What the parent window's class says, for the parent last looked at.
+    mutable ParentLooks parent_;
 };
 
 // Brackets the handling of a message of the user's own.

@@ -161,6 +161,7 @@ HRESULT ControlOleObject::OnMnemonic(MSG* msg) noexcept {
 }
 
 HRESULT ControlOleObject::OnAmbientPropertyChange(DISPID id) noexcept {
+    host_.AmbientsChanged();
     return ComBoundary([&] {
         instance_.AmbientPropertyChanged(id, inplace_.Frame());
         return S_OK;

@@ -82,7 +82,9 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         inputs.has_focus = has_focus;
         inputs.fast_primitives = capabilities_.fast_primitives && msimg32_.gradient_fill() && msimg32_.alpha_blend();
         if (window != nullptr) {
-            inputs.parent_back_colour = GetParentBackColor(window->hwnd());
+            const ControlInstanceHost::ParentLooks& parent = host_.Parent();
+            inputs.parent_back_colour =
+                GetParentBackColor(parent.window, parent.dc_kept, host_.SystemColour(kColourBtnFace));
         } else {
             const OleColor parent_back = host_.AmbientBackColor().value_or(SystemColourRef(kColourBtnFace));
             inputs.parent_back_colour = ResolveOleColor(parent_back, host_);
@@ -92,11 +94,16 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         for (std::size_t i = 0; i < 4; ++i) inputs.pictures[i] = PictureRefOf(*pictures[i]);
         const int dpi = host_.ScreenDpi();
         inputs.fonts = state_fonts_.For(p, dpi);
-        const PaintModel m = instance_.BuildPaintModel(inputs);
+        // The record is copied into the model only when the face is composed.
+        PaintModel& m = paint_model_;
+        instance_.FillPaintModelWithoutProps(inputs, m);
         win::GdiCanvas canvas(dc, &msimg32_);
         const Rect rect{bounds.left, bounds.top, bounds.right, bounds.bottom};
-        if (!KeepsFace(dc)) return DrawTheButton(canvas, rect, after_click, m).focus;
-        return face_.Paint(canvas, rect, after_click, m, FaceKeyExtras{background_.generation(), dpi}).focus;
+        if (!KeepsFace(dc)) {
+            m.props = p;
+            return DrawTheButton(canvas, rect, after_click, m).focus;
+        }
+        return face_.Paint(canvas, rect, after_click, m, p, FaceKeyExtras{background_.generation(), dpi}).focus;
     } catch (...) {
         return FocusOutcome::Nothing;  // painting never reports errors: it draws less
     }

@@ -192,6 +192,7 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_PAINT: OnPaint(); return 0;
         case WM_ERASEBKGND: return 1;  // the whole face is painted at once
         case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
         case WM_THEMECHANGED:
         case WM_DISPLAYCHANGE:
             owner_.Host().DesktopSettingsChanged();

@@ -11,18 +11,20 @@ constexpr COLORREF kNewDcBackColour = RGB(255, 255, 255);
 
 }  // namespace
 
-Rgb GetParentBackColor(HWND control_window) {
-    const COLORREF fallback = ::GetSysColor(COLOR_BTNFACE);
-    HWND parent = control_window != nullptr ? ::GetParent(control_window) : nullptr;
-    if (parent == nullptr) return FromColorRef(fallback);
+Rgb GetParentBackColor(HWND parent, bool parent_dc_kept, Rgb button_face) {
+    if (parent == nullptr) return button_face;
     // A window without a DC of its own (or of its class) hands out a fresh
     // one each time, whose background colour is the default white: no need
     // to fetch one on every paint to learn that.
-    if ((::GetClassLongPtrW(parent, GCL_STYLE) & (CS_OWNDC | CS_CLASSDC)) == 0) return FromColorRef(kNewDcBackColour);
+    if (!parent_dc_kept) return FromColorRef(kNewDcBackColour);
     win::WindowDc dc(parent);
-    if (!dc) return FromColorRef(fallback);
+    if (!dc) return button_face;
     const COLORREF colour = ::GetBkColor(dc.get());
-    return FromColorRef(colour == CLR_INVALID ? fallback : colour);
+    return colour == CLR_INVALID ? button_face : FromColorRef(colour);
+}
+
+bool KeepsItsDc(HWND window) {
+    return (::GetClassLongPtrW(window, GCL_STYLE) & (CS_OWNDC | CS_CLASSDC)) != 0;
 }
 
 }  // namespace brixel::activex

@@ -113,21 +113,31 @@ private:
 // selected, or a monochrome bitmap (0 black, 1 white).
 class GdiSurface final : public BasicGdiCanvas<Surface> {
 public:
-    GdiSurface(HDC memory, const Msimg32* msimg32, Size size, HBITMAP bitmap) noexcept
-        : BasicGdiCanvas(memory, msimg32), memory_(memory), bitmap_(bitmap), size_(size),
+    GdiSurface(HDC memory, const Msimg32* msimg32, Size size, SurfaceFormat format, HBITMAP bitmap) noexcept
+        : BasicGdiCanvas(memory, msimg32), memory_(memory), bitmap_(bitmap), size_(size), format_(format),
           previous_(::SelectObject(memory, bitmap)) {}
     ~GdiSurface() override {
         PopAllClips();
         if (previous_ != nullptr && previous_ != HGDI_ERROR) ::SelectObject(memory_.get(), previous_);
     }
     Size size() const override { return size_; }
+    SurfaceFormat format() const noexcept { return format_; }
 
 private:
     CountedMemoryDc memory_;
     CountedBitmap bitmap_;
     Size size_;
+    SurfaceFormat format_;
     HGDIOBJ previous_;
 };
+
+bool IsColourSurface(const Canvas* canvas) noexcept {
+    const auto* surface = dynamic_cast<const GdiSurface*>(canvas);
+    return surface != nullptr && surface->format() == SurfaceFormat::Colour;
+}
+
+// Whether a ternary raster operation reads the selected brush.
+constexpr bool UsesPattern(DWORD rop) noexcept { return (((rop >> 4) ^ rop) & 0x000F0000) != 0; }
 
 // A surface no face or picture needs: 32,767 pixels a side and 64 million
 // pixels (256 MB at 32 bits) in all. Sizes come from documents and callers;
@@ -305,7 +315,7 @@ std::unique_ptr<Surface> BasicGdiCanvas<Base>::CreateSurface(Size size, SurfaceF
     if (!memory) return nullptr;
     CountedBitmap bitmap(CreateSurfaceBitmap(memory.get(), size, format));
     if (!bitmap) return nullptr;
-    return std::make_unique<GdiSurface>(memory.release(), msimg32_, size, bitmap.release());
+    return std::make_unique<GdiSurface>(memory.release(), msimg32_, size, format, bitmap.release());
 }
 
 template <typename Base>
@@ -314,14 +324,25 @@ void BasicGdiCanvas<Base>::Transfer(const TransferRequest& t) {
     const bool needs_source = t.op != RasterOp::PatternCopy;
     HDC source = DcOf(t.source);
     if (needs_source && (source == nullptr || t.source_rect.IsEmpty())) return;
-    CountedBrush brush(counted::CreateSolidBrush(ToColorRef(t.brush)));
-    SelectScope select(dc_, brush.get());
-    TextColourScope zero(dc_, ToColorRef(t.mono_zero));
-    BackColourScope one(dc_, ToColorRef(t.mono_one));
+    const DWORD rop = RopOf(t.op);
+    // Only an operation that reads the brush needs one, and only a
+    // monochrome source takes the destination's text and background
+    // colours: the plain colour copy of every repaint needs neither.
+    CountedBrush brush;
+    std::optional<SelectScope> select;
+    if (UsesPattern(rop)) {
+        brush.reset(counted::CreateSolidBrush(ToColorRef(t.brush)));
+        select.emplace(dc_, brush.get());
+    }
+    std::optional<TextColourScope> zero;
+    std::optional<BackColourScope> one;
+    if (!IsColourSurface(t.source)) {
+        zero.emplace(dc_, ToColorRef(t.mono_zero));
+        one.emplace(dc_, ToColorRef(t.mono_one));
+    }
     std::optional<BackColourScope> key;
     if (needs_source) key.emplace(source, ToColorRef(t.mono_key));
     const Rect& s = t.source_rect;
-    const DWORD rop = RopOf(t.op);
     if (!needs_source) {
         ::PatBlt(dc_, t.dest.left, t.dest.top, t.dest.Width(), t.dest.Height(), rop);
     } else if (s.Width() == t.dest.Width() && s.Height() == t.dest.Height()) {

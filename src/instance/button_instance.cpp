@@ -411,7 +411,12 @@ bool ButtonInstance::StoreWithoutRules(std::int32_t dispid, const PropertyValue&
 
 PaintModel ButtonInstance::BuildPaintModel(const FaceInputs& inputs) const {
     PaintModel m;
+    FillPaintModelWithoutProps(inputs, m);
     m.props = model_->Props();
+    return m;
+}
+
+void ButtonInstance::FillPaintModelWithoutProps(const FaceInputs& inputs, PaintModel& m) const {
     m.state = Interaction();
     m.has_focus = inputs.has_focus;
     m.user_mode = model_->UserMode();
@@ -424,7 +429,6 @@ PaintModel ButtonInstance::BuildPaintModel(const FaceInputs& inputs) const {
     m.fonts = inputs.fonts;
     m.pictures = inputs.pictures;
     m.system_colours = &host_;
-    return m;
 }
 
 }  // namespace brixel

@@ -177,6 +177,11 @@ public:
     // not choose follow a desktop scheme change.
     Effects BeforePaint(const WindowFrame& frame);
     PaintModel BuildPaintModel(const FaceInputs& inputs) const;
+    // Fills every field of `m` but the property record, which it leaves as
+    // it was: for a host that compares Props() with its kept face before
+    // copying it, and keeps one model between paints (a new one would build
+    // a default record, fonts' names on the heap included, every paint).
+    void FillPaintModelWithoutProps(const FaceInputs& inputs, PaintModel& m) const;
 
     // --- Sounds --------------------------------------------------------------------
     // The custom sound file read for a slot, as it is played from memory.

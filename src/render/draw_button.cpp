@@ -6,6 +6,7 @@
 #include "render/face_background.h"
 #include "render/face_flat.h"
 #include "render/face_xp.h"
+#include "render/paint_profile.h"
 #include "render/translucency.h"
 
 #include <cstddef>
@@ -130,12 +131,18 @@ FocusOutcome FocusStep(Canvas& target, const Rect& rect, const PaintModel& m) {
 
 PaintResult DrawTheButton(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m) {
     if (WaitsForCapture(m)) return {};                                     //  1
+    BRIXEL_PAINT_BEGIN();
     std::unique_ptr<Surface> memory = CreateMemoryImage(target, rect);    //  2
+    BRIXEL_PAINT_LAP(Surface);
     if (memory == nullptr) return {};
     ComposeFace(target, *memory, rect, after_click, m);                    //  3 to 11
     OutputStep(target, *memory, rect, m);                                  // 12
+    BRIXEL_PAINT_LAP(Blit);
     memory.reset();                                                        // 13
-    return {true, FocusStep(target, rect, m)};                             // 14
+    BRIXEL_PAINT_LAP(Surface);
+    const FocusOutcome focus = FocusStep(target, rect, m);                 // 14
+    BRIXEL_PAINT_LAP(Focus);
+    return {true, focus};
 }
 
 void ComposeFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_click, const PaintModel& m) {
@@ -143,24 +150,33 @@ void ComposeFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_cl
     const FaceKind kind = Face(m);
     const FaceRoutines& look = RoutinesOf(kind);
     const bool gradient = GradientBackgroundStep(memory, face, kind, m);   //  3
+    BRIXEL_PAINT_LAP(Gradient);
     if (!gradient) look.background(memory, face, after_click, m);         //  4
     BlendBackgroundStep(target, memory, rect, m);                          //  5
+    BRIXEL_PAINT_LAP(Background);
     const MenuSplit split = GetMenuButtonBounds(face, m.props);            //  6
     PictureStep(memory, face, split, m);                                   //  7
+    BRIXEL_PAINT_LAP(Picture);
     ArrowStep(memory, face, split, m);                                     //  8
     SeparatorStep(memory, split, look, m);                                 //  9
     look.border(memory, face, m);                                          // 10
+    BRIXEL_PAINT_LAP(Face);
     CaptionStep(memory, face, split, look, m);                             // 11
+    BRIXEL_PAINT_LAP(Caption);
 }
 
 void ComposeFinishedFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_click, const PaintModel& m) {
     ComposeFace(target, memory, rect, after_click, m);
     if (m.props.TranslucentStyle == kvnAll && m.user_mode) LayCaptureOver(memory, rect, m);
+    BRIXEL_PAINT_LAP(Blit);
 }
 
 PaintResult PresentFinishedFace(Canvas& target, const Canvas& memory, const Rect& rect, const PaintModel& m) {
     CopyFace(target, memory, rect);
-    return {true, FocusStep(target, rect, m)};
+    BRIXEL_PAINT_LAP(Blit);
+    const FocusOutcome focus = FocusStep(target, rect, m);
+    BRIXEL_PAINT_LAP(Focus);
+    return {true, focus};
 }
 
 GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& split) {

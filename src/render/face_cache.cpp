@@ -1,5 +1,6 @@
 #include "render/face_cache.h"
 
+#include "render/paint_profile.h"
 #include "render/translucency.h"
 
 
@@ -21,8 +22,8 @@ FaceConditions FaceConditionsOf(const PaintModel& m, Size size, bool after_click
     c.detected_xp_scheme = m.detected_xp_scheme;
     c.fonts = m.fonts;
     c.pictures = m.pictures;
-    // Read now rather than trusted to a change notice: a child window is
-    // not told when the user picks other system colours.
+    // As the host answers them now: a host that keeps them must forget
+    // them when the desktop's colours change.
     for (int i = 0; i < kSystemColourCount; ++i) c.system_colours[static_cast<std::size_t>(i)] = SystemColour(m, i);
     c.dpi = extras.dpi;
     return c;
@@ -35,29 +36,64 @@ FaceKey FaceKeyOf(const PaintModel& m, Size size, bool after_click, const FaceKe
 PaintResult FaceCache::Paint(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m,
                              const FaceKeyExtras& extras) {
     if (WaitsForCapture(m) || rect.IsEmpty()) return {};
-    const Size size{rect.Width(), rect.Height()};
-    const FaceConditions conditions = FaceConditionsOf(m, size, after_click, extras);
+    BRIXEL_PAINT_BEGIN();
+    const FaceConditions conditions = FaceConditionsOf(m, {rect.Width(), rect.Height()}, after_click, extras);
+    const PaintModel* kept = Kept(m.props, conditions, m);
+    BRIXEL_PAINT_LAP(Key);
+    if (kept != nullptr) return PresentFinishedFace(target, *memory_, rect, *kept);
+    return Compose(target, rect, after_click, m, conditions);
+}
+
+PaintResult FaceCache::Paint(Canvas& target, const Rect& rect, bool after_click, PaintModel& m,
+                             const ButtonProperties& props, const FaceKeyExtras& extras) {
+    if (rect.IsEmpty()) return {};
+    BRIXEL_PAINT_BEGIN();
+    const FaceConditions conditions = FaceConditionsOf(m, {rect.Width(), rect.Height()}, after_click, extras);
+    const PaintModel* kept = Kept(props, conditions, m);
+    BRIXEL_PAINT_LAP(Key);
+    if (kept != nullptr) return PresentFinishedFace(target, *memory_, rect, *kept);
+    m.props = props;
+    BRIXEL_PAINT_LAP(Key);
+    if (WaitsForCapture(m)) return {};
+    return Compose(target, rect, after_click, m, conditions);
+}
+
+// The kept face's model when nothing that composed it has changed. A kept
+// face never waits for a capture: it was composed with one.
+const PaintModel* FaceCache::Kept(const ButtonProperties& props, const FaceConditions& conditions,
+                                  const PaintModel& m) {
+    if (!kept_ || memory_ == nullptr || !(conditions_ == conditions) || !(kept_->props == props)) return nullptr;
+    const Size held = memory_->size();
+    if (held.width < conditions.size.width || held.height < conditions.size.height) return nullptr;
+    kept_->system_colours = m.system_colours;
+    kept_->captured_background = m.captured_background;
+    return &*kept_;
+}
+
+PaintResult FaceCache::Compose(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m,
+                               const FaceConditions& conditions) {
+    const Size size = conditions.size;
     const Size held = memory_ != nullptr ? memory_->size() : Size{};
+    kept_.reset();  // a composition cut short by an exception leaves no stale key
     if (held.width < size.width || held.height < size.height) {
-        key_.reset();
         memory_ = target.CreateSurface(size, SurfaceFormat::Colour);
         if (memory_ == nullptr) return {};
-    } else if (key_ && key_->conditions == conditions && key_->props == m.props) {
-        return PresentFinishedFace(target, *memory_, rect, m);
     } else {
         // A new memory image starts black; the faces that leave a pixel
         // alone must find it as they would in one.
         memory_->FillRect({0, 0, held.width, held.height}, Brush::Solid(kBlack));
     }
-    key_.reset();  // a composition cut short by an exception leaves no stale key
+    BRIXEL_PAINT_LAP(Surface);
     ComposeFinishedFace(target, *memory_, rect, after_click, m);
     ++compositions_;
-    key_ = FaceKey{m.props, conditions};
+    kept_ = m;
+    conditions_ = conditions;
+    BRIXEL_PAINT_LAP(Key);
     return PresentFinishedFace(target, *memory_, rect, m);
 }
 
 void FaceCache::Clear() noexcept {
-    key_.reset();
+    kept_.reset();
     memory_.reset();
 }
 

@@ -67,14 +67,27 @@ public:
     // changed since the last paint.
     PaintResult Paint(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m,
                       const FaceKeyExtras& extras);
+    // The same, for a host whose model `m` lacks the property record:
+    // `props` is compared where it lies and copied into `m` only when the
+    // face must be composed, so an unchanged repaint copies nothing.
+    PaintResult Paint(Canvas& target, const Rect& rect, bool after_click, PaintModel& m,
+                      const ButtonProperties& props, const FaceKeyExtras& extras);
     // Forgets the face and the memory image (the next paint composes).
     void Clear() noexcept;
     // Paints that composed, for the host's diagnostics and the tests.
     std::uint64_t compositions() const noexcept { return compositions_; }
 
 private:
+    PaintResult Compose(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m,
+                        const FaceConditions& conditions);
+    const PaintModel* Kept(const ButtonProperties& props, const FaceConditions& conditions, const PaintModel& m);
+
     std::unique_ptr<Surface> memory_;
-    std::optional<FaceKey> key_;
+    // The model the kept face was composed from (its property record is
+    // the key's) and the rest of the key. The model's pointers are the
+    // host's and are refreshed from each paint.
+    std::optional<PaintModel> kept_;
+    FaceConditions conditions_;
     std::uint64_t compositions_ = 0;
 };
 

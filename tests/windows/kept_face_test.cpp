@@ -37,6 +37,24 @@ std::vector<std::uint32_t> DrawnFace(IViewObject* view) {
     return std::vector<std::uint32_t>(first, first + 87 * 25);
 }
 
+// One system colour changed for a test and put back when the scope ends.
+class SystemColourChange {
+public:
+    SystemColourChange(int index, COLORREF colour) : index_(index), saved_(::GetSysColor(index)) {
+        ::SetSysColors(1, &index_, &colour);
+    }
+    ~SystemColourChange() { ::SetSysColors(1, &index_, &saved_); }
+    SystemColourChange(const SystemColourChange&) = delete;
+    SystemColourChange& operator=(const SystemColourChange&) = delete;
+
+private:
+    int index_;
+    COLORREF saved_;
+};
+
+// The pixel inside the bevel, clear of the caption, as 0xRRGGBB.
+std::uint32_t InsideBevel(const std::vector<std::uint32_t>& face) { return face.at(4 * 87 + 4) & 0xFFFFFF; }
+
 class KeptFace : public ThemeRegistry {
 protected:
     void SetUp() override {
@@ -90,7 +108,7 @@ TEST_F(KeptFace, APropertyWriteShowsAtTheNextDrawAndTheOldValueBringsTheOldFaceB
     Put(kDispBackColor, I4(RGB(200, 40, 40)));
     const std::vector<std::uint32_t> red = DrawnFace(view_.get());
     EXPECT_NE(red, grey);
-    EXPECT_EQ(red[4 * 87 + 4] & 0xFFFFFF, 0xC82828u) << "inside the bevel, clear of the caption";
+    EXPECT_EQ(InsideBevel(red), 0xC82828u);
 
     Put(kDispBackColor, I4(static_cast<LONG>(0x8000000F)));  // the button face again
     EXPECT_EQ(DrawnFace(view_.get()), grey);
@@ -112,6 +130,38 @@ TEST_F(KeptFace, TheDesktopSchemeIsReadAgainWhenTheThemeChanges) {
     SetValues(L"1", L"NormalColor");
     ::SendMessageW(window_, WM_SETTINGCHANGE, 0, 0);
     EXPECT_EQ(DrawnFace(view_.get()), blue) << "a settings change reads it again as well";
+}
+
+TEST_F(KeptFace, SystemColoursAreReadAgainWhenTheDesktopSaysTheyChanged) {
+    Put(kDispAppearance, I2(kvn3D));
+    Put(kDispBackColor, I4(static_cast<LONG>(0x8000000F)));  // the system's button face
+    const std::vector<std::uint32_t> grey = DrawnFace(view_.get());
+    ASSERT_FALSE(grey.empty());
+    {
+        SystemColourChange green(COLOR_BTNFACE, RGB(10, 200, 30));
+        ::SendMessageW(window_, WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(InsideBevel(DrawnFace(view_.get())), 0x0AC81Eu) << "the new button face after the colour message";
+    }
+    ::SendMessageW(window_, WM_SETTINGCHANGE, 0, 0);
+    EXPECT_EQ(DrawnFace(view_.get()), grey) << "a settings change reads them again as well";
+}
+
+TEST_F(KeptFace, AmbientsAreReadAgainWhenTheContainerSaysOneChanged) {
+    ComPtr<IOleControl> control;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&control));
+    Put(kDispAppearance, I2(kvn3D));
+    const std::vector<std::uint32_t> plain = DrawnFace(view_.get());
+    ASSERT_FALSE(plain.empty());
+
+    site_->display_as_default = true;
+    ASSERT_HRESULT_SUCCEEDED(control->OnAmbientPropertyChange(DISPID_AMBIENT_DISPLAYASDEFAULT));
+    const std::vector<std::uint32_t> framed = DrawnFace(view_.get());
+    EXPECT_NE(framed, plain) << "shown as default";
+    EXPECT_EQ(framed.at(0) & 0xFFFFFF, 0u) << "the default frame is black";
+
+    site_->display_as_default.reset();
+    ASSERT_HRESULT_SUCCEEDED(control->OnAmbientPropertyChange(DISPID_UNKNOWN));
+    EXPECT_EQ(DrawnFace(view_.get()), plain) << "no answer: not the default button";
 }
 
 }  // namespace

@@ -65,13 +65,19 @@ TEST_F(OleControl, PropertyChangesNotifySinksOnlyAtDesignTime) {
     ComPtr<IConnectionPoint> point = AdviseNotify(sink, &cookie);
     ASSERT_TRUE(point);
 
+    // The container tells the control each time, as containers must.
+    ComPtr<IOleControl> control;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&control));
     site_.user_mode = true;
+    control->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE);
     ASSERT_HRESULT_SUCCEEDED(PutCaption(L"run"));
     EXPECT_TRUE(sink.changed.empty());
     site_.user_mode = false;
+    control->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE);
     ASSERT_HRESULT_SUCCEEDED(PutCaption(L"design"));
     EXPECT_EQ(sink.changed, std::vector<DISPID>{DISPID_CAPTION});
     site_.user_mode.reset();  // no answer counts as run time
+    control->OnAmbientPropertyChange(DISPID_UNKNOWN);
     ASSERT_HRESULT_SUCCEEDED(PutCaption(L"unknown"));
     EXPECT_EQ(sink.changed.size(), 1u);
     point->Unadvise(cookie);

@@ -236,5 +236,40 @@ TEST(KeptFace, EverySizeInTurnMatchesAFreshPaintAndATranslucentButtonWaitsForIts
     EXPECT_FALSE(cache.Paint(target, {0, 0, 0, 25}, false, DefaultModel(), {}).painted) << "an empty face";
 }
 
+// A host that compares its record in place hands a model without one: the
+// kept face must still be presented from the record it was composed with
+// (the focus frame reads it), and a changed record composes again.
+TEST(KeptFace, ARecordHeldApartIsComparedInPlaceAndCopiedOnlyToCompose) {
+    const Rect rect{5, 6, 92, 31};
+    PaintModel full = DefaultModel();
+    full.props.Appearance = kvn3D;
+    full.has_focus = true;
+    ButtonProperties record = full.props;
+    auto without_record = [&full] {
+        PaintModel m = full;
+        m.props = ButtonProperties{};
+        return m;
+    };
+    FaceCache cache;
+    PixelCanvas target({100, 40});
+    for (int paint = 0; paint < 3; ++paint) {
+        target.FillRect({0, 0, 100, 40}, Brush::Solid({7, 7, 7}));
+        PaintModel m = without_record();
+        EXPECT_TRUE(cache.Paint(target, rect, false, m, record, {}).painted);
+        ASSERT_TRUE(MatchesFresh(target, full, rect, {7, 7, 7})) << "paint " << paint;
+    }
+    EXPECT_EQ(cache.compositions(), 1u);
+
+    record.BackColor = 0x0040C0FF;
+    full.props = record;
+    PaintModel m = without_record();
+    cache.Paint(target, rect, false, m, record, {});
+    EXPECT_TRUE(MatchesFresh(target, full, rect, {7, 7, 7})) << "the changed record shows";
+    EXPECT_EQ(cache.compositions(), 2u);
+
+    cache.Paint(target, rect, false, full, {});
+    EXPECT_EQ(cache.compositions(), 2u) << "a full model with the same inputs finds the same face";
+}
+
 }  // namespace
 }  // namespace brixel::testing

@@ -424,6 +424,7 @@ PaintModel ButtonInstance::BuildPaintModel(const FaceInputs& inputs) const {
     m.fonts = inputs.fonts;
     m.pictures = inputs.pictures;
     m.system_colours = &host_;
+    m.dpi = inputs.dpi;
     return m;
 }
 

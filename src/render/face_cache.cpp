@@ -25,6 +25,7 @@ FaceConditions FaceConditionsOf(const PaintModel& m, Size size, bool after_click
     // not told when the user picks other system colours.
     for (int i = 0; i < kSystemColourCount; ++i) c.system_colours[static_cast<std::size_t>(i)] = SystemColour(m, i);
     c.dpi = extras.dpi;
+    c.face_dpi = m.dpi;
     return c;
 }
 

@@ -1,5 +1,7 @@
 // The face's fixed sizes on screens denser than 96 dpi.
 #include "core/dpi_scale.h"
+#include "render/draw_button.h"
+#include "render/edge_scaled_canvas.h"
 #include "render/face_flat.h"
 #include "render/focus.h"
 #include "render/menu_part.h"
@@ -169,6 +171,44 @@ TEST(ControlRegion, LevelTwoWidthRuleAndMinimumSizeScale) {
     p.Appearance = kvnFlat;
     p.CornerStyle = u"1;1;1;1";
     EXPECT_EQ(EnforceMinimumSize(p, {10, 10}, 144), (Size{24, 26}));
+}
+
+TEST(EdgeScaledCanvas, CoordinatesKeepTheirDistanceFromTheNearerEdge) {
+    TracedPixelCanvas target(130, 38);
+    const EdgeScaledCanvas scaled(target, {130, 38}, 144);
+    EXPECT_EQ(scaled.DesignFace(), (Rect{0, 0, 87, 25}));
+    struct Case {
+        int design, device;
+    };
+    for (const Case c : {Case{0, 0}, Case{1, 2}, Case{2, 3}, Case{43, 65}, Case{44, 130 - 65}, Case{86, 128},
+                         Case{87, 130}})
+        EXPECT_EQ(scaled.MapX(c.design), c.device) << c.design;
+    EXPECT_EQ(scaled.MapY(24), 38 - 2);
+}
+
+Rgb DpiPixel(const pixel::PixelCanvas& canvas, int x, int y) { return canvas.GetPixel({x, y}); }
+
+TEST(XPFrame, At144DpiEachOfItsLinesIsTwoPixelsAndHugsTheEdges) {
+    PaintModel m = DefaultModel();
+    m.props.Appearance = kvnXPStyleAPB;
+    m.props.Caption = u"";
+    m.parent_back_colour = {9, 9, 9};
+    pixel::PixelCanvas design({87, 25});
+    DrawTheButton(design, {0, 0, 87, 25}, false, m);
+    m.dpi = 144;
+    pixel::PixelCanvas dense({130, 38});
+    DrawTheButton(dense, {0, 0, 130, 38}, false, m);
+    // Down the middle row, the outer design pixels 0, 1, 2 of the frame
+    // become the device columns 0-1, 2 and 3-4, in the same colours.
+    const int y96 = 12, y144 = 19;
+    EXPECT_EQ(DpiPixel(dense, 0, y144), DpiPixel(design, 0, y96));
+    EXPECT_EQ(DpiPixel(dense, 1, y144), DpiPixel(design, 0, y96));
+    EXPECT_EQ(DpiPixel(dense, 2, y144), DpiPixel(design, 1, y96));
+    EXPECT_EQ(DpiPixel(dense, 3, y144), DpiPixel(design, 2, y96));
+    EXPECT_EQ(DpiPixel(dense, 129, y144), DpiPixel(design, 86, y96));
+    EXPECT_EQ(DpiPixel(dense, 128, y144), DpiPixel(design, 86, y96));
+    EXPECT_EQ(DpiPixel(dense, 127, y144), DpiPixel(design, 85, y96));
+    EXPECT_NE(DpiPixel(design, 0, y96), DpiPixel(design, 1, y96)) << "the columns differ, so the test can tell them apart";
 }
 
 }  // namespace

@@ -177,6 +177,7 @@ private:
     // A frozen container does not want events: they are dropped, not queued.
     void FireEvent(DISPID id, VARIANT* args, UINT count) noexcept override;
     FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept override;
+    void ResolutionChanged() noexcept override;
 
     // LiveHost: the effects of the instance's steps (control_effects.cpp).
     void Carry(Effect& effect) override;

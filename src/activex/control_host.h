@@ -30,6 +30,7 @@ public:
     void SetWindow(HWND window) noexcept {
         window_ = window;
         window_focused_ = false;
+        screen_dpi_.reset();  // the new window may be on another monitor
     }
     // The window has the keyboard focus, as its focus messages said: asking
     // the system costs a round trip on every paint.
@@ -61,7 +62,8 @@ public:
     void EndUserAction() noexcept { --user_actions_; }
     bool InUserAction() const noexcept { return user_actions_ > 0; }
 
-    // The screen's resolution, read once and again after a desktop change.
+    // The resolution of the window's monitor (the system's while there is
+    // no window), read once and again after a desktop or dpi change.
     int ScreenDpi() const noexcept;
     // The desktop's settings or theme changed: read the resolution and the
     // theme's scheme afresh at the next paint.

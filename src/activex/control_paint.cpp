@@ -92,6 +92,7 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         for (std::size_t i = 0; i < 4; ++i) inputs.pictures[i] = PictureRefOf(*pictures[i]);
         const int dpi = host_.ScreenDpi();
         inputs.fonts = state_fonts_.For(p, dpi);
+        inputs.dpi = dpi;
         const PaintModel m = instance_.BuildPaintModel(inputs);
         win::GdiCanvas canvas(dc, &msimg32_);
         const Rect rect{bounds.left, bounds.top, bounds.right, bounds.bottom};

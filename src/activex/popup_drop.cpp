@@ -31,8 +31,8 @@ RECT WorkArea(HWND window) {
 
 // The placement rules count from the screen's origin; a monitor's work area
 // may start anywhere, so they run relative to it.
-PopupPlacement PlaceOnScreen(HWND window, const MenuItemList& top, const ButtonProperties& p) {
-    const MenuTextMeter meter(p.MenuFont);
+PopupPlacement PlaceOnScreen(HWND window, const MenuItemList& top, const ButtonProperties& p, int dpi) {
+    const MenuTextMeter meter(p.MenuFont, dpi);
     std::vector<int> widths;
     int height = 0;
     for (const MenuItemRecord& record : top) {
@@ -47,7 +47,7 @@ PopupPlacement PlaceOnScreen(HWND window, const MenuItemList& top, const ButtonP
     in.window = MenuRect{r.left - area.left, r.top - area.top, r.right - area.left, r.bottom - area.top};
     in.screen_width = area.right - area.left;
     in.screen_height = area.bottom - area.top;
-    in.popup_width = PopupWidthEstimate(widths, p.MenuSidebar);
+    in.popup_width = PopupWidthEstimate(widths, p.MenuSidebar, dpi);
     in.menu_height = height;
     in.sidebar = p.MenuSidebar;
     PopupPlacement out = PlacePopup(in);
@@ -77,7 +77,7 @@ void ControlWindow::DropPopup() {
     }
     if (hwnd_ == nullptr || tracking_popup_) return;
     const HWND window = hwnd_;
-    const PopupPlacement place = PlaceOnScreen(hwnd_, button.Menu().Items(), button.Props());
+    const PopupPlacement place = PlaceOnScreen(hwnd_, button.Menu().Items(), button.Props(), owner_.Host().ScreenDpi());
     // This object lives as long as the control, which whoever started the
     // drop holds on to, so the flag can be cleared after any event.
     dropping_ = true;
@@ -226,7 +226,9 @@ void ControlWindow::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
     ChooseMenuItem(invocation.item_id, invocation.hyperlink, invocation.hyperlink_address, invocation.enabled);
 }
 
-MenuLook ControlWindow::Look() const { return MenuLook{owner_.Instance().Props(), owner_.Host()}; }
+MenuLook ControlWindow::Look() const {
+    return MenuLook{owner_.Instance().Props(), owner_.Host(), owner_.Host().ScreenDpi()};
+}
 
 void ControlWindow::FireMenuDropped(bool dropped) {
     VARIANT v{};

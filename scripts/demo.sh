@@ -21,8 +21,9 @@ echo "== regsvr32 $ocx"
 echo "== cscript samples/demo.vbs"
 "$BRIXEL_WINE64" cscript //nologo "$(winepath -w samples/demo.vbs)" 2>/dev/null | tr -d '\r'
 echo "== gallery of the faces"
-"$BRIXEL_WINE64" build/win64/bin/gallery.exe "$(winepath -w build/gallery.png)" "$(winepath -w build/faces.png)" 2>/dev/null | tr -d '\r'
-echo "galleries written to $root/build/gallery.png and $root/build/faces.png"
+"$BRIXEL_WINE64" build/win64/bin/gallery.exe "$(winepath -w build/gallery.png)" "$(winepath -w build/faces.png)" \
+  "$(winepath -w build/faces-144dpi.png)" 2>/dev/null | tr -d '\r'
+echo "galleries written to $root/build/gallery.png, $root/build/faces.png and $root/build/faces-144dpi.png"
 echo "== the face gallery through the pixel backend"
 cmake --preset native >/dev/null
 cmake --build --preset native --target gallery_pixel gallery_diff -j"${JOBS:-2}" >>build/demo.build.log 2>&1 || { tail -40 build/demo.build.log; exit 1; }

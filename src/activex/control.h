@@ -56,6 +56,7 @@ private:
     IUnknown* Identity() noexcept override { return this; }
     void FireEvent(DISPID id, VARIANT* args, UINT count) noexcept override { automation_.FireEvent(id, args, count); }
     FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept override;
+    void ResolutionChanged() noexcept override;
 
     // LiveHost: the effects of the instance's steps (control_effects.cpp).
     void Carry(Effect& effect) override;

@@ -3,6 +3,7 @@
 #include "activex/ambient.h"
 #include "activex/ole_values.h"
 #include "activex/parent_colour.h"
+#include "activex/window_dpi.h"
 #include "core/platform_caps.h"
 #include "activex/xp_scheme_registry.h"
 
@@ -105,10 +106,7 @@ void ControlInstanceHost::ShowMessage(std::u16string_view text, MessageBoxIcon i
 }
 
 int ControlInstanceHost::ScreenDpi() const noexcept {
-    if (!screen_dpi_) {
-        win::WindowDc screen(nullptr);
-        screen_dpi_ = screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    }
+    if (!screen_dpi_) screen_dpi_ = win::WindowDpi(window_);
     return *screen_dpi_;
 }
 

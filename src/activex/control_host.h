@@ -44,6 +44,7 @@ public:
         window_ = window;
         system_colours_.reset();  // colours may have changed while we had no window
         window_focused_ = false;
+        screen_dpi_.reset();  // the new window may be on another monitor
     }
     // The window has the keyboard focus, as its focus messages said: asking
     // the system costs a round trip on every paint.
@@ -75,7 +76,8 @@ public:
     void EndUserAction() noexcept { --user_actions_; }
     bool InUserAction() const noexcept { return user_actions_ > 0; }
 
-    // The screen's resolution, read once and again after a desktop change.
+    // The resolution of the window's monitor (the system's while there is
+    // no window), read once and again after a desktop or dpi change.
     int ScreenDpi() const noexcept;
     // The desktop's settings, theme or colours changed: read the resolution,
     // the theme's scheme and the system colours afresh at the next paint.

@@ -94,6 +94,7 @@ FocusOutcome CTavloCtrl::PaintFace(HDC dc, const RECT& bounds, bool after_click,
         for (std::size_t i = 0; i < 4; ++i) inputs.pictures[i] = PictureRefOf(*pictures[i]);
         const int dpi = host_.ScreenDpi();
         inputs.fonts = state_fonts_.For(p, dpi);
+        inputs.dpi = dpi;
         // The record is copied into the model only when the face is composed.
         PaintModel& m = paint_model_;
         instance_.FillPaintModelWithoutProps(inputs, m);

@@ -69,7 +69,13 @@ void CTavloCtrl::ApplyRegion() noexcept {
     if (window == nullptr) return;
     LoadDrawingPrimitives();
     win::ApplyWindowRegion(window->hwnd(), instance_.Props(), instance_.Interaction(), instance_.UserMode(),
-                           capabilities_.win9x);
+                           capabilities_.win9x, host_.ScreenDpi());
+}
+
+void CTavloCtrl::ResolutionChanged() noexcept {
+    host_.DesktopSettingsChanged();
+    face_.Clear();
+    ApplyRegion();
 }
 
 }  // namespace brixel::activex

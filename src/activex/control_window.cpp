@@ -7,6 +7,7 @@
 #include "core/dispids.h"
 #include "activex/resource_ids.h"
 #include "activex/shell_hyperlinks.h"
+#include "activex/window_dpi.h"
 #include "core/hyperlink.h"
 #include "menu/popup_layout.h"
 
@@ -196,6 +197,13 @@ LRESULT ControlWindow::Dispatch(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_THEMECHANGED:
         case WM_DISPLAYCHANGE:
             owner_.Host().DesktopSettingsChanged();
+            return ::DefWindowProcW(hwnd(), message, wparam, lparam);
+        // A top-level window hears WM_DPICHANGED; a child such as ours hears
+        // that its parent moved to a monitor of another resolution.
+        case win::kWmDpiChanged:
+        case win::kWmDpiChangedAfterParent:
+            owner_.ResolutionChanged();
+            Redraw(false);
             return ::DefWindowProcW(hwnd(), message, wparam, lparam);
         case WM_LBUTTONDOWN: button.LeftButtonDown(Frame(), p, shift); return 0;
         case WM_LBUTTONUP: button.LeftButtonUp(Frame(), p, shift); return 0;

@@ -32,6 +32,8 @@ public:
     virtual void FireEvent(DISPID id, VARIANT* args, UINT count) noexcept = 0;
     // Paints the face into `dc` at `bounds`; the caller handles the outcome.
     virtual FocusOutcome PaintFace(HDC dc, const RECT& bounds, bool after_click, bool has_focus) noexcept = 0;
+    // The window's monitor resolution changed: read it again and reshape.
+    virtual void ResolutionChanged() noexcept = 0;
 
 protected:
     ~WindowOwner() = default;

@@ -35,8 +35,8 @@ RECT WorkArea(HWND window) {
 
 // The placement rules count from the screen's origin; a monitor's work area
 // may start anywhere, so they run relative to it.
-PopupPlacement PlaceOnScreen(HWND window, const MenuItemList& top, const ButtonProperties& p) {
-    const MenuTextMeter meter(p.MenuFont);
+PopupPlacement PlaceOnScreen(HWND window, const MenuItemList& top, const ButtonProperties& p, int dpi) {
+    const MenuTextMeter meter(p.MenuFont, dpi);
     std::vector<int> widths;
     int height = 0;
     for (const MenuItemRecord& record : top) {
@@ -51,7 +51,7 @@ PopupPlacement PlaceOnScreen(HWND window, const MenuItemList& top, const ButtonP
     in.window = MenuRect{r.left - area.left, r.top - area.top, r.right - area.left, r.bottom - area.top};
     in.screen_width = area.right - area.left;
     in.screen_height = area.bottom - area.top;
-    in.popup_width = PopupWidthEstimate(widths, p.MenuSidebar);
+    in.popup_width = PopupWidthEstimate(widths, p.MenuSidebar, dpi);
     in.menu_height = height;
     in.sidebar = p.MenuSidebar;
     PopupPlacement out = PlacePopup(in);
@@ -81,7 +81,7 @@ void MenuDrop::Drop() {
     }
     if (window_.hwnd() == nullptr || tracking_popup_) return;
     const HWND window = window_.hwnd();
-    const PopupPlacement place = PlaceOnScreen(window_.hwnd(), button.Menu().Items(), button.Props());
+    const PopupPlacement place = PlaceOnScreen(window_.hwnd(), button.Menu().Items(), button.Props(), owner_.Host().ScreenDpi());
     // This object lives as long as the control, which whoever started the
     // drop holds on to, so the flag can be cleared after any event.
     dropping_ = true;
@@ -233,7 +233,9 @@ void MenuDrop::OnShortcutInvoke(WPARAM wparam, LPARAM lparam) {
 
 bool MenuDrop::WindowVisible() const { return (::GetWindowLongW(window_.hwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
-MenuLook MenuDrop::Look() const { return MenuLook{owner_.Instance().Props(), owner_.Host()}; }
+MenuLook MenuDrop::Look() const {
+    return MenuLook{owner_.Instance().Props(), owner_.Host(), owner_.Host().ScreenDpi()};
+}
 
 void MenuDrop::FireMenuDropped(bool dropped) {
     VARIANT v{};

@@ -71,8 +71,8 @@ void SetEntryOrder(HMENU menu, bool right_to_left) noexcept {
 
 }  // namespace
 
-MenuTextMeter::MenuTextMeter(const FontDesc& font) noexcept
-    : font_(CreateGdiFont(font)), select_(screen_.get(), font_.get()) {}
+MenuTextMeter::MenuTextMeter(const FontDesc& font, int dpi) noexcept
+    : dpi_(dpi), font_(CreateGdiFont(font, dpi)), select_(screen_.get(), font_.get()) {}
 
 SIZE MenuTextMeter::Extent(std::u16string_view text) const {
     const std::wstring wide = ToWide(text);
@@ -82,7 +82,7 @@ SIZE MenuTextMeter::Extent(std::u16string_view text) const {
 }
 
 int MenuTextMeter::RowHeight(const MenuItemFields& item) const {
-    return brixel::RowHeight(item.separator, item.separator ? 0 : Extent(item.caption).cy);
+    return brixel::RowHeight(item.separator, item.separator ? 0 : Extent(item.caption).cy, dpi_);
 }
 
 bool OwnerDrawPopup::Build(const MenuItemList& top, bool right_to_left) {
@@ -157,9 +157,9 @@ bool OwnerDrawPopup::MeasureItem(MEASUREITEMSTRUCT& measure, const MenuLook& loo
     if (measure.CtlType != ODT_MENU) return false;
     const PopupEntry* entry = EntryOf(measure.itemData);
     if (entry == nullptr) return false;
-    const MenuTextMeter meter(look.props.MenuFont);
+    const MenuTextMeter meter(look.props.MenuFont, look.dpi);
     const MenuItemRecord probe(entry->item);
-    measure.itemWidth = static_cast<UINT>(RowWidth(meter.Extent(RowMeasureText(probe)).cx));
+    measure.itemWidth = static_cast<UINT>(RowWidth(meter.Extent(RowMeasureText(probe)).cx, look.dpi));
     measure.itemHeight = static_cast<UINT>(meter.RowHeight(entry->item));
     return true;
 }
@@ -171,8 +171,9 @@ bool OwnerDrawPopup::DrawItem(const DRAWITEMSTRUCT& draw, const MenuLook& look) 
     const bool whole = (draw.itemAction & ODA_DRAWENTIRE) != 0;
     if (!whole && (draw.itemAction & ODA_SELECT) == 0) return true;
     const ButtonProperties& p = look.props;
-    win::UniqueFont font = CreateGdiFont(p.MenuFont);
+    win::UniqueFont font = CreateGdiFont(p.MenuFont, look.dpi);
     MenuEntryModel m;
+    m.dpi = look.dpi;
     m.caption = entry->item.caption;
     if (!IsNoShortcut(entry->item.shortcut)) m.shortcut = entry->item.shortcut;
     m.separator = entry->item.separator;

@@ -6,6 +6,7 @@
 
 #include "activex/popup_entries.h"
 #include "core/colour.h"
+#include "core/dpi_scale.h"
 #include "core/property_record.h"
 #include "gdi/raii.h"
 
@@ -23,19 +24,21 @@ namespace brixel::activex {
 struct MenuLook {
     const ButtonProperties& props;
     const SystemColours& system;
+    int dpi = kDesignDpi;  // of the control window's screen
 };
 
-// Text extents in MenuFont on the screen, as rows and the width estimate are
-// measured.
+// Text extents in MenuFont at the screen's `dpi`, as rows and the width
+// estimate are measured; the rows' own sizes scale with it.
 class MenuTextMeter {
 public:
-    explicit MenuTextMeter(const FontDesc& font) noexcept;
+    MenuTextMeter(const FontDesc& font, int dpi) noexcept;
     MenuTextMeter(const MenuTextMeter&) = delete;
     MenuTextMeter& operator=(const MenuTextMeter&) = delete;
     SIZE Extent(std::u16string_view text) const;
     int RowHeight(const MenuItemFields& item) const;
 
 private:
+    int dpi_;
     win::WindowDc screen_{nullptr};
     win::UniqueFont font_;
     win::SelectScope select_;

@@ -26,11 +26,11 @@ UniqueRegion CreateRegionFromShape(const RegionShape& shape) {
 }
 
 bool ApplyWindowRegion(HWND window, const ButtonProperties& p, const InteractionState& s, bool user_mode,
-                       bool win9x) {
+                       bool win9x, int dpi) {
     RECT client{};
     if (window == nullptr || !::GetClientRect(window, &client)) return false;
     const Rect rect{client.left, client.top, client.right, client.bottom};
-    UniqueRegion region = CreateRegionFromShape(ControlRegionShape(p, s, user_mode, rect, win9x));
+    UniqueRegion region = CreateRegionFromShape(ControlRegionShape(p, s, user_mode, rect, win9x, dpi));
     if (!region) return false;
     if (::SetWindowRgn(window, region.get(), TRUE) == 0) return false;
     // The window owns the region from here on and deletes it itself.

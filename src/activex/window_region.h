@@ -15,8 +15,9 @@ UniqueRegion CreateRegionFromShape(const RegionShape& shape);
 // Rebuilds the region for the current properties and client size and sets
 // it with redraw. Call it when the window is created, after every resize,
 // and when Appearance, CornerStyle or CornerRoundingLevel change. `win9x`
-// is the 9x flag decided at window creation. False when nothing was set.
+// is the 9x flag decided at window creation; `dpi` that of the window's
+// screen. False when nothing was set.
 bool ApplyWindowRegion(HWND window, const ButtonProperties& p, const InteractionState& s, bool user_mode,
-                       bool win9x);
+                       bool win9x, int dpi);
 
 }  // namespace brixel::win

@@ -429,6 +429,7 @@ void ButtonInstance::FillPaintModelWithoutProps(const FaceInputs& inputs, PaintM
     m.fonts = inputs.fonts;
     m.pictures = inputs.pictures;
     m.system_colours = &host_;
+    m.dpi = inputs.dpi;
 }
 
 }  // namespace brixel

@@ -85,6 +85,7 @@ struct FaceInputs {
     const Surface* captured_background = nullptr;
     PerState<FontRef> fonts{};
     PerState<PictureRef> pictures{};
+    int dpi = kDesignDpi;  // of the screen the face is shown on
 };
 
 struct PutOutcome {

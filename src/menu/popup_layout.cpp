@@ -25,17 +25,20 @@ constexpr int kPlainRowExtra = 25;
 constexpr int kPopupFrame = 22;
 }  // namespace
 
-int PopupWidthEstimate(std::span<const int> text_widths, bool sidebar) {
-    int widest = kMinRowWidth;
-    for (int w : text_widths) widest = std::max(widest, w + (sidebar ? kSidebarRowExtra : kPlainRowExtra));
-    return widest + kPopupFrame;
+int PopupWidthEstimate(std::span<const int> text_widths, bool sidebar, int dpi) {
+    const int extra = ScaleForDpi(sidebar ? kSidebarRowExtra : kPlainRowExtra, dpi);
+    int widest = ScaleForDpi(kMinRowWidth, dpi);
+    for (int w : text_widths) widest = std::max(widest, w + extra);
+    return widest + ScaleForDpi(kPopupFrame, dpi);
 }
 
-int RowWidth(int text_width) { return std::max(text_width + kSidebarRowExtra, kMinRowWidth); }
+int RowWidth(int text_width, int dpi) {
+    return std::max(text_width + ScaleForDpi(kSidebarRowExtra, dpi), ScaleForDpi(kMinRowWidth, dpi));
+}
 
-int RowHeight(bool separator, int text_height) {
-    if (separator) return kSeparatorRowHeight;
-    return text_height >= 16 ? text_height + 4 : 20;
+int RowHeight(bool separator, int text_height, int dpi) {
+    if (separator) return ScaleForDpi(kSeparatorRowHeight, dpi);
+    return text_height >= ScaleForDpi(16, dpi) ? text_height + ScaleForDpi(4, dpi) : ScaleForDpi(20, dpi);
 }
 
 // Without the sidebar the popup keeps a 20-pixel margin to the screen edge.

@@ -4,6 +4,7 @@
 // rectangles measured by the window layer; nothing here draws.
 #pragma once
 
+#include "core/dpi_scale.h"
 #include "core/enums.h"
 #include "core/shared_objects.h"
 #include "menu/menu_item.h"
@@ -34,12 +35,14 @@ std::u16string WidthEstimateText(const MenuItemRecord& record);
 std::u16string RowMeasureText(const MenuItemRecord& record);
 
 // P from the widths of WidthEstimateText of every top-level item. An empty
-// menu is estimated at the narrowest row, 90 + 22.
-int PopupWidthEstimate(std::span<const int> text_widths, bool sidebar);
+// menu is estimated at the narrowest row, 90 + 22. The rows' own sizes are
+// those of a 96 dpi screen, scaled to `dpi`; the text is measured in the
+// menu font, which already has the screen's size.
+int PopupWidthEstimate(std::span<const int> text_widths, bool sidebar, int dpi = kDesignDpi);
 
 inline constexpr int kSeparatorRowHeight = 6;
-int RowWidth(int text_width);
-int RowHeight(bool separator, int text_height);
+int RowWidth(int text_width, int dpi = kDesignDpi);
+int RowHeight(bool separator, int text_height, int dpi = kDesignDpi);
 
 // --- Placement ---------------------------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "render/corners.h"
 
 #include "core/text_fields.h"
+#include "core/dpi_scale.h"
 
 namespace brixel {
 namespace {
@@ -52,6 +53,20 @@ std::vector<Point> CornerPixels(const Rect& r, Corner corner, std::span<const Co
     pixels.reserve(pattern.size());
     for (const CornerOffset& o : pattern) pixels.push_back(MirrorIntoCorner(r, corner, o));
     return pixels;
+}
+
+std::vector<Rect> CornerBlocks(const Rect& r, Corner corner, std::span<const CornerOffset> pattern, int dpi) {
+    std::vector<Rect> blocks;
+    blocks.reserve(pattern.size());
+    for (const CornerOffset& o : pattern) {
+        const PixelSpan x = ScaledSpan(o.dx, dpi);
+        const PixelSpan y = ScaledSpan(o.dy, dpi);
+        Rect b{r.left + x.from, r.top + y.from, r.left + x.to, r.top + y.to};
+        if (IsRightCorner(corner)) b.left = r.right - x.to, b.right = r.right - x.from;
+        if (IsBottomCorner(corner)) b.top = r.bottom - y.to, b.bottom = r.bottom - y.from;
+        blocks.push_back(b);
+    }
+    return blocks;
 }
 
 std::span<const CornerOffset> DefaultCornerPattern(bool larger) {

@@ -45,6 +45,10 @@ Point MirrorIntoCorner(const Rect& r, Corner corner, CornerOffset offset);
 // The pixels one pattern sets at one corner of `r`.
 std::vector<Point> CornerPixels(const Rect& r, Corner corner, std::span<const CornerOffset> pattern);
 
+// The same pattern at `dpi`: each design pixel becomes the block it covers
+// at that resolution (core/dpi_scale.h), mirrored into the corner.
+std::vector<Rect> CornerBlocks(const Rect& r, Corner corner, std::span<const CornerOffset> pattern, int dpi);
+
 // The rounding drawn just inside the outline of the outer rectangle.
 std::span<const CornerOffset> DefaultCornerPattern(bool larger);
 // The rounding drawn inside a border that sits within the black default frame.

@@ -2,6 +2,7 @@
 
 #include "render/button_image.h"
 #include "render/caption.h"
+#include "render/edge_scaled_canvas.h"
 #include "render/face_3d.h"
 #include "render/face_background.h"
 #include "render/face_flat.h"
@@ -96,6 +97,17 @@ void SeparatorStep(Canvas& memory, const MenuSplit& split, const FaceRoutines& l
     if (IsSplitButton(m)) look.separator(memory, split.menu, m);
 }
 
+// The XP frame is a pattern of single pixels along the edges: on a denser
+// screen it is drawn at its 96 dpi size and scaled from the edges.
+void BorderStep(Canvas& memory, const Rect& face, FaceKind kind, const FaceRoutines& look, const PaintModel& m) {
+    if (kind != FaceKind::XP || m.dpi == kDesignDpi) {
+        look.border(memory, face, m);
+        return;
+    }
+    EdgeScaledCanvas scaled(memory, {face.Width(), face.Height()}, m.dpi);
+    look.border(scaled, scaled.DesignFace(), m);
+}
+
 void CaptionStep(Canvas& memory, const Rect& face, const MenuSplit& split, const FaceRoutines& look,
                  const PaintModel& m) {
     if (IsSplitButton(m)) {
@@ -159,7 +171,7 @@ void ComposeFace(Canvas& target, Canvas& memory, const Rect& rect, bool after_cl
     BRIXEL_PAINT_LAP(Picture);
     ArrowStep(memory, face, split, m);                                     //  8
     SeparatorStep(memory, split, look, m);                                 //  9
-    look.border(memory, face, m);                                          // 10
+    BorderStep(memory, face, kind, look, m);                               // 10
     BRIXEL_PAINT_LAP(Face);
     CaptionStep(memory, face, split, look, m);                             // 11
     BRIXEL_PAINT_LAP(Caption);

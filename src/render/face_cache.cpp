@@ -26,6 +26,7 @@ FaceConditions FaceConditionsOf(const PaintModel& m, Size size, bool after_click
     // them when the desktop's colours change.
     for (int i = 0; i < kSystemColourCount; ++i) c.system_colours[static_cast<std::size_t>(i)] = SystemColour(m, i);
     c.dpi = extras.dpi;
+    c.face_dpi = m.dpi;
     return c;
 }
 

@@ -46,6 +46,7 @@ struct FaceConditions {
     PerState<PictureRef> pictures{};
     std::array<Rgb, kSystemColourCount> system_colours{};
     int dpi = 96;
+    int face_dpi = 96;  // the model's: the fixed sizes the face was drawn at
 
     friend bool operator==(const FaceConditions&, const FaceConditions&) = default;
 };

@@ -5,15 +5,23 @@
 namespace brixel {
 namespace {
 
-void SetPixels(Canvas& canvas, const std::vector<Point>& pixels, Rgb colour) {
-    for (const Point& p : pixels) canvas.SetPixel(p, colour);
+// A block of one design pixel is set as a pixel, so a 96 dpi face is drawn
+// exactly as it always was.
+void FillBlocks(Canvas& canvas, const std::vector<Rect>& blocks, Rgb colour) {
+    for (const Rect& b : blocks) {
+        if (b.Width() == 1 && b.Height() == 1) {
+            canvas.SetPixel({b.left, b.top}, colour);
+        } else {
+            canvas.FillRect(b, Brush::Solid(colour));
+        }
+    }
 }
 
-void DrawCorners(Canvas& canvas, const Rect& rect, const CornerShapes& corners, Rgb colour,
+void DrawCorners(Canvas& canvas, const Rect& rect, const CornerShapes& corners, Rgb colour, int dpi,
                  std::span<const CornerOffset> (*pattern)(bool larger)) {
     for (Corner c : kCorners) {
         const CornerShape shape = ShapeOf(corners, c);
-        if (shape.rounded) SetPixels(canvas, CornerPixels(rect, c, pattern(shape.larger)), colour);
+        if (shape.rounded) FillBlocks(canvas, CornerBlocks(rect, c, pattern(shape.larger), dpi), colour);
     }
 }
 
@@ -30,14 +38,30 @@ void DrawOutline(Canvas& canvas, const Rect& r, const Pen& pen) {
     canvas.DrawLine({r.left, r.bottom - 1}, {r.right, r.bottom - 1}, pen);
 }
 
-void DrawDoubleLineInnerOutline(Canvas& canvas, const Rect& r, Rgb colour, const CornerShapes& corners) {
-    if (!DoubleLineInnerOutlineFits(r)) return;
+// An outline as wide as one design pixel at `dpi`: nested one-pixel rings.
+void DrawThickOutline(Canvas& canvas, const Rect& r, const Pen& pen, int dpi) {
+    const int thickness = ScaledSpan(0, dpi).Length();
+    for (int i = 0; i < thickness; ++i) {
+        const Rect ring = r.Deflated(i);
+        if (ring.IsEmpty()) return;
+        DrawOutline(canvas, ring, pen);
+    }
+}
+
+void DrawDoubleLineInnerOutline(Canvas& canvas, const Rect& r, Rgb colour, const CornerShapes& corners, int dpi) {
+    if (!DoubleLineInnerOutlineFits(r, dpi)) return;
     const Pen pen{colour, PenStyle::Solid};
-    canvas.DrawLine({r.left + 2, r.top + 5}, {r.left + 2, r.bottom - 5}, pen);
-    canvas.DrawLine({r.right - 3, r.top + 5}, {r.right - 3, r.bottom - 5}, pen);
-    canvas.DrawLine({r.left + 5, r.top + 2}, {r.right - 5, r.top + 2}, pen);
-    canvas.DrawLine({r.left + 5, r.bottom - 3}, {r.right - 5, r.bottom - 3}, pen);
-    for (Corner c : kCorners) SetPixels(canvas, CornerPixels(r, c, DoubleLineCornerPattern(ShapeOf(corners, c))), colour);
+    // The lines lie two design pixels in and stop five short of each corner.
+    const PixelSpan band = ScaledSpan(2, dpi);
+    const int gap = ScaleForDpi(5, dpi);
+    for (int i = band.from; i < band.to; ++i) {
+        canvas.DrawLine({r.left + i, r.top + gap}, {r.left + i, r.bottom - gap}, pen);
+        canvas.DrawLine({r.right - 1 - i, r.top + gap}, {r.right - 1 - i, r.bottom - gap}, pen);
+        canvas.DrawLine({r.left + gap, r.top + i}, {r.right - gap, r.top + i}, pen);
+        canvas.DrawLine({r.left + gap, r.bottom - 1 - i}, {r.right - gap, r.bottom - 1 - i}, pen);
+    }
+    for (Corner c : kCorners)
+        FillBlocks(canvas, CornerBlocks(r, c, DoubleLineCornerPattern(ShapeOf(corners, c)), dpi), colour);
 }
 
 }  // namespace
@@ -46,20 +70,23 @@ bool ShowsFlatDefaultFrame(const PaintModel& m) {
     return (m.has_focus && m.props.ShowDefaultBorder) || ShownAsDefault(m);
 }
 
-bool DoubleLineInnerOutlineFits(const Rect& rect) { return rect.Width() >= 10 && rect.Height() >= 10; }
+bool DoubleLineInnerOutlineFits(const Rect& rect, int dpi) {
+    const int smallest = ScaleForDpi(10, dpi);
+    return rect.Width() >= smallest && rect.Height() >= smallest;
+}
 
 void DrawBorderStyle(Canvas& canvas, const Rect& rect, Rgb colour, std::int16_t border_style,
-                     const CornerShapes& corners) {
+                     const CornerShapes& corners, int dpi) {
     const Pen pen{colour, PenStyleForBorderStyle(border_style)};
     if (pen.style == PenStyle::None || rect.IsEmpty()) return;
-    DrawOutline(canvas, rect, pen);
-    if (border_style == kvnDoubleLine) DrawDoubleLineInnerOutline(canvas, rect, colour, corners);
+    DrawThickOutline(canvas, rect, pen, dpi);
+    if (border_style == kvnDoubleLine) DrawDoubleLineInnerOutline(canvas, rect, colour, corners, dpi);
 }
 
 void DrawRoundedCorners(Canvas& canvas, const Rect& inner, Rgb colour, std::int16_t border_style,
-                        const CornerShapes& corners) {
+                        const CornerShapes& corners, int dpi) {
     if (PenStyleForBorderStyle(border_style) == PenStyle::None) return;
-    DrawCorners(canvas, inner, corners, colour, InnerCornerPattern);
+    DrawCorners(canvas, inner, corners, colour, dpi, InnerCornerPattern);
 }
 
 std::optional<Rgb> DefaultCornerColour(const PaintModel& m) {
@@ -70,7 +97,7 @@ std::optional<Rgb> DefaultCornerColour(const PaintModel& m) {
 
 void DrawDefaultRoundedCorners(Canvas& canvas, const Rect& outer, const PaintModel& m) {
     const std::optional<Rgb> colour = DefaultCornerColour(m);
-    if (colour) DrawCorners(canvas, outer, ReadCornerShapes(m.props), *colour, DefaultCornerPattern);
+    if (colour) DrawCorners(canvas, outer, ReadCornerShapes(m.props), *colour, m.dpi, DefaultCornerPattern);
 }
 
 void DrawFlatBorderAndRoundedCorners(Canvas& canvas, const Rect& rect, const PaintModel& m) {
@@ -78,14 +105,14 @@ void DrawFlatBorderAndRoundedCorners(Canvas& canvas, const Rect& rect, const Pai
     const std::int16_t style = GetBorderStyle(m.props, m.state);
     const CornerShapes corners = ReadCornerShapes(m.props);
     if (!ShowsFlatDefaultFrame(m)) {
-        DrawBorderStyle(canvas, rect, colour, style, corners);
+        DrawBorderStyle(canvas, rect, colour, style, corners, m.dpi);
         DrawDefaultRoundedCorners(canvas, rect, m);
         return;
     }
-    canvas.FrameRect(rect, Brush::Solid(kBlack));
-    const Rect inner = rect.Deflated(1);
-    DrawBorderStyle(canvas, inner, colour, style, corners);
-    DrawRoundedCorners(canvas, inner, colour, style, corners);
+    DrawThickOutline(canvas, rect, Pen{kBlack, PenStyle::Solid}, m.dpi);
+    const Rect inner = rect.Deflated(Px(m, 1));
+    DrawBorderStyle(canvas, inner, colour, style, corners, m.dpi);
+    DrawRoundedCorners(canvas, inner, colour, style, corners, m.dpi);
     DrawDefaultRoundedCorners(canvas, rect, m);
 }
 

@@ -35,14 +35,27 @@ Insets NearMenu(Insets in, int near_menu, bool menu_on_left) {
     return in;
 }
 
+// The same inset on every side, scaled to the face's resolution.
+Insets Even(const PaintModel& m, int pixels) {
+    const int n = Px(m, pixels);
+    return {n, n, n, n};
+}
+
 Insets FlatMenuInsets(const PaintModel& m) {
     const bool double_line = DoubleLineBorder(m);
     const bool shown = ShownAsDefault(m);
     for (const FlatMenuRow& row : kFlatMenuRows) {
         if (row.double_line != double_line || row.shown_as_default != shown) continue;
-        return NearMenu({row.far, row.far, row.far, row.far}, row.near_menu, MenuPartOnLeft(m.props));
+        return NearMenu(Even(m, row.far), Px(m, row.near_menu), MenuPartOnLeft(m.props));
     }
     return {};
+}
+
+// The 3D face's uneven insets: the bevel is the user's, the gap beside it
+// the face's own.
+Insets ThreeDInsets(const PaintModel& m) {
+    const int bevel = m.props.Bevel;
+    return {bevel + Px(m, 2), bevel + Px(m, 2), bevel + Px(m, 3), bevel + Px(m, 3)};
 }
 
 // A 3D toggle button latched down shows its face one pixel right and down.
@@ -63,14 +76,13 @@ FocusFace FocusFaceOf(const PaintModel& m) {
 }
 
 Rect CalculateFocusRect(const Rect& rect, const PaintModel& m) {
-    const int bevel = m.props.Bevel;
     switch (FocusFaceOf(m)) {
         case FocusFace::FlatType: {
             const int n = (DoubleLineBorder(m) ? 4 : 3) + (ShownAsDefault(m) ? 1 : 0);
-            return rect.Deflated(n);
+            return rect.Deflated(Px(m, n));
         }
-        case FocusFace::XP: return rect.Deflated(3);
-        case FocusFace::ThreeD: return WithToggleShift(Inset(rect, {bevel + 2, bevel + 2, bevel + 3, bevel + 3}), m);
+        case FocusFace::XP: return rect.Deflated(Px(m, 3));
+        case FocusFace::ThreeD: return WithToggleShift(Inset(rect, ThreeDInsets(m)), m);
         case FocusFace::Other: break;
     }
     return rect;
@@ -78,14 +90,12 @@ Rect CalculateFocusRect(const Rect& rect, const PaintModel& m) {
 
 Rect CalculateFocusRectWhenMenu(const Rect& main_part, const PaintModel& m) {
     const bool left = MenuPartOnLeft(m.props);
-    const int bevel = m.props.Bevel;
     switch (FocusFaceOf(m)) {
         case FocusFace::FlatType: return Inset(main_part, FlatMenuInsets(m));
-        case FocusFace::XP: return Inset(main_part, NearMenu({3, 3, 3, 3}, 1, left));
+        case FocusFace::XP: return Inset(main_part, NearMenu(Even(m, 3), Px(m, 1), left));
         case FocusFace::ThreeD: {
             // The 3D face keeps its uneven bevel insets on the far sides.
-            const Insets far{bevel + 2, bevel + 2, bevel + 3, bevel + 3};
-            return WithToggleShift(Inset(main_part, NearMenu(far, 1, left)), m);
+            return WithToggleShift(Inset(main_part, NearMenu(ThreeDInsets(m), Px(m, 1), left)), m);
         }
         case FocusFace::Other: break;
     }

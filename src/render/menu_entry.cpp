@@ -4,17 +4,19 @@
 
 namespace brixel {
 
-MenuEntryGeometry LayoutMenuEntry(const Rect& r, bool sidebar, bool right_to_left) {
+MenuEntryGeometry LayoutMenuEntry(const Rect& r, bool sidebar, bool right_to_left, int dpi) {
     MenuEntryGeometry g;
-    g.strip = right_to_left ? Rect{r.right - kMenuStripWidth, r.top, r.right, r.bottom}
-                            : Rect{r.left, r.top, r.left + kMenuStripWidth, r.bottom};
+    const int strip = ScaleForDpi(kMenuStripWidth, dpi);
+    const int indent = ScaleForDpi(kMenuTextIndent, dpi);
+    g.strip = right_to_left ? Rect{r.right - strip, r.top, r.right, r.bottom}
+                            : Rect{r.left, r.top, r.left + strip, r.bottom};
     g.content = r;
     if (sidebar) {
         if (right_to_left) g.content.right = g.strip.left;
         else g.content.left = g.strip.right;
     }
-    g.text = g.content.Offset(right_to_left ? -kMenuTextIndent : kMenuTextIndent, 0);
-    g.picture_cell = g.strip.Deflated(1);
+    g.text = g.content.Offset(right_to_left ? -indent : indent, 0);
+    g.picture_cell = g.strip.Deflated(ScaleForDpi(1, dpi));
     return g;
 }
 
@@ -65,21 +67,25 @@ void DrawEntryTexts(Canvas& canvas, const Rect& r, const MenuEntryGeometry& g, c
     if (m.shortcut.empty()) return;
     const int width = canvas.MeasureText(m.shortcut, m.font, g.text, kTextSingleLine).Width();
     Rect box = g.text;
+    const int inset = ScaleForDpi(kMenuShortcutInset, m.dpi);
     if (m.right_to_left) {
-        box.left = r.left + kMenuShortcutInset;
+        box.left = r.left + inset;
         box.right = box.left + width;
     } else {
-        box.right = g.text.right - kMenuShortcutInset;
+        box.right = g.text.right - inset;
         box.left = box.right - width;
     }
     canvas.DrawText(m.shortcut, m.font, colour, box, kTextSingleLine | kTextVCenter);
 }
 
 void DrawSeparatorLine(Canvas& canvas, const Rect& content, const MenuEntryModel& m) {
-    const int y = content.top + 3;
-    const int from = content.left + (m.right_to_left ? 2 : 3);
-    const int to = content.right - (m.right_to_left ? 3 : 2);
-    canvas.DrawLine(Point{from, y}, Point{to, y}, Pen{m.colours.separator, PenStyle::Solid});
+    const auto px = [&m](int v) { return ScaleForDpi(v, m.dpi); };
+    // One design pixel thick, three down.
+    const int top = content.top + px(3);
+    const int from = content.left + px(m.right_to_left ? 2 : 3);
+    const int to = content.right - px(m.right_to_left ? 3 : 2);
+    for (int y = top; y < top + px(1); ++y)
+        canvas.DrawLine(Point{from, y}, Point{to, y}, Pen{m.colours.separator, PenStyle::Solid});
 }
 
 void DrawWhole(Canvas& canvas, const Rect& r, const MenuEntryGeometry& g, const MenuEntryModel& m) {
@@ -110,7 +116,7 @@ void DrawUnhighlight(Canvas& canvas, const Rect& r, const MenuEntryGeometry& g, 
 }  // namespace
 
 void DrawMenuEntry(Canvas& canvas, const Rect& r, const MenuEntryModel& m, bool whole, bool selected) {
-    const MenuEntryGeometry g = LayoutMenuEntry(r, m.sidebar, m.right_to_left);
+    const MenuEntryGeometry g = LayoutMenuEntry(r, m.sidebar, m.right_to_left, m.dpi);
     if (whole) DrawWhole(canvas, r, g, m);
     if (m.separator) return;
     if (selected) DrawHighlight(canvas, r, g, m);

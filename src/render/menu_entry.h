@@ -7,6 +7,7 @@
 // the picture handle), so the painting can be checked on any canvas.
 #pragma once
 
+#include "core/dpi_scale.h"
 #include "render/canvas.h"
 
 #include <string>
@@ -41,6 +42,9 @@ struct MenuEntryModel {
     bool leading_space = false;
     FontRef font;
     MenuEntryColours colours;
+    // The screen's resolution: the strip, the indents and the separator's
+    // offsets are 96 dpi sizes scaled to it.
+    int dpi = kDesignDpi;
 };
 
 // The frame drawn round a highlighted entry.
@@ -55,7 +59,7 @@ struct MenuEntryGeometry {
     Rect text;     // the caption's box
     Rect picture_cell;
 };
-MenuEntryGeometry LayoutMenuEntry(const Rect& r, bool sidebar, bool right_to_left);
+MenuEntryGeometry LayoutMenuEntry(const Rect& r, bool sidebar, bool right_to_left, int dpi = kDesignDpi);
 
 // Paints one entry. `whole`: the entry is drawn for the first time (every
 // part); otherwise only its selection changed. `selected`: it is the

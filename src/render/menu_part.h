@@ -23,18 +23,23 @@ struct MenuSplit {
 MenuSplit GetMenuButtonBounds(const Rect& client, std::int16_t menu_button_width, std::int16_t alignment);
 MenuSplit GetMenuButtonBounds(const Rect& client, const ButtonProperties& p);
 
-// The triangle glyph: 7 x 4 pixels, rows of 7, 5, 3 and 1 set pixels.
+// The triangle glyph at 96 dpi: 7 x 4 pixels, rows of 7, 5, 3 and 1 set pixels.
 inline constexpr int kArrowWidth = 7;
 inline constexpr int kArrowHeight = 4;
-// The strip of a button whose whole face drops the menu.
+// The strip of a button whose whole face drops the menu, at 96 dpi.
 inline constexpr int kDropDownStripWidth = 21;
+
+// The glyph at `dpi`: its height scales, and its width stays 2 x height - 1
+// so that each row is two pixels shorter than the one above and the tip is
+// one pixel wide.
+Size ArrowGlyphSize(int dpi);
 
 // The box the triangle is centred in: `rect` itself, or the strip at the
 // menu side when the whole button drops the menu.
-Rect MenuArrowBox(const Rect& rect, const ButtonProperties& p);
+Rect MenuArrowBox(const Rect& rect, const ButtonProperties& p, int dpi = kDesignDpi);
 // The glyph's top-left corner, or nothing when no triangle is drawn. The
 // enabled and the embossed glyph round an odd spare pixel differently.
-std::optional<Point> MenuArrowOrigin(const Rect& rect, const ButtonProperties& p);
+std::optional<Point> MenuArrowOrigin(const Rect& rect, const ButtonProperties& p, int dpi = kDesignDpi);
 
 void DrawMenuArrow(Canvas& canvas, const Rect& rect, const PaintModel& m);
 

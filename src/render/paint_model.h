@@ -10,6 +10,7 @@
 #include "core/property_record.h"
 #include "core/state_selection.h"
 #include "render/canvas.h"
+#include "core/dpi_scale.h"
 #include "render/gradient_primitives.h"
 
 #include <array>
@@ -65,12 +66,19 @@ struct PaintModel {
 
     // Resolves system colour references; null resolves them to black.
     const SystemColours* system_colours = nullptr;
+
+    // The resolution of the screen the face is shown on; the fixed sizes of
+    // the face grow with it (core/dpi_scale.h).
+    int dpi = kDesignDpi;
 };
 
 // --- Small readings every layer shares -----------------------------------------
 
 Rgb Resolve(const PaintModel& m, OleColor colour);
 Rgb SystemColour(const PaintModel& m, int index);
+
+// A fixed size of the face, designed at 96 dpi, at the face's resolution.
+inline int Px(const PaintModel& m, int pixels) { return ScaleForDpi(pixels, m.dpi); }
 
 inline FontRef FontFor(const PaintModel& m, StateVariant v) { return m.fonts[StateIndex(v)]; }
 inline const PictureRef& PictureFor(const PaintModel& m, StateVariant v) { return m.pictures[StateIndex(v)]; }

@@ -7,6 +7,7 @@
 #include "core/property_record.h"
 #include "core/state_selection.h"
 #include "render/canvas.h"
+#include "core/dpi_scale.h"
 
 #include <optional>
 #include <vector>
@@ -29,19 +30,20 @@ struct RegionShape {
 
 // The corner ellipse of a rounded piece: level 1 or 2 (the larger radius),
 // top or bottom corner, on the 9x line or not. `client_width` picks the
-// level-2 width on the NT line.
-Size CornerEllipse(bool larger, bool bottom, bool win9x, int client_width);
+// level-2 width on the NT line. Every size grows with `dpi`.
+Size CornerEllipse(bool larger, bool bottom, bool win9x, int client_width, int dpi = kDesignDpi);
 
 // The region for the face the properties choose. Only the flat appearance
 // shapes single corners; the XP face softens all four a little; any other
-// face is the plain client rectangle.
+// face is the plain client rectangle. The insets and ellipses are those of
+// a 96 dpi screen, scaled to `dpi`.
 RegionShape ControlRegionShape(const ButtonProperties& p, const InteractionState& s, bool user_mode,
-                               const Rect& client, bool win9x);
+                               const Rect& client, bool win9x, int dpi = kDesignDpi);
 
-// A flat button with rounded corners needs room for them.
+// A flat button with rounded corners needs room for them (at 96 dpi).
 inline constexpr Size kRoundedMinimumSize{16, 17};
 // The size a resize must keep to; nothing when the shape sets no minimum.
-std::optional<Size> MinimumControlSize(const ButtonProperties& p);
-Size EnforceMinimumSize(const ButtonProperties& p, Size requested);
+std::optional<Size> MinimumControlSize(const ButtonProperties& p, int dpi = kDesignDpi);
+Size EnforceMinimumSize(const ButtonProperties& p, Size requested, int dpi = kDesignDpi);
 
 }  // namespace brixel

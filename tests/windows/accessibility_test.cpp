@@ -196,6 +196,37 @@ TEST_F(AccessibleControl, PlainButtonReadsAsAPushButton) {
     EXPECT_EQ(behind, window);
 }
 
+// The control draws without a window only until it is activated in place
+// (the container's draw requests); it is then no object of its own for a
+// client: the container's accessible object stands for that area. The
+// control's identity never answers for IAccessible, so a client cannot reach
+// an object whose IUnknown differs from the control's.
+TEST_F(AccessibleControl, WithoutItsWindowTheContainerAnswersForTheControl) {
+    ComPtr<IAccessible> from_control;
+    EXPECT_EQ(object_.As(&from_control), E_NOINTERFACE);
+    ComPtr<IOleInPlaceObject> inplace;
+    ASSERT_HRESULT_SUCCEEDED(object_.As(&inplace));
+    HWND none = reinterpret_cast<HWND>(1);
+    EXPECT_EQ(inplace->GetWindow(&none), E_FAIL);
+    EXPECT_EQ(none, nullptr);
+
+    HWND window = Activate();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(object_.As(&from_control), E_NOINTERFACE) << "still only through the window";
+    ComPtr<IAccessible> acc = AccessibleOf(window);
+    ASSERT_TRUE(acc);
+    // Its parent is the window's own frame object, which the container's
+    // client object holds: the tree a reader walks stays the system's.
+    ComPtr<IDispatch> parent;
+    ASSERT_HRESULT_SUCCEEDED(acc->get_accParent(parent.put()));
+    ASSERT_TRUE(parent);
+    ComPtr<IOleWindow> parent_window;
+    ASSERT_HRESULT_SUCCEEDED(parent.As(&parent_window));
+    HWND behind = nullptr;
+    EXPECT_HRESULT_SUCCEEDED(parent_window->GetWindow(&behind));
+    EXPECT_EQ(behind, window);
+}
+
 TEST_F(AccessibleControl, DefaultActionClicksOnceAndNeverWhenDisabled) {
     HWND window = Activate();
     ComPtr<IAccessible> acc = AccessibleOf(window);

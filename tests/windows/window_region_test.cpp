@@ -63,7 +63,7 @@ TEST_F(WindowRegion, RoundedCornersCutTheWindowAndSquareOnesKeepIt) {
     for (const auto& c : cases) {
         win::UniqueWindow window = MakeWindow(c.width, 30);
         ASSERT_TRUE(window) << "no display? windowed tests must run under xvfb-run";
-        ASSERT_TRUE(win::ApplyWindowRegion(window.get(), c.props, {}, true, false)) << c.name;
+        ASSERT_TRUE(win::ApplyWindowRegion(window.get(), c.props, {}, true, false, 96)) << c.name;
         const win::UniqueRegion region = RegionOf(window.get());
         ASSERT_TRUE(region) << c.name;
         for (const Membership& m : c.points)
@@ -88,7 +88,7 @@ TEST_F(WindowRegion, RegionCoversExactlyTheClientRectangle) {
         p.Appearance = c.appearance;
         win::UniqueWindow window = MakeWindow(60, 24);
         ASSERT_TRUE(window);
-        ASSERT_TRUE(win::ApplyWindowRegion(window.get(), p, {}, true, false)) << c.name;
+        ASSERT_TRUE(win::ApplyWindowRegion(window.get(), p, {}, true, false, 96)) << c.name;
         const win::UniqueRegion region = RegionOf(window.get());
         ASSERT_TRUE(region) << c.name;
         RECT box{};
@@ -106,7 +106,7 @@ TEST_F(WindowRegion, ThreeDFaceKeepsEveryCorner) {
     p.Appearance = kvn3D;
     win::UniqueWindow window = MakeWindow(50, 20);
     ASSERT_TRUE(window);
-    ASSERT_TRUE(win::ApplyWindowRegion(window.get(), p, {}, true, false));
+    ASSERT_TRUE(win::ApplyWindowRegion(window.get(), p, {}, true, false, 96));
     const win::UniqueRegion region = RegionOf(window.get());
     ASSERT_TRUE(region);
     for (const Point at : {Point{0, 0}, Point{49, 0}, Point{0, 19}, Point{49, 19}})

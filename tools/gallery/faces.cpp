@@ -12,6 +12,7 @@
 #include "pixel/classic_colours.h"
 #include "pixel/raster.h"
 #include "render/caption.h"
+#include "core/dpi_scale.h"
 #include "render/draw_button.h"
 #include "render/region_shape.h"
 
@@ -138,8 +139,9 @@ void Label(Canvas& canvas, const char* text, const Rect& r) {
 }
 
 // The model of the face in `row`, `column`, exactly as it is drawn.
-PaintModel FaceModel(const Row& row, const Column& column, FontRef font, bool fast_primitives) {
+PaintModel FaceModel(const Row& row, const Column& column, FontRef font, bool fast_primitives, int dpi) {
     PaintModel m;
+    m.dpi = dpi;
     m.props = Configure(row);
     m.system_colours = &pixel::kClassicColours;
     m.fonts = {font, font, font, font};
@@ -153,7 +155,7 @@ PaintModel FaceModel(const Row& row, const Column& column, FontRef font, bool fa
 // shows through there, as the container does around the window.
 void ShowOnlyTheWindowRegion(Canvas& canvas, const Rect& at, const PaintModel& m) {
     const Rect client{0, 0, at.Width(), at.Height()};
-    const RegionShape shape = ControlRegionShape(m.props, m.state, m.user_mode, client, false);
+    const RegionShape shape = ControlRegionShape(m.props, m.state, m.user_mode, client, false, m.dpi);
     std::vector<std::vector<std::pair<int, int>>> covered(static_cast<std::size_t>(client.Height()));
     const auto cover = [&](int y, int left, int right) {
         if (y >= 0 && y < client.Height()) covered[static_cast<std::size_t>(y)].emplace_back(left, right);
@@ -181,10 +183,14 @@ void ShowOnlyTheWindowRegion(Canvas& canvas, const Rect& at, const PaintModel& m
     }
 }
 
-Rect FaceRect(std::size_t row, std::size_t column) {
-    const int x = kLabelWidth + static_cast<int>(column) * kCellWidth;
-    const int y = kHeaderHeight + static_cast<int>(row) * kCellHeight;
-    return kFace.Offset(x, y + (kCellHeight - kFace.Height()) / 2);
+// The page's measures at `dpi`: a denser page is the same page, larger.
+int At(int pixels, int dpi) { return ScaleForDpi(pixels, dpi); }
+
+Rect FaceRect(std::size_t row, std::size_t column, int dpi) {
+    const Rect face{0, 0, At(kFace.right, dpi), At(kFace.bottom, dpi)};
+    const int x = At(kLabelWidth, dpi) + static_cast<int>(column) * At(kCellWidth, dpi);
+    const int y = At(kHeaderHeight, dpi) + static_cast<int>(row) * At(kCellHeight, dpi);
+    return face.Offset(x, y + (At(kCellHeight, dpi) - face.Height()) / 2);
 }
 
 // The caption's placement box as DrawTheButton places it, in page
@@ -201,24 +207,26 @@ Rect CaptionBox(const Canvas& canvas, const Rect& face_on_page, const PaintModel
 
 }  // namespace
 
-Size FaceGallerySize() {
-    return {kLabelWidth + static_cast<int>(std::size(kColumns)) * kCellWidth,
-            kHeaderHeight + static_cast<int>(std::size(kRows)) * kCellHeight};
+Size FaceGallerySize(int dpi) {
+    return {At(kLabelWidth, dpi) + static_cast<int>(std::size(kColumns)) * At(kCellWidth, dpi),
+            At(kHeaderHeight, dpi) + static_cast<int>(std::size(kRows)) * At(kCellHeight, dpi)};
 }
 
-void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives) {
-    const Size size = FaceGallerySize();
+void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives, int dpi) {
+    const Size size = FaceGallerySize(dpi);
+    const int cell_width = At(kCellWidth, dpi);
+    const int cell_height = At(kCellHeight, dpi);
     canvas.FillRect({0, 0, size.width, size.height}, Brush::Solid(kPaper));
     for (std::size_t c = 0; c < std::size(kColumns); ++c) {
-        const int x = kLabelWidth + static_cast<int>(c) * kCellWidth;
-        Label(canvas, kColumns[c].title, {x, 0, x + kCellWidth, kHeaderHeight});
+        const int x = At(kLabelWidth, dpi) + static_cast<int>(c) * cell_width;
+        Label(canvas, kColumns[c].title, {x, 0, x + cell_width, At(kHeaderHeight, dpi)});
     }
     for (std::size_t r = 0; r < std::size(kRows); ++r) {
-        const int y = kHeaderHeight + static_cast<int>(r) * kCellHeight;
-        Label(canvas, kRows[r].title, {8, y, kLabelWidth, y + kCellHeight});
+        const int y = At(kHeaderHeight, dpi) + static_cast<int>(r) * cell_height;
+        Label(canvas, kRows[r].title, {At(8, dpi), y, At(kLabelWidth, dpi), y + cell_height});
         for (std::size_t c = 0; c < std::size(kColumns); ++c) {
-            const Rect at = FaceRect(r, c);
-            const PaintModel m = FaceModel(kRows[r], kColumns[c], font, fast_primitives);
+            const Rect at = FaceRect(r, c, dpi);
+            const PaintModel m = FaceModel(kRows[r], kColumns[c], font, fast_primitives, dpi);
             DrawTheButton(canvas, at, false, m);
             ShowOnlyTheWindowRegion(canvas, at, m);
         }
@@ -229,8 +237,8 @@ std::vector<GalleryFace> FaceGalleryLayout(const Canvas& canvas, FontRef font) {
     std::vector<GalleryFace> faces;
     for (std::size_t r = 0; r < std::size(kRows); ++r)
         for (std::size_t c = 0; c < std::size(kColumns); ++c) {
-            const Rect face = FaceRect(r, c);
-            const PaintModel m = FaceModel(kRows[r], kColumns[c], font, true);
+            const Rect face = FaceRect(r, c, kDesignDpi);
+            const PaintModel m = FaceModel(kRows[r], kColumns[c], font, true, kDesignDpi);
             faces.push_back({std::string(kRows[r].title) + " / " + kColumns[c].title, face, CaptionBox(canvas, face, m)});
         }
     return faces;

@@ -4,16 +4,19 @@
 #pragma once
 
 #include "render/canvas.h"
+#include "core/dpi_scale.h"
 
 #include <string>
 #include <vector>
 
 namespace brixel::tools {
 
-Size FaceGallerySize();
+// At another `dpi` the page, its faces and their fixed sizes all scale; the
+// caller gives a font of that resolution.
+Size FaceGallerySize(int dpi = kDesignDpi);
 // The faces' system colours come from the classic palette rather than the
 // desktop, so the page is the same on every host.
-void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives);
+void DrawFaceGallery(Canvas& canvas, FontRef font, bool fast_primitives, int dpi = kDesignDpi);
 
 // Where one face of the page sits and where its caption is placed; texts
 // rasterised by different engines can differ only inside `caption`.

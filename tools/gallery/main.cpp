@@ -1,7 +1,8 @@
-// gallery.exe [gradients.png [faces.png]]: draws every gradient face into one
+// gallery.exe [gradients.png [faces.png [faces-144dpi.png]]]: draws every gradient face into one
 // image, each through the platform's GradientFill and through our own
 // fallback side by side, so a change to either path shows at a glance; then
-// the face gallery (appearances by states) into the second. Prints the paths.
+// the face gallery (appearances by states) into the second, and at 144 dpi
+// into the third when it is named. Prints the paths.
 #include "gdi/gdi_canvas.h"  // first: <windows.h> renames DrawText for all that follows
 #include "faces.h"
 #include "png_writer.h"
@@ -187,9 +188,11 @@ RgbImage ReadBack(const Surface& surface) {
 
 namespace {
 
-// Draws into a surface of `size` in the dialog font and writes it as a PNG.
+// Draws into a surface of `size` in the dialog font, its height scaled from
+// 96 dpi to `dpi`, and writes it as a PNG.
 template <typename Draw>
-bool RenderPng(const brixel::win::Msimg32& msimg32, brixel::Size size, const std::wstring& path, Draw draw) {
+bool RenderPng(const brixel::win::Msimg32& msimg32, brixel::Size size, const std::wstring& path, Draw draw,
+               int dpi = brixel::kDesignDpi) {
     using namespace brixel;
     win::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     win::GdiCanvas root(dc.get(), &msimg32);
@@ -200,7 +203,16 @@ bool RenderPng(const brixel::win::Msimg32& msimg32, brixel::Size size, const std
     }
     {
         // The labels in the dialog font rather than the DC's bitmap font.
-        const HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        HFONT font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        win::UniqueFont scaled;
+        if (dpi != kDesignDpi) {
+            LOGFONTW lf{};
+            ::GetObjectW(font, sizeof lf, &lf);
+            lf.lfHeight = ScaleForDpi(lf.lfHeight, dpi);
+            lf.lfWidth = 0;
+            scaled.reset(::CreateFontIndirectW(&lf));
+            if (scaled) font = scaled.get();
+        }
         win::SelectScope selected(dynamic_cast<const win::GdiDevice&>(*surface).dc(), font);
         draw(*surface, win::ToFontRef(font));
     }
@@ -220,6 +232,8 @@ int wmain(int argc, wchar_t** argv) {
     using namespace brixel;
     const std::wstring gradients = argc > 1 ? argv[1] : L"gallery.png";
     const std::wstring faces = argc > 2 ? argv[2] : L"faces.png";
+    // The same faces as a 144 dpi screen shows them.
+    const std::wstring faces_144 = argc > 3 ? argv[3] : L"";
     const win::Msimg32 msimg32 = win::Msimg32::Load();
     if (msimg32.gradient_fill() == nullptr) {
         std::fprintf(stderr, "msimg32 GradientFill missing: both columns fall back\n");
@@ -232,5 +246,11 @@ int wmain(int argc, wchar_t** argv) {
                   [&](Canvas& canvas, FontRef) { tools::DrawGallery(canvas, gradient_size); }) &&
         RenderPng(msimg32, tools::FaceGallerySize(), faces,
                   [&](Canvas& canvas, FontRef font) { tools::DrawFaceGallery(canvas, font, fast); });
-    return ok ? 0 : 1;
+    constexpr int kDenseDpi = 144;
+    const bool dense_ok =
+        faces_144.empty() ||
+        RenderPng(
+            msimg32, tools::FaceGallerySize(kDenseDpi), faces_144,
+            [&](Canvas& canvas, FontRef font) { tools::DrawFaceGallery(canvas, font, fast, kDenseDpi); }, kDenseDpi);
+    return ok && dense_ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
-// gallery_pixel [faces-pixel.png]: the face gallery drawn through the pixel
-// canvas with the FreeType text service, natively; the same page the GDI
-// gallery draws, for gallery_diff to compare. Prints the path.
+// gallery_pixel [faces-pixel.png [dpi]]: the face gallery drawn through the
+// pixel canvas with the FreeType text service, natively; the same page the
+// GDI gallery draws, for gallery_diff to compare, at 96 dpi unless another
+// resolution is given. Prints the path.
 #include "faces.h"
 #include "pixel/classic_colours.h"
 #include "pixel/freetype/freetype_text_service.h"
@@ -8,6 +9,7 @@
 #include "png_writer.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -41,12 +43,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no FreeType or no Liberation fonts: cannot draw captions\n");
         return 1;
     }
-    text->DefineFont(kCaptionFont, {u"Arial", -11, 400, false, false});
+    const int dpi = argc > 2 ? std::atoi(argv[2]) : kDesignDpi;
+    if (dpi <= 0) {
+        std::fprintf(stderr, "the resolution must be a positive number of dots per inch\n");
+        return 2;
+    }
+    text->DefineFont(kCaptionFont, {u"Arial", ScaleForDpi(-11, dpi), 400, false, false});
     pixel::PixelEnvironment env;
     env.text = text.get();
     env.system_colours = &pixel::kClassicColours;
-    pixel::PixelCanvas canvas(tools::FaceGallerySize(), env);
-    tools::DrawFaceGallery(canvas, kCaptionFont, env.gradient_fill && env.alpha_blend);
+    pixel::PixelCanvas canvas(tools::FaceGallerySize(dpi), env);
+    tools::DrawFaceGallery(canvas, kCaptionFont, env.gradient_fill && env.alpha_blend, dpi);
     if (!tools::WritePng(ToImage(canvas), path.wstring())) {
         std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
         return 1;

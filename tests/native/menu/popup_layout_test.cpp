@@ -45,6 +45,19 @@ TEST(PopupRows, WidthAndHeight) {
     EXPECT_EQ(RowHeight(false, 17), 21);
 }
 
+TEST(PopupRows, RowSizesGrowWithTheScreensResolution) {
+    // The text is measured in a font of the screen's size already.
+    EXPECT_EQ(RowWidth(10, 144), 135) << "the floor of 90";
+    EXPECT_EQ(RowWidth(100, 144), 100 + 71) << "47 more";
+    EXPECT_EQ(RowHeight(true, 30, 144), 9);
+    EXPECT_EQ(RowHeight(false, 23, 144), 30) << "below 24 the row is 20 design pixels";
+    EXPECT_EQ(RowHeight(false, 24, 144), 30) << "24 + 6";
+    EXPECT_EQ(RowHeight(false, 25, 144), 31);
+    const std::vector<int> wide{10, 200};
+    EXPECT_EQ(PopupWidthEstimate(wide, false, 144), 200 + 38 + 33);
+    EXPECT_EQ(PopupWidthEstimate({}, true, 144), 135 + 33);
+}
+
 TEST(PopupPlacementTest, Horizontal) {
     struct Row {
         const char* name;

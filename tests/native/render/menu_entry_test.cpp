@@ -209,6 +209,28 @@ TEST(MenuEntryPaint, SeparatorIsOneLineAndNeverSelected) {
     EXPECT_TRUE(canvas.calls.empty());
 }
 
+TEST(MenuEntryLayout, StripAndIndentGrowWithTheScreensResolution) {
+    const Rect entry{0, 0, 180, 30};
+    const MenuEntryGeometry g = LayoutMenuEntry(entry, true, false, 144);
+    EXPECT_EQ(g.strip, (Rect{0, 0, 33, 30}));
+    EXPECT_EQ(g.content, (Rect{33, 0, 180, 30}));
+    EXPECT_EQ(g.text, (Rect{42, 0, 189, 30}));
+    EXPECT_EQ(g.picture_cell, (Rect{2, 2, 31, 28}));
+}
+
+TEST(MenuEntryPaint, SeparatorAt144DpiIsTwoRowsThickFiveRowsDown) {
+    MenuEntryModel m = Model();
+    m.separator = true;
+    m.dpi = 144;
+    EntryCanvas canvas;
+    DrawMenuEntry(canvas, Rect{0, 0, 180, 9}, m, true, false);
+    const auto lines = canvas.CallsNamed("DrawLine");
+    ASSERT_EQ(lines.size(), 2u);
+    // Three design pixels down is 4.5, rounded to 5; one thick is two rows.
+    EXPECT_EQ(lines[0].rect, (Rect{5, 5, 177, 5}));
+    EXPECT_EQ(lines[1].rect, (Rect{5, 6, 177, 6}));
+}
+
 TEST(MenuEntryPaint, PictureOnlyWithSidebarCentredAndClippedToTheCell) {
     struct Case {
         const char* name;

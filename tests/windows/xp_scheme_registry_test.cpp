@@ -82,12 +82,17 @@ TEST(ParentBackColour, TheContainerDcsBackgroundColour) {
     win::UniqueWindow child(::CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD, 0, 0, 50, 20, parent.get(),
                                               nullptr, wc.hInstance, nullptr));
     ASSERT_TRUE(child);
-    EXPECT_EQ(activex::GetParentBackColor(child.get()), (Rgb{12, 34, 56}));
-
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(activex::GetParentBackColor(parent.get()), (Rgb{GetRValue(face), GetGValue(face), GetBValue(face)}))
+    const Rgb button_face{GetRValue(face), GetGValue(face), GetBValue(face)};
+    const HWND container = ::GetParent(child.get());
+    ASSERT_TRUE(activex::KeepsItsDc(container));
+    EXPECT_EQ(activex::GetParentBackColor(container, true, button_face), (Rgb{12, 34, 56}));
+
+    EXPECT_EQ(activex::GetParentBackColor(::GetParent(parent.get()), false, button_face), button_face)
         << "a window without a container";
-    EXPECT_EQ(activex::GetParentBackColor(nullptr), (Rgb{GetRValue(face), GetGValue(face), GetBValue(face)}));
+    // A container without a device context of its own hands out fresh ones,
+    // whose background is the default white.
+    EXPECT_EQ(activex::GetParentBackColor(::GetDesktopWindow(), false, button_face), (Rgb{255, 255, 255}));
 }
 
 // --- The XP face through GDI -----------------------------------------------------------

@@ -105,6 +105,12 @@ static class Notes
         { "PerformHyperlink", "Opens `HyperlinkAddress` as a click on a hyperlink button does." },
         { "DropMenu", "Opens the drop-down menu when `Menu` and `Active` are true." },
         { "NotifyDefault", "Called by the form: whether the button shows itself as the form's default button." },
+        { "TrackKorvanePopupMenu", "Drops the menu and runs the chosen item (`Click`, then its hyperlink); `DropMenu` checks the button's state first." },
+        { "PerformMenuItemHyperlink", "Opens an enabled item's hyperlink through the same checks as the button's; an address with \"@\" gets \"mailto:\"." },
+        { "CreateContextMenu", "Builds the owner-drawn popup for a collection; null for a null or empty collection." },
+        { "SearchForMenuItem", "The first item without sub-items, depth first, whose shortcut spells the given text." },
+        { "SearchInsideActiveForm", "The first active, enabled button of a form (child controls searched) whose menu holds the shortcut." },
+        { "ConcatTheShortcut", "The text a key-down message spells with the given modifiers (\"Ctrl+\", \"Shift+\", \"Alt+\", then the key); \"\" for a key that is no shortcut." },
     };
 }
 
@@ -331,7 +337,7 @@ sealed class PageWriter
         Line(notes != null ? "|---|---|" : "|---|");
         foreach (MethodInfo m in PublicMethods(type).OrderBy(m => m.MetadataToken))
         {
-            string row = "| `" + TypeName(m.ReturnType) + " " + m.Name + "(" + Parameters(m.GetParameters()) + ")` |";
+            string row = "| `" + (m.IsStatic ? "static " : "") + Plain(m.ReturnType) + " " + m.Name + "(" + Parameters(m.GetParameters()) + ")` |";
             if (notes != null)
             {
                 string note;
@@ -443,7 +449,8 @@ sealed class PageWriter
 
     static string Parameters(ParameterInfo[] ps)
     {
-        return string.Join(", ", ps.Select(p => Plain(p.ParameterType) + " " + p.Name));
+        return string.Join(", ", ps.Select(p => (p.ParameterType.IsByRef ? "ref " + Plain(p.ParameterType.GetElementType())
+                                                                          : Plain(p.ParameterType)) + " " + p.Name));
     }
 
     static string Plain(Type t)

@@ -13,14 +13,7 @@ namespace Korvane.Nimbara
         [DesignerSerializationVisibility(DesignerSerializationVisibility.Content)]
         public BrixelDemoMenuItemCollection MenuItems
         {
-            get
-            {
-                if (menuItems == null)
-                    menuItems = new BrixelDemoMenuItemCollection();
-                menuItems.SetParentMenuItem(null);
-                menuItems.SetOwner(this);
-                return menuItems;
-            }
+            get { return BrixelDemoMenuItemCollection.Linked(ref menuItems, null, this); }
         }
 
         // Each item leaves the collection as it is disposed, subtree first.

@@ -173,14 +173,7 @@ namespace Korvane.Nimbara
         [DesignerSerializationVisibility(DesignerSerializationVisibility.Content)]
         public BrixelDemoMenuItemCollection MenuItems
         {
-            get
-            {
-                if (menuItems == null)
-                    menuItems = new BrixelDemoMenuItemCollection();
-                menuItems.SetParentMenuItem(this);
-                menuItems.SetOwner(owner);
-                return menuItems;
-            }
+            get { return BrixelDemoMenuItemCollection.Linked(ref menuItems, this, owner); }
         }
 
         // --- Plumbing for the control and the collections ----------------------------

@@ -73,6 +73,19 @@ namespace Korvane.Nimbara
             InnerList.Insert(to, item);
         }
 
+        // The collection a control or an item holds: made on first use and
+        // linked to its parent and owner each time it is handed out, since the
+        // designer may have replaced either meanwhile.
+        internal static BrixelDemoMenuItemCollection Linked(ref BrixelDemoMenuItemCollection collection,
+                                                          BrixelDemoMenuItem parent, BrixelDemo owner)
+        {
+            if (collection == null)
+                collection = new BrixelDemoMenuItemCollection();
+            collection.SetParentMenuItem(parent);
+            collection.SetOwner(owner);
+            return collection;
+        }
+
         [EditorBrowsable(EditorBrowsableState.Never)] public void SetParentMenuItem(BrixelDemoMenuItem item) { parentItem = item; }
         [EditorBrowsable(EditorBrowsableState.Never)] public BrixelDemoMenuItem GetParentMenuItem() { return parentItem; }
         [EditorBrowsable(EditorBrowsableState.Never)] public void SetOwner(BrixelDemo control) { owner = control; }

@@ -194,21 +194,31 @@ namespace Korvane.Nimbara
         // The popup's top-left corner in screen coordinates for this drop.
         private Point PopupCorner(Graphics g)
         {
-            int[] widths = new int[MenuItems.Count];
-            int height = 0;
+            Rectangle window = RectangleToScreen(new Rectangle(Point.Empty, Size));
+            Rectangle area = Screen.FromControl(this).WorkingArea;
+            return PlacePopup(window, area, MenuAlignment == BrixelDemoEnum.kvnMenuAlignment.RightAligned,
+                              MenuWidthEstimate(g, MenuItems), MenuHeightEstimate(g, MenuItems), MenuPopupSize(g));
+        }
+
+        private int MenuWidthEstimate(Graphics g, BrixelDemoMenuItemCollection items)
+        {
+            int[] widths = new int[items.Count];
             for (int i = 0; i < widths.Length; i++)
             {
-                BrixelDemoMenuItem item = menuItems[i];
-                string shortcut = MenuRowShortcut(item);
-                widths[i] = IsSeparator(item) ? 0 : MeasureMenuText(g, item.Text + shortcut).Width;
-                height += MenuRowSize(item, g).Height;
+                BrixelDemoMenuItem item = items[i];
+                widths[i] = IsSeparator(item) ? 0 : MeasureMenuText(g, item.Text + MenuRowShortcut(item)).Width;
             }
             int estimate;
             Check(MenuAbi.brixel_popup_width_estimate(widths, widths.Length, MenuSidebar ? 1 : 0, out estimate));
-            Rectangle window = RectangleToScreen(new Rectangle(Point.Empty, Size));
-            Rectangle area = Screen.FromControl(this).WorkingArea;
-            return PlacePopup(window, area, MenuAlignment == BrixelDemoEnum.kvnMenuAlignment.RightAligned, estimate, height,
-                              MenuPopupSize(g));
+            return estimate;
+        }
+
+        private int MenuHeightEstimate(Graphics g, BrixelDemoMenuItemCollection items)
+        {
+            int height = 0;
+            foreach (BrixelDemoMenuItem item in items)
+                height += MenuRowSize(item, g).Height;
+            return height;
         }
 
         // The placement rules count from the screen's origin; they run against

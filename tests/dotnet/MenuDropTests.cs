@@ -224,21 +224,65 @@ namespace BrixelDemo.Tests
         {
             Form form;
             var button = MenuButton(out form);
+            var other = new TextBox { Location = new Point(10, 200) };
+            form.Controls.Add(other);
             int openWhileShown = -1;
+            bool visibleWhileShown = false;
+            Korvane.Nimbara.BrixelDemo openFromForm = null, openFromElsewhere = null;
             var closer = new System.Threading.Thread(() =>
             {
                 Wait(400);
                 button.BeginInvoke((MethodInvoker)delegate
                 {
                     openWhileShown = button.InteractionState.menu_open;
-                    button.CloseOpenedMenu();
+                    visibleWhileShown = button.IsFirstLevelMenuVisible();
+                    openFromForm = Korvane.Nimbara.BrixelDemo.IsOpenedMenuOfTypeBrixel(other);
+                    using (var elsewhere = new Form())
+                        openFromElsewhere = Korvane.Nimbara.BrixelDemo.IsOpenedMenuOfTypeBrixel(elsewhere);
+                    button.CloseOpenedMenu(IntPtr.Zero, Point.Empty);
                 });
             });
             closer.Start();
+            Assert.IsNull(Korvane.Nimbara.BrixelDemo.IsOpenedMenuOfTypeBrixel(null));
             button.DropMenu();
             closer.Join();
             Assert.AreEqual(1, openWhileShown);
+            Assert.IsTrue(visibleWhileShown);
+            Assert.AreSame(button, openFromForm);
+            Assert.IsNull(openFromElsewhere, "a control of another form");
             Assert.AreEqual(0, button.InteractionState.menu_open);
+            Assert.IsFalse(button.IsFirstLevelMenuVisible());
+            Assert.IsNull(Korvane.Nimbara.BrixelDemo.IsOpenedMenuOfTypeBrixel(null));
+        }
+
+        [Test]
+        public void Size_estimates_follow_the_rows_and_never_create_the_window()
+        {
+            var button = new Korvane.Nimbara.BrixelDemo { Menu = true };
+            try
+            {
+                var file = new BrixelDemoMenuItem { Text = "File" };
+                file.MenuItems.Add(new BrixelDemoMenuItem { Text = "Open" });
+                file.MenuItems.Add(new BrixelDemoMenuItem { Text = "-" });
+                file.MenuItems.Add(new BrixelDemoMenuItem { Text = "Save as" });
+                button.MenuItems.Add(file);
+                button.MenuItems.Add(new BrixelDemoMenuItem { Text = "Help" });
+
+                int narrow = button.CalculateMaxMenuWidth();
+                int top = button.CalculateMenuHeight(null);
+                int sub = button.CalculateMenuHeight(file);
+                Assert.IsFalse(button.IsHandleCreated);
+                Assert.Greater(sub, top, "three rows, one a separator, against two rows");
+                Assert.Less(sub, top * 3 / 2, "a separator row is thinner than a text row");
+
+                button.MenuItems.Add(new BrixelDemoMenuItem { Text = "A much longer caption than any other row has" });
+                Assert.Greater(button.CalculateMaxMenuWidth(), narrow);
+                Assert.Greater(button.CalculateMenuHeight(null), top);
+            }
+            finally
+            {
+                button.Dispose();
+            }
         }
 
         [Test]

@@ -110,6 +110,12 @@ static class Notes
         { "CreateContextMenu", "Builds the owner-drawn popup for a collection; null for a null or empty collection." },
         { "SearchForMenuItem", "The first item without sub-items, depth first, whose shortcut spells the given text." },
         { "SearchInsideActiveForm", "The first active, enabled button of a form (child controls searched) whose menu holds the shortcut." },
+        { "CalculateMaxMenuWidth", "The estimated width of the top-level menu, as the placement uses it." },
+        { "CalculateMenuHeight", "The estimated height of the menu an item opens, or of the top-level menu for null." },
+        { "AutoDropKorvaneMenu", "Drops the menu when the button would drop it by itself for a pointer at the screen point." },
+        { "CloseOpenedMenu", "Closes the button's open popup: another button takes the menu over." },
+        { "IsFirstLevelMenuVisible", "True while the button's own popup is shown." },
+        { "IsOpenedMenuOfTypeBrixel", "The button whose popup is open on this thread, when the control is on its form (or is null)." },
         { "ConcatTheShortcut", "The text a key-down message spells with the given modifiers (\"Ctrl+\", \"Shift+\", \"Alt+\", then the key); \"\" for a key that is no shortcut." },
     };
 }

@@ -48,210 +48,17 @@ VARIANT ChildVariant(LONG child) {
 
 }  // namespace
 
-// The object a client holds. Every answer is asked of the window afresh;
-// once the window is gone the link is cut and every call says so.
-class ButtonAccessible final : public IAccessible, public IOleWindow {
+// What the object's answers are made of: the child a client names, the
+// view's fields for it asked of the window afresh, and the system's object
+// for what is the container's. Once the window is gone every answer says so.
+class AccessibleAnswers {
 public:
-    explicit ButtonAccessible(AccessibleLink* link) noexcept : link_(link) {}
+    explicit AccessibleAnswers(AccessibleLink* link) noexcept : link_(link) {}
     void Disconnect() noexcept {
         link_ = nullptr;
         standard_.reset();
     }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        *out = nullptr;
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IAccessible)) {
-            *out = static_cast<IAccessible*>(this);
-        } else if (IsEqualIID(iid, IID_IOleWindow)) {
-            *out = static_cast<IOleWindow*>(this);
-        } else {
-            return E_NOINTERFACE;
-        }
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() noexcept override {
-        const ULONG left = --refs_;
-        if (left == 0) delete this;
-        return left;
-    }
-
-    // IDispatch: clients call IAccessible directly; there is no type information.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override {
-        if (count == nullptr) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** out) noexcept override {
-        if (out != nullptr) *out = nullptr;
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                                     UINT*) noexcept override {
-        return E_NOTIMPL;
-    }
-
-    // IOleWindow: lets a client find the window behind the object.
-    HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        *out = link_ != nullptr ? link_->Window() : nullptr;
-        return link_ != nullptr ? S_OK : E_FAIL;
-    }
-    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
-
-    // IAccessible
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        *out = nullptr;
-        IAccessible* standard = Standard();
-        return standard != nullptr ? standard->get_accParent(out) : CO_E_OBJNOTCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        if (link_ == nullptr) return CO_E_OBJNOTCONNECTED;
-        *out = link_->ChildCount();
-        return S_OK;
-    }
-    // The parts are simple elements, reached through their parent.
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        *out = nullptr;
-        AccessiblePart part{};
-        const HRESULT hr = Resolve(child, &part);
-        if (FAILED(hr)) return hr;
-        return part == AccessiblePart::Whole ? E_INVALIDARG : S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) noexcept override {
-        return Text(child, out, [](const AccessibleView& v) { return std::u16string_view(v.name); });
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) noexcept override {
-        if (out != nullptr) *out = nullptr;
-        AccessiblePart part{};
-        const HRESULT hr = Resolve(child, &part);
-        return FAILED(hr) ? hr : DISP_E_MEMBERNOTFOUND;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) noexcept override {
-        return Text(child, out, [](const AccessibleView& v) { return std::u16string_view(v.description); });
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) noexcept override {
-        return Number(child, out, [](const AccessibleView& v) { return RoleConstant(v.role); });
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) noexcept override {
-        return Number(child, out, [](const AccessibleView& v) { return StateBits(v.states); });
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) noexcept override {
-        return Text(child, out, [](const AccessibleView&) { return std::u16string_view(); });
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) noexcept override {
-        if (file != nullptr) *file = nullptr;
-        if (topic != nullptr) *topic = 0;
-        return S_FALSE;
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) noexcept override {
-        return Text(child, out, [](const AccessibleView& v) { return std::u16string_view(v.keyboard_shortcut); });
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        ::VariantInit(out);
-        if (link_ == nullptr) return CO_E_OBJNOTCONNECTED;
-        if (::GetFocus() != link_->Window()) return S_FALSE;
-        *out = ChildVariant(CHILDID_SELF);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        ::VariantInit(out);
-        return link_ != nullptr ? S_FALSE : CO_E_OBJNOTCONNECTED;
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) noexcept override {
-        return Text(child, out, [](const AccessibleView& v) { return AccessibleActionText(v.action); });
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) noexcept override {
-        AccessiblePart part{};
-        const HRESULT hr = Resolve(child, &part);
-        if (FAILED(hr)) return hr;
-        if (flags != SELFLAG_TAKEFOCUS) return DISP_E_MEMBERNOTFOUND;
-        return ComBoundary([&]() -> HRESULT {
-            const auto view = link_->View(part);
-            if (!view || !view->states.focusable) return S_FALSE;
-            ::SetFocus(link_->Window());
-            return S_OK;
-        });
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
-                                          VARIANT child) noexcept override {
-        if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_POINTER;
-        *left = *top = *width = *height = 0;
-        AccessiblePart part{};
-        const HRESULT hr = Resolve(child, &part);
-        if (FAILED(hr)) return hr;
-        const auto r = link_->ScreenBounds(part);
-        if (!r) return E_INVALIDARG;
-        *left = r->left;
-        *top = r->top;
-        *width = r->right - r->left;
-        *height = r->bottom - r->top;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        ::VariantInit(out);
-        AccessiblePart part{};
-        const HRESULT hr = Resolve(start, &part);
-        if (FAILED(hr)) return hr;
-        const LONG count = link_->ChildCount();
-        if (part == AccessiblePart::Whole) {
-            if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
-                if (count == 0) return S_FALSE;
-                *out = ChildVariant(direction == NAVDIR_FIRSTCHILD ? 1 : count);
-                return S_OK;
-            }
-            // Our siblings are the container's business.
-            IAccessible* standard = Standard();
-            return standard != nullptr ? standard->accNavigate(direction, start, out) : S_FALSE;
-        }
-        const LONG at = static_cast<LONG>(part);
-        LONG next = 0;
-        if (direction == NAVDIR_NEXT || direction == NAVDIR_RIGHT) next = at + 1;
-        if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_LEFT) next = at - 1;
-        if (next < 1 || next > count) return S_FALSE;
-        *out = ChildVariant(next);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) noexcept override {
-        if (out == nullptr) return E_POINTER;
-        ::VariantInit(out);
-        if (link_ == nullptr) return CO_E_OBJNOTCONNECTED;
-        const auto part = link_->PartAtScreen(POINT{x, y});
-        if (!part) return S_FALSE;
-        *out = ChildVariant(static_cast<LONG>(*part));
-        return S_OK;
-    }
-    // Runs once this call has returned, through the same steps as the
-    // user's own click or drop.
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) noexcept override {
-        AccessiblePart part{};
-        const HRESULT hr = Resolve(child, &part);
-        if (FAILED(hr)) return hr;
-        return ComBoundary([&]() -> HRESULT {
-            const auto view = link_->View(part);
-            if (!view || view->action == AccessibleAction::None) return DISP_E_MEMBERNOTFOUND;
-            const auto what = static_cast<WPARAM>(view->action == AccessibleAction::Open ? AccessiblePart::DropPart
-                                                                                           : AccessiblePart::PushPart);
-            return ::PostMessageW(link_->Window(), kUmAccessibleAction, what, 0) ? S_OK : E_FAIL;
-        });
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) noexcept override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) noexcept override { return E_NOTIMPL; }
-
-private:
-    ~ButtonAccessible() = default;
+    AccessibleLink* Link() const noexcept { return link_; }
 
     // The child a client names: the button itself (CHILDID_SELF) or a part.
     HRESULT Resolve(const VARIANT& child, AccessiblePart* part) const noexcept {
@@ -301,9 +108,215 @@ private:
         return standard_.get();
     }
 
-    std::atomic<ULONG> refs_{1};
+private:
     AccessibleLink* link_;
     win::ComPtr<IAccessible> standard_;
+};
+
+// The object a client holds. Every answer is asked of the window afresh;
+// once the window is gone the link is cut and every call says so.
+class ButtonAccessible final : public IAccessible, public IOleWindow {
+public:
+    explicit ButtonAccessible(AccessibleLink* link) noexcept : answers_(link) {}
+    void Disconnect() noexcept { answers_.Disconnect(); }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        *out = nullptr;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IAccessible)) {
+            *out = static_cast<IAccessible*>(this);
+        } else if (IsEqualIID(iid, IID_IOleWindow)) {
+            *out = static_cast<IOleWindow*>(this);
+        } else {
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() noexcept override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() noexcept override {
+        const ULONG left = --refs_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    // IDispatch: clients call IAccessible directly; there is no type information.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) noexcept override {
+        if (count == nullptr) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** out) noexcept override {
+        if (out != nullptr) *out = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) noexcept override {
+        return E_NOTIMPL;
+    }
+
+    // IOleWindow: lets a client find the window behind the object.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        *out = answers_.Link() != nullptr ? answers_.Link()->Window() : nullptr;
+        return answers_.Link() != nullptr ? S_OK : E_FAIL;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
+
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        *out = nullptr;
+        IAccessible* standard = answers_.Standard();
+        return standard != nullptr ? standard->get_accParent(out) : CO_E_OBJNOTCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        if (answers_.Link() == nullptr) return CO_E_OBJNOTCONNECTED;
+        *out = answers_.Link()->ChildCount();
+        return S_OK;
+    }
+    // The parts are simple elements, reached through their parent.
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        *out = nullptr;
+        AccessiblePart part{};
+        const HRESULT hr = answers_.Resolve(child, &part);
+        if (FAILED(hr)) return hr;
+        return part == AccessiblePart::Whole ? E_INVALIDARG : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) noexcept override {
+        return answers_.Text(child, out, [](const AccessibleView& v) { return std::u16string_view(v.name); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) noexcept override {
+        if (out != nullptr) *out = nullptr;
+        AccessiblePart part{};
+        const HRESULT hr = answers_.Resolve(child, &part);
+        return FAILED(hr) ? hr : DISP_E_MEMBERNOTFOUND;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) noexcept override {
+        return answers_.Text(child, out, [](const AccessibleView& v) { return std::u16string_view(v.description); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) noexcept override {
+        return answers_.Number(child, out, [](const AccessibleView& v) { return RoleConstant(v.role); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) noexcept override {
+        return answers_.Number(child, out, [](const AccessibleView& v) { return StateBits(v.states); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) noexcept override {
+        return answers_.Text(child, out, [](const AccessibleView&) { return std::u16string_view(); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT, LONG* topic) noexcept override {
+        if (file != nullptr) *file = nullptr;
+        if (topic != nullptr) *topic = 0;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) noexcept override {
+        return answers_.Text(child, out, [](const AccessibleView& v) { return std::u16string_view(v.keyboard_shortcut); });
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        ::VariantInit(out);
+        if (answers_.Link() == nullptr) return CO_E_OBJNOTCONNECTED;
+        if (::GetFocus() != answers_.Link()->Window()) return S_FALSE;
+        *out = ChildVariant(CHILDID_SELF);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        ::VariantInit(out);
+        return answers_.Link() != nullptr ? S_FALSE : CO_E_OBJNOTCONNECTED;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) noexcept override {
+        return answers_.Text(child, out, [](const AccessibleView& v) { return AccessibleActionText(v.action); });
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) noexcept override {
+        AccessiblePart part{};
+        const HRESULT hr = answers_.Resolve(child, &part);
+        if (FAILED(hr)) return hr;
+        if (flags != SELFLAG_TAKEFOCUS) return DISP_E_MEMBERNOTFOUND;
+        return ComBoundary([&]() -> HRESULT {
+            const auto view = answers_.Link()->View(part);
+            if (!view || !view->states.focusable) return S_FALSE;
+            ::SetFocus(answers_.Link()->Window());
+            return S_OK;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
+                                          VARIANT child) noexcept override {
+        if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) return E_POINTER;
+        *left = *top = *width = *height = 0;
+        AccessiblePart part{};
+        const HRESULT hr = answers_.Resolve(child, &part);
+        if (FAILED(hr)) return hr;
+        const auto r = answers_.Link()->ScreenBounds(part);
+        if (!r) return E_INVALIDARG;
+        *left = r->left;
+        *top = r->top;
+        *width = r->right - r->left;
+        *height = r->bottom - r->top;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        ::VariantInit(out);
+        AccessiblePart part{};
+        const HRESULT hr = answers_.Resolve(start, &part);
+        if (FAILED(hr)) return hr;
+        const LONG count = answers_.Link()->ChildCount();
+        if (part == AccessiblePart::Whole) {
+            if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
+                if (count == 0) return S_FALSE;
+                *out = ChildVariant(direction == NAVDIR_FIRSTCHILD ? 1 : count);
+                return S_OK;
+            }
+            // Our siblings are the container's business.
+            IAccessible* standard = answers_.Standard();
+            return standard != nullptr ? standard->accNavigate(direction, start, out) : S_FALSE;
+        }
+        const LONG at = static_cast<LONG>(part);
+        LONG next = 0;
+        if (direction == NAVDIR_NEXT || direction == NAVDIR_RIGHT) next = at + 1;
+        if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_LEFT) next = at - 1;
+        if (next < 1 || next > count) return S_FALSE;
+        *out = ChildVariant(next);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* out) noexcept override {
+        if (out == nullptr) return E_POINTER;
+        ::VariantInit(out);
+        if (answers_.Link() == nullptr) return CO_E_OBJNOTCONNECTED;
+        const auto part = answers_.Link()->PartAtScreen(POINT{x, y});
+        if (!part) return S_FALSE;
+        *out = ChildVariant(static_cast<LONG>(*part));
+        return S_OK;
+    }
+    // Runs once this call has returned, through the same steps as the
+    // user's own click or drop.
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) noexcept override {
+        AccessiblePart part{};
+        const HRESULT hr = answers_.Resolve(child, &part);
+        if (FAILED(hr)) return hr;
+        return ComBoundary([&]() -> HRESULT {
+            const auto view = answers_.Link()->View(part);
+            if (!view || view->action == AccessibleAction::None) return DISP_E_MEMBERNOTFOUND;
+            const auto what = static_cast<WPARAM>(view->action == AccessibleAction::Open ? AccessiblePart::DropPart
+                                                                                           : AccessiblePart::PushPart);
+            return ::PostMessageW(answers_.Link()->Window(), kUmAccessibleAction, what, 0) ? S_OK : E_FAIL;
+        });
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) noexcept override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) noexcept override { return E_NOTIMPL; }
+
+private:
+    ~ButtonAccessible() = default;
+
+    std::atomic<ULONG> refs_{1};
+    AccessibleAnswers answers_;
 };
 
 AccessibleLink::~AccessibleLink() { Detach(); }

@@ -128,11 +128,11 @@ void MenuEditorPage::FillList() {
 void MenuEditorPage::ShowItemFields() {
     showing_ = true;
     const MenuItemFields& f = model_.Current();
-    SetFieldText(IDC_MENU_ITEM_CAPTION, Wide(f.caption));
-    SetFieldText(IDC_MENU_ITEM_ID, Wide(model_.CurrentIdText()));
+    SetFieldText(Window(), IDC_MENU_ITEM_CAPTION, Wide(f.caption));
+    SetFieldText(Window(), IDC_MENU_ITEM_ID, Wide(model_.CurrentIdText()));
     ComboBox_SetCurSel(::GetDlgItem(Window(), IDC_MENU_ITEM_SHORTCUT), model_.CurrentShortcutCode());
     Check(Window(), IDC_MENU_ITEM_HYPERLINK, f.hyperlink);
-    SetFieldText(IDC_MENU_ITEM_HYPERLINK_ADDRESS, Wide(f.hyperlink_address));
+    SetFieldText(Window(), IDC_MENU_ITEM_HYPERLINK_ADDRESS, Wide(f.hyperlink_address));
     Check(Window(), IDC_MENU_ITEM_SEPARATOR, f.separator);
     Check(Window(), IDC_MENU_ITEM_ENABLED, f.enabled);
     Check(Window(), IDC_MENU_ITEM_VISIBLE, f.visible);
@@ -193,9 +193,9 @@ bool MenuEditorPage::OnPageCommand(int id, int code) {
 void MenuEditorPage::ItemFieldChanged(int id) {
     const HWND w = Window();
     switch (id) {
-        case IDC_MENU_ITEM_CAPTION: model_.SetCaption(Narrow16(FieldText(id))); break;
-        case IDC_MENU_ITEM_ID: model_.SetIdText(Narrow16(FieldText(id))); break;
-        case IDC_MENU_ITEM_HYPERLINK_ADDRESS: model_.SetHyperlinkAddress(Narrow16(FieldText(id))); break;
+        case IDC_MENU_ITEM_CAPTION: model_.SetCaption(Narrow16(FieldText(Window(), id))); break;
+        case IDC_MENU_ITEM_ID: model_.SetIdText(Narrow16(FieldText(Window(), id))); break;
+        case IDC_MENU_ITEM_HYPERLINK_ADDRESS: model_.SetHyperlinkAddress(Narrow16(FieldText(Window(), id))); break;
         case IDC_MENU_ITEM_SHORTCUT: {
             const int row = ComboBox_GetCurSel(::GetDlgItem(w, id));
             if (row < 0) return;
@@ -231,7 +231,7 @@ void MenuEditorPage::RefreshLine(std::size_t line) {
 }
 
 void MenuEditorPage::PickItemPicture() {
-    auto chosen = ChoosePicture(PictureFiles::Pictures);
+    auto chosen = PageDialogs::ChoosePicture(Window(), PictureFiles::Pictures);
     if (!chosen || !*chosen) return;  // cancelled, or a file the loader cannot read: the item keeps its picture
     model_.SetPicture(std::make_shared<OlePicture>(std::move(*chosen)));
     AfterEdit();

@@ -119,14 +119,16 @@ protected:
         }
         if (id == IDC_COLOR_VALUE_PICK && code == BN_CLICKED) {
             if (model_.selected() < 0) return true;
-            if (const auto chosen = ChooseColour(FieldText(IDC_COLOR_VALUE))) SetColour(IDC_COLOR_VALUE, *chosen);
+            if (const auto chosen = Dialogs().ChooseColour(Window(), FieldText(Window(), IDC_COLOR_VALUE))) {
+                SetColour(Window(), IDC_COLOR_VALUE, *chosen);
+            }
             return true;
         }
         if (id == IDC_SYSTEM_COLORS && code == LBN_SELCHANGE) {
             const auto row = ::SendDlgItemMessageW(Window(), id, LB_GETCURSEL, 0, 0);
             const auto names = SystemColourNames();
             if (model_.selected() >= 0 && row >= 0 && static_cast<std::size_t>(row) < names.size()) {
-                SetColour(IDC_COLOR_VALUE, SystemColourRef(names[static_cast<std::size_t>(row)].index));
+                SetColour(Window(), IDC_COLOR_VALUE, SystemColourRef(names[static_cast<std::size_t>(row)].index));
             }
             return true;
         }
@@ -135,7 +137,7 @@ protected:
 
     bool DrawItem(const DRAWITEMSTRUCT& item) override {
         if (item.CtlID != IDC_COLOR_VALUE_SWATCH) return false;
-        DrawSwatch(item, model_.selected() < 0 ? std::nullopt : ColourOf(IDC_COLOR_VALUE));
+        DrawSwatch(item, model_.selected() < 0 ? std::nullopt : ColourOf(Window(), IDC_COLOR_VALUE));
         return true;
     }
 
@@ -195,7 +197,7 @@ private:
     void ShowSelected() {
         ::SendDlgItemMessageW(Window(), IDC_COLOR_PROPERTIES, LB_SETCURSEL, static_cast<WPARAM>(model_.selected()), 0);
         showing_ = true;
-        SetFieldText(IDC_COLOR_VALUE, ToWide(model_.SelectedText()));
+        SetFieldText(Window(), IDC_COLOR_VALUE, ToWide(model_.SelectedText()));
         showing_ = false;
         const BOOL any = model_.selected() >= 0;
         for (const int id : {IDC_COLOR_VALUE, IDC_COLOR_VALUE_PICK, IDC_SYSTEM_COLORS}) {
@@ -205,7 +207,7 @@ private:
     }
 
     void ValueEdited() {
-        if (!showing_ && model_.Edit(ToU16(FieldText(IDC_COLOR_VALUE))) && !Loading()) MarkDirty();
+        if (!showing_ && model_.Edit(ToU16(FieldText(Window(), IDC_COLOR_VALUE))) && !Loading()) MarkDirty();
         ShowValue();
     }
 
@@ -213,7 +215,7 @@ private:
     void ShowValue() {
         ::InvalidateRect(::GetDlgItem(Window(), IDC_COLOR_VALUE_SWATCH), nullptr, TRUE);
         int row = -1;
-        const auto colour = ColourOf(IDC_COLOR_VALUE);
+        const auto colour = ColourOf(Window(), IDC_COLOR_VALUE);
         const auto names = SystemColourNames();
         for (std::size_t i = 0; colour && i < names.size(); ++i) {
             if (SystemColourRef(names[i].index) == *colour) row = static_cast<int>(i);

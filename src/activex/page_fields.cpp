@@ -123,6 +123,45 @@ void InitialiseField(HWND dialog, const FieldBinding& binding, FieldState& state
     }
 }
 
+BoundFields::BoundFields(std::span<const FieldBinding> bindings) : bindings_(bindings), states_(bindings.size()) {}
+
+void BoundFields::Initialise(HWND dialog) {
+    for (std::size_t i = 0; i < bindings_.size(); ++i) InitialiseField(dialog, bindings_[i], states_[i]);
+}
+
+void BoundFields::Load(HWND dialog, IDispatch* object) {
+    for (std::size_t i = 0; i < bindings_.size(); ++i) {
+        states_[i].changed = false;
+        if (object == nullptr) continue;
+        const auto& routines = RoutinesFor(bindings_[i].kind);
+        win::UniqueVariant value;
+        // A property the object does not have leaves its field as it is.
+        if (FAILED(GetPropertyByName(object, bindings_[i].property, routines.type, value.put()))) continue;
+        routines.show(dialog, bindings_[i], states_[i], *value.get());
+    }
+}
+
+void BoundFields::MarkChanged(int id) {
+    for (std::size_t i = 0; i < bindings_.size(); ++i) {
+        if (bindings_[i].id == id) states_[i].changed = true;
+    }
+}
+
+const FieldBinding* BoundFields::ReadChanged(HWND dialog, std::vector<win::UniqueVariant>& values,
+                                             std::vector<bool>& skip, std::wstring* problem) {
+    for (std::size_t i = 0; i < bindings_.size(); ++i) {
+        if (!states_[i].changed) {
+            skip[i] = true;
+            continue;
+        }
+        const FieldRead read = RoutinesFor(bindings_[i].kind).read(dialog, bindings_[i], states_[i], values[i].put(),
+                                                                  problem);
+        if (read == FieldRead::Invalid) return &bindings_[i];
+        skip[i] = read == FieldRead::Skip;
+    }
+    return nullptr;
+}
+
 std::wstring WideText(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 std::wstring WindowText(HWND window) {

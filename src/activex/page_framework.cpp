@@ -22,11 +22,8 @@
 
 namespace brixel::activex {
 
-using detail::FieldRead;
-using detail::RoutinesFor;
-
 PropertyPage::PropertyPage(const PageDefinition& definition)
-    : definition_(definition), fields_(definition.bindings.size()) {
+    : definition_(definition), fields_(std::make_unique<detail::BoundFields>(definition.bindings)) {
     LockModule();
 }
 
@@ -164,21 +161,11 @@ HRESULT PropertyPage::Apply() noexcept {
     // page would leave the controls in a state the user never chose.
     std::vector<win::UniqueVariant> values(definition_.bindings.size());
     std::vector<bool> skip(definition_.bindings.size(), false);
-    for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
-        const FieldBinding& binding = definition_.bindings[i];
-        if (!fields_[i].changed) {
-            skip[i] = true;
-            continue;
-        }
-        std::wstring problem;
-        const FieldRead read =
-            RoutinesFor(binding.kind).read(window_.get(), binding, fields_[i], values[i].put(), &problem);
-        if (read == FieldRead::Invalid) {
-            ReportError(problem);
-            ::SetFocus(::GetDlgItem(window_.get(), binding.id));
-            return E_INVALIDARG;
-        }
-        skip[i] = read == FieldRead::Skip;
+    std::wstring problem;
+    if (const FieldBinding* invalid = fields_->ReadChanged(window_.get(), values, skip, &problem)) {
+        ReportError(problem);
+        ::SetFocus(::GetDlgItem(window_.get(), invalid->id));
+        return E_INVALIDARG;
     }
     // Every changed value goes to every object; the first error the controls
     // raise is shown once, and the rest of the values are still written.
@@ -221,44 +208,9 @@ std::wstring PropertyPage::Title() const {
     return n > 0 && text != nullptr ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring();
 }
 
-std::wstring PropertyPage::FieldText(int id) const { return detail::WindowText(::GetDlgItem(window_.get(), id)); }
-
-void PropertyPage::SetFieldText(int id, std::wstring_view text) {
-    ::SetDlgItemTextW(window_.get(), id, std::wstring(text).c_str());
-}
-
-std::optional<std::uint32_t> PropertyPage::ColourOf(int id) const {
-    const std::wstring text = FieldText(id);
-    return ParseColourField(std::u16string(text.begin(), text.end()));
-}
-
-void PropertyPage::SetColour(int id, std::uint32_t colour) {
-    const std::u16string text = FormatColourField(colour);
-    SetFieldText(id, std::wstring(text.begin(), text.end()));
-}
-
-COLORREF PropertyPage::ScreenColour(std::uint32_t ole_colour) {
-    COLORREF resolved = 0;
-    if (FAILED(::OleTranslateColor(static_cast<OLE_COLOR>(ole_colour), nullptr, &resolved))) return 0;
-    return resolved;
-}
-
-const FieldBinding* PropertyPage::BindingFor(int id) const noexcept {
-    for (const FieldBinding& binding : definition_.bindings) {
-        if (binding.id == id) return &binding;
-    }
-    return nullptr;
-}
-
-void PropertyPage::InitialiseFields() {
-    for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
-        detail::InitialiseField(window_.get(), definition_.bindings[i], fields_[i]);
-    }
-}
-
 void PropertyPage::LoadFields() {
     ++loading_;
-    LoadBoundFields();
+    fields_->Load(window_.get(), objects_.empty() ? nullptr : objects_.front().get());
     OnPageLoaded();
     --loading_;
     dirty_ = false;
@@ -266,24 +218,25 @@ void PropertyPage::LoadFields() {
 
 void PropertyPage::RereadFields() {
     ++loading_;
-    LoadBoundFields();
+    fields_->Load(window_.get(), objects_.empty() ? nullptr : objects_.front().get());
     OnFieldsReread();
     --loading_;
 }
 
-void PropertyPage::LoadBoundFields() {
-    for (std::size_t i = 0; i < definition_.bindings.size(); ++i) {
-        fields_[i].changed = false;
-        if (!objects_.empty()) LoadField(definition_.bindings[i], fields_[i], objects_.front().get());
-    }
+std::wstring FieldText(HWND dialog, int id) { return detail::WindowText(::GetDlgItem(dialog, id)); }
+
+void SetFieldText(HWND dialog, int id, std::wstring_view text) {
+    ::SetDlgItemTextW(dialog, id, std::wstring(text).c_str());
 }
 
-void PropertyPage::LoadField(const FieldBinding& binding, FieldState& state, IDispatch* object) {
-    const auto& routines = RoutinesFor(binding.kind);
-    win::UniqueVariant value;
-    // A property the object does not have leaves its field as it is.
-    if (FAILED(GetPropertyByName(object, binding.property, routines.type, value.put()))) return;
-    routines.show(window_.get(), binding, state, *value.get());
+std::optional<std::uint32_t> ColourOf(HWND dialog, int id) {
+    const std::wstring text = FieldText(dialog, id);
+    return ParseColourField(std::u16string(text.begin(), text.end()));
+}
+
+void SetColour(HWND dialog, int id, std::uint32_t colour) {
+    const std::u16string text = FormatColourField(colour);
+    SetFieldText(dialog, id, std::wstring(text.begin(), text.end()));
 }
 
 }  // namespace brixel::activex

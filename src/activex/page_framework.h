@@ -25,12 +25,14 @@
 
 #include "activex/com_boundary.h"
 #include "activex/com_owners.h"
+#include "activex/page_dialogs.h"
 #include "core/page_model.h"
 
 #include <ocidl.h>
 #include <olectl.h>
 
 #include <atomic>
+#include <memory>
 #include <new>
 #include <span>
 #include <string>
@@ -40,7 +42,7 @@
 namespace brixel::activex {
 
 namespace detail {
-struct FieldState;  // a field's list rows or picture while the page lives
+class BoundFields;  // the fields' state and messages while the page lives
 }
 
 enum class FieldKind : std::uint8_t {
@@ -52,9 +54,6 @@ enum class FieldKind : std::uint8_t {
     Picture,    // owner-drawn preview with "..." and "X": VT_DISPATCH (IPictureDisp)
     SoundFile,  // edit with "..." (choose a wave file) and ">" (play it): VT_BSTR
 };
-
-// Which files a picture field offers.
-enum class PictureFiles : std::uint8_t { Pictures, Icons };
 
 struct FieldBinding {
     int id = 0;                        // the list, check, edit or preview
@@ -102,7 +101,37 @@ struct PageDefinition {
     std::span<const FieldBinding> bindings;
 };
 
-class PropertyPage : public IPropertyPage2 {
+// What a page adds to the table: each hook has a default that does nothing,
+// and a page overrides only the ones it needs.
+class PageHooks {
+protected:
+    virtual ~PageHooks() = default;
+
+    // After the bound fields were filled from the first object (activation,
+    // a new selection).
+    virtual void OnPageLoaded() {}
+    // A bound field changed (by the user or by a helper button).
+    virtual void OnFieldChanged(int /*id*/) {}
+    // WM_COMMAND not handled by the bindings; true when handled.
+    virtual bool OnPageCommand(int /*id*/, int /*code*/) { return false; }
+    // Any other dialog message; set `handled` to keep the default away.
+    virtual INT_PTR OnPageMessage(UINT /*msg*/, WPARAM, LPARAM, bool& handled) {
+        handled = false;
+        return 0;
+    }
+    // Runs after the bound fields were written to every object; a failure
+    // keeps the page dirty. Report failures with ReportError first.
+    virtual HRESULT ApplyExtra() { return S_OK; }
+    // After a successful Apply the bound fields were read back from the
+    // first object (what the control made of the values).
+    virtual void OnFieldsReread() {}
+    // EditProperty for a DISPID no binding names; true when it took the focus.
+    virtual bool FocusProperty(DISPID /*dispid*/) { return false; }
+    // Owner-drawn statics that are not swatches or picture previews.
+    virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
+};
+
+class PropertyPage : public IPropertyPage2, protected PageHooks {
 public:
     explicit PropertyPage(const PageDefinition& definition);
     PropertyPage(const PropertyPage&) = delete;
@@ -130,30 +159,6 @@ public:
 protected:
     virtual ~PropertyPage();
 
-    // --- Hooks for what a table cannot say ---------------------------------
-    // After the bound fields were filled from the first object (activation,
-    // a new selection).
-    virtual void OnPageLoaded() {}
-    // A bound field changed (by the user or by a helper button).
-    virtual void OnFieldChanged(int /*id*/) {}
-    // WM_COMMAND not handled by the bindings; true when handled.
-    virtual bool OnPageCommand(int /*id*/, int /*code*/) { return false; }
-    // Any other dialog message; set `handled` to keep the default away.
-    virtual INT_PTR OnPageMessage(UINT /*msg*/, WPARAM, LPARAM, bool& handled) {
-        handled = false;
-        return 0;
-    }
-    // Runs after the bound fields were written to every object; a failure
-    // keeps the page dirty. Report failures with ReportError first.
-    virtual HRESULT ApplyExtra() { return S_OK; }
-    // After a successful Apply the bound fields were read back from the
-    // first object (what the control made of the values).
-    virtual void OnFieldsReread() {}
-    // EditProperty for a DISPID no binding names; true when it took the focus.
-    virtual bool FocusProperty(DISPID /*dispid*/) { return false; }
-    // Owner-drawn statics that are not swatches or picture previews.
-    virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
-
     // --- Services for pages ---------------------------------------------------
     HWND Window() const noexcept { return window_.get(); }
     std::span<const win::ComPtr<IDispatch>> Objects() const noexcept { return objects_; }
@@ -167,56 +172,26 @@ protected:
     void WriteToEveryObject(const wchar_t* property, const VARIANT& value, HRESULT* first_error);
     // A modal message box owned by the page: how errors reach the user.
     void ReportError(std::wstring_view text);
-    std::wstring FieldText(int id) const;
-    void SetFieldText(int id, std::wstring_view text);
-    // Colour fields: the value as shown; nothing when it does not read.
-    std::optional<std::uint32_t> ColourOf(int id) const;
-    void SetColour(int id, std::uint32_t colour);
-    // Resolves an OLE colour (system colours included) to a GDI colour.
-    static COLORREF ScreenColour(std::uint32_t ole_colour);
-    // The system colour dialog (any colour), started from the number the
-    // field text starts with; nothing when the user cancels.
-    std::optional<std::uint32_t> ChooseColour(std::wstring_view field_text);
-    // The open-file dialog with the filter of `files`, and the chosen file
-    // loaded by the system picture loader: nothing when the user cancels, a
-    // null picture when the loader cannot read the file.
-    std::optional<win::ComPtr<IPictureDisp>> ChoosePicture(PictureFiles files);
-    // A swatch filled with `colour`; without one it shows no colour of its own.
-    static void DrawSwatch(const DRAWITEMSTRUCT& item, std::optional<std::uint32_t> colour);
-    const FieldBinding* BindingFor(int id) const noexcept;
+    // The system dialogs, owned by the page's window.
+    PageDialogs& Dialogs() noexcept { return dialogs_; }
     std::wstring Title() const;
 
 private:
-    using FieldState = detail::FieldState;
-
     static INT_PTR CALLBACK DialogProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
     INT_PTR HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
-    void InitialiseFields();
     void LoadFields();
     void RereadFields();
-    void LoadBoundFields();
-    void LoadField(const FieldBinding& binding, FieldState& state, IDispatch* object);
-    HRESULT ApplyField(const FieldBinding& binding, FieldState& state, bool* reported);
-    bool HandleCommand(int id, int code);
-    bool HandleHelperButton(const FieldBinding& binding, FieldState& state, int id);
-    bool HandleNotify(const NMHDR& header, LRESULT* result);
-    bool HandleDrawItem(const DRAWITEMSTRUCT& item);
     void FieldChanged(int id);
-    void PickColour(const FieldBinding& binding);
-    void PickPicture(const FieldBinding& binding, FieldState& state);
-    void PickSoundFile(const FieldBinding& binding);
-    void PlaySoundFile(const FieldBinding& binding);
-    void DrawPicture(const DRAWITEMSTRUCT& item, IPictureDisp* picture);
 
     std::atomic<ULONG> refs_{1};
     PageDefinition definition_;
-    std::vector<FieldState> fields_;
+    std::unique_ptr<detail::BoundFields> fields_;
     win::ComPtr<IPropertyPageSite> site_;
     std::vector<win::ComPtr<IDispatch>> objects_;
     win::UniqueWindow window_;
     bool dirty_ = false;
     int loading_ = 0;
-    COLORREF custom_colours_[16] = {};  // the colour dialog's custom row, per page
+    PageDialogs dialogs_;
 };
 
 template <typename Page>
@@ -233,6 +208,13 @@ HRESULT CreatePropertyPage(REFIID iid, void** out) noexcept {
     }
     return page.As(iid, out);
 }
+
+// A dialog field's text; colour fields as the number they show (nothing
+// when the text does not read as one).
+std::wstring FieldText(HWND dialog, int id);
+void SetFieldText(HWND dialog, int id, std::wstring_view text);
+std::optional<std::uint32_t> ColourOf(HWND dialog, int id);
+void SetColour(HWND dialog, int id, std::uint32_t colour);
 
 // Automation by name, shared by the bindings and by pages with their own
 // fields: read `property` of `object` as `type`, or write `value` to it.

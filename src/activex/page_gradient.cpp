@@ -82,9 +82,9 @@ private:
     }
 
     void EnforceRules(const GradientGroup& group) {
-        const auto colour2 = ColourOf(group.colour2);
+        const auto colour2 = ColourOf(Window(), group.colour2);
         const GradientGroupState state = GradientGroupRules(Style(group), colour2.value_or(0));
-        if (!state.colour2_pick_enabled && colour2 != state.colour2) SetColour(group.colour2, state.colour2);
+        if (!state.colour2_pick_enabled && colour2 != state.colour2) SetColour(Window(), group.colour2, state.colour2);
         ::EnableWindow(::GetDlgItem(Window(), group.colour2_pick), state.colour2_pick_enabled);
         ::EnableWindow(::GetDlgItem(Window(), group.variant), state.variant_enabled);
         ::InvalidateRect(::GetDlgItem(Window(), group.preview), nullptr, FALSE);
@@ -96,8 +96,8 @@ private:
         params.style = Style(group);
         const auto variant = ::SendDlgItemMessageW(Window(), group.variant, CB_GETCURSEL, 0, 0);
         params.variant = static_cast<std::int16_t>(variant < 0 ? 0 : variant);
-        params.colour1 = win::FromColorRef(ScreenColour(ColourOf(group.colour1).value_or(0)));
-        params.colour2 = win::FromColorRef(ScreenColour(ColourOf(group.colour2).value_or(0)));
+        params.colour1 = win::FromColorRef(ScreenColour(ColourOf(Window(), group.colour1).value_or(0)));
+        params.colour2 = win::FromColorRef(ScreenColour(ColourOf(Window(), group.colour2).value_or(0)));
         win::GdiCanvas canvas(item.hDC, &msimg32_);
         const Rect bounds{item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom};
         FillGradient(canvas, bounds, params, FastPrimitives::Allowed);

@@ -149,8 +149,7 @@ namespace BrixelDemo.Tests
         [Test]
         public void The_mnemonic_clicks_the_button()
         {
-            var other = new TextBox { Location = new Point(20, 100) };
-            form.Controls.Add(other);
+            var other = BoxBelow(form);
             FocusFormByClick();
             other.Focus();
             // Mnemonics are found by the message loop's pre-processing, which

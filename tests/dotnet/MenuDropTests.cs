@@ -224,8 +224,7 @@ namespace BrixelDemo.Tests
         {
             Form form;
             var button = MenuButton(out form);
-            var other = new TextBox { Location = new Point(10, 200) };
-            form.Controls.Add(other);
+            var other = BoxBelow(form);
             int openWhileShown = -1;
             bool visibleWhileShown = false;
             Korvane.Nimbara.BrixelDemo openFromForm = null, openFromElsewhere = null;

@@ -163,8 +163,7 @@ namespace BrixelDemo.Tests
         {
             Form form;
             var button = ShownButton(out form, caption);
-            var away = new TextBox { Location = new Point(20, 100) };
-            form.Controls.Add(away);
+            var away = BoxBelow(form);
             away.Focus();
             Apply(look, button);
             button.Refresh();
@@ -232,8 +231,7 @@ namespace BrixelDemo.Tests
         {
             Form form;
             var button = ShownButton(out form, "");
-            var away = new TextBox { Location = new Point(20, 100) };
-            form.Controls.Add(away);
+            var away = BoxBelow(form);
             away.Focus();
             button.FlatStyle = kvnFlatStyle.Flat;
             button.ShowDefaultBorder = showDefaultBorder;

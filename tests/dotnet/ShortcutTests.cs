@@ -92,8 +92,9 @@ namespace BrixelDemo.Tests
         {
             button = ShownButton(out form);
             button.Menu = true;
-            box = new TextBox { Location = new Point(20, 100), Width = 200, Text = "abc" };
-            form.Controls.Add(box);
+            box = BoxBelow(form);
+            box.Width = 200;
+            box.Text = "abc";
             clicks = new List<string>();
             // Over the form but off the button: without a window manager the
             // keyboard follows the pointer.

@@ -97,6 +97,15 @@ namespace BrixelDemo.Tests
             return button;
         }
 
+        // A text box under the button ShownButton places, to take the focus
+        // or the keys away from it.
+        protected static TextBox BoxBelow(Form form)
+        {
+            var box = new TextBox { Location = new Point(20, 100) };
+            form.Controls.Add(box);
+            return box;
+        }
+
         // Runs the message loop for about `ms` milliseconds.
         protected static void Pump(int ms)
         {

@@ -25,7 +25,10 @@ cp "$x64" "$stage/runtimes/win-x64/native/brixel.dll"
 cp "$x86" "$stage/runtimes/win-x86/native/brixel.dll"
 cp packaging/nuget/$id.targets "$stage/build/"
 sed 's/\r*$/\r/' LICENSE >"$stage/LICENSE.txt"
-sed "s/\\\$version\\\$/$version/" packaging/nuget/$id.nuspec >"$stage/$id.nuspec"
+# NuGet reads the manifest only under its own file extension and namespace.
+manifest_namespace=http://schemas.microsoft.com/packaging/2011/08/nuspec.xsd
+sed -e "s/\\\$version\\\$/$version/" -e "s|\\\$namespace\\\$|$manifest_namespace|" \
+  packaging/nuget/$id.manifest.xml >"$stage/$id.nuspec"
 
 # NuGet under Mono keeps its settings and caches in the home folder: give it
 # one inside the build tree, so packing neither reads nor writes the user's.

@@ -187,6 +187,7 @@ void Paint(Session& s, Bytes& in) {
     brixel_paint_options options = BRIXEL_PAINT_OPTIONS_INIT;
     options.fast_primitives = in.U8() & 1;
     options.after_click = in.U8() & 1;
+    options.caption_by_host = in.U8() & 1;
     std::vector<std::uint32_t> background(pixels.size(), 0x00808080u);
     if (in.U8() & 1) {
         options.background = background.data();

@@ -62,7 +62,7 @@ extern "C" {
  * Major in the high 16 bits, minor in the low 16 bits. A library with the
  * same major and a minor at least the caller's serves that caller.
  * ------------------------------------------------------------------------- */
-#define BRIXEL_ABI_VERSION 0x00010001u
+#define BRIXEL_ABI_VERSION 0x00010002u
 #define BRIXEL_ABI_VERSION_MAJOR(v) ((uint32_t)(v) >> 16)
 
 BRIXEL_API uint32_t BRIXEL_CALL brixel_abi_version(void);
@@ -501,16 +501,36 @@ typedef struct brixel_paint_options {
     int32_t fast_primitives;      /* gradient and blend primitives may be used */
     const void* background;       /* the container's pixels under the control (translucency); null: none */
     int32_t background_stride;
+    /* 1.2: 1 leaves the caption out of the face; the result says how the
+     * host draws it. Absent from an older struct: 0, the library draws it. */
+    int32_t caption_by_host;
 } brixel_paint_options;
-#define BRIXEL_PAINT_OPTIONS_INIT {sizeof(brixel_paint_options), 0, 0, 1, 0, 0}
+#define BRIXEL_PAINT_OPTIONS_INIT {sizeof(brixel_paint_options), 0, 0, 1, 0, 0, 0}
+
+/* The caption of one paint, laid out by the button's rules. */
+#define BRIXEL_CAPTION_TEXT 1    /* the button's Text (Caption) */
+#define BRIXEL_CAPTION_ADDRESS 2 /* the hyperlink address, shown instead */
+typedef struct brixel_caption {
+    int32_t shown;        /* 0: nothing to draw (no text, or no room) */
+    int32_t text;         /* BRIXEL_CAPTION_TEXT or BRIXEL_CAPTION_ADDRESS */
+    int32_t font;         /* the state font: 0 Font, 1 MouseInFont, 2 DownFont, 3 DisabledFont */
+    int32_t underline;    /* drawn in the underlined variant of that font (the address) */
+    uint32_t colour;      /* 0x00RRGGBB */
+    brixel_rect box;      /* the text rectangle, in the target's coordinates; the text is clipped to it */
+    uint32_t format;      /* BRIXEL_TEXT_ flags: alignments, word break, prefix */
+} brixel_caption;
 
 /* What is left to the host after a paint. */
 typedef struct brixel_paint_result {
     uint32_t size;
     int32_t painted;  /* 0: nothing reached the target (translucent without background, empty size) */
     int32_t focus;    /* 0 nothing, 1 draw the focus frame, 2 erase it (see docs) */
+    /* 1.2: the caption as drawn, or as left to the host (caption_by_host);
+     * written when the struct is this large. Under the ActiveX rules a
+     * disabled 3D face embosses its caption, which this does not describe. */
+    brixel_caption caption;
 } brixel_paint_result;
-#define BRIXEL_PAINT_RESULT_INIT {sizeof(brixel_paint_result), 0, 0}
+#define BRIXEL_PAINT_RESULT_INIT {sizeof(brixel_paint_result), 0, 0, {0, 0, 0, 0, 0, {0, 0, 0, 0}, 0}}
 
 /* Paints the face into the caller's width x height pixels (0x00RRGGBB). Runs
  * the paint-time scheme follow-up first: pass `effects` to learn of the
@@ -520,7 +540,8 @@ BRIXEL_API brixel_status BRIXEL_CALL brixel_paint_buffer(brixel_button* button, 
                                                          int32_t height, int32_t stride, brixel_paint_result* result,
                                                          brixel_effects** effects);
 /* Windows only (BRIXEL_E_UNSUPPORTED elsewhere): paints through GDI onto
- * `hdc` at (0,0) with the frame's size; captions in GDI fonts. */
+ * `hdc` at (0,0) with the frame's size; captions in GDI fonts, unless the
+ * options leave them to the host. */
 BRIXEL_API brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_frame* frame,
                                                       const brixel_paint_options* options, void* hdc,
                                                       brixel_paint_result* result, brixel_effects** effects);

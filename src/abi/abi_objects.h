@@ -70,6 +70,15 @@ constexpr std::size_t FirstVersionSize<brixel_environment>() {
     return offsetof(brixel_environment, hidden_while_loading);
 }
 
+template <>
+constexpr std::size_t FirstVersionSize<brixel_paint_options>() {
+    return offsetof(brixel_paint_options, caption_by_host);
+}
+template <>
+constexpr std::size_t FirstVersionSize<brixel_paint_result>() {
+    return offsetof(brixel_paint_result, caption);
+}
+
 template <typename T>
 bool SizeFits(const T* s) {
     return s != nullptr && s->size >= FirstVersionSize<T>();

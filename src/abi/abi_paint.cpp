@@ -14,6 +14,7 @@
 #include "render/region_shape.h"
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 using namespace brixel;
@@ -50,16 +51,19 @@ FaceInputs Inputs(const brixel_button& b, const brixel_paint_options& o) {
     in.has_focus = b.has_focus;
     in.fast_primitives = o.fast_primitives != 0;
     in.parent_back_colour = FromRgbWord(o.parent_back_colour);
+    in.caption_rules = b.rules == BRIXEL_RULES_DOTNET ? CaptionRules::WindowsForms : CaptionRules::ActiveX;
+    in.caption_by_host = o.caption_by_host != 0;
     return in;
 }
 
-brixel_status BeginPaint(brixel_button* button, const brixel_frame* frame, const brixel_paint_options*& options,
-                         brixel_paint_result* result, brixel_effects** effects, brixel_button*& b) {
+brixel_status BeginPaint(brixel_button* button, const brixel_frame* frame, const brixel_paint_options* given,
+                         brixel_paint_options& options, brixel_paint_result* result, brixel_effects** effects,
+                         brixel_button*& b) {
     if (effects != nullptr) *effects = nullptr;
     b = LiveButton(button);
     if (b == nullptr) return BRIXEL_E_BAD_HANDLE;
-    if (options == nullptr) options = &kDefaultOptions;
-    if (!SizeFits(options)) return BRIXEL_E_BAD_SIZE;
+    if (given != nullptr && !SizeFits(given)) return BRIXEL_E_BAD_SIZE;
+    options = given != nullptr ? Widened(*given, kDefaultOptions) : kDefaultOptions;
     if (result != nullptr && !SizeFits(result)) return BRIXEL_E_BAD_SIZE;
     b->host.messages.clear();
     if (const brixel_status s = TakeFrame(*b, frame); s != BRIXEL_OK) return s;
@@ -67,10 +71,27 @@ brixel_status BeginPaint(brixel_button* button, const brixel_frame* frame, const
     return Deliver(*b, b->instance->BeforePaint(b->frame), effects);
 }
 
-void Finish(const PaintResult& painted, brixel_paint_result* result) {
+brixel_caption ToCaption(const CaptionPlan& plan) {
+    brixel_caption out{};
+    out.shown = plan.draw ? 1 : 0;
+    out.text = plan.hyperlink ? BRIXEL_CAPTION_ADDRESS : BRIXEL_CAPTION_TEXT;
+    out.font = static_cast<std::int32_t>(StateIndex(plan.variant));
+    out.underline = plan.hyperlink ? 1 : 0;
+    out.colour = static_cast<std::uint32_t>(plan.colour.r) << 16 | static_cast<std::uint32_t>(plan.colour.g) << 8 |
+                 plan.colour.b;
+    out.box = {plan.box.left, plan.box.top, plan.box.right, plan.box.bottom};
+    // The canvas's placement flags are the header's BRIXEL_TEXT_ values.
+    out.format = plan.format;
+    return out;
+}
+
+// `caption` is asked for only by a result large enough to hold it.
+void Finish(const PaintResult& painted, brixel_paint_result* result,
+            const std::function<CaptionPlan()>& caption = nullptr) {
     if (result == nullptr) return;
     result->painted = painted.painted ? 1 : 0;
     result->focus = static_cast<std::int32_t>(painted.focus);
+    if (result->size >= sizeof(brixel_paint_result)) result->caption = caption ? ToCaption(caption()) : brixel_caption{};
 }
 
 #ifdef _WIN32
@@ -151,11 +172,12 @@ brixel_status BRIXEL_CALL brixel_paint_buffer(brixel_button* button, const brixe
             static_cast<std::int64_t>(options->background_stride) < static_cast<std::int64_t>(width) * 4)
             return BRIXEL_E_INVALID_ARGUMENT;
         brixel_button* b = nullptr;
-        if (const brixel_status s = BeginPaint(button, frame, options, result, effects, b); s != BRIXEL_OK) return s;
+        brixel_paint_options o{};
+        if (const brixel_status s = BeginPaint(button, frame, options, o, result, effects, b); s != BRIXEL_OK) return s;
 
         const ButtonProperties& p = b->instance->Props();
         const FontDesc* state_fonts[4] = {&p.Font, &p.MouseInFont, &p.DownFont, &p.DisabledFont};
-        FaceInputs in = Inputs(*b, *options);
+        FaceInputs in = Inputs(*b, o);
         for (std::size_t i = 0; i < 4; ++i) {
             in.fonts[i] = FontRef{i + 1};
             b->text.Define(in.fonts[i], *state_fonts[i]);
@@ -172,15 +194,17 @@ brixel_status BRIXEL_CALL brixel_paint_buffer(brixel_button* button, const brixe
 
         const Size size{width, height};
         std::optional<pixel::PixelCanvas> background;
-        if (options->background != nullptr) {
+        if (o.background != nullptr) {
             // Only read: the canvas type takes writable pixels.
-            background.emplace(static_cast<pixel::Pixel*>(const_cast<void*>(options->background)), size,
-                               static_cast<std::size_t>(options->background_stride), env);
+            background.emplace(static_cast<pixel::Pixel*>(const_cast<void*>(o.background)), size,
+                               static_cast<std::size_t>(o.background_stride), env);
             in.captured_background = &*background;
         }
         pixel::PixelCanvas canvas(static_cast<pixel::Pixel*>(pixels), size, static_cast<std::size_t>(stride), env);
         const PaintModel model = b->instance->BuildPaintModel(in);
-        Finish(DrawTheButton(canvas, Rect{0, 0, width, height}, options->after_click != 0, model), result);
+        const Rect rect{0, 0, width, height};
+        Finish(DrawTheButton(canvas, rect, o.after_click != 0, model), result,
+               [&] { return PlanFaceCaption(canvas, rect, model); });
         return BRIXEL_OK;
     });
 }
@@ -194,7 +218,8 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
 #ifdef _WIN32
         if (hdc == nullptr) return BRIXEL_E_NULL_ARGUMENT;
         brixel_button* b = nullptr;
-        if (const brixel_status s = BeginPaint(button, frame, options, result, effects, b); s != BRIXEL_OK) return s;
+        brixel_paint_options o{};
+        if (const brixel_status s = BeginPaint(button, frame, options, o, result, effects, b); s != BRIXEL_OK) return s;
         const Rect client = b->frame.client;
         if (client.IsEmpty()) {
             Finish(PaintResult{}, result);
@@ -205,7 +230,7 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
         const FontDesc* state_fonts[4] = {&p.Font, &p.MouseInFont, &p.DownFont, &p.DisabledFont};
         const int dpi = b->host.env.dpi > 0 ? b->host.env.dpi : 96;
         std::array<win::CountedGdi<HFONT>, 4> fonts;
-        FaceInputs in = Inputs(*b, *options);
+        FaceInputs in = Inputs(*b, o);
         for (std::size_t i = 0; i < 4; ++i) {
             LOGFONTW lf{};
             lf.lfHeight = PixelHeight(*state_fonts[i], dpi);
@@ -223,7 +248,8 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
         in.pictures = pictures.Make(p);
         win::GdiCanvas canvas(static_cast<HDC>(hdc), &msimg32);
         const PaintModel model = b->instance->BuildPaintModel(in);
-        Finish(DrawTheButton(canvas, client, options->after_click != 0, model), result);
+        Finish(DrawTheButton(canvas, client, o.after_click != 0, model), result,
+               [&] { return PlanFaceCaption(canvas, client, model); });
         return BRIXEL_OK;
 #else
         (void)frame;

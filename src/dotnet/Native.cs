@@ -17,7 +17,7 @@ namespace Korvane.Nimbara
         {
             NativeLoader.Prepare();
         }
-        internal const uint Version = 0x00010001u;
+        internal const uint Version = 0x00010002u;
         private const CallingConvention Cdecl = CallingConvention.Cdecl;
 
         internal const int OK = 0;
@@ -113,6 +113,18 @@ namespace Korvane.Nimbara
             public int fast_primitives;
             public IntPtr background;
             public int background_stride;
+            public int caption_by_host;
+        }
+
+        internal const int CAPTION_ADDRESS = 2;
+
+        [StructLayout(LayoutKind.Sequential)]
+        internal struct Caption
+        {
+            public int shown, text, font, underline;
+            public uint colour;
+            public Rect box;
+            public uint format;
         }
 
         [StructLayout(LayoutKind.Sequential)]
@@ -120,6 +132,7 @@ namespace Korvane.Nimbara
         {
             public uint size;
             public int painted, focus;
+            public Caption caption;
         }
 
         [StructLayout(LayoutKind.Sequential)]

@@ -1,6 +1,8 @@
-// Painting: the native button paints the whole face, caption included (through
-// TextService), into the control's buffer; the buffer is copied in one
-// operation and Paint handlers draw on top of it.
+// Painting: on Mono the native button paints the whole face, caption included
+// (through TextService), into the control's buffer, which is copied in one
+// operation; on Windows it paints the face onto the window's device context
+// and the caption is drawn after it with Graphics.DrawString. Paint handlers
+// draw on top of either.
 using System;
 using System.Drawing;
 using System.Drawing.Imaging;
@@ -61,7 +63,7 @@ namespace Korvane.Nimbara
             }
         }
 
-        private Abi.PaintOptions NextPaintOptions()
+        private Abi.PaintOptions NextPaintOptions(bool captionByHost)
         {
             var options = new Abi.PaintOptions
             {
@@ -69,6 +71,7 @@ namespace Korvane.Nimbara
                 after_click = afterClickPending ? 1 : 0,
                 parent_back_colour = SystemColourTable.Rgb(Parent != null ? Parent.BackColor : BackColor),
                 fast_primitives = 1,
+                caption_by_host = captionByHost ? 1 : 0,
             };
             afterClickPending = false;
             return options;
@@ -79,14 +82,15 @@ namespace Korvane.Nimbara
 
         // One paint of the face for the current state through `call`, with the
         // parent's pixels under a translucent button. Returns the effects of
-        // the paint-time scheme follow-up, for CarryPaintEffects.
-        private IntPtr PaintThrough(PaintCall call)
+        // the paint-time scheme follow-up, for CarryPaintEffects, and where
+        // the caption goes.
+        private IntPtr PaintThrough(PaintCall call, bool captionByHost, out Abi.Caption caption)
         {
             int width = ClientSize.Width, height = ClientSize.Height;
             var frame = Frame();
             frame.width = width;
             frame.height = height;
-            var options = NextPaintOptions();
+            var options = NextPaintOptions(captionByHost);
             var result = new Abi.PaintResult { size = Abi.SizeOf<Abi.PaintResult>() };
             Bitmap behind = IsTranslucent ? CaptureBackground(width, height) : null;
             BitmapData back = null;
@@ -108,11 +112,19 @@ namespace Korvane.Nimbara
                 if (back != null)
                     behind.UnlockBits(back);
             }
+            caption = result.caption;
             return effects;
         }
 
         // The face as the native button paints it for the current state.
         internal Bitmap PaintFace()
+        {
+            Abi.Caption caption;
+            return PaintFace(false, out caption);
+        }
+
+        // The face, without its caption when the caller draws it (`caption` says where).
+        internal Bitmap PaintFace(bool captionByHost, out Abi.Caption caption)
         {
             int width = ClientSize.Width, height = ClientSize.Height;
             var face = new Bitmap(width, height, PixelFormat.Format32bppRgb);
@@ -121,7 +133,8 @@ namespace Korvane.Nimbara
             try
             {
                 effects = PaintThrough((ref Abi.Frame f, ref Abi.PaintOptions o, ref Abi.PaintResult r, out IntPtr fx) =>
-                    Abi.brixel_paint_buffer(button, ref f, ref o, data.Scan0, width, height, data.Stride, ref r, out fx));
+                    Abi.brixel_paint_buffer(button, ref f, ref o, data.Scan0, width, height, data.Stride, ref r, out fx),
+                    captionByHost, out caption);
             }
             finally
             {
@@ -129,6 +142,36 @@ namespace Korvane.Nimbara
             }
             CarryPaintEffects(effects);
             return face;
+        }
+
+        // The caption the library laid out, drawn with System.Drawing: the
+        // state font (underlined for a shown address) and colour, placed in
+        // its rectangle, an ampersand underlining the next character.
+        internal void DrawCaption(Graphics graphics, Abi.Caption caption)
+        {
+            if (caption.shown == 0)
+                return;
+            string text = caption.text == Abi.CAPTION_ADDRESS ? HyperlinkAddress : Text;
+            Font font = StateFont(caption.font);
+            var box = Rectangle.FromLTRB(caption.box.left, caption.box.top, caption.box.right, caption.box.bottom);
+            using (var underlined = caption.underline != 0 ? new Font(font, font.Style | FontStyle.Underline) : null)
+            using (var brush = new SolidBrush(Color.FromArgb(0xFF, (int)(caption.colour >> 16) & 0xFF,
+                                                             (int)(caption.colour >> 8) & 0xFF, (int)caption.colour & 0xFF)))
+            using (var format = TextService.Place(new StringFormat(), caption.format))
+            {
+                graphics.DrawString(text, underlined ?? font, brush, box, format);
+            }
+        }
+
+        private Font StateFont(int slot)
+        {
+            switch (slot)
+            {
+                case 1: return mouseInFont ?? Font;
+                case 2: return downFont ?? Font;
+                case 3: return disabledFont ?? Font;
+                default: return Font;
+            }
         }
 
         // The scheme follow-up may have changed border colours; they are in this face already.
@@ -145,16 +188,20 @@ namespace Korvane.Nimbara
             }
         }
 
-        // The GDI path: the library paints onto a device context of the
-        // button's own window, not the paint event's Graphics, and the client
-        // area is validated before the Paint handlers draw on top.
+        // The GDI path: the library paints the face onto a device context of
+        // the button's own window, not the paint event's Graphics; the caption
+        // follows on the same device context, and the client area is
+        // validated before the Paint handlers draw on top.
         private void PaintOnWindowDc()
         {
             IntPtr effects;
             using (var dc = new WindowDc(Handle))
             {
+                Abi.Caption caption;
                 effects = PaintThrough((ref Abi.Frame f, ref Abi.PaintOptions o, ref Abi.PaintResult r, out IntPtr fx) =>
-                    Abi.brixel_paint_hdc(button, ref f, ref o, dc.Hdc, ref r, out fx));
+                    Abi.brixel_paint_hdc(button, ref f, ref o, dc.Hdc, ref r, out fx), true, out caption);
+                using (Graphics graphics = Graphics.FromHdc(dc.Hdc))
+                    DrawCaption(graphics, caption);
             }
             WindowDc.Validate(Handle);
             CarryPaintEffects(effects);

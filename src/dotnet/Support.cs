@@ -117,15 +117,20 @@ namespace Korvane.Nimbara
 
         internal static StringFormat Format(uint flags)
         {
-            var format = new StringFormat(StringFormat.GenericTypographic);
+            var format = Place(new StringFormat(StringFormat.GenericTypographic), flags);
+            format.FormatFlags |= StringFormatFlags.MeasureTrailingSpaces;
+            return format;
+        }
+
+        // Alignments, mnemonic and wrapping from the library's text flags.
+        internal static StringFormat Place(StringFormat format, uint flags)
+        {
             format.Alignment = (flags & Abi.TEXT_RIGHT) != 0 ? StringAlignment.Far
                 : (flags & Abi.TEXT_CENTER) != 0 ? StringAlignment.Center : StringAlignment.Near;
             format.LineAlignment = (flags & Abi.TEXT_BOTTOM) != 0 ? StringAlignment.Far
                 : (flags & Abi.TEXT_VCENTER) != 0 ? StringAlignment.Center : StringAlignment.Near;
             format.HotkeyPrefix = (flags & Abi.TEXT_NO_PREFIX) != 0 ? HotkeyPrefix.None : HotkeyPrefix.Show;
-            format.FormatFlags = StringFormatFlags.MeasureTrailingSpaces;
-            if ((flags & Abi.TEXT_WORD_BREAK) == 0)
-                format.FormatFlags |= StringFormatFlags.NoWrap;
+            format.FormatFlags = (flags & Abi.TEXT_WORD_BREAK) == 0 ? StringFormatFlags.NoWrap : 0;
             return format;
         }
 

@@ -430,6 +430,8 @@ void ButtonInstance::FillPaintModelWithoutProps(const FaceInputs& inputs, PaintM
     m.pictures = inputs.pictures;
     m.system_colours = &host_;
     m.dpi = inputs.dpi;
+    m.caption_rules = inputs.caption_rules;
+    m.caption_by_host = inputs.caption_by_host;
 }
 
 }  // namespace brixel

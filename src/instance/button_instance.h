@@ -86,6 +86,8 @@ struct FaceInputs {
     PerState<FontRef> fonts{};
     PerState<PictureRef> pictures{};
     int dpi = kDesignDpi;  // of the screen the face is shown on
+    CaptionRules caption_rules = CaptionRules::ActiveX;
+    bool caption_by_host = false;
 };
 
 struct PutOutcome {

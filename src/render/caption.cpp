@@ -76,11 +76,51 @@ bool SplitSideLeavesNoRoom(const Rect& main_part, const Rect& caption_box, bool 
     return caption_box.right - main_part.left < 0;
 }
 
-CaptionPlan PlanCaption(const Canvas& canvas, const Rect& rect, const PaintModel& m) {
+ArialWInset WindowsFormsArialInset(const FontDesc& font, std::u16string_view text, std::int16_t h_alignment) {
+    // The face name is compared exactly, as the Windows Forms control does.
+    if (font.face != u"Arial" || font.italic || text.empty()) return {};
+    constexpr std::int64_t k825 = 82500, k9 = 9 * kFontSizeUnitsPerPoint;
+    const bool bold = font.weight >= 700;
+    if (h_alignment == kvnLeftJustify && text.front() == u'W' && (font.size == k825 || (font.size == k9 && bold)))
+        return {1, 0};
+    if (h_alignment == kvnRightJustify && text.back() == u'W' && font.size == k825) return {0, 1};
+    return {};
+}
+
+CaptionPlan PlanWindowsFormsCaption(const Rect& rect, const PaintModel& m) {
     const ButtonProperties& p = m.props;
     const CaptionStyle style = SelectCaption(p, m.state);
     CaptionPlan plan;
     plan.hyperlink = ShowsHyperlink(p);
+    plan.plain = plan.hyperlink ? p.HyperlinkAddress : p.Caption;
+    plan.text = plan.plain;
+    plan.variant = style.variant;
+    plan.font = FontFor(m, style.variant);
+    plan.colour = Resolve(m, style.colour);
+    plan.wrap = p.CaptionWrap;
+    plan.h_alignment = p.CaptionHAlignment;
+    plan.format = FlagFor(kHorizontal, p.CaptionHAlignment) | FlagFor(kVertical, p.CaptionVAlignment) |
+                  (p.CaptionWrap ? kTextWordBreak : 0u) | (plan.hyperlink ? kTextNoPrefix : 0u);
+
+    Margins margins = CaptionMargins(p);
+    if (p.CaptionHAlignment == kvnRightJustify) margins.right -= Px(m, 2);
+    if (p.CaptionVAlignment == kvnBottomJustify) margins.bottom -= Px(m, 1);
+    const ArialWInset inset = WindowsFormsArialInset(style.font, plan.plain, p.CaptionHAlignment);
+    margins.left += Px(m, inset.left);
+    margins.right += Px(m, inset.right);
+    plan.box = {rect.left + margins.left, rect.top + margins.top, rect.right - margins.right,
+                rect.bottom - margins.bottom};
+    plan.draw = plan.box.Width() > 0 && plan.box.Height() > 0 && !plan.plain.empty();
+    return plan;
+}
+
+CaptionPlan PlanCaption(const Canvas& canvas, const Rect& rect, const PaintModel& m) {
+    if (m.caption_rules == CaptionRules::WindowsForms) return PlanWindowsFormsCaption(rect, m);
+    const ButtonProperties& p = m.props;
+    const CaptionStyle style = SelectCaption(p, m.state);
+    CaptionPlan plan;
+    plan.hyperlink = ShowsHyperlink(p);
+    plan.variant = style.variant;
     plan.plain = plan.hyperlink ? p.HyperlinkAddress : p.Caption;
     plan.font = FontFor(m, style.variant);
     plan.colour = Resolve(m, style.colour);
@@ -107,12 +147,19 @@ std::unique_ptr<OwnedFont> SetUnderlinedFont(const Canvas& canvas, FontRef state
 }
 
 void DrawButtonCaption(Canvas& canvas, const Rect& rect, const PaintModel& m) {
-    const CaptionPlan plan = PlanCaption(canvas, rect, m);
+    DrawCaptionPlan(canvas, PlanCaption(canvas, rect, m), m);
+}
+
+void DrawCaptionPlan(Canvas& canvas, const CaptionPlan& plan, const PaintModel& m) {
     if (!plan.draw) return;
     // The underlined font lives exactly as long as this caption pass.
     const std::unique_ptr<OwnedFont> underlined = plan.hyperlink ? SetUnderlinedFont(canvas, plan.font) : nullptr;
     const FontRef font = underlined ? underlined->ref() : plan.font;
-    if (plan.embossed) {
+    if (m.caption_rules == CaptionRules::WindowsForms) {
+        // Laid out text stays inside its rectangle, as System.Drawing clips it.
+        ClipScope clip(canvas, plan.box);
+        canvas.DrawText(plan.text, font, plan.colour, plan.box, plan.format);
+    } else if (plan.embossed) {
         if (plan.wrap) {
             DrawDisabledWrappedText(canvas, plan.plain, font, plan.box, plan.format, m);
         } else {

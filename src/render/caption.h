@@ -18,6 +18,7 @@ struct CaptionPlan {
     std::u16string text;     // what is drawn (a leading blank in the Arial case)
     std::u16string plain;    // the text without that blank (the embossed form)
     bool hyperlink = false;  // drawn in the underlined state font
+    StateVariant variant = StateVariant::Normal;  // whose font and colour
     FontRef font;            // the state font
     Rgb colour{};            // the state font colour
     Rect box;                // the caption rectangle: the given one less the margins
@@ -35,7 +36,24 @@ bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text
 // main part (`main_part` is the rectangle the caption was given).
 bool SplitSideLeavesNoRoom(const Rect& main_part, const Rect& caption_box, bool menu_on_left);
 
+// The caption under the model's caption rules.
 CaptionPlan PlanCaption(const Canvas& canvas, const Rect& rect, const PaintModel& m);
+
+// The Windows Forms caption: the text rectangle is `rect` less the margins,
+// with the right margin 2 and the bottom margin 1 pixel smaller for the
+// right column and the bottom row, and small Arial "W"s kept off the edge.
+// Wrapped or not, the text is placed by both alignments.
+CaptionPlan PlanWindowsFormsCaption(const Rect& rect, const PaintModel& m);
+
+// How many pixels the Windows Forms caption moves off the left and right
+// edges for a small Arial "W" against them.
+struct ArialWInset {
+    int left = 0, right = 0;
+};
+ArialWInset WindowsFormsArialInset(const FontDesc& font, std::u16string_view text, std::int16_t h_alignment);
+
+// Draws what PlanCaption decided.
+void DrawCaptionPlan(Canvas& canvas, const CaptionPlan& plan, const PaintModel& m);
 
 // The state font with the underline set; null when the backend cannot make
 // one (the caption is then drawn in the plain state font).

@@ -108,14 +108,18 @@ void BorderStep(Canvas& memory, const Rect& face, FaceKind kind, const FaceRouti
     look.border(scaled, scaled.DesignFace(), m);
 }
 
+// The caption's rectangle: the main part of a split button, or the face,
+// one pixel down and right on a latched face that shows it.
+Rect CaptionArea(const Rect& face, const MenuSplit& split, const FaceRoutines& look, const PaintModel& m) {
+    if (IsSplitButton(m)) return split.main;
+    const bool shifted = ToggledDown(m) && look.caption_follows_toggle;
+    return shifted ? face.Offset(1, 1) : face;
+}
+
 void CaptionStep(Canvas& memory, const Rect& face, const MenuSplit& split, const FaceRoutines& look,
                  const PaintModel& m) {
-    if (IsSplitButton(m)) {
-        DrawButtonCaption(memory, split.main, m);
-        return;
-    }
-    const bool shifted = ToggledDown(m) && look.caption_follows_toggle;
-    DrawButtonCaption(memory, shifted ? face.Offset(1, 1) : face, m);
+    if (m.caption_by_host) return;
+    DrawButtonCaption(memory, CaptionArea(face, split, look, m), m);
 }
 
 void CopyFace(Canvas& target, const Canvas& memory, const Rect& rect) {
@@ -189,6 +193,13 @@ PaintResult PresentFinishedFace(Canvas& target, const Canvas& memory, const Rect
     const FocusOutcome focus = FocusStep(target, rect, m);
     BRIXEL_PAINT_LAP(Focus);
     return {true, focus};
+}
+
+CaptionPlan PlanFaceCaption(const Canvas& canvas, const Rect& rect, const PaintModel& m) {
+    const Rect face{0, 0, rect.Width(), rect.Height()};
+    CaptionPlan plan = PlanCaption(canvas, CaptionArea(face, GetMenuButtonBounds(face, m.props), RoutinesOf(Face(m)), m), m);
+    plan.box = plan.box.Offset(rect.left, rect.top);
+    return plan;
 }
 
 GradientBackgroundInput GradientInputFor(const PaintModel& m, const MenuSplit& split) {

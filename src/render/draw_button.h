@@ -5,6 +5,7 @@
 #pragma once
 
 #include "render/canvas.h"
+#include "render/caption.h"
 #include "render/focus.h"
 #include "render/gradient_background.h"
 #include "render/menu_part.h"
@@ -25,6 +26,10 @@ struct PaintResult {
 // 0,0, for the control's own window). `after_click` is set for the repaint
 // right after a mouse-up, a toggle change or a click from code.
 PaintResult DrawTheButton(Canvas& target, const Rect& rect, bool after_click, const PaintModel& m);
+
+// The caption DrawTheButton draws into `rect`, or leaves to the host when
+// the model says so; its box is in the target's coordinates.
+CaptionPlan PlanFaceCaption(const Canvas& canvas, const Rect& rect, const PaintModel& m);
 
 // DrawTheButton in two halves, for a caller that keeps the memory image
 // between paints. ComposeFinishedFace lays every layer into `memory` (at

@@ -27,6 +27,8 @@ FaceConditions FaceConditionsOf(const PaintModel& m, Size size, bool after_click
     for (int i = 0; i < kSystemColourCount; ++i) c.system_colours[static_cast<std::size_t>(i)] = SystemColour(m, i);
     c.dpi = extras.dpi;
     c.face_dpi = m.dpi;
+    c.caption_rules = m.caption_rules;
+    c.caption_by_host = m.caption_by_host;
     return c;
 }
 

@@ -47,6 +47,8 @@ struct FaceConditions {
     std::array<Rgb, kSystemColourCount> system_colours{};
     int dpi = 96;
     int face_dpi = 96;  // the model's: the fixed sizes the face was drawn at
+    CaptionRules caption_rules = CaptionRules::ActiveX;
+    bool caption_by_host = false;
 
     friend bool operator==(const FaceConditions&, const FaceConditions&) = default;
 };

@@ -29,6 +29,10 @@ using PerState = std::array<T, 4>;
 
 constexpr std::size_t StateIndex(StateVariant v) { return static_cast<std::size_t>(v); }
 
+// Whose caption rules lay the caption out: the ActiveX control's, or the
+// Windows Forms control's (a System.Drawing text rectangle, no embossing).
+enum class CaptionRules : std::uint8_t { ActiveX, WindowsForms };
+
 struct PaintModel {
     // The property record as the control holds it (colours still OLE colours).
     ButtonProperties props;
@@ -70,6 +74,12 @@ struct PaintModel {
     // The resolution of the screen the face is shown on; the fixed sizes of
     // the face grow with it (core/dpi_scale.h).
     int dpi = kDesignDpi;
+
+    CaptionRules caption_rules = CaptionRules::ActiveX;
+    // The host draws the caption itself after the face (the Windows Forms
+    // control on a window DC draws it with its own text API); the face is
+    // then composed without it.
+    bool caption_by_host = false;
 };
 
 // --- Small readings every layer shares -----------------------------------------

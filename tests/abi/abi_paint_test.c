@@ -4,6 +4,7 @@
 #include "abi_test.h"
 #include "reference_face.h"
 
+#include <stddef.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -131,16 +132,22 @@ static brixel_status BRIXEL_CALL fake_render(void* context, const uint16_t* text
     return BRIXEL_OK;
 }
 
-static void host_text_service(void) {
-    brixel_text_service service = BRIXEL_TEXT_SERVICE_INIT;
-    brixel_button* b = make_button(BRIXEL_RULES_ACTIVEX, 0);
-    int i, dark = 0;
-    service.context = &rendered;
-    service.measure = fake_measure;
-    service.render = fake_render;
-    CHECK_STATUS(BRIXEL_OK, brixel_set_text_service(b, &service));
+/* A button of `rules` with the fake service above and a red "Go" caption. */
+static brixel_button* red_caption_button(int rules, brixel_text_service* service) {
+    brixel_button* b = make_button(rules, 0);
+    service->context = &rendered;
+    service->measure = fake_measure;
+    service->render = fake_render;
+    CHECK_STATUS(BRIXEL_OK, brixel_set_text_service(b, service));
     set_caption(b, "Go");
     CHECK_STATUS(BRIXEL_OK, brixel_set_color(b, 4, 0x0000FFu, NULL)); /* FontColor red */
+    return b;
+}
+
+static void host_text_service(void) {
+    brixel_text_service service = BRIXEL_TEXT_SERVICE_INIT;
+    brixel_button* b = red_caption_button(BRIXEL_RULES_ACTIVEX, &service);
+    int i, dark = 0;
     CHECK_STATUS(BRIXEL_OK, paint(b, face));
     CHECK(rendered > 0);
     CHECK(seen_height == -11);
@@ -148,6 +155,77 @@ static void host_text_service(void) {
     CHECK(dark > 0);
     service.render = NULL;
     CHECK_STATUS(BRIXEL_E_NULL_ARGUMENT, brixel_set_text_service(b, &service));
+    brixel_button_destroy(b);
+}
+
+/* The caption left to the host: the face comes without it and the result
+ * says where, in which state font and colour, it goes. */
+static int count_colour(const uint32_t* pixels, uint32_t colour, const brixel_rect* inside, int* outside) {
+    int x, y, n = 0;
+    *outside = 0;
+    for (y = 0; y < H; ++y) {
+        for (x = 0; x < W; ++x) {
+            if (pixels[y * W + x] != colour) continue;
+            ++n;
+            if (x < inside->left || x >= inside->right || y < inside->top || y >= inside->bottom) ++*outside;
+        }
+    }
+    return n;
+}
+
+static brixel_status paint_with(brixel_button* b, uint32_t* pixels, const brixel_paint_options* options,
+                                brixel_paint_result* result) {
+    brixel_frame frame = shown_frame(-1, -1);
+    memset(pixels, 0, sizeof(uint32_t) * W * H);
+    return brixel_paint_buffer(b, &frame, options, pixels, W, H, W * 4, result, NULL);
+}
+
+static void caption_left_to_host(void) {
+    static uint32_t with_caption[W * H];
+    brixel_text_service service = BRIXEL_TEXT_SERVICE_INIT;
+    brixel_paint_options options = BRIXEL_PAINT_OPTIONS_INIT;
+    brixel_paint_result result = BRIXEL_PAINT_RESULT_INIT;
+    brixel_button* b = red_caption_button(BRIXEL_RULES_DOTNET, &service);
+    int outside = 0, x, y, differ_outside = 0;
+
+    CHECK_STATUS(BRIXEL_OK, paint_with(b, with_caption, &options, &result));
+    CHECK(result.caption.shown == 1 && result.caption.text == BRIXEL_CAPTION_TEXT);
+    CHECK(result.caption.font == 0 && result.caption.underline == 0);
+    CHECK(result.caption.colour == 0xFF0000u);
+    CHECK((result.caption.format & BRIXEL_TEXT_SINGLE_LINE) == 0);
+    CHECK(result.caption.box.right > result.caption.box.left && result.caption.box.bottom > result.caption.box.top);
+    CHECK(count_colour(with_caption, 0xFF0000u, &result.caption.box, &outside) > 0);
+    CHECK(outside == 0);
+
+    options.caption_by_host = 1;
+    result.caption.shown = 0;
+    CHECK_STATUS(BRIXEL_OK, paint_with(b, face, &options, &result));
+    CHECK(result.painted == 1 && result.caption.shown == 1);
+    CHECK(count_colour(face, 0xFF0000u, &result.caption.box, &outside) == 0);
+    for (y = 0; y < H; ++y) {
+        for (x = 0; x < W; ++x) {
+            const int in = x >= result.caption.box.left && x < result.caption.box.right && y >= result.caption.box.top &&
+                           y < result.caption.box.bottom;
+            if (!in && face[y * W + x] != with_caption[y * W + x]) ++differ_outside;
+        }
+    }
+    CHECK(differ_outside == 0);
+
+    /* Disabled: the disabled font's slot. */
+    CHECK_STATUS(BRIXEL_OK, brixel_set_bool(b, -514, 0, NULL));
+    CHECK_STATUS(BRIXEL_OK, paint_with(b, face, &options, &result));
+    CHECK(result.caption.font == 3);
+    CHECK_STATUS(BRIXEL_OK, brixel_set_bool(b, -514, 1, NULL));
+
+    /* Structs of the first version: the caption is drawn, and a short result is not written past its end. */
+    options.size = (uint32_t)offsetof(brixel_paint_options, caption_by_host);
+    result.size = (uint32_t)offsetof(brixel_paint_result, caption);
+    result.caption.shown = 77;
+    CHECK_STATUS(BRIXEL_OK, paint_with(b, face, &options, &result));
+    CHECK(result.painted == 1 && result.caption.shown == 77);
+    CHECK(first_difference(face, with_caption) < 0);
+    options.size = (uint32_t)offsetof(brixel_paint_options, caption_by_host) - 1;
+    CHECK_STATUS(BRIXEL_E_BAD_SIZE, paint_with(b, face, &options, &result));
     brixel_button_destroy(b);
 }
 
@@ -177,7 +255,7 @@ static void window_region(void) {
 
 #ifdef _WIN32
 /* Paints `b` onto a memory DC through GDI into `out`. */
-static void paint_gdi(brixel_button* b, uint32_t* out) {
+static void paint_gdi(brixel_button* b, const brixel_paint_options* options, uint32_t* out) {
     brixel_frame frame = shown_frame(-1, -1);
     brixel_paint_result result = BRIXEL_PAINT_RESULT_INIT;
     BITMAPINFO info;
@@ -194,7 +272,7 @@ static void paint_gdi(brixel_button* b, uint32_t* out) {
     info.bmiHeader.biBitCount = 32;
     bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, NULL, 0);
     old = SelectObject(dc, bitmap);
-    CHECK_STATUS(BRIXEL_OK, brixel_paint_hdc(b, &frame, NULL, dc, &result, NULL));
+    CHECK_STATUS(BRIXEL_OK, brixel_paint_hdc(b, &frame, options, dc, &result, NULL));
     CHECK(result.painted == 1);
     GdiFlush();
     memcpy(out, bits, sizeof(uint32_t) * W * H);
@@ -230,7 +308,7 @@ static void gdi_path(void) {
             CHECK_STATUS(BRIXEL_OK, brixel_set_picture(b, 100, picture, NULL));
             brixel_picture_release(picture);
         }
-        paint_gdi(b, expected);
+        paint_gdi(b, NULL, expected);
         CHECK_STATUS(BRIXEL_OK, paint(b, face));
         at = first_difference(face, expected);
         if (at >= 0) {
@@ -241,6 +319,31 @@ static void gdi_path(void) {
         CHECK_STATUS(BRIXEL_E_NULL_ARGUMENT, brixel_paint_hdc(b, NULL, NULL, NULL, NULL, NULL));
         brixel_button_destroy(b);
     }
+}
+
+/* A Windows Forms host drawing its own caption gets from the GDI path the
+ * face the pixel path paints without the caption, and the same plan. */
+static void gdi_path_leaves_the_caption_to_the_host(void) {
+    brixel_paint_options options = BRIXEL_PAINT_OPTIONS_INIT;
+    brixel_paint_result result = BRIXEL_PAINT_RESULT_INIT;
+    brixel_button* b = make_button(BRIXEL_RULES_DOTNET, 0);
+    int at;
+    set_caption(b, "Go");
+    CHECK_STATUS(BRIXEL_OK, brixel_set_int(b, 18, 1, NULL)); /* 3D */
+    options.caption_by_host = 1;
+    paint_gdi(b, &options, expected);
+    CHECK_STATUS(BRIXEL_OK, paint_with(b, face, &options, &result));
+    CHECK(result.caption.shown == 1);
+    at = first_difference(face, expected);
+    if (at >= 0) {
+        ++abi_failures;
+        fprintf(stderr, "GDI face without caption differs at (%d,%d): pixel %06X, GDI %06X\n", at % W, at / W,
+                (unsigned)face[at], (unsigned)expected[at]);
+    }
+    options.caption_by_host = 0;
+    paint_gdi(b, &options, face);
+    CHECK(first_difference(face, expected) >= 0); /* with its caption the face differs */
+    brixel_button_destroy(b);
 }
 #endif
 
@@ -256,8 +359,10 @@ void test_painting(void) {
     faces_equal_direct_paint();
     pictures_show();
     host_text_service();
+    caption_left_to_host();
     window_region();
 #ifdef _WIN32
     gdi_path();
+    gdi_path_leaves_the_caption_to_the_host();
 #endif
 }

@@ -212,6 +212,75 @@ namespace BrixelDemo.Tests
                 Assert.Greater(DarkPixels(wrapped, upper), 0, "wrapped lines reach the top");
         }
 
+        // The bounds of the strongly red pixels: the caption's ink in the tests below.
+        private static Rectangle RedInk(Bitmap b)
+        {
+            int left = int.MaxValue, top = int.MaxValue, right = -1, bottom = -1;
+            for (int y = 0; y < b.Height; y++)
+                for (int x = 0; x < b.Width; x++)
+                {
+                    Color c = b.GetPixel(x, y);
+                    if (c.R > 120 && c.G < 90 && c.B < 90)
+                    {
+                        left = Math.Min(left, x); top = Math.Min(top, y);
+                        right = Math.Max(right, x + 1); bottom = Math.Max(bottom, y + 1);
+                    }
+                }
+            return right < 0 ? Rectangle.Empty : Rectangle.FromLTRB(left, top, right, bottom);
+        }
+
+        // On Windows the face comes from the library without its caption and
+        // the control draws the caption with DrawString where the library
+        // says; the same drawing onto a bitmap here.
+        [TestCase(ContentAlignment.TopLeft)]
+        [TestCase(ContentAlignment.MiddleCenter)]
+        [TestCase(ContentAlignment.BottomRight)]
+        public void A_caption_the_control_draws_itself_lands_where_the_library_draws_it(ContentAlignment align)
+        {
+            Form form;
+            var button = ShownButton(out form, "Go");
+            button.FlatStyle = kvnFlatStyle.Flat;
+            button.TextAlign = align;
+            button.BackColor = Color.White;
+            button.ForeColor = Color.FromArgb(210, 0, 0);
+            button.Font = Own(new Font(FontFamily.GenericSansSerif, 12f));
+            Abi.Caption caption;
+            using (var library = button.PaintFace())
+            using (var own = button.PaintFace(true, out caption))
+            {
+                Assert.AreEqual(1, caption.shown);
+                Assert.AreEqual(Rectangle.Empty, RedInk(own), "the face comes without its caption");
+                using (var g = Graphics.FromImage(own))
+                    button.DrawCaption(g, caption);
+                var box = Rectangle.FromLTRB(caption.box.left, caption.box.top, caption.box.right, caption.box.bottom);
+                Rectangle drawn = RedInk(own), expected = RedInk(library);
+                Assert.IsTrue(box.Contains(drawn), "{0} inside {1}", drawn, box);
+                // One pixel apart at most: the library's glyphs are drawn at twice the size and averaged.
+                Assert.LessOrEqual(Math.Abs(drawn.Left - expected.Left), 2, "{0} against {1}", drawn, expected);
+                Assert.LessOrEqual(Math.Abs(drawn.Top - expected.Top), 2, "{0} against {1}", drawn, expected);
+                Assert.LessOrEqual(Math.Abs(drawn.Width - expected.Width), 2, "{0} against {1}", drawn, expected);
+            }
+        }
+
+        // A shown hyperlink puts the address in the caption's place, underlined.
+        [Test]
+        public void The_caption_left_to_the_control_names_the_address_and_the_state_font()
+        {
+            Form form;
+            var button = ShownButton(out form, "Go");
+            Abi.Caption caption;
+            using (button.PaintFace(true, out caption))
+                Assert.AreEqual(new[] { 1, 0, 0 }, new[] { caption.text, caption.font, caption.underline });
+            button.Hyperlink = true;
+            button.ShowHyperlink = true;
+            button.HyperlinkAddress = "example.htm";
+            using (button.PaintFace(true, out caption))
+                Assert.AreEqual(new[] { Abi.CAPTION_ADDRESS, 0, 1 }, new[] { caption.text, caption.font, caption.underline });
+            button.Enabled = false;
+            using (button.PaintFace(true, out caption))
+                Assert.AreEqual(3, caption.font, "the disabled font");
+        }
+
         private static int FaceDifference(Button button, Action change)
         {
             using (var before = button.PaintFace())

@@ -274,5 +274,137 @@ TEST(Caption, MissingMarginFieldsReadAsMinusOne) {
     EXPECT_EQ(OnlyText(canvas).bounds, (Rect{4, 4, 88, 26}));
 }
 
+// --- The Windows Forms caption -------------------------------------------------------
+
+PaintModel FormsModel() {
+    PaintModel m = FlatModel();
+    m.caption_rules = CaptionRules::WindowsForms;
+    return m;
+}
+
+TEST(WindowsFormsCaption, TextRectangleIsTheMarginsLessTheFarColumnAndRowAdjustments) {
+    struct Case {
+        const char* name;
+        std::int16_t h, v;
+        bool wrap;
+        Rect box;
+        std::uint32_t format;
+    };
+    const Case cases[] = {
+        {"middle centre", kvnHCenter, kvnVCenter, false, {6, 6, 81, 19}, kTextCenter | kTextVCenter},
+        {"top left", kvnLeftJustify, kvnTopJustify, false, {6, 6, 81, 19}, kTextLeft | kTextTop},
+        {"bottom right: right margin 2 and bottom margin 1 smaller", kvnRightJustify, kvnBottomJustify, false,
+         {6, 6, 83, 20}, kTextRight | kTextBottom},
+        {"wrapped text keeps its vertical alignment", kvnHCenter, kvnBottomJustify, true, {6, 6, 81, 20},
+         kTextCenter | kTextBottom | kTextWordBreak},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = FormsModel();
+        m.props.CaptionHAlignment = c.h;
+        m.props.CaptionVAlignment = c.v;
+        m.props.CaptionWrap = c.wrap;
+        TextCanvas canvas;
+        DrawButtonCaption(canvas, kClient, m);
+        const TextCall& t = OnlyText(canvas);
+        EXPECT_EQ(t.op, "DrawText") << c.name;
+        EXPECT_EQ(t.bounds, c.box) << c.name;
+        EXPECT_EQ(t.format, c.format) << c.name << ": no single-line flag, mnemonics shown";
+        EXPECT_EQ(t.text, u"OK") << c.name;
+    }
+}
+
+TEST(WindowsFormsCaption, SmallArialWIsKeptOffTheEdgeItTouches) {
+    struct Case {
+        const char* name;
+        const char16_t* face;
+        std::int64_t size;
+        std::int16_t weight;
+        bool italic;
+        std::u16string text;
+        std::int16_t h;
+        int left, right;
+    };
+    const Case cases[] = {
+        {"8.25 point, left", u"Arial", 82500, 400, false, u"Wide", kvnLeftJustify, 1, 0},
+        {"9 point bold, left", u"Arial", 90000, 700, false, u"Wide", kvnLeftJustify, 1, 0},
+        {"9 point regular, left", u"Arial", 90000, 400, false, u"Wide", kvnLeftJustify, 0, 0},
+        {"8.25 point, right, ends with W", u"Arial", 82500, 400, false, u"NEW", kvnRightJustify, 0, 1},
+        {"9 point bold, right", u"Arial", 90000, 700, false, u"NEW", kvnRightJustify, 0, 0},
+        {"the face is compared exactly", u"arial", 82500, 400, false, u"Wide", kvnLeftJustify, 0, 0},
+        {"italic", u"Arial", 82500, 400, true, u"Wide", kvnLeftJustify, 0, 0},
+        {"centred", u"Arial", 82500, 400, false, u"WoW", kvnHCenter, 0, 0},
+        {"left, ends with W only", u"Arial", 82500, 400, false, u"NEW", kvnLeftJustify, 0, 0},
+        {"empty", u"Arial", 82500, 400, false, u"", kvnLeftJustify, 0, 0},
+    };
+    for (const auto& c : cases) {
+        FontDesc font;
+        font.face = c.face;
+        font.size = c.size;
+        font.weight = c.weight;
+        font.italic = c.italic;
+        const ArialWInset inset = WindowsFormsArialInset(font, c.text, c.h);
+        EXPECT_EQ(inset.left, c.left) << c.name;
+        EXPECT_EQ(inset.right, c.right) << c.name;
+        if (c.text.empty()) continue;
+        PaintModel m = FormsModel();
+        m.props.Font = font;
+        m.props.Caption = c.text;
+        m.props.CaptionHAlignment = c.h;
+        const CaptionPlan plan = PlanWindowsFormsCaption(kClient, m);
+        const int right_margin = 6 - (c.h == kvnRightJustify ? 2 : 0) + c.right;
+        EXPECT_EQ(plan.box, (Rect{6 + c.left, 6, 87 - right_margin, 19})) << c.name;
+        EXPECT_EQ(plan.text, c.text) << c.name << ": no blank is put in front";
+    }
+}
+
+TEST(WindowsFormsCaption, DisabledFaceDrawsFlatTextInTheDisabledFontAndColour) {
+    PaintModel m = FormsModel();
+    m.props.Appearance = kvn3D;
+    m.props.Enabled = false;
+    m.props.DisabledFontColor = 0x000004;
+    TextCanvas canvas;
+    DrawButtonCaption(canvas, kClient, m);
+    const TextCall& t = OnlyText(canvas);
+    EXPECT_EQ(t.op, "DrawText") << "no embossing";
+    EXPECT_EQ(t.font, kDisabledFont);
+    EXPECT_EQ(t.colour, (Rgb{4, 0, 0}));
+    EXPECT_EQ(PlanWindowsFormsCaption(kClient, m).variant, StateVariant::Disabled);
+}
+
+TEST(WindowsFormsCaption, ShownAddressIsUnderlinedAndLiteral) {
+    PaintModel m = FormsModel();
+    m.props.Caption = u"&Go";
+    m.props.Hyperlink = m.props.ShowHyperlink = true;
+    m.props.HyperlinkAddress = u"a.htm?x=1&y=2";
+    TextCanvas canvas;
+    DrawButtonCaption(canvas, kClient, m);
+    const TextCall& t = OnlyText(canvas);
+    EXPECT_EQ(t.text, u"a.htm?x=1&y=2");
+    EXPECT_EQ(t.font.value, kNormalFont.value + kUnderlinedOffset);
+    EXPECT_TRUE(t.format & kTextNoPrefix);
+}
+
+TEST(WindowsFormsCaption, NothingIsDrawnWithoutWidthHeightOrText) {
+    struct Case {
+        const char* name;
+        std::u16string margins, caption;
+    };
+    const Case cases[] = {
+        {"no width", u"44;6;43;6", u"OK"},
+        {"no height", u"6;12;6;13", u"OK"},
+        {"inverted", u"60;6;60;6", u"OK"},
+        {"no text", u"6;6;6;6", u""},
+    };
+    for (const auto& c : cases) {
+        PaintModel m = FormsModel();
+        m.props.CaptionMargins = c.margins;
+        m.props.Caption = c.caption;
+        TextCanvas canvas;
+        DrawButtonCaption(canvas, kClient, m);
+        EXPECT_TRUE(canvas.texts.empty()) << c.name;
+        EXPECT_FALSE(PlanWindowsFormsCaption(kClient, m).draw) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace brixel::testing

@@ -215,6 +215,16 @@ TEST(DrawTheButton, CaptionRectangleByButtonKind) {
         DrawTheButton(target, kClient, false, m);
         ASSERT_EQ(target.memory.texts.size(), 1u) << c.name;
         EXPECT_EQ(target.memory.texts[0].bounds, c.caption) << c.name;
+
+        // A host that draws the caption itself is told the same rectangle,
+        // in its target's coordinates, and the face comes without it.
+        m.caption_by_host = true;
+        ComposingCanvas<TextCanvas> without;
+        DrawTheButton(without, {10, 5, 97, 30}, false, m);
+        EXPECT_TRUE(without.memory.texts.empty()) << c.name;
+        const CaptionPlan plan = PlanFaceCaption(without, {10, 5, 97, 30}, m);
+        EXPECT_TRUE(plan.draw) << c.name;
+        EXPECT_EQ(plan.box, c.caption.Offset(10, 5)) << c.name;
     }
 }
 

@@ -86,7 +86,7 @@ constexpr std::size_t MemberCount() {
 TEST(FaceKey, EveryOtherInputOfThePaintChangesIt) {
     // A new member of the paint model must be given a row below (and a place
     // in the key) before this count is raised.
-    static_assert(MemberCount<PaintModel>() == 14, "a paint model member the key may not cover");
+    static_assert(MemberCount<PaintModel>() == 16, "a paint model member the key may not cover");
     const Surface* const capture = reinterpret_cast<const Surface*>(&kGreySystemColours);
     static const OneChangedColour kOtherBtnFace(kColourBtnFace), kOtherScrollbar(0), kOtherMenuBar(30);
     struct Row {
@@ -121,6 +121,9 @@ TEST(FaceKey, EveryOtherInputOfThePaintChangesIt) {
         {"after click", [](PaintModel&, Size&, bool& a, FaceKeyExtras&) { a = true; }},
         {"resolution", [](PaintModel&, Size&, bool&, FaceKeyExtras& e) { e.dpi = 120; }},
         {"face resolution", [](PaintModel& m, Size&, bool&, FaceKeyExtras&) { m.dpi = 144; }},
+        {"caption rules",
+         [](PaintModel& m, Size&, bool&, FaceKeyExtras&) { m.caption_rules = CaptionRules::WindowsForms; }},
+        {"caption left to the host", [](PaintModel& m, Size&, bool&, FaceKeyExtras&) { m.caption_by_host = true; }},
     };
     const PaintModel base = DefaultModel();
     const FaceKey before = FaceKeyOf(base, {87, 25}, false, {});

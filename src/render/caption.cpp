@@ -62,12 +62,25 @@ void DrawEmbossedLine(Canvas& canvas, const CaptionPlan& plan, FontRef font) {
     canvas.DrawDisabledText(plan.plain, font, origin);
 }
 
+// Whether a font `height` pixels high at `dpi` could be one that is `design`
+// pixels high at 96 dpi: some size rounds to both. Rounding twice would
+// lose sizes (8 points is 11 pixels at 96 dpi, 13 at 120, and 13 back at 96
+// is 10).
+bool ShowsDesignHeight(int height, int design, int dpi) {
+    if (dpi <= 0) dpi = kDesignDpi;
+    const long long h = height < 0 ? -static_cast<long long>(height) : height;
+    const long long t = design < 0 ? -static_cast<long long>(design) : design;
+    // [h - 1/2, h + 1/2) at dpi meets [t - 1/2, t + 1/2) at 96, in halves of a pixel.
+    return (2 * h - 1) * kDesignDpi < (2 * t + 1) * dpi && (2 * h + 1) * kDesignDpi > (2 * t - 1) * dpi;
+}
+
 }  // namespace
 
-bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment) {
+bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment,
+                           int dpi) {
     if (!EqualsIgnoringAsciiCase(font.face, u"Arial") || font.italic) return false;
     if (text.empty() || text.front() != u'W' || h_alignment != kvnLeftJustify) return false;
-    return font.height == -11 || (font.height == -12 && font.weight == 700);
+    return ShowsDesignHeight(font.height, -11, dpi) || (ShowsDesignHeight(font.height, -12, dpi) && font.weight == 700);
 }
 
 bool SplitSideLeavesNoRoom(const Rect& main_part, const Rect& caption_box, bool menu_on_left) {
@@ -130,8 +143,8 @@ CaptionPlan PlanCaption(const Canvas& canvas, const Rect& rect, const PaintModel
     plan.format = CaptionFormat(p, plan.hyperlink);
 
     Margins margins = CaptionMargins(p);
-    const bool special = GetTheFontSpecialCase(canvas.DescribeFont(plan.font), plan.plain, p.CaptionHAlignment);
-    if (special) margins.left -= 2;
+    const bool special = GetTheFontSpecialCase(canvas.DescribeFont(plan.font), plan.plain, p.CaptionHAlignment, m.dpi);
+    if (special) margins.left -= Px(m, 2);
     plan.text = special ? u" " + plan.plain : plan.plain;
     plan.box = {rect.left + margins.left, rect.top + margins.top, rect.right - margins.right,
                 rect.bottom - margins.bottom};

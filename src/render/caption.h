@@ -29,8 +29,10 @@ struct CaptionPlan {
 };
 
 // Small Arial pulls a leading "W" against the left edge; such a caption is
-// drawn with a blank in front and its left margin 2 pixels smaller.
-bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment);
+// drawn with a blank in front and its left margin 2 pixels smaller. The
+// font's height is that at `dpi`; the rule names its 96 dpi heights.
+bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment,
+                           int dpi = kDesignDpi);
 
 // On a split button, the margin next to the menu part leaves no room in the
 // main part (`main_part` is the rectangle the caption was given).

@@ -147,6 +147,39 @@ TEST(Caption, SmallArialStartingWithWIsDrawnOneBlankInWithTheLeftMarginLess) {
     }
 }
 
+TEST(Caption, SmallArialRuleNamesSizesThatGrowWithTheScreensResolution) {
+    struct Case {
+        const char* name;
+        int height, weight, dpi;
+        bool special;
+    };
+    const Case cases[] = {
+        {"8 points at 144 dpi", -16, 400, 144, true},
+        {"8.25 points at 144 dpi", -17, 400, 144, true},
+        {"9 points bold at 144 dpi", -18, 700, 144, true},
+        {"9 points regular at 144 dpi", -18, 400, 144, false},
+        {"the 96 dpi height at 144 dpi", -11, 400, 144, false},
+        {"8 points at 120 dpi", -13, 400, 120, true},
+        {"7 points at 120 dpi", -12, 400, 120, false},
+        {"10 points at 144 dpi", -20, 400, 144, false},
+        {"no resolution is 96 dpi", -11, 400, 0, true},
+    };
+    for (const auto& c : cases) {
+        const FontDescription font{u"Arial", c.height, c.weight, false};
+        EXPECT_EQ(GetTheFontSpecialCase(font, u"Wide", kvnLeftJustify, c.dpi), c.special) << c.name;
+    }
+    PaintModel m = FlatModel();
+    m.props.Caption = u"Wide";
+    m.props.CaptionHAlignment = kvnLeftJustify;
+    m.dpi = 144;
+    TextCanvas canvas;
+    canvas.fonts[kNormalFont.value] = {u"Arial", -16, 400, false};
+    DrawButtonCaption(canvas, kClient, m);
+    const TextCall& t = OnlyText(canvas);
+    EXPECT_EQ(t.text, u" Wide");
+    EXPECT_EQ(t.bounds.left, 3) << "the left margin 3 pixels smaller at 144 dpi";
+}
+
 TEST(Caption, ShownHyperlinkDrawsTheAddressUnderlinedAndLiterally) {
     struct Case {
         const char* name;

@@ -182,7 +182,7 @@ bool OwnerDrawPopup::DrawItem(const DRAWITEMSTRUCT& draw, const MenuLook& look) 
     m.picture_transparent = ResolveOleColor(p.PictureTransparentColor, look.system);
     m.sidebar = p.MenuSidebar;
     m.right_to_left = p.RightToLeft;
-    m.leading_space = NeedsLeadingSpace(p.MenuFont, FontHeight(font.get()), m.caption);
+    m.leading_space = NeedsLeadingSpace(p.MenuFont, FontHeight(font.get()), m.caption, look.dpi);
     m.font = win::ToFontRef(font.get());
     m.colours = EntryColours(look);
     win::GdiCanvas canvas(draw.hDC, nullptr);

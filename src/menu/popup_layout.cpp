@@ -1,5 +1,6 @@
 #include "menu/popup_layout.h"
 
+#include "core/small_arial.h"
 #include "menu/shortcut_table.h"
 
 #include <algorithm>
@@ -116,23 +117,9 @@ std::optional<std::u16string> HyperlinkToOpen(bool hyperlink, std::u16string_vie
     return target;
 }
 
-namespace {
-bool IsArial(std::u16string_view face) {
-    constexpr std::u16string_view kArial = u"arial";
-    if (face.size() != kArial.size()) return false;
-    for (std::size_t i = 0; i < face.size(); ++i) {
-        char16_t c = face[i];
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-        if (c != kArial[i]) return false;
-    }
-    return true;
-}
-}  // namespace
-
-bool NeedsLeadingSpace(const FontDesc& font, int height, std::u16string_view caption) {
-    const bool small = height == -11 || (height == -12 && font.weight == 700);
+bool NeedsLeadingSpace(const FontDesc& font, int height, std::u16string_view caption, int dpi) {
     const bool starts_with_w = caption.starts_with(u"W") || caption.starts_with(u"&W");
-    return IsArial(font.face) && !font.italic && small && starts_with_w;
+    return starts_with_w && IsSmallArial(font.face, font.italic, font.weight, height, dpi);
 }
 
 CaptionLayout LayoutCaption(const FontDesc& font, int height, std::u16string_view caption,

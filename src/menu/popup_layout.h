@@ -126,9 +126,9 @@ struct CaptionLayout {
 // In small Arial a leading "W" touches the icon strip; such captions are
 // drawn one space further in, their rectangle widened by 2 pixels on the
 // leading side (the right under right-to-left).
-// `height` is the font's height as the platform creates it (negative: the
-// character height in pixels).
-bool NeedsLeadingSpace(const FontDesc& font, int height, std::u16string_view caption);
+// `height` is the font's height as the platform creates it at `dpi`
+// (negative: the character height in pixels).
+bool NeedsLeadingSpace(const FontDesc& font, int height, std::u16string_view caption, int dpi = kDesignDpi);
 CaptionLayout LayoutCaption(const FontDesc& font, int height, std::u16string_view caption,
                             const MenuRect& text_rect, bool right_to_left);
 

@@ -1,6 +1,7 @@
 #include "render/caption.h"
 
 #include "core/ascii.h"
+#include "core/small_arial.h"
 #include "core/text_fields.h"
 
 #include <array>
@@ -62,25 +63,12 @@ void DrawEmbossedLine(Canvas& canvas, const CaptionPlan& plan, FontRef font) {
     canvas.DrawDisabledText(plan.plain, font, origin);
 }
 
-// Whether a font `height` pixels high at `dpi` could be one that is `design`
-// pixels high at 96 dpi: some size rounds to both. Rounding twice would
-// lose sizes (8 points is 11 pixels at 96 dpi, 13 at 120, and 13 back at 96
-// is 10).
-bool ShowsDesignHeight(int height, int design, int dpi) {
-    if (dpi <= 0) dpi = kDesignDpi;
-    const long long h = height < 0 ? -static_cast<long long>(height) : height;
-    const long long t = design < 0 ? -static_cast<long long>(design) : design;
-    // [h - 1/2, h + 1/2) at dpi meets [t - 1/2, t + 1/2) at 96, in halves of a pixel.
-    return (2 * h - 1) * kDesignDpi < (2 * t + 1) * dpi && (2 * h + 1) * kDesignDpi > (2 * t - 1) * dpi;
-}
-
 }  // namespace
 
 bool GetTheFontSpecialCase(const FontDescription& font, std::u16string_view text, std::int16_t h_alignment,
                            int dpi) {
-    if (!EqualsIgnoringAsciiCase(font.face, u"Arial") || font.italic) return false;
     if (text.empty() || text.front() != u'W' || h_alignment != kvnLeftJustify) return false;
-    return ShowsDesignHeight(font.height, -11, dpi) || (ShowsDesignHeight(font.height, -12, dpi) && font.weight == 700);
+    return IsSmallArial(font.face, font.italic, font.weight, font.height, dpi);
 }
 
 bool SplitSideLeavesNoRoom(const Rect& main_part, const Rect& caption_box, bool menu_on_left) {

@@ -60,8 +60,9 @@ void DrawEntryTexts(Canvas& canvas, const Rect& r, const MenuEntryGeometry& g, c
     std::u16string caption = m.caption;
     if (m.leading_space) {
         caption.insert(caption.begin(), u' ');
-        if (m.right_to_left) caption_box.right += 2;
-        else caption_box.left -= 2;
+        const int widen = ScaleForDpi(2, m.dpi);
+        if (m.right_to_left) caption_box.right += widen;
+        else caption_box.left -= widen;
     }
     canvas.DrawText(caption, m.font, colour, caption_box, format);
     if (m.shortcut.empty()) return;

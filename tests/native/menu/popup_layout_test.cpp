@@ -204,8 +204,12 @@ TEST(SmallFontCaption, WhichFontsAndCaptionsGetTheLeadingSpace) {
         Font font;
         std::u16string_view caption;
         bool expected;
+        int dpi = 96;
     } rows[] = {
         {"Arial -11", {u"Arial", -11, 400, false}, u"Workspace", true},
+        {"8 points at 144 dpi", {u"Arial", -16, 400, false}, u"Workspace", true, 144},
+        {"9 points bold at 144 dpi", {u"Arial", -18, 700, false}, u"Workspace", true, 144},
+        {"the 96 dpi height at 144 dpi", {u"Arial", -11, 400, false}, u"Workspace", false, 144},
         {"case of the face ignored", {u"ARIAL", -11, 400, false}, u"Workspace", true},
         {"mnemonic W", {u"Arial", -11, 400, false}, u"&Window", true},
         {"bold -12", {u"Arial", -12, 700, false}, u"Workspace", true},
@@ -223,7 +227,7 @@ TEST(SmallFontCaption, WhichFontsAndCaptionsGetTheLeadingSpace) {
         desc.face = row.font.face;
         desc.weight = static_cast<std::int16_t>(row.font.weight);
         desc.italic = row.font.italic;
-        EXPECT_EQ(NeedsLeadingSpace(desc, row.font.height, row.caption), row.expected);
+        EXPECT_EQ(NeedsLeadingSpace(desc, row.font.height, row.caption, row.dpi), row.expected);
     }
 }
 

@@ -174,6 +174,24 @@ TEST(MenuEntryPaint, LeadingSpaceWidensTheLeadingSide) {
     }
 }
 
+TEST(MenuEntryPaint, LeadingSpaceWidensByTwoPixelsAtTheScreensResolution) {
+    for (const int dpi : {96, 144}) {
+        Rect boxes[2];
+        for (const bool leading : {false, true}) {
+            MenuEntryModel m = Model();
+            m.dpi = dpi;
+            m.caption = u"Workspace";
+            m.leading_space = leading;
+            EntryCanvas canvas;
+            DrawMenuEntry(canvas, kEntry, m, true, false);
+            ASSERT_EQ(canvas.texts.size(), 1u);
+            boxes[leading ? 1 : 0] = canvas.texts[0].bounds;
+        }
+        EXPECT_EQ(boxes[0].left - boxes[1].left, dpi == 96 ? 2 : 3) << dpi << " dpi";
+        EXPECT_EQ(boxes[0].right, boxes[1].right) << dpi << " dpi";
+    }
+}
+
 TEST(MenuEntryPaint, SeparatorIsOneLineAndNeverSelected) {
     struct Case {
         const char* name;

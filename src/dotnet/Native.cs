@@ -17,7 +17,7 @@ namespace Korvane.Nimbara
         {
             NativeLoader.Prepare();
         }
-        internal const uint Version = 0x00010001u;
+        internal const uint Version = 0x00010002u;
         private const CallingConvention Cdecl = CallingConvention.Cdecl;
 
         internal const int OK = 0;

@@ -90,6 +90,7 @@ namespace Korvane.Nimbara
             screenDpi = dpi;
             var environment = BuildEnvironment();
             Check(Abi.brixel_set_environment(button, ref environment));
+            environmentHidden = environment.hidden_while_loading != 0;
             var service = TextService.At(dpi);
             Check(Abi.brixel_set_text_service(button, ref service));
             RebuildRegion();

@@ -573,6 +573,10 @@ BRIXEL_API brixel_status BRIXEL_CALL brixel_popup_width_estimate_dpi(const int32
                                                                      int32_t sidebar, int32_t dpi, int32_t* width);
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_row_size_dpi(int32_t text_width, int32_t text_height, int32_t separator,
                                                               int32_t dpi, int32_t* width, int32_t* height);
+/* Since 1.2: a size designed for a 96 dpi screen at `dpi` (0 means 96), by the
+ * rule the library's own sizes follow, for what a host draws itself next to
+ * them (a half rounds away from zero: 1 pixel is 2 at 144 dpi). */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_scale_for_dpi(int32_t pixels, int32_t dpi, int32_t* scaled);
 
 typedef struct brixel_menu_row {
     uint32_t size;

@@ -10,6 +10,7 @@
 #include "pixel/pixel_canvas.h"
 #include "render/menu_entry.h"
 
+#include <cstdint>
 #include <vector>
 
 using namespace brixel;
@@ -75,6 +76,16 @@ brixel_status BRIXEL_CALL brixel_menu_row_size_dpi(int32_t text_width, int32_t t
 brixel_status BRIXEL_CALL brixel_menu_row_size(int32_t text_width, int32_t text_height, int32_t separator, int32_t* width,
                                                int32_t* height) {
     return brixel_menu_row_size_dpi(text_width, text_height, separator, kDesignDpi, width, height);
+}
+
+brixel_status BRIXEL_CALL brixel_scale_for_dpi(int32_t pixels, int32_t dpi, int32_t* scaled) {
+    return Guarded([&]() -> brixel_status {
+        if (scaled == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        const long long wide = static_cast<long long>(pixels) * (dpi > 0 ? dpi : kDesignDpi) / kDesignDpi;
+        if (wide >= INT32_MAX || wide <= INT32_MIN) return BRIXEL_E_INVALID_ARGUMENT;
+        *scaled = ScaleForDpi(pixels, dpi);
+        return BRIXEL_OK;
+    });
 }
 
 brixel_status BRIXEL_CALL brixel_menu_paint_row(const brixel_menu_row* given, const brixel_text_service* service,

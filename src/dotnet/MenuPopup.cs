@@ -192,15 +192,24 @@ namespace Korvane.Nimbara
         }
 
         // The system draws the arrow of a row that opens a sub-menu over the
-        // owner's drawing; Mono's popup leaves it to the owner.
+        // owner's drawing; Mono's popup leaves it to the owner. Its sizes are
+        // 96 dpi sizes, grown as the library grows the row's.
         private void DrawSubMenuArrow(Graphics g, Rectangle row, Color colour)
         {
             int middle = row.Top + row.Height / 2;
             bool rightToLeft = RightToLeft == RightToLeft.Yes;
-            int tip = rightToLeft ? row.Left + 6 : row.Right - 6;
-            int back = rightToLeft ? tip + 4 : tip - 4;
+            int inset = AtScreenDpi(6), depth = AtScreenDpi(4);
+            int tip = rightToLeft ? row.Left + inset : row.Right - inset;
+            int back = rightToLeft ? tip + depth : tip - depth;
             using (var brush = new SolidBrush(colour))
-                g.FillPolygon(brush, new[] { new Point(back, middle - 4), new Point(tip, middle), new Point(back, middle + 4) });
+                g.FillPolygon(brush, new[] { new Point(back, middle - depth), new Point(tip, middle), new Point(back, middle + depth) });
+        }
+
+        private int AtScreenDpi(int pixels)
+        {
+            int scaled;
+            Check(MenuAbi.brixel_scale_for_dpi(pixels, screenDpi, out scaled));
+            return scaled;
         }
 
         internal void PaintMenuRow(BrixelDemoMenuItem item, Graphics g, Rectangle bounds, bool selected)

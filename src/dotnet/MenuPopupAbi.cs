@@ -51,6 +51,8 @@ namespace Korvane.Nimbara
         internal static extern int brixel_menu_row_size_dpi(int textWidth, int textHeight, int separator, int dpi, out int width,
                                                             out int height);
         [DllImport(Abi.Lib, CallingConvention = Cdecl)]
+        internal static extern int brixel_scale_for_dpi(int pixels, int dpi, out int scaled);
+        [DllImport(Abi.Lib, CallingConvention = Cdecl)]
         internal static extern int brixel_menu_paint_row(ref MenuRow row, ref Abi.TextService service, IntPtr pixels, int width,
                                                          int height, int stride);
 

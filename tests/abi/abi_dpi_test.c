@@ -236,6 +236,26 @@ static void menu_sizes_follow_dpi(void) {
     CHECK_STATUS(BRIXEL_E_INVALID_ARGUMENT, brixel_popup_width_estimate_dpi(widths, -1, 0, 144, &width));
 }
 
+/* A host's own sizes by the library's rule. */
+static void host_sizes_scale_by_the_same_rule(void) {
+    static const struct {
+        int32_t pixels, dpi, scaled;
+    } rows[] = {{1, 96, 1}, {1, 144, 2}, {4, 144, 6}, {6, 144, 9}, {7, 120, 9}, {5, 0, 5}, {-4, 144, -6}, {4, 192, 8}};
+    int32_t scaled = 0;
+    size_t i;
+    for (i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
+        CHECK_STATUS(BRIXEL_OK, brixel_scale_for_dpi(rows[i].pixels, rows[i].dpi, &scaled));
+        if (scaled != rows[i].scaled) {
+            ++abi_failures;
+            fprintf(stderr, "%d pixels at %d dpi gave %d, expected %d\n", (int)rows[i].pixels, (int)rows[i].dpi,
+                    (int)scaled, (int)rows[i].scaled);
+        }
+    }
+    CHECK_STATUS(BRIXEL_E_NULL_ARGUMENT, brixel_scale_for_dpi(1, 144, NULL));
+    CHECK_STATUS(BRIXEL_E_INVALID_ARGUMENT, brixel_scale_for_dpi(2000000000, 960, &scaled));
+    CHECK_STATUS(BRIXEL_E_INVALID_ARGUMENT, brixel_scale_for_dpi(-2000000000, 960, &scaled));
+}
+
 enum { RW = 200, RH = 30 };
 
 /* The width of the sidebar strip along the row's middle. */
@@ -289,5 +309,6 @@ void test_dpi(void) {
     caption_font_follows_dpi();
     built_in_text_follows_a_dpi_change();
     menu_sizes_follow_dpi();
+    host_sizes_scale_by_the_same_rule();
     menu_row_follows_dpi();
 }

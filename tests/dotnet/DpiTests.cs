@@ -261,6 +261,36 @@ namespace BrixelDemo.Tests
             return rows;
         }
 
+        // Mono's popup leaves the arrow of a row that opens a sub-menu to the
+        // owner: it grows with the row.
+        private int SubMenuArrowPixels(int dpi)
+        {
+            var button = ShownAt(dpi, new Korvane.Nimbara.BrixelDemo());
+            var parent = new BrixelDemoMenuItem { Text = "More" };
+            parent.MenuItems.Add(new BrixelDemoMenuItem { Text = "Inside" });
+            var bounds = new Rectangle(0, 0, 200, 30);
+            int dark = 0;
+            using (var row = new Bitmap(bounds.Width, bounds.Height))
+            {
+                using (Graphics g = Graphics.FromImage(row))
+                    button.PaintMenuRow(parent, g, bounds, false);
+                for (int y = 0; y < bounds.Height; y++)
+                    for (int x = bounds.Width - 20; x < bounds.Width; x++)
+                        if (row.GetPixel(x, y).GetBrightness() < 0.4f)
+                            dark++;
+            }
+            button.FindForm().Dispose();
+            return dark;
+        }
+
+        [Test]
+        public void The_sub_menu_arrow_grows_with_the_dpi()
+        {
+            int at96 = SubMenuArrowPixels(96), at144 = SubMenuArrowPixels(144);
+            Assert.Greater(at96, 8);
+            Assert.GreaterOrEqual(at144 * 10, at96 * 18, "{0} pixels at 96 dpi, {1} at 144", at96, at144);
+        }
+
         public enum TextPlace { Caption, MenuRow }
 
         // The glyphs grow by about half: at least a quarter more rows.

@@ -111,7 +111,7 @@ static void region_and_minimum_follow_dpi(void) {
 }
 
 /* What the host's text service is handed: its own context back, and the
- * font's height at the button's dpi. */
+ * font's height at the row's dpi. */
 static int32_t service_heights[4];
 static int service_calls;
 static int service_context;
@@ -142,23 +142,6 @@ static brixel_text_service dpi_service(void) {
     service.measure = dpi_measure;
     service.render = dpi_render;
     return service;
-}
-
-static void caption_font_follows_dpi(void) {
-    brixel_button* b = make_button(BRIXEL_RULES_ACTIVEX, 0);
-    brixel_text_service service = dpi_service();
-    brixel_font font = BRIXEL_FONT_INIT;
-    CHECK_STATUS(BRIXEL_OK, brixel_set_text_service(b, &service));
-    set_text(b, "Caption", "Go");
-    set_dpi(b, 144);
-    service_calls = 0;
-    paint_dense(b);
-    CHECK(service_calls > 0);
-    /* The default 8 points at 144 dpi. */
-    CHECK(service_heights[0] == -16);
-    CHECK_STATUS(BRIXEL_OK, brixel_get_font(b, 111, &font));
-    CHECK(font.pixel_height == -16);
-    brixel_button_destroy(b);
 }
 
 /* Rows holding pixels of the blue caption (smoothed into the grey face)
@@ -306,7 +289,6 @@ static void menu_row_follows_dpi(void) {
 void test_dpi(void) {
     border_width_follows_dpi();
     region_and_minimum_follow_dpi();
-    caption_font_follows_dpi();
     built_in_text_follows_a_dpi_change();
     menu_sizes_follow_dpi();
     host_sizes_scale_by_the_same_rule();

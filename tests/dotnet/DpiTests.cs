@@ -219,19 +219,6 @@ namespace BrixelDemo.Tests
             CollectionAssert.AreEqual(new[] { 2, 2 }, BorderWidths(button, Green));
         }
 
-        [Test]
-        public void A_message_without_a_change_of_dpi_changes_nothing()
-        {
-            var button = ShownAt(96, new MessagedButton());
-            SquareFlat(button);
-            int paints = 0;
-            button.Paint += (sender, e) => paints++;
-            button.Deliver(WM_DPICHANGED_AFTERPARENT);
-            Pump(100);
-            Assert.AreEqual(0, paints);
-            Assert.AreEqual(96, button.ScreenDpi);
-        }
-
         [TestCase(96, 6, 20)]
         [TestCase(144, 9, 30)]
         public void Menu_rows_take_the_sizes_of_the_dpi(int dpi, int separatorHeight, int rowHeight)

@@ -215,7 +215,7 @@ typedef struct brixel_environment {
     int32_t desktop_xp_scheme;      /* 0 blue, 1 olive green, 2 silver: what auto-detect finds */
     int32_t theme_active;           /* the desktop's "ThemeActive" is not "0" (the System style) */
     int32_t windows_forms_parent;   /* the parent is a Windows Forms window */
-    int32_t dpi;                    /* 0 means 96 */
+    int32_t dpi;                    /* 0 means 96; the face, region, minimum size and fonts follow it */
     const uint32_t* system_colours; /* 0x00RRGGBB for indexes 0 .. system_colour_count-1; null: classic colours */
     int32_t system_colour_count;
     /* .NET rules: the control's window is not shown yet while its Visible
@@ -587,6 +587,17 @@ BRIXEL_API brixel_status BRIXEL_CALL brixel_popup_width_estimate(const int32_t* 
 /* A row's size from its measured text (caption, two spaces, shortcut). */
 BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_row_size(int32_t text_width, int32_t text_height, int32_t separator,
                                                           int32_t* width, int32_t* height);
+/* Since 1.2: the two above on a screen of `dpi` (0 means 96). The rows' own
+ * margins and minimums grow with it; the text widths and height are measured
+ * in the menu font at that dpi by the caller. */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_popup_width_estimate_dpi(const int32_t* text_widths, int32_t count,
+                                                                     int32_t sidebar, int32_t dpi, int32_t* width);
+BRIXEL_API brixel_status BRIXEL_CALL brixel_menu_row_size_dpi(int32_t text_width, int32_t text_height, int32_t separator,
+                                                              int32_t dpi, int32_t* width, int32_t* height);
+/* Since 1.2: a size designed for a 96 dpi screen at `dpi` (0 means 96), by the
+ * rule the library's own sizes follow, for what a host draws itself next to
+ * them (a half rounds away from zero: 1 pixel is 2 at 144 dpi). */
+BRIXEL_API brixel_status BRIXEL_CALL brixel_scale_for_dpi(int32_t pixels, int32_t dpi, int32_t* scaled);
 
 typedef struct brixel_menu_row {
     uint32_t size;
@@ -601,8 +612,11 @@ typedef struct brixel_menu_row {
     const brixel_font* font;  /* MenuFont */
     /* 0x00RRGGBB */
     uint32_t back, sidebar_colour, separator_colour, font_colour, selection_back, selection_font;
+    /* Since 1.2: the screen's dpi (0 means 96). The strip, insets and the
+     * font's pixel_height handed to the text service follow it. */
+    int32_t dpi;
 } brixel_menu_row;
-#define BRIXEL_MENU_ROW_INIT {sizeof(brixel_menu_row), 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}
+#define BRIXEL_MENU_ROW_INIT {sizeof(brixel_menu_row), 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 96}
 
 /* Paints one whole row into width x height pixels; `service` null: the
  * built-in text service. */

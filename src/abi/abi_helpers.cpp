@@ -10,6 +10,7 @@
 #include "pixel/pixel_canvas.h"
 #include "render/menu_entry.h"
 
+#include <cstdint>
 #include <vector>
 
 using namespace brixel;
@@ -46,32 +47,56 @@ brixel_status BRIXEL_CALL brixel_popup_place(const brixel_popup_input* input, br
     });
 }
 
-brixel_status BRIXEL_CALL brixel_popup_width_estimate(const int32_t* text_widths, int32_t count, int32_t sidebar,
-                                                      int32_t* width) {
+brixel_status BRIXEL_CALL brixel_popup_width_estimate_dpi(const int32_t* text_widths, int32_t count, int32_t sidebar,
+                                                          int32_t dpi, int32_t* width) {
     return Guarded([&]() -> brixel_status {
         if (width == nullptr || (text_widths == nullptr && count > 0)) return BRIXEL_E_NULL_ARGUMENT;
         if (count < 0) return BRIXEL_E_INVALID_ARGUMENT;
         const std::vector<int> widths(text_widths, text_widths + count);
-        *width = PopupWidthEstimate(widths, sidebar != 0);
+        *width = PopupWidthEstimate(widths, sidebar != 0, dpi);
+        return BRIXEL_OK;
+    });
+}
+
+brixel_status BRIXEL_CALL brixel_popup_width_estimate(const int32_t* text_widths, int32_t count, int32_t sidebar,
+                                                      int32_t* width) {
+    return brixel_popup_width_estimate_dpi(text_widths, count, sidebar, kDesignDpi, width);
+}
+
+brixel_status BRIXEL_CALL brixel_menu_row_size_dpi(int32_t text_width, int32_t text_height, int32_t separator,
+                                                   int32_t dpi, int32_t* width, int32_t* height) {
+    return Guarded([&]() -> brixel_status {
+        if (width == nullptr || height == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        *width = RowWidth(text_width, dpi);
+        *height = RowHeight(separator != 0, text_height, dpi);
         return BRIXEL_OK;
     });
 }
 
 brixel_status BRIXEL_CALL brixel_menu_row_size(int32_t text_width, int32_t text_height, int32_t separator, int32_t* width,
                                                int32_t* height) {
+    return brixel_menu_row_size_dpi(text_width, text_height, separator, kDesignDpi, width, height);
+}
+
+brixel_status BRIXEL_CALL brixel_scale_for_dpi(int32_t pixels, int32_t dpi, int32_t* scaled) {
     return Guarded([&]() -> brixel_status {
-        if (width == nullptr || height == nullptr) return BRIXEL_E_NULL_ARGUMENT;
-        *width = RowWidth(text_width);
-        *height = RowHeight(separator != 0, text_height);
+        if (scaled == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        const long long wide = static_cast<long long>(pixels) * (dpi > 0 ? dpi : kDesignDpi) / kDesignDpi;
+        if (wide >= INT32_MAX || wide <= INT32_MIN) return BRIXEL_E_INVALID_ARGUMENT;
+        *scaled = ScaleForDpi(pixels, dpi);
         return BRIXEL_OK;
     });
 }
 
-brixel_status BRIXEL_CALL brixel_menu_paint_row(const brixel_menu_row* row, const brixel_text_service* service,
+brixel_status BRIXEL_CALL brixel_menu_paint_row(const brixel_menu_row* given, const brixel_text_service* service,
                                                 void* pixels, int32_t width, int32_t height, int32_t stride) {
     return Guarded([&]() -> brixel_status {
-        if (row == nullptr || pixels == nullptr) return BRIXEL_E_NULL_ARGUMENT;
-        if (!SizeFits(row)) return BRIXEL_E_BAD_SIZE;
+        if (given == nullptr || pixels == nullptr) return BRIXEL_E_NULL_ARGUMENT;
+        if (!SizeFits(given)) return BRIXEL_E_BAD_SIZE;
+        // A caller of the first version knows no dpi: its rows are 96 dpi rows.
+        const brixel_menu_row widened = Widened(*given, brixel_menu_row BRIXEL_MENU_ROW_INIT);
+        const brixel_menu_row* row = &widened;
+        const int dpi = row->dpi > 0 ? row->dpi : kDesignDpi;
         if (service != nullptr && !SizeFits(service)) return BRIXEL_E_BAD_SIZE;
         if (width <= 0 || height <= 0 || width > 32767 || height > 32767 ||
             static_cast<std::int64_t>(stride) < static_cast<std::int64_t>(width) * 4)
@@ -81,18 +106,20 @@ brixel_status BRIXEL_CALL brixel_menu_paint_row(const brixel_menu_row* row, cons
 
         TextAdapter text;
         text.SetCallbacks(service);
+        text.SetDpi(dpi);
         constexpr FontRef kRowFont{1};
         const FontDesc font = row->font != nullptr ? ToFontDesc(*row->font) : FontDesc{};
         text.Define(kRowFont, font);
 
         MenuEntryModel m;
+        m.dpi = dpi;
         m.caption = FromUtf16(row->caption, row->caption_length);
         m.shortcut = FromUtf16(row->shortcut, row->shortcut_length);
         m.separator = row->separator != 0;
         m.enabled = row->enabled != 0;
         m.sidebar = row->sidebar != 0;
         m.right_to_left = row->right_to_left != 0;
-        m.leading_space = NeedsLeadingSpace(font, PixelHeight(font, 96), m.caption);
+        m.leading_space = NeedsLeadingSpace(font, PixelHeight(font, dpi), m.caption, dpi);
         m.font = kRowFont;
         m.picture_transparent = FromRgbWord(row->picture_transparent);
         const SharedPicture picture = row->picture != nullptr ? SharedPicture(row->picture->picture) : SharedPicture();

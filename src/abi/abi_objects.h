@@ -6,6 +6,7 @@
 #include "brixel/brixel.h"
 
 #include "abi/text_adapter.h"
+#include "core/dpi_scale.h"
 #include "core/sound_file.h"
 #include "instance/button_instance.h"
 #include "pixel/picture_registry.h"
@@ -68,6 +69,10 @@ constexpr std::size_t FirstVersionSize() {
 template <>
 constexpr std::size_t FirstVersionSize<brixel_environment>() {
     return offsetof(brixel_environment, hidden_while_loading);
+}
+template <>
+constexpr std::size_t FirstVersionSize<brixel_menu_row>() {
+    return offsetof(brixel_menu_row, dpi);
 }
 
 template <>
@@ -145,6 +150,8 @@ public:
     std::vector<Message> messages;  // shown during the step in hand
 
     void SetEnvironment(const brixel_environment& e);
+    // The screen's resolution the host reported; 0 or less reads as 96.
+    int Dpi() const { return env.dpi > 0 ? env.dpi : kDesignDpi; }
 
     Rgb SystemColour(int index) const override;
     void ShowMessage(std::u16string_view message, MessageBoxIcon icon) override {

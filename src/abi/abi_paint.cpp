@@ -48,6 +48,7 @@ PerState<PictureRef> PreparePictures(brixel_button& b) {
 
 FaceInputs Inputs(const brixel_button& b, const brixel_paint_options& o) {
     FaceInputs in;
+    in.dpi = b.host.Dpi();
     in.has_focus = b.has_focus;
     in.fast_primitives = o.fast_primitives != 0;
     in.parent_back_colour = FromRgbWord(o.parent_back_colour);
@@ -190,7 +191,7 @@ brixel_status BRIXEL_CALL brixel_paint_buffer(brixel_button* button, const brixe
         env.system_colours = &b->host;
         env.gradient_fill = in.fast_primitives;
         env.alpha_blend = in.fast_primitives;
-        env.dpi = b->host.env.dpi > 0 ? b->host.env.dpi : 96;
+        env.dpi = b->host.Dpi();
 
         const Size size{width, height};
         std::optional<pixel::PixelCanvas> background;
@@ -228,7 +229,7 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
         static const win::Msimg32 msimg32 = win::Msimg32::Load();
         const ButtonProperties& p = b->instance->Props();
         const FontDesc* state_fonts[4] = {&p.Font, &p.MouseInFont, &p.DownFont, &p.DisabledFont};
-        const int dpi = b->host.env.dpi > 0 ? b->host.env.dpi : 96;
+        const int dpi = b->host.Dpi();
         std::array<win::CountedGdi<HFONT>, 4> fonts;
         FaceInputs in = Inputs(*b, o);
         for (std::size_t i = 0; i < 4; ++i) {
@@ -269,7 +270,7 @@ brixel_status BRIXEL_CALL brixel_region_rects(brixel_button* button, const brixe
         if (count == nullptr) return BRIXEL_E_NULL_ARGUMENT;
         if (const brixel_status s = TakeFrame(*b, frame); s != BRIXEL_OK) return s;
         const RegionShape shape = ControlRegionShape(b->instance->Props(), b->instance->Interaction(),
-                                                     b->instance->UserMode(), b->frame.client, false);
+                                                     b->instance->UserMode(), b->frame.client, false, b->host.Dpi());
         std::vector<brixel_rect> out;
         for (const RegionPiece& piece : shape.pieces) {
             if (piece.ellipse == Size{}) {
@@ -299,10 +300,12 @@ brixel_status BRIXEL_CALL brixel_minimum_size(brixel_button* button, int32_t* wi
         brixel_button* b = LiveButton(button);
         if (b == nullptr) return BRIXEL_E_BAD_HANDLE;
         if (width == nullptr || height == nullptr) return BRIXEL_E_NULL_ARGUMENT;
-        std::optional<Size> minimum = MinimumControlSize(b->instance->Props());
+        const int dpi = b->host.Dpi();
+        std::optional<Size> minimum = MinimumControlSize(b->instance->Props(), dpi);
         // The Windows Forms control keeps a flat button at least this large
         // whatever its corners.
-        if (b->rules == BRIXEL_RULES_DOTNET && b->instance->Props().Appearance == kvnFlat) minimum = kRoundedMinimumSize;
+        if (b->rules == BRIXEL_RULES_DOTNET && b->instance->Props().Appearance == kvnFlat)
+            minimum = Size{ScaleForDpi(kRoundedMinimumSize.width, dpi), ScaleForDpi(kRoundedMinimumSize.height, dpi)};
         *width = minimum ? minimum->width : 0;
         *height = minimum ? minimum->height : 0;
         return BRIXEL_OK;

@@ -488,7 +488,7 @@ brixel_status BRIXEL_CALL brixel_get_font(brixel_button* button, int32_t id, bri
         font->italic = f.italic;
         font->underline = f.underline;
         font->strikethrough = f.strikethrough;
-        font->pixel_height = PixelHeight(f, b.host.env.dpi > 0 ? b.host.env.dpi : 96);
+        font->pixel_height = PixelHeight(f, b.host.Dpi());
         return BRIXEL_OK;
     });
 }

@@ -62,6 +62,17 @@ pixel::TextService* TextAdapter::BuiltIn() const {
 #endif
 }
 
+void TextAdapter::SetDpi(int dpi) {
+    const int next = dpi > 0 ? dpi : 96;
+    if (next == dpi_) return;
+    dpi_ = next;
+#ifdef BRIXEL_ABI_FREETYPE
+    if (!callbacks_ && built_in_) {
+        for (const auto& entry : fonts_) built_in_->service->DefineFont(FontRef{entry.first}, Describe(FontRef{entry.first}));
+    }
+#endif
+}
+
 bool TextAdapter::HasService() const { return callbacks_.has_value() || BuiltIn() != nullptr; }
 
 void TextAdapter::Define(FontRef ref, const FontDesc& font) {

@@ -30,7 +30,9 @@ public:
 
     // Null: the built-in service.
     void SetCallbacks(const brixel_text_service* service);
-    void SetDpi(int dpi) { dpi_ = dpi > 0 ? dpi : 96; }
+    // The fonts already defined are handed to the built-in service again at
+    // the new size.
+    void SetDpi(int dpi);
 
     // The font `ref` stands for from now on.
     void Define(FontRef ref, const FontDesc& font);

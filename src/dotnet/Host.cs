@@ -34,7 +34,7 @@ namespace Korvane.Nimbara
             {
                 Marshal.FreeHGlobal(env);
             }
-            var service = TextService.Instance;
+            var service = TextService.At(screenDpi);
             Check(Abi.brixel_set_text_service(button, ref service));
             // The fonts live on this side as .NET objects; the button learns their values.
             SetFont(Prop.Font, Font);
@@ -59,11 +59,44 @@ namespace Korvane.Nimbara
                 desktop_xp_scheme = Platform.DesktopXPScheme(),
                 theme_active = Platform.ThemeActive() ? 1 : 0,
                 windows_forms_parent = 0,  // that ambient restricts the ActiveX control inside Windows Forms; this is the Windows Forms control
-                dpi = 96,
+                dpi = screenDpi,
                 system_colours = SystemColourTable.Pointer,
                 system_colour_count = SystemColourTable.Count,
                 hidden_while_loading = HiddenWhileLoading ? 1 : 0,
             };
+        }
+
+        // The dpi of the screen the window is on; 96 until there is a window.
+        private int screenDpi = 96;
+
+        internal int ScreenDpi
+        {
+            get { return screenDpi; }
+        }
+
+        // The library scales the face's fixed sizes, the region, the minimum
+        // size and the caption fonts to the screen; it hears of the window's
+        // dpi when the window is made and whenever it changes. What was drawn
+        // or shaped at the old dpi goes.
+        internal void FollowScreenDpi()
+        {
+            if (!Alive || !IsHandleCreated)
+                return;
+            int dpi = Seams.ScreenDpi.DpiOf(this);
+            if (dpi <= 0)
+                dpi = 96;
+            if (dpi == screenDpi)
+                return;
+            screenDpi = dpi;
+            var environment = BuildEnvironment();
+            Check(Abi.brixel_set_environment(button, ref environment));
+            environmentHidden = environment.hidden_while_loading != 0;
+            var service = TextService.At(dpi);
+            Check(Abi.brixel_set_text_service(button, ref service));
+            RebuildRegion();
+            DiscardBackground();
+            ApplyMinimumSize();
+            RepaintNow();
         }
 
         // A control the designer's code is still setting up: Visible, but its

@@ -13,6 +13,8 @@ namespace Korvane.Nimbara
         private const int WM_MOVE = 0x0003;
         private const int WM_CONTEXTMENU = 0x007B;
         private const int WM_CHAR = 0x0102;
+        private const int WM_DPICHANGED = 0x02E0;
+        private const int WM_DPICHANGED_AFTERPARENT = 0x02E3;
 
         private bool raisingClick;
         private Keys keyHeld = Keys.None;
@@ -229,6 +231,13 @@ namespace Korvane.Nimbara
                     if (ContextMenu != null)
                         return;
                     break;
+                case WM_DPICHANGED:
+                case WM_DPICHANGED_AFTERPARENT:
+                    // The window moved to a screen of another dpi (the first when the
+                    // button is a top-level window, the second as a child of one).
+                    base.WndProc(ref m);
+                    FollowScreenDpi();
+                    return;
             }
             base.WndProc(ref m);
         }

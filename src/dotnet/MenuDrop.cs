@@ -209,7 +209,7 @@ namespace Korvane.Nimbara
                 widths[i] = IsSeparator(item) ? 0 : MeasureMenuText(g, item.Text + MenuRowShortcut(item)).Width;
             }
             int estimate;
-            Check(MenuAbi.brixel_popup_width_estimate(widths, widths.Length, MenuSidebar ? 1 : 0, out estimate));
+            Check(MenuAbi.brixel_popup_width_estimate_dpi(widths, widths.Length, MenuSidebar ? 1 : 0, screenDpi, out estimate));
             return estimate;
         }
 

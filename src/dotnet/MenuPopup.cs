@@ -136,8 +136,29 @@ namespace Korvane.Nimbara
 
         private Size MeasureMenuText(Graphics g, string text)
         {
-            SizeF size = g.MeasureString(text.Length == 0 ? " " : text, menuFont, PointF.Empty, MeasureFormat);
+            SizeF size = g.MeasureString(text.Length == 0 ? " " : text, MenuFontFor(g), PointF.Empty, MeasureFormat);
             return new Size((int)Math.Ceiling(text.Length == 0 ? 0 : size.Width), (int)Math.Ceiling(size.Height));
+        }
+
+        private Font menuFontAtDpi;
+
+        // The menu font as the rows show it on the button's screen, measured on
+        // `g`: a Graphics of another resolution (Mono's is always 96) measures
+        // the font at the size it has on that screen.
+        private Font MenuFontFor(Graphics g)
+        {
+            int graphicsDpi = (int)Math.Round(g.DpiY);
+            if (graphicsDpi <= 0 || graphicsDpi == screenDpi)
+                return menuFont;
+            float points = menuFont.SizeInPoints * screenDpi / graphicsDpi;
+            if (menuFontAtDpi == null || menuFontAtDpi.SizeInPoints != points || menuFontAtDpi.Style != menuFont.Style
+                || FaceName(menuFontAtDpi) != FaceName(menuFont))
+            {
+                if (menuFontAtDpi != null)
+                    menuFontAtDpi.Dispose();
+                menuFontAtDpi = new Font(FaceName(menuFont), points, menuFont.Style, GraphicsUnit.Point, menuFont.GdiCharSet);
+            }
+            return menuFontAtDpi;
         }
 
         internal Size MenuRowSize(BrixelDemoMenuItem item, Graphics g)
@@ -150,7 +171,7 @@ namespace Korvane.Nimbara
                 text = MeasureMenuText(g, shortcut.Length > 0 ? item.Text + "  " + shortcut : item.Text);
             }
             int width, height;
-            Check(MenuAbi.brixel_menu_row_size(text.Width, text.Height, separator ? 1 : 0, out width, out height));
+            Check(MenuAbi.brixel_menu_row_size_dpi(text.Width, text.Height, separator ? 1 : 0, screenDpi, out width, out height));
             return new Size(width, height);
         }
 
@@ -171,15 +192,24 @@ namespace Korvane.Nimbara
         }
 
         // The system draws the arrow of a row that opens a sub-menu over the
-        // owner's drawing; Mono's popup leaves it to the owner.
+        // owner's drawing; Mono's popup leaves it to the owner. Its sizes are
+        // 96 dpi sizes, grown as the library grows the row's.
         private void DrawSubMenuArrow(Graphics g, Rectangle row, Color colour)
         {
             int middle = row.Top + row.Height / 2;
             bool rightToLeft = RightToLeft == RightToLeft.Yes;
-            int tip = rightToLeft ? row.Left + 6 : row.Right - 6;
-            int back = rightToLeft ? tip + 4 : tip - 4;
+            int inset = AtScreenDpi(6), depth = AtScreenDpi(4);
+            int tip = rightToLeft ? row.Left + inset : row.Right - inset;
+            int back = rightToLeft ? tip + depth : tip - depth;
             using (var brush = new SolidBrush(colour))
-                g.FillPolygon(brush, new[] { new Point(back, middle - 4), new Point(tip, middle), new Point(back, middle + 4) });
+                g.FillPolygon(brush, new[] { new Point(back, middle - depth), new Point(tip, middle), new Point(back, middle + depth) });
+        }
+
+        private int AtScreenDpi(int pixels)
+        {
+            int scaled;
+            Check(MenuAbi.brixel_scale_for_dpi(pixels, screenDpi, out scaled));
+            return scaled;
         }
 
         internal void PaintMenuRow(BrixelDemoMenuItem item, Graphics g, Rectangle bounds, bool selected)
@@ -221,6 +251,7 @@ namespace Korvane.Nimbara
                     font_colour = SystemColourTable.Rgb(menuForeColor),
                     selection_back = SystemColourTable.Rgb(menuSelectionBackColor),
                     selection_font = SystemColourTable.Rgb(menuSelectionForeColor),
+                    dpi = screenDpi,
                 };
                 using (var pixels = new Bitmap(bounds.Width, bounds.Height, PixelFormat.Format32bppRgb))
                 {
@@ -228,7 +259,7 @@ namespace Korvane.Nimbara
                                                       PixelFormat.Format32bppRgb);
                     try
                     {
-                        var service = TextService.Instance;
+                        var service = TextService.At(screenDpi);
                         Check(MenuAbi.brixel_menu_paint_row(ref row, ref service, data.Scan0, bounds.Width, bounds.Height, data.Stride));
                     }
                     finally

@@ -40,14 +40,18 @@ namespace Korvane.Nimbara
             public uint picture_transparent;
             public IntPtr font;
             public uint back, sidebar_colour, separator_colour, font_colour, selection_back, selection_font;
+            public int dpi;
         }
 
         [DllImport(Abi.Lib, CallingConvention = Cdecl)]
         internal static extern int brixel_popup_place(ref PopupInput input, ref PopupPlacement placement);
         [DllImport(Abi.Lib, CallingConvention = Cdecl)]
-        internal static extern int brixel_popup_width_estimate(int[] textWidths, int count, int sidebar, out int width);
+        internal static extern int brixel_popup_width_estimate_dpi(int[] textWidths, int count, int sidebar, int dpi, out int width);
         [DllImport(Abi.Lib, CallingConvention = Cdecl)]
-        internal static extern int brixel_menu_row_size(int textWidth, int textHeight, int separator, out int width, out int height);
+        internal static extern int brixel_menu_row_size_dpi(int textWidth, int textHeight, int separator, int dpi, out int width,
+                                                            out int height);
+        [DllImport(Abi.Lib, CallingConvention = Cdecl)]
+        internal static extern int brixel_scale_for_dpi(int pixels, int dpi, out int scaled);
         [DllImport(Abi.Lib, CallingConvention = Cdecl)]
         internal static extern int brixel_menu_paint_row(ref MenuRow row, ref Abi.TextService service, IntPtr pixels, int width,
                                                          int height, int stride);

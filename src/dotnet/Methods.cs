@@ -61,6 +61,7 @@ namespace Korvane.Nimbara
             base.OnHandleCreated(e);
             if (!Alive)
                 return;
+            FollowScreenDpi();
             Step((ButtonHandle b, ref Abi.Frame f, out IntPtr fx) => Abi.brixel_window_created(b, ref f, out fx));
             RebuildRegion();
             string tip = TooltipText;
@@ -214,6 +215,8 @@ namespace Korvane.Nimbara
                     if (toolTip != null)
                         toolTip.Dispose();
                     DiscardBackground();
+                    if (menuFontAtDpi != null)
+                        menuFontAtDpi.Dispose();
                     if (button != null)
                         button.Dispose();
                 }

@@ -2,9 +2,12 @@
 // (Mono's box has no child control holding its text), the sound device
 // (Mono's player never returns without one) and the shell that opens
 // hyperlinks. Each goes through a static seam the tests replace with a recorder.
+// The screen's dpi is read through one too: a virtual display always reports 96.
 using System;
+using System.Drawing;
 using System.IO;
 using System.Media;
+using System.Runtime.InteropServices;
 using System.Threading;
 using System.Windows.Forms;
 
@@ -30,6 +33,12 @@ namespace Korvane.Nimbara
         void Open(string target);
     }
 
+    internal interface IScreenDpi
+    {
+        // The dots per inch of the screen the control's window is shown on.
+        int DpiOf(Control control);
+    }
+
     internal static class Seams
     {
         internal const string Caption = "Korvane Brixel";
@@ -37,6 +46,40 @@ namespace Korvane.Nimbara
         internal static IMessageBoxes MessageBoxes = new SystemMessageBoxes();
         internal static ISoundOutput Sounds = new DedicatedSoundPlayer();
         internal static IShell Shell = new SystemShell();
+        internal static IScreenDpi ScreenDpi = new SystemScreenDpi();
+    }
+
+    // The framework on Windows asks the window itself where user32 can answer
+    // (the monitor's dpi for a per-monitor aware process, the system's for
+    // the others); before that, and on Mono, the control's Graphics knows.
+    internal sealed class SystemScreenDpi : IScreenDpi
+    {
+        private static bool askWindow = Environment.OSVersion.Platform == PlatformID.Win32NT
+                                        && Type.GetType("Mono.Runtime") == null;
+
+        [DllImport("user32")]
+        private static extern uint GetDpiForWindow(IntPtr window);
+
+        public int DpiOf(Control control)
+        {
+            if (control == null || control.IsDisposed || !control.IsHandleCreated)
+                return 96;
+            if (askWindow)
+            {
+                try
+                {
+                    uint dpi = GetDpiForWindow(control.Handle);
+                    if (dpi > 0)
+                        return (int)dpi;
+                }
+                catch (EntryPointNotFoundException)
+                {
+                    askWindow = false;  // user32 before Windows 10 1607
+                }
+            }
+            using (Graphics g = control.CreateGraphics())
+                return g.DpiX > 0 ? (int)Math.Round(g.DpiX) : 96;
+        }
     }
 
     internal sealed class SystemShell : IShell

@@ -99,21 +99,42 @@ namespace Korvane.Nimbara
     // Text is laid out and drawn at twice its size and averaged down: below
     // about 9 points libgdiplus leaves out underlines (the mnemonic's and the
     // hyperlink font's), and at twice the size they are drawn.
+    // The service's context is the screen's dpi: points become pixels at that
+    // resolution, on bitmaps held at 96 dpi whatever the runtime would give them.
     internal static class TextService
     {
         private const int Scale = 2;
+        private const int DesignDpi = 96;
 
         private static readonly Abi.MeasureFn MeasureDelegate = Measure;
         private static readonly Abi.RenderFn RenderDelegate = Render;
         private static readonly Dictionary<string, Font> Fonts = new Dictionary<string, Font>();
-        private static readonly Bitmap ScratchBitmap = new Bitmap(1, 1);
+        private static readonly Bitmap ScratchBitmap = DesignBitmap(1, 1, PixelFormat.Format32bppArgb);
 
-        internal static readonly Abi.TextService Instance = new Abi.TextService
+        // The service for a screen of `dpi`.
+        internal static Abi.TextService At(int dpi)
         {
-            size = Abi.SizeOf<Abi.TextService>(),
-            measure = Marshal.GetFunctionPointerForDelegate(MeasureDelegate),
-            render = Marshal.GetFunctionPointerForDelegate(RenderDelegate),
-        };
+            return new Abi.TextService
+            {
+                size = Abi.SizeOf<Abi.TextService>(),
+                context = new IntPtr(dpi > 0 ? dpi : DesignDpi),
+                measure = Marshal.GetFunctionPointerForDelegate(MeasureDelegate),
+                render = Marshal.GetFunctionPointerForDelegate(RenderDelegate),
+            };
+        }
+
+        private static int DpiOf(IntPtr context)
+        {
+            long dpi = context.ToInt64();
+            return dpi > 0 && dpi < 10000 ? (int)dpi : DesignDpi;
+        }
+
+        private static Bitmap DesignBitmap(int width, int height, PixelFormat format)
+        {
+            var bitmap = new Bitmap(width, height, format);
+            bitmap.SetResolution(DesignDpi, DesignDpi);
+            return bitmap;
+        }
 
         internal static StringFormat Format(uint flags)
         {
@@ -136,13 +157,15 @@ namespace Korvane.Nimbara
 
         internal static Font FontOf(ref Abi.Font font)
         {
-            return FontOf(ref font, 1);
+            return FontOf(ref font, 1, DesignDpi);
         }
 
-        private static Font FontOf(ref Abi.Font font, int scale)
+        private static Font FontOf(ref Abi.Font font, int scale, int dpi)
         {
             string face = font.face == IntPtr.Zero ? "Microsoft Sans Serif" : Marshal.PtrToStringUni(font.face, font.face_length);
             float points = scale * (font.size_units > 0 ? font.size_units / 10000f : 8.25f);
+            if (dpi != DesignDpi)
+                points = points * dpi / DesignDpi;
             FontStyle style = FontStyle.Regular;
             if (font.weight >= 600) style |= FontStyle.Bold;
             if (font.italic != 0) style |= FontStyle.Italic;
@@ -172,7 +195,7 @@ namespace Korvane.Nimbara
                 {
                     g.TextRenderingHint = TextRenderingHint.AntiAliasGridFit;
                     int width = Math.Max(1, bounds.right - bounds.left) * Scale;
-                    Font scaled = FontOf(ref font, Scale);
+                    Font scaled = FontOf(ref font, Scale, DpiOf(context));
                     SizeF size = (flags & Abi.TEXT_WORD_BREAK) != 0
                         ? g.MeasureString(s, scaled, width, format)
                         : g.MeasureString(s, scaled, new PointF(0, 0), format);
@@ -196,14 +219,14 @@ namespace Korvane.Nimbara
             try
             {
                 string s = Marshal.PtrToStringUni(text, length);
-                using (var bitmap = new Bitmap(width * Scale, height * Scale, PixelFormat.Format32bppRgb))
+                using (var bitmap = DesignBitmap(width * Scale, height * Scale, PixelFormat.Format32bppRgb))
                 {
                     using (var g = Graphics.FromImage(bitmap))
                     using (var format = Format(flags))
                     {
                         g.Clear(Color.Black);
                         g.TextRenderingHint = TextRenderingHint.AntiAliasGridFit;
-                        g.DrawString(s, FontOf(ref font, Scale), Brushes.White,
+                        g.DrawString(s, FontOf(ref font, Scale, DpiOf(context)), Brushes.White,
                                      new RectangleF(0, 0, width * Scale, height * Scale), format);
                     }
                     CopyCoverage(bitmap, coverage, stride);

@@ -48,5 +48,6 @@ void test_dotnet_rules(void);
 void test_interaction(void);
 void test_painting(void);
 void test_helpers(void);
+void test_dpi(void);
 
 #endif

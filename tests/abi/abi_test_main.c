@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
         const char* name;
         void (*run)(void);
     } cases[] = {{"errors", test_errors},           {"properties", test_properties}, {"dotnet_rules", test_dotnet_rules},
-                 {"interaction", test_interaction}, {"painting", test_painting},     {"helpers", test_helpers}};
+                 {"interaction", test_interaction}, {"painting", test_painting},     {"helpers", test_helpers},
+                 {"dpi", test_dpi}};
     size_t i;
     int ran = 0;
     for (i = 0; i < sizeof cases / sizeof cases[0]; ++i) {

@@ -86,15 +86,33 @@ namespace BrixelDemo.Tests
         // A shown form holding one button at (20, 20), 120 x 40, with the focus.
         protected Korvane.Nimbara.BrixelDemo ShownButton(out Form form, string text = "&Press")
         {
+            return Shown(new Korvane.Nimbara.BrixelDemo(), out form, text);
+        }
+
+        // `button` placed and shown as ShownButton shows its own.
+        protected T Shown<T>(T button, out Form form, string text) where T : Control
+        {
             form = Own(new Form { StartPosition = FormStartPosition.Manual, Location = new Point(100, 100),
                                   ClientSize = new Size(300, 160), Text = "Brixel test" });
-            var button = new Korvane.Nimbara.BrixelDemo { Location = new Point(20, 20), Size = new Size(120, 40), Text = text };
+            button.Location = new Point(20, 20);
+            button.Size = new Size(120, 40);
+            button.Text = text;
             form.Controls.Add(button);
             form.Show();
             form.Activate();
             button.Focus();
             Pump(300);
             return button;
+        }
+
+        // What the screen shows of the control's client area.
+        protected static Bitmap ScreenShot(Control control)
+        {
+            var size = control.ClientSize;
+            var shot = new Bitmap(size.Width, size.Height, System.Drawing.Imaging.PixelFormat.Format32bppRgb);
+            using (var g = Graphics.FromImage(shot))
+                g.CopyFromScreen(control.PointToScreen(Point.Empty), Point.Empty, size);
+            return shot;
         }
 
         // A text box under the button ShownButton places, to take the focus

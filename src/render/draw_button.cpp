@@ -43,7 +43,7 @@ void XPBackground(Canvas& memory, const Rect& face, bool, const PaintModel& m) {
 
 void XPSeparator(Canvas& memory, const Rect& menu_part, const PaintModel& m) {
     DrawXPMenuSeparatorLine(memory, menu_part, EffectiveXPScheme(m), StateBorderColourIsCustom(m.props, m.state),
-                            StateBorderColour(m), m.props.MenuButtonAlignment, m.props.Enabled);
+                            StateBorderColour(m), m.props.MenuButtonAlignment, m.props.Enabled, m.dpi);
 }
 
 void ThreeDSeparator(Canvas& memory, const Rect& menu_part, const PaintModel& m) {

@@ -194,15 +194,19 @@ void DrawXPButtonShrinked(Canvas& canvas, const Rect& rect, std::int16_t scheme,
 }
 
 void DrawXPMenuSeparatorLine(Canvas& canvas, const Rect& menu_part, std::int16_t scheme, bool custom_border,
-                             Rgb border, std::int16_t menu_button_alignment, bool enabled) {
+                             Rgb border, std::int16_t menu_button_alignment, bool enabled, int dpi) {
     const Rgb colour = !custom_border && enabled ? SchemeBorderColour(scheme) : border;
     const bool left = menu_button_alignment == kvnMenuButtonAlignmentLeft;
-    const int x = left ? menu_part.right - 1 : menu_part.left;
-    const int white_x = left ? menu_part.right - 2 : menu_part.left + 1;
-    const int top = menu_part.top + 2;
-    const int bottom = menu_part.bottom - 2;
-    canvas.DrawLine({x, top}, {x, bottom}, Pen{colour, PenStyle::Solid});
-    canvas.DrawLine({white_x, top}, {white_x, bottom}, Pen{kWhite, PenStyle::Solid});
+    const int line = ScaleForDpi(1, dpi);
+    // The coloured line is the menu part's edge, the white one lies inside it.
+    const int x = left ? menu_part.right - line : menu_part.left;
+    const int white_x = left ? menu_part.right - 2 * line : menu_part.left + line;
+    const int top = menu_part.top + ScaleForDpi(2, dpi);
+    const int bottom = menu_part.bottom - ScaleForDpi(2, dpi);
+    for (int i = 0; i < line; ++i) {
+        canvas.DrawLine({x + i, top}, {x + i, bottom}, Pen{colour, PenStyle::Solid});
+        canvas.DrawLine({white_x + i, top}, {white_x + i, bottom}, Pen{kWhite, PenStyle::Solid});
+    }
 }
 
 }  // namespace brixel

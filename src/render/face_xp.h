@@ -59,8 +59,9 @@ XPTwoPartLayout XPShrinkedHalves(const Rect& rect);
 
 // The separator of a split button on the XP face. `scheme` is resolved
 // (never kvnXPAutoDetect); `custom_border` is the state's border-colour-custom
-// flag; `border` the state border colour.
+// flag; `border` the state border colour. Each line is one pixel at 96 dpi
+// and grows with `dpi`, as do its insets.
 void DrawXPMenuSeparatorLine(Canvas& canvas, const Rect& menu_part, std::int16_t scheme, bool custom_border,
-                             Rgb border, std::int16_t menu_button_alignment, bool enabled);
+                             Rgb border, std::int16_t menu_button_alignment, bool enabled, int dpi = kDesignDpi);
 
 }  // namespace brixel

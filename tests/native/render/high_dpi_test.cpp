@@ -3,6 +3,7 @@
 #include "render/draw_button.h"
 #include "render/edge_scaled_canvas.h"
 #include "render/face_flat.h"
+#include "render/face_xp.h"
 #include "render/focus.h"
 #include "render/menu_part.h"
 #include "render/region_shape.h"
@@ -209,6 +210,32 @@ TEST(XPFrame, At144DpiEachOfItsLinesIsTwoPixelsAndHugsTheEdges) {
     EXPECT_EQ(DpiPixel(dense, 128, y144), DpiPixel(design, 86, y96));
     EXPECT_EQ(DpiPixel(dense, 127, y144), DpiPixel(design, 85, y96));
     EXPECT_NE(DpiPixel(design, 0, y96), DpiPixel(design, 1, y96)) << "the columns differ, so the test can tell them apart";
+}
+
+TEST(XPSeparator, At144DpiBothLinesAreTwoPixelsWithTheirInsetsScaled) {
+    struct Case {
+        const char* name;
+        std::int16_t alignment;
+        std::vector<std::pair<int, Rgb>> row;  // x along the middle row, and its colour
+    };
+    const Rgb border{10, 20, 30}, white{255, 255, 255};
+    // The menu part spans x 20 to 40 in both cases.
+    const Case cases[] = {
+        {"menu part on the right", kvnMenuButtonAlignmentRight,
+         {{19, kUntouched}, {20, border}, {21, border}, {22, white}, {23, white}, {24, kUntouched}}},
+        {"menu part on the left", kvnMenuButtonAlignmentLeft,
+         {{35, kUntouched}, {36, white}, {37, white}, {38, border}, {39, border}, {40, kUntouched}}},
+    };
+    for (const Case& c : cases) {
+        TracedPixelCanvas canvas(60, 38);
+        DrawXPMenuSeparatorLine(canvas, {20, 0, 40, 38}, kvnXPBlueScheme, true, border, c.alignment, true, 144);
+        for (const auto& [x, colour] : c.row) EXPECT_EQ(canvas.At(x, 19), colour) << c.name << " x=" << x;
+        const int x = c.row[1].first;
+        EXPECT_EQ(canvas.At(x, 2), kUntouched) << c.name << ": three pixels clear at the top";
+        EXPECT_EQ(canvas.At(x, 3), canvas.At(x, 19)) << c.name;
+        EXPECT_EQ(canvas.At(x, 34), canvas.At(x, 19)) << c.name;
+        EXPECT_EQ(canvas.At(x, 35), kUntouched) << c.name << ": and at the bottom";
+    }
 }
 
 }  // namespace

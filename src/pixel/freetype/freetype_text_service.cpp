@@ -13,6 +13,7 @@
 namespace brixel::pixel {
 
 struct FreeTypeTextService::Engine {
+    static constexpr std::size_t kMaxOpenFaces = 32;
     FT_Library library = nullptr;
     std::string dir;
     std::map<std::pair<std::string, int>, FT_Face> faces;  // by file and pixel size
@@ -22,10 +23,16 @@ struct FreeTypeTextService::Engine {
         if (library != nullptr) FT_Done_FreeType(library);
     }
 
-    // Null when the file cannot be opened at that size.
+    // Null when the file cannot be opened at that size. A face returned
+    // earlier stays valid until the next call.
     FT_Face Open(const std::string& file, int pixels) {
         const auto key = std::pair{file, pixels};
         if (const auto it = faces.find(key); it != faces.end()) return it->second;
+        // A host that goes through many sizes must not keep a face of each.
+        if (faces.size() >= kMaxOpenFaces) {
+            for (auto& [held, face] : faces) FT_Done_Face(face);
+            faces.clear();
+        }
         FT_Face face = nullptr;
         if (FT_New_Face(library, (dir + "/" + file).c_str(), 0, &face) != 0) return nullptr;
         if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixels)) != 0) {
@@ -191,13 +198,19 @@ std::unique_ptr<OwnedFont> FreeTypeTextService::CreateUnderlined(FontRef font) {
 
 namespace {
 
+// Glyphs larger than this are drawn at this size: a glyph's bitmap is the
+// square of its size, and a stored font of thousands of points must not
+// take seconds and hundreds of megabytes per character.
+constexpr long kMaxEmPixels = 2048;
+
 // A negative height is the em size in pixels; a positive one the cell
 // height, ascent plus descent.
 int EmPixels(FT_Face probe, int height) {
-    if (height < 0) return -height;
+    if (height < 0) return static_cast<int>(std::min<long>(-static_cast<long>(height), kMaxEmPixels));
     if (height == 0) return -kDefaultHeight;
     const long cell = probe->ascender - probe->descender;
-    return std::max(1, static_cast<int>((static_cast<long>(height) * probe->units_per_EM + cell / 2) / cell));
+    const long em = (static_cast<long>(height) * probe->units_per_EM + cell / 2) / cell;
+    return static_cast<int>(std::clamp<long>(em, 1, kMaxEmPixels));
 }
 
 }  // namespace
@@ -250,22 +263,30 @@ void FillCoverage(const CoverageSink& sink, int left, int top, int right, int bo
         for (int x = left; x < right; ++x) sink(x, y, 255);
 }
 
-// One line with its top left at (x, top).
-void RenderLine(const Layout& l, const Line& line, int x, int top, const CoverageSink& sink) {
+// One line with its top left at (x, top). Only glyphs that can reach
+// `visible` are rendered: what lies outside is clipped away in any case.
+void RenderLine(const Layout& l, const Line& line, int x, int top, const Rect& visible, const CoverageSink& sink) {
     const int baseline = top + l.metrics.ascent;
     const int under_top = baseline + l.metrics.underline_top;
     const int under_bottom = under_top + l.metrics.underline_thickness;
     const int start = x;
+    // A glyph's ink may overhang its advance; by less than its em size.
+    const int reach = l.face->size != nullptr ? l.face->size->metrics.x_ppem : 0;
     for (std::size_t i = 0; i < line.chars.size(); ++i) {
-        if (FT_Load_Char(l.face, line.chars[i], FT_LOAD_RENDER) != 0) continue;
+        if (FT_Load_Char(l.face, line.chars[i], FT_LOAD_DEFAULT) != 0) continue;
         const FT_GlyphSlot g = l.face->glyph;
+        const int advance = static_cast<int>((g->advance.x + 32) / 64);
+        if (x - reach >= visible.right) break;
+        if (x + advance + reach <= visible.left || FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL) != 0) {
+            x += advance;
+            continue;
+        }
         const FT_Bitmap& bm = g->bitmap;
         for (unsigned row = 0; row < bm.rows; ++row)
             for (unsigned col = 0; col < bm.width; ++col) {
                 const unsigned char v = bm.buffer[static_cast<long>(row) * bm.pitch + col];
                 if (v != 0) sink(x + g->bitmap_left + static_cast<int>(col), baseline - g->bitmap_top + static_cast<int>(row), v);
             }
-        const int advance = static_cast<int>((g->advance.x + 32) / 64);
         if (static_cast<int>(i) == line.mnemonic) FillCoverage(sink, x, under_top, x + advance, under_bottom);
         x += advance;
     }
@@ -274,7 +295,10 @@ void RenderLine(const Layout& l, const Line& line, int x, int top, const Coverag
 
 }  // namespace
 
-// Horizontal placement per line; vertical placement only for one line.
+// Horizontal placement per line. Vertically one line is placed as the
+// platform's formatted text drawing places it; several lines are placed as a
+// block only where the format asks for it without the single-line flag (the
+// Windows Forms caption, laid out as System.Drawing lays text out).
 void FreeTypeTextService::Render(std::u16string_view text, FontRef font, const Rect& bounds, std::uint32_t format,
                                  const CoverageSink& sink) const {
     const Layout l = LayOut(*engine_, Describe(font), text, bounds, format);
@@ -284,13 +308,20 @@ void FreeTypeTextService::Render(std::u16string_view text, FontRef font, const R
     if (format & kTextSingleLine) {
         if (format & kTextVCenter) y = bounds.top + bounds.Height() / 2 - line_height / 2;
         if (format & kTextBottom) y = bounds.bottom - line_height;
+    } else {
+        const long block = static_cast<long>(line_height) * static_cast<long>(l.lines.size());
+        if (format & kTextVCenter) y = static_cast<int>(bounds.top + (bounds.Height() - block) / 2);
+        if (format & kTextBottom) y = static_cast<int>(bounds.bottom - block);
     }
     for (const Line& line : l.lines) {
-        const int width = LineWidth(l.face, line.chars);
-        int x = bounds.left;
-        if (format & kTextCenter) x = (bounds.left + bounds.right - width) / 2;
-        if (format & kTextRight) x = bounds.right - width;
-        RenderLine(l, line, x, y, sink);
+        if (y >= bounds.bottom) break;  // lines below the box would be clipped away
+        if (y + line_height > bounds.top) {
+            const int width = LineWidth(l.face, line.chars);
+            int x = bounds.left;
+            if (format & kTextCenter) x = (bounds.left + bounds.right - width) / 2;
+            if (format & kTextRight) x = bounds.right - width;
+            RenderLine(l, line, x, y, bounds, sink);
+        }
         y += line_height;
     }
 }

@@ -102,6 +102,37 @@ TEST_F(PixelText, AlignmentFlagsPlaceTheLine) {
     EXPECT_NEAR((centre.top + centre.bottom) / 2, 30, 3);
 }
 
+TEST_F(PixelText, SeveralLinesArePlacedAsABlockOnlyWithoutTheSingleLineFlag) {
+    const Rect bounds{0, 0, 120, 60};
+    const Rect top = Ink(Drawn(u"Hi\nHo", bounds, kTextWordBreak));
+    const Rect middle = Ink(Drawn(u"Hi\nHo", bounds, kTextWordBreak | kTextVCenter));
+    const Rect bottom = Ink(Drawn(u"Hi\nHo", bounds, kTextWordBreak | kTextBottom));
+    EXPECT_LT(top.top, 5);
+    EXPECT_NEAR((middle.top + middle.bottom) / 2, 30, 3);
+    EXPECT_GT(bottom.bottom, 55);
+    EXPECT_EQ(middle.Height(), top.Height()) << "the block is moved whole";
+}
+
+TEST_F(PixelText, HugeFontsAndLongTextsCostNoMoreThanTheBoxCanShow) {
+    constexpr FontRef kHuge{13};
+    service->DefineFont(kHuge, {u"Arial", -1000000, 400, false, false});
+    const Rect tall = service->Measure(u"W", kHuge, {0, 0, 100, 100}, kTextSingleLine);
+    EXPECT_GT(tall.Height(), 1000) << "still a very large font";
+    EXPECT_LT(tall.Height(), 3000) << "drawn at a bounded size";
+
+    // Two thousand glyphs in a box a few glyphs wide: only those that can reach it are rendered.
+    const std::u16string many(2000, u'W');
+    const Rect box{0, 0, 100, 50};
+    long calls = 0;
+    int rightmost = 0;
+    service->Render(many, kArial8, box, kTextSingleLine, [&](int x, int, std::uint8_t) {
+        ++calls;
+        rightmost = std::max(rightmost, x);
+    });
+    EXPECT_GT(calls, 0);
+    EXPECT_LT(rightmost, 100 + 2 * 11 + 20) << "nothing rendered far beyond the box";
+}
+
 TEST_F(PixelText, DrawingIsClippedToTheBoundsAndTheClip) {
     const Rect bounds{0, 0, 8, 8};
     const Rect ink = Ink(Drawn(u"WWWW", bounds, kTextSingleLine));

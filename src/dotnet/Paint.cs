@@ -113,6 +113,8 @@ namespace Korvane.Nimbara
                     behind.UnlockBits(back);
             }
             caption = result.caption;
+            if (result.painted == 0)
+                caption.shown = 0;  // no face to draw it on
             return effects;
         }
 

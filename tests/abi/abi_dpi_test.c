@@ -37,31 +37,6 @@ static void paint_dense(brixel_button* b) {
     CHECK_STATUS(BRIXEL_OK, brixel_paint_buffer(b, &frame, NULL, dense, DW, DH, DW * 4, NULL, NULL));
 }
 
-/* A flat border is one design pixel: one device pixel at 96 dpi, two at 144. */
-static void border_width_follows_dpi(void) {
-    static const struct {
-        int32_t dpi, width;
-    } rows[] = {{96, 1}, {144, 2}, {192, 2}, {0, 1}};
-    size_t i;
-    for (i = 0; i < sizeof rows / sizeof rows[0]; ++i) {
-        brixel_button* b = make_button(BRIXEL_RULES_ACTIVEX, 0);
-        int x, width = 0;
-        set_dpi(b, rows[i].dpi);
-        CHECK_STATUS(BRIXEL_OK, brixel_set_int(b, 18, 0, NULL));          /* Appearance flat */
-        CHECK_STATUS(BRIXEL_OK, brixel_set_color(b, 5, 0x00FF00u, NULL));  /* BorderColor green */
-        set_text(b, "CornerStyle", "0;0;0;0");
-        set_text(b, "Caption", "");
-        paint_dense(b);
-        for (x = 0; x < DW / 2 && dense[(DH / 2) * DW + x] == 0x00FF00u; ++x) ++width;
-        if (width != rows[i].width) {
-            ++abi_failures;
-            fprintf(stderr, "border at %d dpi: %d pixels wide, expected %d\n", (int)rows[i].dpi, width,
-                    (int)rows[i].width);
-        }
-        brixel_button_destroy(b);
-    }
-}
-
 /* The first x of `row` the region covers, or -1. */
 static int first_covered(const brixel_rect* rects, int32_t count, int row) {
     int32_t i;
@@ -97,14 +72,6 @@ static void region_and_minimum_follow_dpi(void) {
     CHECK(cut144 > cut96);
     CHECK(first_covered(rects, count, 0) > 1);
     CHECK(first_covered(rects, count, DH - 1) == 0);
-    CHECK_STATUS(BRIXEL_OK, brixel_minimum_size(b, &width, &height));
-    CHECK(width == 24 && height == 26);
-    brixel_button_destroy(b);
-
-    /* The Windows Forms rules keep any flat button at least that large. */
-    b = make_button(BRIXEL_RULES_DOTNET, 0);
-    set_dpi(b, 144);
-    CHECK_STATUS(BRIXEL_OK, brixel_set_int(b, BRIXEL_PROP_FLAT_STYLE, 0, NULL));
     CHECK_STATUS(BRIXEL_OK, brixel_minimum_size(b, &width, &height));
     CHECK(width == 24 && height == 26);
     brixel_button_destroy(b);
@@ -287,7 +254,6 @@ static void menu_row_follows_dpi(void) {
 }
 
 void test_dpi(void) {
-    border_width_follows_dpi();
     region_and_minimum_follow_dpi();
     built_in_text_follows_a_dpi_change();
     menu_sizes_follow_dpi();

@@ -304,8 +304,7 @@ brixel_status BRIXEL_CALL brixel_minimum_size(brixel_button* button, int32_t* wi
         std::optional<Size> minimum = MinimumControlSize(b->instance->Props(), dpi);
         // The Windows Forms control keeps a flat button at least this large
         // whatever its corners.
-        if (b->rules == BRIXEL_RULES_DOTNET && b->instance->Props().Appearance == kvnFlat)
-            minimum = Size{ScaleForDpi(kRoundedMinimumSize.width, dpi), ScaleForDpi(kRoundedMinimumSize.height, dpi)};
+        if (b->rules == BRIXEL_RULES_DOTNET && b->instance->Props().Appearance == kvnFlat) minimum = RoundedMinimumSize(dpi);
         *width = minimum ? minimum->width : 0;
         *height = minimum ? minimum->height : 0;
         return BRIXEL_OK;

@@ -81,8 +81,10 @@ RegionShape ControlRegionShape(const ButtonProperties& p, const InteractionState
     return {{{client, {}}}};
 }
 
+Size RoundedMinimumSize(int dpi) { return ScaledSize(kRoundedMinimumSize, dpi); }
+
 std::optional<Size> MinimumControlSize(const ButtonProperties& p, int dpi) {
-    if (p.Appearance == kvnFlat && IsRoundedStyleApplied(p)) return ScaledSize(kRoundedMinimumSize, dpi);
+    if (p.Appearance == kvnFlat && IsRoundedStyleApplied(p)) return RoundedMinimumSize(dpi);
     return std::nullopt;
 }
 

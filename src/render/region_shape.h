@@ -44,6 +44,8 @@ RegionShape ControlRegionShape(const ButtonProperties& p, const InteractionState
 inline constexpr Size kRoundedMinimumSize{16, 17};
 // The size a resize must keep to; nothing when the shape sets no minimum.
 std::optional<Size> MinimumControlSize(const ButtonProperties& p, int dpi = kDesignDpi);
+// kRoundedMinimumSize on a screen of `dpi`.
+Size RoundedMinimumSize(int dpi);
 Size EnforceMinimumSize(const ButtonProperties& p, Size requested, int dpi = kDesignDpi);
 
 }  // namespace brixel

@@ -14,7 +14,6 @@
 #include "render/region_shape.h"
 
 #include <cstring>
-#include <functional>
 #include <vector>
 
 using namespace brixel;
@@ -86,13 +85,12 @@ brixel_caption ToCaption(const CaptionPlan& plan) {
     return out;
 }
 
-// `caption` is asked for only by a result large enough to hold it.
-void Finish(const PaintResult& painted, brixel_paint_result* result,
-            const std::function<CaptionPlan()>& caption = nullptr) {
+// A result of the first version has no room for the caption.
+void Finish(const PaintResult& painted, brixel_paint_result* result, const CaptionPlan& caption = {}) {
     if (result == nullptr) return;
     result->painted = painted.painted ? 1 : 0;
     result->focus = static_cast<std::int32_t>(painted.focus);
-    if (result->size >= sizeof(brixel_paint_result)) result->caption = caption ? ToCaption(caption()) : brixel_caption{};
+    if (result->size >= sizeof(brixel_paint_result)) result->caption = ToCaption(caption);
 }
 
 #ifdef _WIN32
@@ -204,8 +202,7 @@ brixel_status BRIXEL_CALL brixel_paint_buffer(brixel_button* button, const brixe
         pixel::PixelCanvas canvas(static_cast<pixel::Pixel*>(pixels), size, static_cast<std::size_t>(stride), env);
         const PaintModel model = b->instance->BuildPaintModel(in);
         const Rect rect{0, 0, width, height};
-        Finish(DrawTheButton(canvas, rect, o.after_click != 0, model), result,
-               [&] { return PlanFaceCaption(canvas, rect, model); });
+        Finish(DrawTheButton(canvas, rect, o.after_click != 0, model), result, PlanFaceCaption(canvas, rect, model));
         return BRIXEL_OK;
     });
 }
@@ -249,8 +246,7 @@ brixel_status BRIXEL_CALL brixel_paint_hdc(brixel_button* button, const brixel_f
         in.pictures = pictures.Make(p);
         win::GdiCanvas canvas(static_cast<HDC>(hdc), &msimg32);
         const PaintModel model = b->instance->BuildPaintModel(in);
-        Finish(DrawTheButton(canvas, client, o.after_click != 0, model), result,
-               [&] { return PlanFaceCaption(canvas, client, model); });
+        Finish(DrawTheButton(canvas, client, o.after_click != 0, model), result, PlanFaceCaption(canvas, client, model));
         return BRIXEL_OK;
 #else
         (void)frame;

@@ -272,11 +272,10 @@ void RenderLine(const Layout& l, const Line& line, int x, int top, const Rect& v
     const int start = x;
     // A glyph's ink may overhang its advance; by less than its em size.
     const int reach = l.face->size != nullptr ? l.face->size->metrics.x_ppem : 0;
-    for (std::size_t i = 0; i < line.chars.size(); ++i) {
+    for (std::size_t i = 0; i < line.chars.size() && x - reach < visible.right; ++i) {
         if (FT_Load_Char(l.face, line.chars[i], FT_LOAD_DEFAULT) != 0) continue;
         const FT_GlyphSlot g = l.face->glyph;
         const int advance = static_cast<int>((g->advance.x + 32) / 64);
-        if (x - reach >= visible.right) break;
         if (x + advance + reach <= visible.left || FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL) != 0) {
             x += advance;
             continue;

@@ -157,8 +157,7 @@ namespace Korvane.Nimbara
             Font font = StateFont(caption.font);
             var box = Rectangle.FromLTRB(caption.box.left, caption.box.top, caption.box.right, caption.box.bottom);
             using (var underlined = caption.underline != 0 ? new Font(font, font.Style | FontStyle.Underline) : null)
-            using (var brush = new SolidBrush(Color.FromArgb(0xFF, (int)(caption.colour >> 16) & 0xFF,
-                                                             (int)(caption.colour >> 8) & 0xFF, (int)caption.colour & 0xFF)))
+            using (var brush = new SolidBrush(SystemColourTable.FromRgb(caption.colour)))
             using (var format = TextService.Place(new StringFormat(), caption.format))
             {
                 graphics.DrawString(text, underlined ?? font, brush, box, format);

@@ -54,6 +54,11 @@ namespace Korvane.Nimbara
         {
             return (uint)((c.R << 16) | (c.G << 8) | c.B);
         }
+
+        internal static Color FromRgb(uint rgb)
+        {
+            return Color.FromArgb((int)((rgb >> 16) & 0xFF), (int)((rgb >> 8) & 0xFF), (int)(rgb & 0xFF));
+        }
     }
 
     internal static class Platform

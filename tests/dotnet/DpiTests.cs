@@ -110,18 +110,8 @@ namespace BrixelDemo.Tests
             button.MenuButtonTriangleColor = Red;
             button.Refresh();
             Pump(100);
-            int left = int.MaxValue, top = int.MaxValue, right = -1, bottom = -1;
             using (Bitmap shot = ScreenShot(button))
-                for (int y = 0; y < shot.Height; y++)
-                    for (int x = 0; x < shot.Width; x++)
-                        if (Same(shot.GetPixel(x, y), Red))
-                        {
-                            left = Math.Min(left, x);
-                            top = Math.Min(top, y);
-                            right = Math.Max(right, x);
-                            bottom = Math.Max(bottom, y);
-                        }
-            Assert.AreEqual(new Size(width, height), new Size(right - left + 1, bottom - top + 1));
+                Assert.AreEqual(new Size(width, height), InkBounds(shot, c => Same(c, Red)).Size);
         }
 
         // How many rows of `area` hold dark (text) pixels.

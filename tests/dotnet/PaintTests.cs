@@ -16,15 +16,6 @@ namespace BrixelDemo.Tests
     [TestFixture]
     public class PaintTests : ControlTest
     {
-        private static Bitmap Screen(Control control)
-        {
-            var size = control.ClientSize;
-            var shot = new Bitmap(size.Width, size.Height, PixelFormat.Format32bppRgb);
-            using (var g = Graphics.FromImage(shot))
-                g.CopyFromScreen(control.PointToScreen(Point.Empty), Point.Empty, size);
-            return shot;
-        }
-
         // A face painted by a second native button given the same values.
         private static Bitmap LibraryFace(Action<ButtonHandle> configure, int width, int height)
         {
@@ -168,7 +159,7 @@ namespace BrixelDemo.Tests
             Apply(look, button);
             button.Refresh();
             Pump(200);
-            using (var shown = Screen(button))
+            using (var shown = ScreenShot(button))
             using (var expected = LibraryFace(h => { Apply(look, h); }, button.ClientSize.Width, button.ClientSize.Height))
             {
                 Rectangle skip = caption.Length == 0 ? Rectangle.Empty
@@ -200,7 +191,7 @@ namespace BrixelDemo.Tests
             Pump(150);
             var inner = Rectangle.FromLTRB(6, 6, 74, 54);
             var upper = Rectangle.FromLTRB(6, 6, 74, 22);
-            using (var single = Screen(button))
+            using (var single = ScreenShot(button))
             {
                 Assert.Greater(DarkPixels(single, inner), 20, "text in the middle");
                 Assert.AreEqual(0, DarkPixels(single, upper), "one centred line leaves the top empty");
@@ -208,25 +199,14 @@ namespace BrixelDemo.Tests
             button.TextWrap = true;
             button.Refresh();
             Pump(150);
-            using (var wrapped = Screen(button))
+            using (var wrapped = ScreenShot(button))
                 Assert.Greater(DarkPixels(wrapped, upper), 0, "wrapped lines reach the top");
         }
 
         // The bounds of the strongly red pixels: the caption's ink in the tests below.
         private static Rectangle RedInk(Bitmap b)
         {
-            int left = int.MaxValue, top = int.MaxValue, right = -1, bottom = -1;
-            for (int y = 0; y < b.Height; y++)
-                for (int x = 0; x < b.Width; x++)
-                {
-                    Color c = b.GetPixel(x, y);
-                    if (c.R > 120 && c.G < 90 && c.B < 90)
-                    {
-                        left = Math.Min(left, x); top = Math.Min(top, y);
-                        right = Math.Max(right, x + 1); bottom = Math.Max(bottom, y + 1);
-                    }
-                }
-            return right < 0 ? Rectangle.Empty : Rectangle.FromLTRB(left, top, right, bottom);
+            return InkBounds(b, c => c.R > 120 && c.G < 90 && c.B < 90);
         }
 
         // On Windows the face comes from the library without its caption and
@@ -323,7 +303,7 @@ namespace BrixelDemo.Tests
             button.TranslucentStyle = kvnTranslucentStyle.All;
             button.Refresh();
             Pump(150);
-            using (var shown = Screen(button))
+            using (var shown = ScreenShot(button))
             {
                 Color middle = shown.GetPixel(60, 20);
                 Assert.Greater(middle.R, 40, "red of the parent shows through");
@@ -396,7 +376,7 @@ namespace BrixelDemo.Tests
             button.Paint += (s, e) => e.Graphics.FillRectangle(Brushes.Magenta, 30, 10, 5, 5);
             button.Refresh();
             Pump(150);
-            using (var shown = Screen(button))
+            using (var shown = ScreenShot(button))
                 Assert.AreEqual(Color.Magenta.ToArgb(), shown.GetPixel(32, 12).ToArgb());
         }
 

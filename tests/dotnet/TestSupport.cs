@@ -106,6 +106,22 @@ namespace BrixelDemo.Tests
         }
 
         // What the screen shows of the control's client area.
+        // The smallest rectangle holding every pixel of `bitmap` that `ink` accepts; empty when none does.
+        protected static Rectangle InkBounds(Bitmap bitmap, Func<Color, bool> ink)
+        {
+            int left = int.MaxValue, top = int.MaxValue, right = -1, bottom = -1;
+            for (int y = 0; y < bitmap.Height; y++)
+                for (int x = 0; x < bitmap.Width; x++)
+                    if (ink(bitmap.GetPixel(x, y)))
+                    {
+                        left = Math.Min(left, x);
+                        top = Math.Min(top, y);
+                        right = Math.Max(right, x + 1);
+                        bottom = Math.Max(bottom, y + 1);
+                    }
+            return right < 0 ? Rectangle.Empty : Rectangle.FromLTRB(left, top, right, bottom);
+        }
+
         protected static Bitmap ScreenShot(Control control)
         {
             var size = control.ClientSize;

@@ -24,6 +24,15 @@ brixel_status Step(brixel_button* button, const brixel_frame* frame, brixel_effe
     });
 }
 
+// A step that is one call of the instance with the window's frame.
+brixel_status FrameStep(brixel_button* button, const brixel_frame* frame, brixel_effects** effects,
+                        Effects (ButtonInstance::*call)(const WindowFrame&)) noexcept {
+    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
+        out = (b.instance.get()->*call)(b.frame);
+        return BRIXEL_OK;
+    });
+}
+
 std::int16_t Narrow(std::int32_t v) {
     return static_cast<std::int16_t>(v < INT16_MIN ? INT16_MIN : (v > INT16_MAX ? INT16_MAX : v));
 }
@@ -139,33 +148,21 @@ brixel_status BRIXEL_CALL brixel_timer(brixel_button* button, const brixel_frame
 }
 
 brixel_status BRIXEL_CALL brixel_window_created(brixel_button* button, const brixel_frame* frame, brixel_effects** effects) {
-    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
-        out = b.instance->WindowCreated(b.frame);
-        return BRIXEL_OK;
-    });
+    return FrameStep(button, frame, effects, &ButtonInstance::WindowCreated);
 }
 
 brixel_status BRIXEL_CALL brixel_perform_click(brixel_button* button, const brixel_frame* frame, brixel_effects** effects) {
-    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
-        out = b.instance->PerformClick(b.frame);
-        return BRIXEL_OK;
-    });
+    return FrameStep(button, frame, effects, &ButtonInstance::PerformClick);
 }
 
 brixel_status BRIXEL_CALL brixel_perform_click_actions(brixel_button* button, const brixel_frame* frame,
                                                        brixel_effects** effects) {
-    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
-        out = b.instance->PerformClickActions(b.frame);
-        return BRIXEL_OK;
-    });
+    return FrameStep(button, frame, effects, &ButtonInstance::PerformClickActions);
 }
 
 brixel_status BRIXEL_CALL brixel_perform_hyperlink(brixel_button* button, const brixel_frame* frame,
                                                    brixel_effects** effects) {
-    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
-        out = b.instance->PerformHyperlink(b.frame);
-        return BRIXEL_OK;
-    });
+    return FrameStep(button, frame, effects, &ButtonInstance::PerformHyperlink);
 }
 
 brixel_status BRIXEL_CALL brixel_set_toggle_state(brixel_button* button, const brixel_frame* frame, int32_t state,
@@ -177,10 +174,7 @@ brixel_status BRIXEL_CALL brixel_set_toggle_state(brixel_button* button, const b
 }
 
 brixel_status BRIXEL_CALL brixel_menu_dropping(brixel_button* button, const brixel_frame* frame, brixel_effects** effects) {
-    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
-        out = b.instance->MenuDropping(b.frame);
-        return BRIXEL_OK;
-    });
+    return FrameStep(button, frame, effects, &ButtonInstance::MenuDropping);
 }
 
 brixel_status BRIXEL_CALL brixel_get_toggle_state(brixel_button* button, int32_t* state) {
@@ -244,10 +238,7 @@ brixel_status BRIXEL_CALL brixel_menu_loop_ended(brixel_button* button) {
 
 brixel_status BRIXEL_CALL brixel_menu_auto_dropped(brixel_button* button, const brixel_frame* frame,
                                                    brixel_effects** effects) {
-    return Step(button, frame, effects, [&](brixel_button& b, Effects& out) {
-        out = b.instance->MenuAutoDropped(b.frame);
-        return BRIXEL_OK;
-    });
+    return FrameStep(button, frame, effects, &ButtonInstance::MenuAutoDropped);
 }
 
 brixel_status BRIXEL_CALL brixel_menu_loop_end(brixel_button* button, const brixel_frame* frame, int32_t keys_closed,

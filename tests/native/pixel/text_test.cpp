@@ -133,6 +133,22 @@ TEST_F(PixelText, HugeFontsAndLongTextsCostNoMoreThanTheBoxCanShow) {
     EXPECT_LT(rightmost, 100 + 2 * 11 + 20) << "nothing rendered far beyond the box";
 }
 
+TEST_F(PixelText, ManySizesOneAfterAnotherKeepMeasuringAndDrawing) {
+    // More sizes than the service keeps open at once: faces it lets go of
+    // must not be used again.
+    int previous = 0;
+    for (int height = 8; height < 80; ++height) {
+        const FontRef font{static_cast<std::uintptr_t>(100 + height)};
+        service->DefineFont(font, {u"Arial", -height, 400, false, false});
+        const int measured = service->Measure(u"Wg", font, {0, 0, 500, 500}, kTextSingleLine).Height();
+        EXPECT_GE(measured, previous) << height;
+        previous = measured;
+        long ink = 0;
+        service->Render(u"Wg", font, {0, 0, 200, 200}, kTextSingleLine, [&](int, int, std::uint8_t) { ++ink; });
+        EXPECT_GT(ink, 0) << height;
+    }
+}
+
 TEST_F(PixelText, DrawingIsClippedToTheBoundsAndTheClip) {
     const Rect bounds{0, 0, 8, 8};
     const Rect ink = Ink(Drawn(u"WWWW", bounds, kTextSingleLine));
